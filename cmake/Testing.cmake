@@ -1,0 +1,59 @@
+# GoogleTest from Debian's sources, built for whichever build this is,
+# and the helpers every module uses to declare its tests.
+include_guard(GLOBAL)
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+enable_testing()
+
+# vostrel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>])
+# One test program; CTest runs it whole (through Wine in the target build).
+function(vostrel_add_test name)
+  if(VOSTREL_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # The three builds share one CTest run: host tests carry a prefix.
+  set(test_name ${name})
+  if(NOT CMAKE_CROSSCOMPILING)
+    set(test_name host.${name})
+  endif()
+  add_test(NAME ${test_name} COMMAND ${name} --gtest_brief=1)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()
+
+# vostrel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
+# Host build only; benchmarks are built but never run by CTest.
+function(vostrel_add_benchmark name)
+  if(CMAKE_CROSSCOMPILING OR NOT VOSTREL_BENCHMARKS)
+    return()
+  endif()
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+# vostrel_add_fuzzer(<name> SOURCES <files...> [LIBS <targets...>] [SECONDS <n>])
+# libFuzzer targets, only in the clang fuzz build; CTest runs each for a bounded time.
+function(vostrel_add_fuzzer name)
+  if(NOT VOSTREL_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SECONDS)
+    set(F_SECONDS 30)
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  add_test(NAME fuzz.${name} COMMAND ${name} -max_total_time=${F_SECONDS} -max_len=4096 -timeout=10)
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build and the tests need, only when missing.
+# Safe to run again; needs root (or sudo) on a Debian 12 machine.
+set -euo pipefail
+
+packages=(
+  cmake make ninja-build g++ pkg-config
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 libz-mingw-w64-dev
+  googletest libbenchmark-dev clang libclang-rt-14-dev
+  wine wine32:i386 xvfb xauth fonts-wqy-microhei
+  sox nodejs
+)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+fi
+as_root apt-get update -q
+as_root apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the Windows target build, the sanitized host build and the clang fuzz
+# build, then runs every test of all three through one CTest run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(nproc)
+generator=(-G Ninja)
+
+cmake -S . -B build/target "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVOSTREL_WERROR=ON
+cmake --build build/target -j "$jobs"
+
+cmake -S . -B build/host "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_WERROR=ON
+cmake --build build/host -j "$jobs"
+
+cmake -S . -B build/fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+cmake --build build/fuzz -j "$jobs"
+
+# One CTest run over the three builds, so one summary line ends the output.
+printf 'subdirs("target" "host" "fuzz")\n' > build/CTestTestfile.cmake
+ctest --test-dir build -j "$jobs" --output-on-failure "$@"
