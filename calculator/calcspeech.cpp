@@ -1,0 +1,78 @@
+#include "calculator/calcspeech.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct CharacterClip {
+    std::string_view character;
+    const char* clip;
+};
+
+// Words characters that have a voice clip; any other is read as a silent pause.
+constexpr std::array<CharacterClip, 21> kWordClips = {{
+    {"零", "0_wav"}, {"壹", "1_wav"}, {"贰", "2_wav"}, {"叁", "3_wav"}, {"肆", "4_wav"},
+    {"伍", "5_wav"}, {"陆", "6_wav"}, {"柒", "7_wav"}, {"捌", "8_wav"}, {"玖", "9_wav"},
+    {"点", "point_wav"}, {"拾", "10_wav"}, {"佰", "bai_wav"}, {"百", "bai_wav"},
+    {"仟", "qian_wav"}, {"负", "fu_wav"}, {"万", "wan_wav"}, {"亿", "yi_wav"},
+    {"元", "yuan_wav"}, {"角", "jiao_wav"}, {"分", "fen_wav"},
+}};
+
+// Number text characters that have a voice clip.
+constexpr std::array<CharacterClip, 12> kNumberClips = {{
+    {"0", "0_wav"}, {"1", "1_wav"}, {"2", "2_wav"}, {"3", "3_wav"}, {"4", "4_wav"},
+    {"5", "5_wav"}, {"6", "6_wav"}, {"7", "7_wav"}, {"8", "8_wav"}, {"9", "9_wav"},
+    {".", "point_wav"}, {"-", "fu_wav"},
+}};
+
+// Words texts are GBK: every character is two bytes.
+constexpr std::size_t kWordStep = 2;
+
+template <std::size_t N>
+const char* clipFor(const std::array<CharacterClip, N>& table, std::string_view character)
+{
+    for (const CharacterClip& entry : table) {
+        if (entry.character == character) {
+            return entry.clip;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TCalcSpeech::TCalcSpeech(std::unique_ptr<IClipPlayer> player, std::unique_ptr<IPauseClock> clock)
+    : player_(std::move(player)), clock_(std::move(clock))
+{
+}
+
+void TCalcSpeech::pause()
+{
+    delayms(speechPace(), *clock_);
+}
+
+void TCalcSpeech::readstr(std::string words)
+{
+    pause();
+    const std::string_view text = words;
+    // A trailing odd byte is no character and is not read.
+    for (std::size_t at = 0; at + kWordStep <= text.size(); at += kWordStep) {
+        if (const char* clip = clipFor(kWordClips, text.substr(at, kWordStep))) {
+            player_->play(clip);
+        }
+        pause();
+    }
+}
+
+void TCalcSpeech::read1(std::string number)
+{
+    pause();
+    const std::string_view text = number;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (const char* clip = clipFor(kNumberClips, text.substr(at, 1))) {
+            player_->play(clip);
+        }
+        pause();
+    }
+}

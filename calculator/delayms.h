@@ -1,0 +1,20 @@
+// The pause that paces speech: waits on the window's thread while still
+// handling its messages, so the window stays usable while a result is read.
+#pragma once
+
+#include <cstdint>
+
+// Where a pause gets its time and its messages from: the real one reads the
+// system's tick count and pumps the thread's message queue, tests use fakes.
+class IPauseClock {
+public:
+    virtual ~IPauseClock() = default;
+    // Milliseconds on a counter that wraps at 2^32.
+    virtual std::uint32_t tickCount() = 0;
+    // Handles every message waiting for this thread, then returns.
+    virtual void processMessages() = 0;
+};
+
+// Processes messages until at least ms milliseconds have passed on the clock,
+// and at least once even for ms <= 0.
+void delayms(int ms, IPauseClock& clock);

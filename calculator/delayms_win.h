@@ -1,0 +1,13 @@
+// The pause on Windows: the system tick count and the thread's message queue.
+#pragma once
+
+#include "calculator/delayms.h"
+
+class TMessagePumpClock : public IPauseClock {
+public:
+    std::uint32_t tickCount() override;
+    void processMessages() override;
+};
+
+// delayms on the calling thread's own message queue.
+void delayms(int ms);
