@@ -1,0 +1,67 @@
+// The pause on the real message queue and tick count.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "calculator/delayms_win.h"
+
+namespace {
+
+int handled = 0;
+
+LRESULT CALLBACK countingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP) {
+        ++handled;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class MessageWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = countingProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "DelaymsTestWindow";
+        RegisterClassA(&windowClass);
+        window = CreateWindowA("DelaymsTestWindow", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+        handled = 0;
+    }
+    void TearDown() override { DestroyWindow(window); }
+
+    HWND window = nullptr;
+};
+
+TEST_F(MessageWindow, ZeroPauseStillHandlesWaitingMessages)
+{
+    PostMessageA(window, WM_APP, 0, 0);
+    PostMessageA(window, WM_APP, 0, 0);
+    delayms(0);
+    EXPECT_EQ(handled, 2);
+}
+
+TEST_F(MessageWindow, PauseLastsAtLeastItsTimeOnTheTickCount)
+{
+    const DWORD start = GetTickCount();
+    PostMessageA(window, WM_APP, 0, 0);
+    delayms(30);
+    EXPECT_GE(GetTickCount() - start, 30u);
+    EXPECT_EQ(handled, 1);
+}
+
+// A quit request met inside a pause is left for the application's own loop.
+TEST(Delayms, QuitRequestIsHandedBack)
+{
+    PostQuitMessage(7);
+    delayms(5);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+}
+
+} // namespace
