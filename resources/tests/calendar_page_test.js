@@ -163,5 +163,56 @@ for (let n = 1; ; n++) {
 check(termsPerMonth.size === 200 * 12 && [...termsPerMonth.values()].every((c) => c === 2),
     "two solar terms in every Gregorian month");
 
+// The page itself on a minimal document: the month grid, today, navigation.
+function fakeElement() {
+    return { innerHTML: "", selectedIndex: -1, options: [] };
+}
+const elements = {};
+for (const id of ["bar", "title", "grid", "detail", "year", "month", "prevYear", "prevMonth",
+    "nextMonth", "nextYear", "toToday"])
+    elements[id] = fakeElement();
+const pageContext = vm.createContext({
+    window: {},
+    document: { getElementById: (id) => elements[id] },
+    Option: function (text, value) { this.text = text; this.value = value; },
+});
+vm.runInContext(scripts[0][1], pageContext, { filename: "kestova.html" });
+pageContext.window.onload();
+const now = new Date();
+const cells = (html) => (html.match(/<td class="[^"]*" onclick/g) || []).length;
+same(elements.year.options.length, 200, "years to choose");
+same(elements.month.options.length, 12, "months to choose");
+same([elements.year.selectedIndex, elements.month.selectedIndex],
+    [now.getFullYear() - 1901, now.getMonth()], "opens on this month");
+check((elements.grid.innerHTML.match(/class="[^"]*today/g) || []).length === 1, "today highlighted once");
+check(elements.detail.innerHTML.startsWith(now.getFullYear() + "年" + (now.getMonth() + 1) + "月"
+    + now.getDate() + "日"), "today described: " + elements.detail.innerHTML);
+elements.year.selectedIndex = 2024 - 1901;
+elements.year.onchange.call(elements.year);
+elements.month.selectedIndex = 1;
+elements.month.onchange.call(elements.month);
+same(cells(elements.grid.innerHTML), 29, "February 2024 has 29 days");
+check(elements.grid.innerHTML.includes(">10</div><div class=\"lunar first\">正月</div>"),
+    "Spring Festival 2024 marked as the first month");
+check(elements.title.innerHTML.includes("癸卯年【兔年】至甲辰年【龙年】"), "title: " + elements.title.innerHTML);
+pageContext.pickDay(10);
+check(elements.detail.innerHTML.includes("2024年2月10日 星期六　农历正月初一　甲辰年【龙年】"),
+    "picked day: " + elements.detail.innerHTML);
+elements.nextMonth.onclick();
+elements.nextYear.onclick();
+same([elements.year.selectedIndex + 1901, elements.month.selectedIndex + 1], [2025, 3], "next month, next year");
+same(cells(elements.grid.innerHTML), 31, "March 2025 has 31 days");
+elements.prevYear.onclick();
+elements.prevMonth.onclick();
+same([elements.year.selectedIndex + 1901, elements.month.selectedIndex + 1], [2024, 2], "back again");
+for (let i = 0; i < 3; i++) elements.nextYear.onclick();
+elements.year.selectedIndex = 199;
+elements.year.onchange.call(elements.year);
+elements.nextYear.onclick();
+elements.nextMonth.onclick();
+same([elements.year.selectedIndex + 1901, elements.month.selectedIndex + 1], [2100, 12], "stops at the last month");
+elements.toToday.onclick();
+same(elements.year.selectedIndex + 1901, now.getFullYear(), "back to today");
+
 console.log(checks + " checks, " + failures + " failed");
 process.exit(failures ? 1 : 0);

@@ -8,6 +8,8 @@ import os
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree clean
+
 from lunar_rules import gregorian_to_jdn, jdn_to_gregorian, lunar_years, solar_terms
 
 FIRST_YEAR = 1901  # first and last Gregorian year the page shows
