@@ -89,8 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
         // A character without a clip still takes its pause.
         ReadCase{"UnknownCharacter", "壹整贰", {"1_wav", "2_wav"}, 4},
         ReadCase{"TrailingOddByteIgnored", std::string("壹") + "7", {"1_wav"}, 2},
-        // Two-byte steps: single-byte text is read in pairs, none of which has a clip.
-        ReadCase{"SingleByteText", "1234", {}, 3},
         ReadCase{"Empty", "", {}, 1}),
     [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
