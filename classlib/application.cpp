@@ -1,0 +1,139 @@
+#include "classlib/application.h"
+
+#include <commctrl.h>
+
+#include "classlib/form.h"
+#include "classlib/windowclasses.h"
+
+TApplication Application;
+
+namespace {
+constexpr char kOwnerClass[] = "VostrelApplication";
+
+LRESULT CALLBACK OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+} // namespace
+
+TApplication::~TApplication()
+{
+    // Forms left at process end die with the process; their windows are gone already.
+    for (auto& f : forms_)
+        (void)f.release();
+}
+
+HINSTANCE TApplication::Instance() const
+{
+    return GetModuleHandleA(nullptr);
+}
+
+void TApplication::Initialize()
+{
+    if (ownerWindow_)
+        return;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterWindowClasses(Instance());
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = OwnerWndProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = kOwnerClass;
+    RegisterClassA(&wc);
+    ownerWindow_ = CreateWindowExA(WS_EX_TOOLWINDOW, kOwnerClass, Title().c_str(), WS_POPUP, 0, 0, 0, 0,
+                                   nullptr, nullptr, Instance(), nullptr);
+}
+
+void TApplication::AddForm(std::unique_ptr<TForm> form)
+{
+    if (!mainForm_)
+        mainForm_ = form.get();
+    forms_.push_back(std::move(form));
+}
+
+void TApplication::DestroyForms()
+{
+    while (!forms_.empty())
+        forms_.pop_back();
+    mainForm_ = nullptr;
+}
+
+bool TApplication::HandleMessage(MSG& msg)
+{
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void TApplication::Run()
+{
+    if (mainForm_)
+        mainForm_->Show();
+    MSG msg;
+    while (!terminated_) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == -1 || got == 0) {
+            terminated_ = true;
+            break;
+        }
+        HandleMessage(msg);
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!HandleMessage(msg)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+    }
+}
+
+void TApplication::Terminate()
+{
+    PostQuitMessage(0);
+}
+
+std::string TApplication::Title() const
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    if (auto slash = name.find_last_of("\\/"); slash != std::string::npos)
+        name.erase(0, slash + 1);
+    if (auto dot = name.rfind('.'); dot != std::string::npos)
+        name.erase(dot);
+    return name;
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags)
+{
+    HWND owner = GetActiveWindow();
+    if (!owner && mainForm_)
+        owner = mainForm_->Handle();
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void TApplication::HandleException() noexcept
+{
+    try {
+        std::string text;
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            text = e.what();
+        } catch (...) {
+            text = "Unknown exception";
+        }
+        MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
+    } catch (...) {
+        // Nothing more can be reported from here.
+    }
+}

@@ -1,0 +1,77 @@
+// The application object: the hidden owner window, the forms it owns,
+// the message loop, and the one place where exceptions are reported.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm;
+
+class TApplication {
+public:
+    TApplication() = default;
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+    ~TApplication();
+
+    // Common controls and window classes; once, before any form.
+    void Initialize();
+    bool Initialized() const { return ownerWindow_ != nullptr; }
+
+    // Creates a form the application owns; the first one is the main form.
+    template <class T>
+    T& CreateForm()
+    {
+        auto form = std::make_unique<T>();
+        T& ref = *form;
+        AddForm(std::move(form));
+        return ref;
+    }
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* form) { mainForm_ = form; }
+
+    // Shows the main form and handles messages until Terminate.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every waiting message, then returns.
+    void ProcessMessages();
+    // Frees every form, newest first.
+    void DestroyForms();
+
+    // Reports the exception being handled; call only inside a catch block.
+    void HandleException() noexcept;
+
+    HWND Handle() const { return ownerWindow_; }
+    HINSTANCE Instance() const;
+    // The program file's name without its extension.
+    std::string Title() const;
+    int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+
+private:
+    void AddForm(std::unique_ptr<TForm> form);
+    bool HandleMessage(MSG& msg);
+
+    HWND ownerWindow_ = nullptr;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    std::vector<std::unique_ptr<TForm>> forms_;
+};
+
+extern TApplication Application;
+
+// Runs a Win32 entry point's body; an exception goes to the application's
+// handler instead of unwinding into Windows, and the entry point answers onError.
+template <class F>
+auto Guarded(F&& body, decltype(body()) onError) noexcept -> decltype(body())
+{
+    try {
+        return body();
+    } catch (...) {
+        Application.HandleException();
+        return onError;
+    }
+}

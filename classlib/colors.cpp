@@ -1,0 +1,76 @@
+#include "classlib/colors.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "classlib/exceptions.h"
+
+namespace {
+
+struct ColorName {
+    const char* name;
+    TColor value;
+};
+
+constexpr ColorName kColorNames[] = {
+    {"clBlack", clBlack},         {"clMaroon", clMaroon},       {"clGreen", clGreen},
+    {"clOlive", clOlive},         {"clNavy", clNavy},           {"clPurple", clPurple},
+    {"clTeal", clTeal},           {"clGray", clGray},           {"clSilver", clSilver},
+    {"clRed", clRed},             {"clLime", clLime},           {"clYellow", clYellow},
+    {"clBlue", clBlue},           {"clFuchsia", clFuchsia},     {"clAqua", clAqua},
+    {"clWhite", clWhite},         {"clMoneyGreen", clMoneyGreen}, {"clSkyBlue", clSkyBlue},
+    {"clCream", clCream},         {"clMedGray", clMedGray},     {"clBtnFace", clBtnFace},
+    {"clWindow", clWindow},       {"clWindowText", clWindowText}, {"clBtnText", clBtnText},
+    {"clBtnShadow", clBtnShadow}, {"clBtnHighlight", clBtnHighlight},
+    {"clGrayText", clGrayText},   {"clInfoBk", clInfoBk},       {"clNone", clNone},
+    {"clDefault", clDefault},
+};
+
+bool ParseInteger(const std::string& text, long long& value)
+{
+    if (text.empty())
+        return false;
+    const char* begin = text.c_str();
+    int base = 10;
+    if (text[0] == '$') {
+        base = 16;
+        ++begin;
+    }
+    if (*begin == '\0')
+        return false;
+    char* end = nullptr;
+    value = std::strtoll(begin, &end, base);
+    return *end == '\0' && value >= INT32_MIN && value <= UINT32_MAX;
+}
+
+} // namespace
+
+TColor StringToColor(const std::string& text)
+{
+    for (const auto& c : kColorNames)
+        if (_stricmp(c.name, text.c_str()) == 0)
+            return c.value;
+    long long value = 0;
+    if (!ParseInteger(text, value))
+        throw EConvertError("'" + text + "' is not a valid integer value");
+    return static_cast<TColor>(static_cast<std::uint32_t>(value));
+}
+
+std::string ColorToString(TColor color)
+{
+    for (const auto& c : kColorNames)
+        if (c.value == color)
+            return c.name;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "$%.8X", static_cast<unsigned>(color));
+    return buf;
+}
+
+std::uint32_t ColorToRGB(TColor color)
+{
+    if ((color & clSystemColor) == clSystemColor)
+        return GetSysColor(color & 0xFF);
+    return static_cast<std::uint32_t>(color) & 0xFFFFFF;
+}

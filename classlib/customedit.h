@@ -1,0 +1,65 @@
+// Edit boxes over the EDIT control: one-line TEdit and multi-line TMemo.
+// Positions are byte offsets into the GBK text, whatever unit the control counts in.
+#pragma once
+
+#include <string>
+
+#include "classlib/control.h"
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TCustomEdit : public TControl {
+public:
+    using TControl::TControl;
+
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int pos);
+    // Selects bytes [start, end) of the text.
+    void SetSel(int start, int end);
+    void ReplaceSel(const std::string& text);
+    // The same, with the control's current text already at hand.
+    int SelStart(const std::string& text) const;
+    void SetSel(const std::string& text, int start, int end);
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    void SetMaxLength(int length);
+    void PasteFromClipboard();
+    void Clear() { SetText(""); }
+    // Keeps the caret in view.
+    void ScrollCaret();
+
+    bool SetProperty(const std::string& name, const std::string& value) override;
+
+    // Byte offset of the control's position in text, and back.
+    static int BytesFromUnits(const std::string& text, int units);
+    static int UnitsFromBytes(const std::string& text, int bytes);
+
+protected:
+    TCreateParams CreateParams() const override;
+    void HandleCreated() override;
+    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    bool border_ = true;
+
+private:
+    bool readOnly_ = false;
+    int maxLength_ = 0;
+};
+
+class TEdit : public TCustomEdit {
+public:
+    TEdit() { SetColor(clWindow); }
+};
+
+class TMemo : public TCustomEdit {
+public:
+    TMemo();
+    bool SetProperty(const std::string& name, const std::string& value) override;
+
+protected:
+    TCreateParams CreateParams() const override;
+
+private:
+    TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+};

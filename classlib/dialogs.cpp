@@ -1,0 +1,52 @@
+#include "classlib/dialogs.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "classlib/application.h"
+#include "classlib/form.h"
+
+void ShowMessage(const std::string& text)
+{
+    Application.MessageBox(text, Application.Title(), MB_OK);
+}
+
+bool TFileDialog::SetProperty(const std::string& name, const std::string& value)
+{
+    if (name == "Filter")
+        Filter = value;
+    else if (name == "FileName")
+        FileName = value;
+    else if (name == "Title")
+        Title = value;
+    else
+        return TComponent::SetProperty(name, value);
+    return true;
+}
+
+bool TFileDialog::Run(bool save)
+{
+    // The filter's "|" separators become the NUL separators the dialog wants.
+    std::string filter = Filter;
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    filter.append(2, '\0');
+    std::string file = FileName;
+    file.resize(std::max<size_t>(file.size() + 1, 32768), '\0');
+
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    auto* form = dynamic_cast<TForm*>(Owner());
+    ofn.hwndOwner = form && form->HandleAllocated() ? form->Handle() : GetActiveWindow();
+    ofn.lpstrFilter = Filter.empty() ? nullptr : filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
+    ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (!ok)
+        return false;
+    FileName = file.c_str();
+    return true;
+}

@@ -1,0 +1,20 @@
+// Event types of the controls; handlers are bound by name from form descriptions.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+class TComponent;
+
+using TShiftState = unsigned;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TNotifyEvent = std::function<void(TComponent& Sender)>;
+// The key may be changed by the handler; 0 swallows it.
+using TKeyPressEvent = std::function<void(TComponent& Sender, char& Key)>;
+using TKeyEvent = std::function<void(TComponent& Sender, WORD& Key, TShiftState Shift)>;
+using TMouseEvent = std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;

@@ -1,0 +1,25 @@
+// Failures of the class library, carrying its own message texts.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class Exception : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class EConvertError : public Exception { using Exception::Exception; };
+class EFCreateError : public Exception { using Exception::Exception; };
+class EFOpenError : public Exception { using Exception::Exception; };
+class EReadError : public Exception { using Exception::Exception; };
+class EWriteError : public Exception { using Exception::Exception; };
+class EOSError : public Exception { using Exception::Exception; };
+class EComponentError : public Exception { using Exception::Exception; };
+class EClipboardException : public Exception { using Exception::Exception; };
+
+// The system's text for an error code, without the trailing line break.
+std::string SysErrorMessage(unsigned long code);
+
+// Raises EOSError for the calling thread's last error; what names the call.
+[[noreturn]] void RaiseLastOSError(const char* what);

@@ -1,0 +1,75 @@
+// Owners of GDI objects and other handles, so every one is released once.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+template <class H, class Deleter>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(H h) : h_(h) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& o) noexcept
+    {
+        if (this != &o)
+            reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    H get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    void reset(H h = nullptr)
+    {
+        if (h_)
+            Deleter{}(h_);
+        h_ = h;
+    }
+
+private:
+    H h_ = nullptr;
+};
+
+struct GdiDeleter {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct ImageListDeleter {
+    void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
+};
+struct KernelDeleter {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
+using UniqueFont = UniqueHandle<HFONT, GdiDeleter>;
+using UniqueBrush = UniqueHandle<HBRUSH, GdiDeleter>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiDeleter>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListDeleter>;
+
+// A file handle; INVALID_HANDLE_VALUE counts as none.
+class UniqueFile {
+public:
+    explicit UniqueFile(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+    HANDLE get() const { return h_.get(); }
+    explicit operator bool() const { return static_cast<bool>(h_); }
+
+private:
+    UniqueHandle<HANDLE, KernelDeleter> h_;
+};
+
+// Selects a GDI object into a device context for one scope.
+class SelectObjectScope {
+public:
+    SelectObjectScope(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
+    ~SelectObjectScope() { SelectObject(dc_, old_); }
+    SelectObjectScope(const SelectObjectScope&) = delete;
+    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};

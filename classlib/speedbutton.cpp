@@ -1,0 +1,174 @@
+#include "classlib/speedbutton.h"
+
+#include <cctype>
+
+#include "classlib/form.h"
+#include "classlib/glyphs.h"
+#include "classlib/windowclasses.h"
+
+namespace {
+constexpr int kGlyphSize = 20;
+}
+
+TCreateParams TSpeedButton::CreateParams() const
+{
+    return {kSpeedButtonClass, 0, 0};
+}
+
+void TSpeedButton::SetDown(bool down)
+{
+    if (down && groupIndex_ != 0 && Parent()) {
+        for (TControl* c : Parent()->Controls())
+            if (auto* other = dynamic_cast<TSpeedButton*>(c); other && other != this && other->groupIndex_ == groupIndex_)
+                other->down_ = false, other->Invalidate();
+    }
+    down_ = down;
+    Invalidate();
+}
+
+void TSpeedButton::SetImageIndex(int index)
+{
+    imageIndex_ = index;
+    Invalidate();
+}
+
+void TSpeedButton::Click()
+{
+    if (groupIndex_ != 0)
+        SetDown(down_ && allowAllUp_ ? false : true);
+    TControl::Click();
+}
+
+bool TSpeedButton::IsAccelerator(char key) const
+{
+    std::string caption = Text();
+    size_t amp = caption.find('&');
+    return amp != std::string::npos && amp + 1 < caption.size() &&
+           std::toupper(static_cast<unsigned char>(caption[amp + 1])) == std::toupper(static_cast<unsigned char>(key));
+}
+
+LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case BM_CLICK:
+        if (Enabled())
+            Click();
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetCapture(Handle());
+        pressed_ = inside_ = true;
+        Invalidate();
+        break;
+    case WM_MOUSEMOVE: {
+        if (!hot_) {
+            hot_ = true;
+            TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, Handle(), 0};
+            TrackMouseEvent(&tme);
+            Invalidate();
+        }
+        if (pressed_) {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            bool inside = PtInRect(&r, pt) != FALSE;
+            if (inside != inside_)
+                inside_ = inside, Invalidate();
+        }
+        break;
+    }
+    case WM_MOUSELEAVE:
+        hot_ = false;
+        Invalidate();
+        return 0;
+    case WM_LBUTTONUP:
+        if (pressed_) {
+            bool click = inside_;
+            pressed_ = false;
+            ReleaseCapture();
+            Invalidate();
+            if (click)
+                Click();
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        if (pressed_)
+            pressed_ = false, Invalidate();
+        return 0;
+    default:
+        break;
+    }
+    return TControl::WndProc(msg, wp, lp);
+}
+
+void TSpeedButton::Paint(HDC dc)
+{
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, BackgroundBrush());
+    bool sunk = down_ || (pressed_ && inside_);
+    if (sunk)
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    else if (hot_ || !flat_)
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+
+    std::string caption = Text();
+    SelectObjectScope font(dc, Font().Handle());
+    SIZE text{0, 0};
+    if (!caption.empty()) {
+        RECT calc{0, 0, 0, 0};
+        DrawTextA(dc, caption.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+        text = {calc.right, calc.bottom};
+    }
+    HIMAGELIST images = Images();
+    int glyph = images && imageIndex_ >= 0 ? kGlyphSize : 0;
+    int gap = glyph && text.cx ? 2 : 0;
+    int x = (r.right - (glyph + gap + text.cx)) / 2 + (sunk ? 1 : 0);
+    int y = sunk ? 1 : 0;
+    if (glyph) {
+        int gw = 0, gh = 0;
+        ImageList_GetIconSize(images, &gw, &gh);
+        ImageList_Draw(images, imageIndex_, dc, x, (r.bottom - gh) / 2 + y, ILD_TRANSPARENT);
+        x += gw + gap;
+    }
+    if (text.cx) {
+        RECT tr{x, y, x + text.cx, r.bottom + y};
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, Enabled() ? ColorToRGB(Font().Color()) : GetSysColor(COLOR_GRAYTEXT));
+        DrawTextA(dc, caption.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER);
+    }
+}
+
+bool TSpeedButton::SetProperty(const std::string& name, const std::string& value)
+{
+    if (name == "Down")
+        SetDown(PropertyBool(name, value));
+    else if (name == "GroupIndex")
+        groupIndex_ = PropertyInt(name, value);
+    else if (name == "AllowAllUp")
+        allowAllUp_ = PropertyBool(name, value);
+    else if (name == "Flat")
+        flat_ = PropertyBool(name, value);
+    else if (name == "Glyph") {
+        ownGlyph_ = MakeGlyphImages({value}, kGlyphSize);
+        images_ = nullptr;
+        imageIndex_ = 0;
+    } else if (name == "Images") {
+        auto* form = dynamic_cast<TForm*>(Owner());
+        if (!form)
+            throw EComponentError("No form to find " + value);
+        images_ = &form->Component<TImageList>(value);
+    } else if (name == "ImageIndex")
+        SetImageIndex(PropertyInt(name, value));
+    else
+        return TControl::SetProperty(name, value);
+    return true;
+}

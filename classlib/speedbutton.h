@@ -1,0 +1,42 @@
+// Flat push buttons with a picture and caption that never take the focus,
+// so the control being typed into keeps it; buttons of one GroupIndex
+// behave like radio buttons ("down" one at a time).
+#pragma once
+
+#include "classlib/control.h"
+#include "classlib/imagelist.h"
+
+class TSpeedButton : public TControl {
+public:
+    TSpeedButton() { SetParentColor(true); }
+
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    int GroupIndex() const { return groupIndex_; }
+    void SetImageIndex(int index);
+    int ImageIndex() const { return imageIndex_; }
+
+    void Click() override;
+    // Alt+key matches the "&" letter of the caption.
+    bool IsAccelerator(char key) const;
+    bool SetProperty(const std::string& name, const std::string& value) override;
+
+protected:
+    TCreateParams CreateParams() const override;
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void Paint(HDC dc);
+    HIMAGELIST Images() const { return images_ ? images_->Handle() : ownGlyph_.get(); }
+
+    bool down_ = false;
+    bool hot_ = false;
+    bool pressed_ = false;
+    bool inside_ = false;
+    bool flat_ = true;
+    bool allowAllUp_ = false;
+    int groupIndex_ = 0;
+    int imageIndex_ = -1;
+    TImageList* images_ = nullptr;
+    UniqueImageList ownGlyph_;
+};

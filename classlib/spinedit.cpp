@@ -1,0 +1,71 @@
+#include "classlib/spinedit.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "classlib/application.h"
+
+TSpinEdit::~TSpinEdit()
+{
+    if (upDown_ && IsWindow(upDown_))
+        DestroyWindow(upDown_);
+}
+
+int TSpinEdit::Clamp(int value) const
+{
+    if (max_ == min_ && max_ == 0)
+        return value;
+    return value < min_ ? min_ : value > max_ ? max_ : value;
+}
+
+int TSpinEdit::Value() const
+{
+    std::string text = Text();
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0')
+        return min_;
+    return Clamp(static_cast<int>(v));
+}
+
+void TSpinEdit::SetValue(int value)
+{
+    SetText(std::to_string(Clamp(value)));
+}
+
+void TSpinEdit::HandleCreated()
+{
+    TCustomEdit::HandleCreated();
+    upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "",
+                              WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                              0, 0, 0, 0, Parent()->Handle(), nullptr, Application.Instance(), nullptr);
+    SendMessageA(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+    UpdateUpDown();
+}
+
+void TSpinEdit::UpdateUpDown()
+{
+    if (!upDown_)
+        return;
+    SendMessageA(upDown_, UDM_SETRANGE32, static_cast<WPARAM>(min_), static_cast<LPARAM>(max_));
+    UDACCEL accel{0, static_cast<UINT>(increment_)};
+    SendMessageA(upDown_, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
+    SendMessageA(upDown_, UDM_SETPOS32, 0, Value());
+}
+
+bool TSpinEdit::SetProperty(const std::string& name, const std::string& value)
+{
+    if (name == "MinValue")
+        min_ = PropertyInt(name, value);
+    else if (name == "MaxValue")
+        max_ = PropertyInt(name, value);
+    else if (name == "Increment")
+        increment_ = PropertyInt(name, value);
+    else if (name == "Value")
+        SetValue(PropertyInt(name, value));
+    else
+        return TCustomEdit::SetProperty(name, value);
+    UpdateUpDown();
+    return true;
+}

@@ -1,0 +1,309 @@
+// A small form built from description text, driven through real windows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "classlib/application.h"
+#include "classlib/checkbox.h"
+#include "classlib/clipboard.h"
+#include "classlib/customedit.h"
+#include "classlib/form.h"
+#include "classlib/label.h"
+#include "classlib/panel.h"
+#include "classlib/speedbutton.h"
+#include "classlib/spinedit.h"
+#include "classlib/tests/dialogwatcher.h"
+
+namespace {
+
+const char* const kTestForm = R"(TestForm: TForm
+  Caption = 测试
+  ClientWidth = 400
+  ClientHeight = 300
+  BorderStyle = bsSingle
+  KeyPreview = true
+  ShowHint = true
+  OnKeyPress = FormKeyPress
+  Top1: TPanel
+    Align = alTop
+    Height = 30
+    Color = clMoneyGreen
+    Clear: TSpeedButton
+      Left = 2
+      Top = 2
+      Width = 40
+      Height = 26
+      Caption = &C
+      Hint = 清空
+      OnClick = ClearClick
+    Pad: TSpeedButton
+      Left = 50
+      Top = 2
+      Width = 40
+      Height = 26
+      GroupIndex = 1
+      Down = true
+      Caption = 键盘
+      OnClick = GroupClick
+    Opts: TSpeedButton
+      Left = 92
+      Top = 2
+      Width = 40
+      Height = 26
+      GroupIndex = 1
+      Caption = 选项
+      OnClick = GroupClick
+    Boom: TSpeedButton
+      Left = 140
+      Top = 2
+      Width = 40
+      Height = 26
+      Caption = 错
+      OnClick = BoomClick
+  Bottom: TPanel
+    Align = alBottom
+    Height = 28
+    Label1: TLabel
+      Left = 4
+      Top = 4
+      Width = 100
+      Height = 20
+      Caption = "行1 列0 "
+    Spin: TSpinEdit
+      Left = 120
+      Top = 2
+      Width = 60
+      Height = 22
+      MinValue = 270
+      MaxValue = 380
+      Increment = 5
+      Value = 280
+    Check: TCheckBox
+      Left = 200
+      Top = 4
+      Width = 80
+      Height = 20
+      Caption = 语音
+      Checked = true
+  Memo: TMemo
+    Align = alClient
+    Color = clTeal
+    Font.Name = Arial
+    Font.Size = 16
+    Font.Color = clWhite
+    BorderStyle = bsNone
+    OnKeyPress = MemoKeyPress
+)";
+
+class TestForm : public TForm {
+public:
+    explicit TestForm(const std::string& text = kTestForm)
+    {
+        Bind("FormKeyPress", &TestForm::FormKeyPress);
+        Bind("MemoKeyPress", &TestForm::MemoKeyPress);
+        Bind("ClearClick", &TestForm::ClearClick);
+        Bind("GroupClick", &TestForm::GroupClick);
+        Bind("BoomClick", &TestForm::BoomClick);
+        LoadFromText(text);
+    }
+    void FormKeyPress(TComponent&, char& key)
+    {
+        previewed += key;
+        if (key == 'a')
+            key = 'b';
+        if (key == '#')
+            key = 0;
+    }
+    void MemoKeyPress(TComponent&, char& key)
+    {
+        if (key == '=')
+            key = '\r';
+    }
+    void ClearClick(TComponent&) { Component<TMemo>("Memo").Clear(); }
+    void GroupClick(TComponent& sender) { groupClicks += sender.Name() + " "; }
+    void BoomClick(TComponent&) { throw Exception("出错了"); }
+
+    std::string previewed;
+    std::string groupClicks;
+};
+
+// One form for the whole suite: under Wine without a window manager, hiding
+// a shown window waits for a state change that never comes (two seconds).
+class Controls : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Application.Initialize();
+        form = std::make_unique<TestForm>();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+    }
+    static void TearDownTestSuite() { form.reset(); }
+    void SetUp() override
+    {
+        memo().Clear();
+        memo().SetFocus();
+        form->previewed.clear();
+        form->groupClicks.clear();
+    }
+    TMemo& memo() { return form->Component<TMemo>("Memo"); }
+    void Type(const std::string& keys)
+    {
+        for (char c : keys)
+            SendMessageA(memo().Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+    static std::unique_ptr<TestForm> form;
+};
+
+std::unique_ptr<TestForm> Controls::form;
+
+} // namespace
+
+TEST_F(Controls, KeysPassThePreviewAndTheControlBeforeTheWindow)
+{
+    Type("1a2#3=4");
+    EXPECT_EQ(memo().Text(), "1b23\r\n4");
+    EXPECT_EQ(form->previewed, "1a2#3=4");
+}
+
+TEST_F(Controls, AlignedChildrenFillTheClientArea)
+{
+    auto rectOf = [](TControl& c) {
+        RECT r;
+        GetWindowRect(c.Handle(), &r);
+        MapWindowPoints(nullptr, GetParent(c.Handle()), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT top = rectOf(form->Component<TPanel>("Top1"));
+    RECT bottom = rectOf(form->Component<TPanel>("Bottom"));
+    RECT memoRect = rectOf(memo());
+    EXPECT_EQ(top.bottom - top.top, 30);
+    EXPECT_EQ(top.right - top.left, 400);
+    EXPECT_EQ(bottom.top, 272);
+    EXPECT_EQ(memoRect.top, 30);
+    EXPECT_EQ(memoRect.bottom, 272);
+    EXPECT_EQ(memoRect.right - memoRect.left, 400);
+}
+
+TEST_F(Controls, MemoHoldsFarMoreThanTheEditDefault)
+{
+    // Many lines rather than one long one: Wine's EDIT lays out a long line slowly.
+    std::string big;
+    while (big.size() < 100000)
+        big += "1234567890+1234567890=2469135780\r\n";
+    memo().SetText(big);
+    EXPECT_EQ(memo().Text(), big);
+    memo().SetSelStart(static_cast<int>(big.size()));
+    Type("+1");
+    EXPECT_EQ(memo().Text(), big + "+1");
+    EXPECT_EQ(memo().SelStart(), static_cast<int>(big.size()) + 2);
+}
+
+TEST_F(Controls, PositionsCountBytesOfDoubleByteText)
+{
+    memo().SetText("中a\r\n∴b");
+    memo().SetSelStart(2);
+    EXPECT_EQ(memo().SelStart(), 2);
+    memo().ReplaceSel("X");
+    EXPECT_EQ(memo().Text(), "中Xa\r\n∴b");
+    memo().SetSelStart(9);
+    EXPECT_EQ(memo().SelStart(), 9);
+    memo().SetSel(0, 2);
+    EXPECT_EQ(memo().SelLength(), 2);
+}
+
+TEST_F(Controls, SpeedButtonsClickWithoutTakingTheFocus)
+{
+    auto& pad = form->Component<TSpeedButton>("Pad");
+    auto& opts = form->Component<TSpeedButton>("Opts");
+    pad.SetDown(true);
+    EXPECT_FALSE(opts.Down());
+    SendMessageA(opts.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(opts.Down());
+    EXPECT_FALSE(pad.Down());
+    SendMessageA(opts.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(opts.Down()) << "a group without AllowAllUp keeps one button down";
+    EXPECT_EQ(form->groupClicks, "Opts Opts ");
+
+    Type("12");
+    SendMessageA(form->Component<TSpeedButton>("Clear").Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 13));
+    SendMessageA(form->Component<TSpeedButton>("Clear").Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 13));
+    EXPECT_EQ(memo().Text(), "");
+    EXPECT_EQ(GetFocus(), memo().Handle());
+}
+
+TEST_F(Controls, AltLetterClicksTheButtonWithThatAccelerator)
+{
+    Type("99");
+    SendMessageA(memo().Handle(), WM_SYSCHAR, 'c', 1 << 29);
+    EXPECT_EQ(memo().Text(), "");
+}
+
+TEST_F(Controls, SpinEditClampsAndSteps)
+{
+    auto& spin = form->Component<TSpinEdit>("Spin");
+    spin.SetValue(280);
+    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(spin.Value(), 285);
+    spin.SetValue(999);
+    EXPECT_EQ(spin.Text(), "380");
+    spin.SetValue(5);
+    EXPECT_EQ(spin.Value(), 270);
+    spin.SetText("abc");
+    EXPECT_EQ(spin.Value(), 270);
+}
+
+TEST_F(Controls, CheckBoxFollowsClicks)
+{
+    auto& check = form->Component<TCheckBox>("Check");
+    bool before = check.Checked();
+    SendMessageA(check.Handle(), BM_CLICK, 0, 0);
+    EXPECT_NE(check.Checked(), before);
+    SendMessageA(check.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(check.Checked(), before);
+}
+
+TEST_F(Controls, ExceptionInAHandlerIsShownNotCrashing)
+{
+    DialogWatcher watcher([](HWND dialog) { DialogWatcher::Press(dialog, IDOK); });
+    SendMessageA(form->Component<TSpeedButton>("Boom").Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(watcher.Messages().size(), 1u);
+    EXPECT_EQ(watcher.Messages()[0], "出错了");
+    Type("5");
+    EXPECT_EQ(memo().Text(), "5");
+}
+
+TEST_F(Controls, ClipboardCarriesText)
+{
+    Clipboard().SetAsText("12.5 元");
+    EXPECT_EQ(Clipboard().AsText(), "12.5 元");
+    memo().SetText("ab");
+    memo().SetSelStart(1);
+    memo().PasteFromClipboard();
+    EXPECT_EQ(memo().Text(), "a12.5 元b");
+}
+
+TEST(FormLoading, BrokenDescriptionsNameTheirFault)
+{
+    Application.Initialize();
+    struct Case {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"F: TForm\n  X: TNoSuchClass\n", "Class TNoSuchClass not found"},
+        {"F: TForm\n  B: TSpeedButton\n    OnClick = Missing\n", "Event handler 'Missing' not found"},
+        {"F: TForm\n  B: TSpeedButton\n    OnKeyPress = ClearClick\n", "Event handler 'ClearClick' does not fit its event"},
+        {"F: TForm\n  B: TSpeedButton\n    Colour = clRed\n", "B: unknown property Colour"},
+        {"F: TForm\n  L: TLabel\n    E: TEdit\n", "L cannot hold other components"},
+        {"F: TForm\n  L: TLabel\n    Width = wide\n", "Invalid property value Width = wide"},
+    };
+    for (const auto& c : cases) {
+        try {
+            TestForm form(c.text);
+            ADD_FAILURE() << "no error for " << c.text;
+        } catch (const EComponentError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+}

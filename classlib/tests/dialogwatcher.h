@@ -1,0 +1,47 @@
+// Test helper: waits on a thread of its own for a dialog window of this
+// process (message box, file dialog) and hands it to a callback, which
+// reads it and dismisses or fills it like a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+class DialogWatcher {
+public:
+    using Action = std::function<void(HWND dialog)>;
+
+    // Answers every dialog that shows up with the action, until destroyed.
+    explicit DialogWatcher(Action action);
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+
+    // Texts of the message boxes seen so far (their static text).
+    std::vector<std::string> Messages() const;
+    int Count() const { return count_; }
+
+    // The text of the message-box dialog.
+    static std::string MessageText(HWND dialog);
+    // Presses a dialog's button by id (IDOK, IDCANCEL ...).
+    static void Press(HWND dialog, int id);
+    // Types a file name into a file dialog and confirms it.
+    static void EnterFileName(HWND dialog, const std::string& path);
+
+private:
+    void Loop();
+
+    Action action_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> count_{0};
+    mutable std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
+    std::vector<std::string> messages_;
+    std::thread thread_;
+};
+
+// Handles this thread's messages until done() or the timeout in ms.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);

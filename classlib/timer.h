@@ -1,0 +1,28 @@
+// A window-less timer on the GUI thread.
+#pragma once
+
+#include <windows.h>
+
+#include "classlib/component.h"
+#include "classlib/events.h"
+
+class TTimer : public TComponent {
+public:
+    ~TTimer() override;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    void SetInterval(unsigned ms);
+    TNotifyEvent OnTimer;
+
+    bool SetProperty(const std::string& name, const std::string& value) override;
+    void Loaded() override { Update(); }
+
+private:
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+    void Update();
+
+    bool enabled_ = true;
+    bool loaded_ = false;
+    unsigned interval_ = 1000;
+    UINT_PTR id_ = 0;
+};
