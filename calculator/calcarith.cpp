@@ -71,6 +71,23 @@ long double ToDegrees(long double radians)
     return radians * 180 / kCalcPi;
 }
 
+long double LogOperand(long double operand)
+{
+    if (operand <= 0) {
+        Fail("logarithm of zero or of a negative number");
+    }
+    return operand;
+}
+
+// The operand of arcsin and arccos, with its partner sqrt(1 - x^2).
+long double Complement(long double operand, const char* name)
+{
+    if (std::fabs(operand) > 1) {
+        Fail(std::string(name).append(" of a value outside -1..1"));
+    }
+    return std::sqrt(1 - operand * operand);
+}
+
 }  // namespace
 
 long double CheckedResult(long double value)
@@ -187,26 +204,17 @@ long double SquareRoot(long double operand)
 
 long double NaturalLog(long double operand)
 {
-    if (operand <= 0) {
-        Fail("logarithm of zero or of a negative number");
-    }
-    return std::log(operand);
+    return std::log(LogOperand(operand));
 }
 
 long double Log2(long double operand)
 {
-    if (operand <= 0) {
-        Fail("logarithm of zero or of a negative number");
-    }
-    return std::log2(operand);
+    return std::log2(LogOperand(operand));
 }
 
 long double Log10(long double operand)
 {
-    if (operand <= 0) {
-        Fail("logarithm of zero or of a negative number");
-    }
-    return std::log10(operand);
+    return std::log10(LogOperand(operand));
 }
 
 long double SinDegrees(long double degrees)
@@ -234,16 +242,10 @@ long double ArcTanDegrees(long double operand)
 
 long double ArcSinDegrees(long double operand)
 {
-    if (std::fabs(operand) > 1) {
-        Fail("arcsin of a value outside -1..1");
-    }
-    return ToDegrees(std::atan2(operand, std::sqrt(1 - operand * operand)));
+    return ToDegrees(std::atan2(operand, Complement(operand, "arcsin")));
 }
 
 long double ArcCosDegrees(long double operand)
 {
-    if (std::fabs(operand) > 1) {
-        Fail("arccos of a value outside -1..1");
-    }
-    return ToDegrees(std::atan2(std::sqrt(1 - operand * operand), operand));
+    return ToDegrees(std::atan2(Complement(operand, "arccos"), operand));
 }

@@ -3,25 +3,12 @@
 
 #include "calculator/calcarith.h"
 #include "calculator/calcerror.h"
+#include "calculator/calckeywords.h"
 #include "calculator/numbertext.h"
 
 namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-bool SameUpper(const std::string& token, std::string_view upper)
-{
-    if (token.size() != upper.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < upper.size(); ++i) {
-        const char c = token[i];
-        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != upper[i]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // A lone "PI" keeps full extended precision; anything else is read as a number.
 long double SingleValue(const std::string& token)

@@ -10,12 +10,20 @@ const std::array<std::string_view, kCalcKeywordCount> calckeywords = {
     ")",      "FULLSCREEN", "FULLSCR", "REVERT", "REV",
 };
 
-bool IsTapeCommand(std::string_view upperToken)
+bool SameUpper(std::string_view token, std::string_view upper)
+{
+    return std::equal(token.begin(), token.end(), upper.begin(), upper.end(), [](char c, char u) {
+        return (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) == u;
+    });
+}
+
+bool IsTapeCommand(std::string_view token)
 {
     static constexpr std::array<std::string_view, 7> kCommands = {
         "SETFONT", "BKCOLOR", "BACKCOLOR", "FULLSCREEN", "FULLSCR", "REVERT", "REV",
     };
-    return std::find(kCommands.begin(), kCommands.end(), upperToken) != kCommands.end();
+    return std::any_of(kCommands.begin(), kCommands.end(),
+                       [token](std::string_view command) { return SameUpper(token, command); });
 }
 
 bool IsSplitChar(char c)

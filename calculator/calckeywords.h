@@ -10,8 +10,11 @@ inline constexpr std::size_t kCalcKeywordCount = 37;
 // Searched by exact, case-sensitive comparison; callers upper-case first.
 extern const std::array<std::string_view, kCalcKeywordCount> calckeywords;
 
-// Window commands typed on the tape: the tokenizer drops them.
-bool IsTapeCommand(std::string_view upperToken);
+// Case-insensitive (ASCII letters only) comparison with an upper-case name.
+bool SameUpper(std::string_view token, std::string_view upper);
+
+// Window commands typed on the tape, in any case: the tokenizer drops them.
+bool IsTapeCommand(std::string_view token);
 
 // The characters at which the tape text is cut into pieces.
 bool IsSplitChar(char c);

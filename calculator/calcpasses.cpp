@@ -2,6 +2,7 @@
 
 #include "calculator/calcarith.h"
 #include "calculator/calcengine.h"
+#include "calculator/calckeywords.h"
 #include "calculator/numbertext.h"
 
 #include <cmath>
@@ -10,23 +11,6 @@ namespace {
 
 using TUnary = long double (*)(long double);
 using TBinary = long double (*)(long double, long double);
-
-bool SameUpper(std::string_view candidate, std::string_view upper)
-{
-    if (candidate.size() != upper.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < upper.size(); ++i) {
-        char c = candidate[i];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-        if (c != upper[i]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 template <TUnary F>
 std::string OnLeft(const std::string& left, const std::string&)

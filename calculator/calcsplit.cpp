@@ -36,11 +36,10 @@ void AddPiece(TTokenList& list, std::string_view piece)
     if (piece.empty()) {
         return;
     }
-    std::string upper(piece);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    if (TCalcEngine::iskeyword(upper)) {
-        if (!IsTapeCommand(upper)) {
+    const bool keyword = std::any_of(calckeywords.begin(), calckeywords.end(),
+                                     [piece](std::string_view entry) { return SameUpper(piece, entry); });
+    if (keyword) {
+        if (!IsTapeCommand(piece)) {
             list.emplace_back(piece);
         }
     } else if (TCalcEngine::isnumber(piece)) {

@@ -28,9 +28,9 @@ std::string LongTape(bool withResults)
     return tape;
 }
 
-void SplitLongTape(benchmark::State& state)
+void SplitTape(benchmark::State& state, bool withResults)
 {
-    const std::string tape = LongTape(true);
+    const std::string tape = LongTape(withResults);
     TCalcEngine engine;
     for (auto _ : state) {
         engine.splitexpr(tape, tape.size());
@@ -38,20 +38,9 @@ void SplitLongTape(benchmark::State& state)
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * tape.size()));
 }
-BENCHMARK(SplitLongTape);
-
+BENCHMARK_CAPTURE(SplitTape, LongTape, true);
 // No line has a result yet: the whole tape is one expression.
-void SplitLongUnfinishedTape(benchmark::State& state)
-{
-    const std::string tape = LongTape(false);
-    TCalcEngine engine;
-    for (auto _ : state) {
-        engine.splitexpr(tape, tape.size());
-        benchmark::DoNotOptimize(engine.explist.data());
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * tape.size()));
-}
-BENCHMARK(SplitLongUnfinishedTape);
+BENCHMARK_CAPTURE(SplitTape, LongUnfinishedTape, false);
 
 void EvaluateLongUnfinishedTape(benchmark::State& state)
 {
