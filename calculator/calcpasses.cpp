@@ -58,14 +58,12 @@ std::string Tan(const std::string&, const std::string& right)
         return "0";
     }
     if (TCalcEngine::is90multiple(right)) {
-        return kTanInvalidText;
+        return std::string(kTanInvalidText);
     }
     return FloatToStr(TanDegrees(StrToFloat(right)));
 }
 
 }  // namespace
-
-const std::string kTanInvalidText = "Tan()输入无效";
 
 const TPassToken* TCalcPass::find(std::string_view candidate) const
 {

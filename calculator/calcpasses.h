@@ -30,4 +30,4 @@ inline constexpr std::size_t kCalcPassCount = 21;
 extern const std::array<TCalcPass, kCalcPassCount> calcpasses;
 
 // What a tangent of ±90, ±270 ... degrees leaves in the list (fails when read as a number).
-extern const std::string kTanInvalidText;
+inline constexpr std::string_view kTanInvalidText = "Tan()输入无效";
