@@ -218,6 +218,10 @@ double RoundTo(double value, int digit)
     if (digit > 0 || digit < -kSignificantDigits) {
         throw ECalcError(std::string("RoundTo: digit ").append(std::to_string(digit)).append(" is outside -15..0"));
     }
+    // A result beyond the double range arrives here as infinity.
+    if (!std::isfinite(value)) {
+        throw ECalcError("RoundTo: value beyond the double range");
+    }
     long double power = 1;
     for (int n = 0; n < -digit; ++n) {
         power *= 10;

@@ -17,5 +17,6 @@ long double StrToFloat(std::string_view text);
 bool TryStrToFloat(std::string_view text, long double& value);
 
 // RoundTo(x, -n), n = 0..15: factor 10^-n held as a double, x/factor rounded
-// to an integer with ties to even, times the factor, as a double.
+// to an integer with ties to even, times the factor, as a double. Infinity
+// (an extended result too large for a double) and NaN raise ECalcError.
 double RoundTo(double value, int digit);

@@ -129,6 +129,12 @@ TEST(RoundToTest, NeverGivesNegativeZero)
     EXPECT_FALSE(std::signbit(RoundTo(-0.001, -2)));
 }
 
+TEST(RoundToTest, NothingToRoundFails)
+{
+    EXPECT_THROW(RoundTo(static_cast<double>(1E4000L), -2), ECalcError);
+    EXPECT_THROW(RoundTo(std::nan(""), 0), ECalcError);
+}
+
 TEST(RoundToTest, DigitOutsideTheRangeFails)
 {
     EXPECT_THROW(RoundTo(1.0, 1), ECalcError);
