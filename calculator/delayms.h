@@ -13,6 +13,9 @@ public:
     virtual std::uint32_t tickCount() = 0;
     // Handles every message waiting for this thread, then returns.
     virtual void processMessages() = 0;
+    // Sleeps until a message arrives or ms milliseconds pass, so a pause does
+    // not keep a processor busy; a clock that cannot sleep returns at once.
+    virtual void waitForMessages(std::uint32_t ms) { (void)ms; }
 };
 
 // Processes messages until at least ms milliseconds have passed on the clock,

@@ -21,6 +21,11 @@ void TMessagePumpClock::processMessages()
     }
 }
 
+void TMessagePumpClock::waitForMessages(std::uint32_t ms)
+{
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+}
+
 void delayms(int ms)
 {
     TMessagePumpClock clock;

@@ -7,6 +7,7 @@ class TMessagePumpClock : public IPauseClock {
 public:
     std::uint32_t tickCount() override;
     void processMessages() override;
+    void waitForMessages(std::uint32_t ms) override;
 };
 
 // delayms on the calling thread's own message queue.

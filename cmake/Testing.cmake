@@ -32,7 +32,7 @@ endfunction()
 # vostrel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
 # Host build only; benchmarks are built but never run by CTest.
 function(vostrel_add_benchmark name)
-  if(CMAKE_CROSSCOMPILING OR NOT VOSTREL_BENCHMARKS)
+  if(CMAKE_CROSSCOMPILING OR VOSTREL_FUZZ OR NOT VOSTREL_BENCHMARKS)
     return()
   endif()
   cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
