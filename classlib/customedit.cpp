@@ -1,6 +1,7 @@
 #include "classlib/customedit.h"
 
 #include <algorithm>
+#include <array>
 
 #include "classlib/application.h"
 
@@ -25,19 +26,33 @@ bool EditCountsCharacters()
     return counts;
 }
 
+// Lead bytes of the program's code page, looked up once.
 bool IsLeadByte(char c)
 {
-    return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
+    static const auto table = [] {
+        std::array<bool, 256> lead{};
+        for (int b = 0; b < 256; ++b)
+            lead[static_cast<size_t>(b)] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+        return lead;
+    }();
+    return table[static_cast<unsigned char>(c)];
+}
+
+// Length of the leading run of single-byte text, where units and bytes agree.
+size_t AsciiPrefix(const std::string& text, size_t limit)
+{
+    auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(limit, text.size()));
+    return static_cast<size_t>(std::find_if(text.begin(), end, [](char c) { return (c & 0x80) != 0; }) - text.begin());
 }
 
 } // namespace
 
 int TCustomEdit::BytesFromUnits(const std::string& text, int units)
 {
-    if (!EditCountsCharacters())
-        return units;
-    size_t i = 0;
-    for (int n = 0; n < units && i < text.size(); ++n)
+    if (!EditCountsCharacters() || units <= 0)
+        return std::max(units, 0);
+    size_t i = AsciiPrefix(text, static_cast<size_t>(units));
+    for (int n = static_cast<int>(i); n < units && i < text.size(); ++n)
         i += (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
     return static_cast<int>(i);
 }
@@ -46,9 +61,10 @@ int TCustomEdit::UnitsFromBytes(const std::string& text, int bytes)
 {
     if (!EditCountsCharacters())
         return bytes;
-    int units = 0;
     size_t limit = std::min(static_cast<size_t>(std::max(bytes, 0)), text.size());
-    for (size_t i = 0; i < limit; ++units)
+    size_t i = AsciiPrefix(text, limit);
+    int units = static_cast<int>(i);
+    for (; i < limit; ++units)
         i += (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
     return units;
 }
@@ -139,6 +155,35 @@ void TCustomEdit::SetSel(const std::string& text, int start, int end)
 void TCustomEdit::ReplaceSel(const std::string& text)
 {
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int TCustomEdit::CaretLine() const
+{
+    return static_cast<int>(SendMessageA(Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+}
+
+int TCustomEdit::CaretColumn() const
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    auto lineStart = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(CaretLine()), 0));
+    int units = static_cast<int>(start) - lineStart;
+    if (!EditCountsCharacters())
+        return units;
+    // Only this line's text is needed to count its bytes; EM_GETLINE takes
+    // at most 65535 bytes, longer lines are cut out of the whole text.
+    auto length = static_cast<size_t>(SendMessageA(Handle(), EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
+    std::string line;
+    if (length * 2 + sizeof(WORD) <= 0xFFFF) {
+        line.assign(std::max<size_t>(length * 2, sizeof(WORD)), '\0');
+        *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size());
+        auto got = SendMessageA(Handle(), EM_GETLINE, static_cast<WPARAM>(CaretLine()), reinterpret_cast<LPARAM>(line.data()));
+        line.resize(static_cast<size_t>(got));
+    } else {
+        std::string text = Text();
+        line = text.substr(static_cast<size_t>(BytesFromUnits(text, lineStart)));
+    }
+    return BytesFromUnits(line, units);
 }
 
 void TCustomEdit::PasteFromClipboard()

@@ -22,6 +22,10 @@ public:
     int SelStart(const std::string& text) const;
     void SetSel(const std::string& text, int start, int end);
 
+    // The line that holds the caret, and the caret's byte offset in it.
+    int CaretLine() const;
+    int CaretColumn() const;
+
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value);
     void SetMaxLength(int length);

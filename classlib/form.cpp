@@ -133,6 +133,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         } else if (savedFocus_ && IsWindow(savedFocus_) && IsChild(Handle(), savedFocus_)) {
             ::SetFocus(savedFocus_);
             return 0;
+        } else if (auto* first = dynamic_cast<TControl*>(FindComponent(activeControl_)); first && first->HandleAllocated()) {
+            first->SetFocus();
+            return 0;
         }
         break;
     default:
@@ -155,6 +158,8 @@ bool TForm::SetProperty(const std::string& name, const std::string& value)
         position_ = value == "poScreenCenter" ? TPosition::poScreenCenter : TPosition::poDesigned;
     else if (name == "KeyPreview")
         keyPreview_ = PropertyBool(name, value);
+    else if (name == "ActiveControl")
+        activeControl_ = value;
     else if (name == "ShowHint")
         showHint_ = PropertyBool(name, value);
     else if (name == "OnCreate")

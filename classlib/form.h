@@ -83,6 +83,7 @@ private:
     bool showHint_ = false;
     HWND tooltip_ = nullptr;
     HWND savedFocus_ = nullptr;
+    std::string activeControl_;
 };
 
 template <class E>

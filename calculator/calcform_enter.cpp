@@ -1,0 +1,98 @@
+// The road of one calculation: a key typed on the tape, and Enter.
+#include <array>
+
+#include "calculator/calcform.h"
+#include "calculator/calcform_tape.h"
+#include "calculator/numbertext.h"
+
+namespace {
+
+struct KeyClip {
+    char key;
+    const char* clip;
+};
+
+constexpr std::array<KeyClip, 19> kKeyClips{{
+    {'\b', "bs_wav"},  {'(', "zuo_wav"}, {')', "you_wav"}, {'*', "mul_wav"}, {'+', "add_wav"},
+    {'-', "sub_wav"},  {'.', "point_wav"}, {'/', "div_wav"}, {'0', "0_wav"}, {'1', "1_wav"},
+    {'2', "2_wav"},    {'3', "3_wav"},   {'4', "4_wav"},   {'5', "5_wav"},   {'6', "6_wav"},
+    {'7', "7_wav"},    {'8', "8_wav"},   {'9', "9_wav"},   {'\0', nullptr},
+}};
+
+} // namespace
+
+void TCalcForm::Memo1KeyPress(TComponent&, char& Key)
+{
+    if (IsTapeOperator(Key)) {
+        std::string text = Memo1->Text();
+        int caret = Memo1->SelStart(text);
+        if (caret > 0 && IsTapeOperator(text[static_cast<std::size_t>(caret - 1)]))
+            inserttext("", caret, 1, caret - 1);
+    }
+    for (const auto& k : kKeyClips)
+        if (k.clip && k.key == Key)
+            playclip(k.clip);
+    if (Key == '=')
+        Key = '\r';
+    if (Key != '\r')
+        return;
+    try {
+        evaluate();
+    } catch (...) {
+        // Every failure of the evaluation reads the same to the user; the
+        // Enter still goes on into the tape.
+        ShowMessage("表达式错误！");
+    }
+}
+
+void TCalcForm::rewriteline(std::string& text, int index, const std::string& line)
+{
+    TapeLine bounds;
+    if (!TapeLineBounds(text, static_cast<std::size_t>(index), bounds))
+        return;
+    Memo1->SetSel(text, static_cast<int>(bounds.start), static_cast<int>(bounds.start + bounds.length));
+    Memo1->ReplaceSel(line);
+    text.replace(bounds.start, bounds.length, line);
+}
+
+void TCalcForm::evaluate()
+{
+    std::string text = Memo1->Text();
+
+    // Line cleaning of the current line; a stale line number cleans nothing.
+    TapeLine bounds;
+    if (TapeLineBounds(text, static_cast<std::size_t>(curline), bounds)) {
+        std::string line = text.substr(bounds.start, bounds.length);
+        std::string cleaned = CleanTapeLine(line);
+        if (cleaned != line)
+            rewriteline(text, curline, cleaned);
+    }
+
+    auto caret = static_cast<std::size_t>(Memo1->SelStart(text));
+    splitexpr(text, caret);
+    long double r = 0;
+    if (!explist.empty()) {
+        r = calcbracket();
+        std::string result = FloatToStr(RoundTo(static_cast<double>(r), -SpinEdit1->Value()));
+        curline = static_cast<int>(TapeLineOf(text, caret));
+        TapeLineBounds(text, static_cast<std::size_t>(curline), bounds);
+        rewriteline(text, curline, text.substr(bounds.start, bounds.length) + "=" + result);
+    }
+
+    double total = total_(text);
+    playclip("eqr_wav");
+    std::string shown, words;
+    showresult(r, total, shown, words);
+    if (CheckBox2->Checked()) {
+        if (CheckBox5->Checked())
+            read1(shown);
+        else
+            readstr(words);
+    }
+}
+
+double TCalcForm::calcrichedit()
+{
+    return total_(Memo1->Text());
+}
+

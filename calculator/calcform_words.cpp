@@ -1,0 +1,41 @@
+// This result and the grand total, as numbers and in capital-number words.
+#include "calculator/calcform.h"
+#include "calculator/numbertext.h"
+#include "calculator/numberwords.h"
+
+namespace {
+// Words with 负 in front when negative.
+std::string Signed(bool negative, std::string words)
+{
+    if (!negative)
+        return words;
+    std::string signedWords = "负";
+    signedWords.append(words);
+    return signedWords;
+}
+} // namespace
+
+void TCalcForm::showresult(long double r, double total, std::string& shown, std::string& words)
+{
+    std::string totalWords, totalText;
+    if (CheckBox4->Checked()) {
+        double t = RoundTo(total, -2);
+        double rounded = RoundTo(static_cast<double>(r), -2);
+        shown = FloatToStr(rounded);
+        words = Signed(r < 0, moneywords(rounded));
+        totalWords = Signed(t < 0, moneywords(t));
+        totalText = FloatToStr(t);
+    } else {
+        int d = SpinEdit1->Value();
+        double t = RoundTo(total, -d);
+        shown = FloatToStr(RoundTo(static_cast<double>(r), -d));
+        words = r >= 0 ? numberwords(shown) : Signed(true, numberwords(FloatToStr(RoundTo(static_cast<double>(-r), -d))));
+        totalWords = t >= 0 ? numberwords(FloatToStr(t)) : Signed(true, numberwords(FloatToStr(-t)));
+        totalText = FloatToStr(t < 0 ? -t : t);
+        if (t < 0)
+            totalText.insert(totalText.begin(), '-');
+    }
+    Edit5->SetText(totalText);
+    Edit4->SetText(words);
+    Edit2->SetText(totalWords);
+}
