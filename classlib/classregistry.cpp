@@ -2,16 +2,21 @@
 
 #include <map>
 
+#include "classlib/bevel.h"
+#include "classlib/button.h"
 #include "classlib/checkbox.h"
 #include "classlib/customedit.h"
 #include "classlib/dialogs.h"
 #include "classlib/exceptions.h"
 #include "classlib/imagelist.h"
 #include "classlib/label.h"
+#include "classlib/linklabel.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/spinedit.h"
+#include "classlib/statusbar.h"
 #include "classlib/timer.h"
+#include "classlib/webbrowser.h"
 
 namespace {
 std::map<std::string, TComponentFactory>& Registry()
@@ -33,6 +38,11 @@ std::map<std::string, TComponentFactory>& Registry()
         add("TTimer", static_cast<TTimer*>(nullptr));
         add("TOpenDialog", static_cast<TOpenDialog*>(nullptr));
         add("TSaveDialog", static_cast<TSaveDialog*>(nullptr));
+        add("TButton", static_cast<TButton*>(nullptr));
+        add("TBevel", static_cast<TBevel*>(nullptr));
+        add("TStatusBar", static_cast<TStatusBar*>(nullptr));
+        add("TLinkLabel", static_cast<TLinkLabel*>(nullptr));
+        add("TWebBrowser", static_cast<TWebBrowser*>(nullptr));
         return standard;
     }();
     return registry;

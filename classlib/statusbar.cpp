@@ -1,0 +1,67 @@
+#include "classlib/statusbar.h"
+
+#include <commctrl.h>
+
+TCreateParams TStatusBar::CreateParams() const
+{
+    // Placed by the parent's alignment, not by the control itself.
+    return {STATUSCLASSNAMEA, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | SBARS_SIZEGRIP, 0};
+}
+
+void TStatusBar::HandleCreated()
+{
+    ApplyPanels();
+}
+
+void TStatusBar::ApplyPanels()
+{
+    if (!HandleAllocated() || panels_.empty())
+        return;
+    std::vector<int> rights;
+    int right = 0;
+    for (const Panel& p : panels_)
+        rights.push_back(right += p.width);
+    SendMessageA(Handle(), SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
+    for (size_t i = 0; i < panels_.size(); ++i)
+        SendMessageA(Handle(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels_[i].text.c_str()));
+}
+
+TStatusBar::Panel& TStatusBar::At(int index)
+{
+    if (index < 0 || index >= PanelCount())
+        throw EComponentError("Status bar panel " + std::to_string(index) + " out of range");
+    return panels_[static_cast<size_t>(index)];
+}
+
+std::string TStatusBar::PanelText(int index) const
+{
+    const Panel& p = const_cast<TStatusBar*>(this)->At(index);
+    if (!HandleAllocated())
+        return p.text;
+    auto length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0));
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+}
+
+void TStatusBar::SetPanelText(int index, const std::string& text)
+{
+    At(index).text = text;
+    if (HandleAllocated())
+        SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool TStatusBar::SetProperty(const std::string& name, const std::string& value)
+{
+    if (name == "Panels.Width") {
+        panels_.push_back({PropertyInt(name, value), {}});
+        ApplyPanels();
+    } else if (name == "Panels.Text") {
+        if (textsSet_ >= panels_.size())
+            throw EComponentError("Panels.Text before its Panels.Width");
+        SetPanelText(static_cast<int>(textsSet_++), value);
+    } else
+        return TControl::SetProperty(name, value);
+    return true;
+}

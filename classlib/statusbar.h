@@ -1,0 +1,34 @@
+// The comctl32 status bar with fixed-width panels.
+//   StatusBar1: TStatusBar
+//     Panels.Width = 50        one panel per width, in order
+//     Panels.Text = Done.      texts of the panels, in order
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "classlib/control.h"
+
+class TStatusBar : public TControl {
+public:
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    // The text the panel shows; out-of-range indexes raise EComponentError.
+    std::string PanelText(int index) const;
+    void SetPanelText(int index, const std::string& text);
+    bool SetProperty(const std::string& name, const std::string& value) override;
+
+protected:
+    TCreateParams CreateParams() const override;
+    void HandleCreated() override;
+
+private:
+    struct Panel {
+        int width = 50;
+        std::string text;
+    };
+    Panel& At(int index);
+    void ApplyPanels();
+
+    std::vector<Panel> panels_;
+    size_t textsSet_ = 0;
+};

@@ -1,0 +1,161 @@
+#include "classlib/webbrowser.h"
+
+#include <exdispid.h>
+
+#include "classlib/oleerror.h"
+#include "classlib/olesite.h"
+#include "classlib/webbrowserevents.h"
+#include "classlib/windowclasses.h"
+
+namespace {
+// A BSTR for one call.
+class Bstr {
+public:
+    explicit Bstr(const std::wstring& text) : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    Bstr() = default;
+    ~Bstr() { SysFreeString(b_); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR get() const { return b_; }
+    BSTR* put() { return &b_; }
+
+private:
+    BSTR b_ = nullptr;
+};
+} // namespace
+
+TWebBrowser::~TWebBrowser()
+{
+    Teardown();
+}
+
+TCreateParams TWebBrowser::CreateParams() const
+{
+    return {kPanelClass, WS_CLIPCHILDREN, 0};
+}
+
+void TWebBrowser::HandleCreated()
+{
+    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+    OleCheck(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IWebBrowser2, browser_.put_void()),
+             "WebBrowser");
+    auto object = browser_.as<IOleObject>(IID_IOleObject);
+    if (!object)
+        throw EOleSysError("WebBrowser", E_NOINTERFACE);
+    site_ = new TOleSite(Handle());
+    OleCheck(object->SetClientSite(static_cast<IOleClientSite*>(site_)), "WebBrowser site");
+    events_ = TWebBrowserEvents::Connect(browser_.get(), [this](DISPID id) { Event(id); });
+    RECT r;
+    GetClientRect(Handle(), &r);
+    OleCheck(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_), 0, Handle(), &r),
+             "WebBrowser activation");
+}
+
+void TWebBrowser::Teardown()
+{
+    if (events_) {
+        events_->Disconnect();
+        std::exchange(events_, nullptr)->Release();
+    }
+    if (browser_) {
+        if (auto inPlace = browser_.as<IOleInPlaceObject>(IID_IOleInPlaceObject))
+            inPlace->InPlaceDeactivate();
+        if (auto object = browser_.as<IOleObject>(IID_IOleObject)) {
+            object->Close(OLECLOSE_NOSAVE);
+            object->SetClientSite(nullptr);
+        }
+        browser_.reset();
+    }
+    if (site_)
+        std::exchange(site_, nullptr)->Release();
+    if (oleInitialized_) {
+        oleInitialized_ = false;
+        OleUninitialize();
+    }
+}
+
+void TWebBrowser::Resize()
+{
+    if (!browser_)
+        return;
+    if (auto inPlace = browser_.as<IOleInPlaceObject>(IID_IOleInPlaceObject)) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        inPlace->SetObjectRects(&r, &r);
+    }
+}
+
+LRESULT TWebBrowser::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_SIZE: {
+        LRESULT r = TWinControl::WndProc(msg, wp, lp);
+        Resize();
+        return r;
+    }
+    case WM_DESTROY:
+        // The control's window goes with ours: let go of it first.
+        Teardown();
+        break;
+    default:
+        break;
+    }
+    return TWinControl::WndProc(msg, wp, lp);
+}
+
+IWebBrowser2& TWebBrowser::Browser() const
+{
+    if (!browser_)
+        throw EComponentError("WebBrowser '" + Name() + "' has no window");
+    return *browser_.get();
+}
+
+void TWebBrowser::Navigate(const std::wstring& url)
+{
+    Bstr address(url);
+    VARIANT empty;
+    VariantInit(&empty);
+    OleCheck(Browser().Navigate(address.get(), &empty, &empty, &empty, &empty), "Navigate");
+}
+
+void TWebBrowser::GoBack()
+{
+    OleCheck(Browser().GoBack(), "GoBack");
+}
+
+void TWebBrowser::GoForward()
+{
+    OleCheck(Browser().GoForward(), "GoForward");
+}
+
+void TWebBrowser::Stop()
+{
+    OleCheck(Browser().Stop(), "Stop");
+}
+
+std::wstring TWebBrowser::LocationURL() const
+{
+    Bstr location;
+    if (FAILED(Browser().get_LocationURL(location.put())) || !location.get())
+        return {};
+    return {location.get(), SysStringLen(location.get())};
+}
+
+void TWebBrowser::Event(DISPID id)
+{
+    if (id == DISPID_DOWNLOADBEGIN && OnDownloadBegin)
+        OnDownloadBegin(*this);
+    else if (id == DISPID_DOWNLOADCOMPLETE && OnDownloadComplete)
+        OnDownloadComplete(*this);
+}
+
+bool TWebBrowser::SetProperty(const std::string& name, const std::string& value)
+{
+    if (name == "OnDownloadBegin")
+        OnDownloadBegin = Handler<TNotifyEvent>(value);
+    else if (name == "OnDownloadComplete")
+        OnDownloadComplete = Handler<TNotifyEvent>(value);
+    else
+        return TWinControl::SetProperty(name, value);
+    return true;
+}
