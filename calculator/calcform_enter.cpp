@@ -50,8 +50,14 @@ void TCalcForm::rewriteline(std::string& text, int index, const std::string& lin
     TapeLine bounds;
     if (!TapeLineBounds(text, static_cast<std::size_t>(index), bounds))
         return;
-    Memo1->SetSel(text, static_cast<int>(bounds.start), static_cast<int>(bounds.start + bounds.length));
-    Memo1->ReplaceSel(line);
+    // Only what differs is replaced: the control redoes less work, and the
+    // line and the caret (at its end) come out the same.
+    std::string_view old = std::string_view(text).substr(bounds.start, bounds.length);
+    std::size_t same = 0;
+    while (same < old.size() && same < line.size() && old[same] == line[same])
+        ++same;
+    Memo1->SetSel(text, static_cast<int>(bounds.start + same), static_cast<int>(bounds.start + bounds.length));
+    Memo1->ReplaceSel(line.substr(same));
     text.replace(bounds.start, bounds.length, line);
 }
 
@@ -95,4 +101,3 @@ double TCalcForm::calcrichedit()
 {
     return total_(Memo1->Text());
 }
-
