@@ -38,10 +38,11 @@ std::string TStatusBar::PanelText(int index) const
     const Panel& p = const_cast<TStatusBar*>(this)->At(index);
     if (!HandleAllocated())
         return p.text;
+    // The length may count characters, not bytes: room for two bytes each.
     auto length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::string text(static_cast<size_t>(length) * 2 + 1, '\0');
     SendMessageA(Handle(), SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(length);
+    text.resize(std::char_traits<char>::length(text.c_str()));
     return text;
 }
 
