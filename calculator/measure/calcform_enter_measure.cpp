@@ -43,7 +43,7 @@ int main()
     std::vector<double> enters, reads;
     // Enters one after another at the end of the tape, as a user makes them;
     // the first one is a warm-up.
-    for (int round = 0; round < 8; ++round) {
+    for (int round = 0; round < 16; ++round) {
         int end = GetWindowTextLengthA(memo);
         SendMessageA(memo, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
         SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("12+34"));

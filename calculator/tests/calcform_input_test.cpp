@@ -36,3 +36,16 @@ TEST_F(CalcFormTest, PasteInsertsAtTheCaret)
     Click("SpeedButton1");
     EXPECT_EQ(Tape(), "1+2*3=");
 }
+
+TEST_F(CalcFormTest, PastingAMegabyteTapeKeepsEveryByteAndTheTotal)
+{
+    std::string big;
+    while (big.size() < (1u << 20))
+        big += "1+1=2\r\n";
+    Clipboard().SetAsText(big);
+    Click("SpeedButton1");
+    ASSERT_EQ(Tape(), big);
+    Type("2*3=");
+    EXPECT_EQ(Lines()[Lines().size() - 2], "2*3=6");
+    EXPECT_EQ(form->Edit5->Text(), std::to_string(big.size() / 7 * 2 + 6));
+}
