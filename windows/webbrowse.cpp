@@ -38,11 +38,13 @@ TCreateParams Tf_webbrowse::CreateParams() const
 
 LRESULT Tf_webbrowse::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 {
-    // The first showing maximizes; later ones keep what the user left.
-    if (msg == WM_SHOWWINDOW && wp && !shown_) {
+    // The first showing maximizes; later ones keep what the user left. Done
+    // once the window is on screen: a window maximized before it is mapped
+    // keeps its designed size under Wine.
+    if (msg == WM_WINDOWPOSCHANGED && !shown_ && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)) {
         shown_ = true;
         LRESULT r = TForm::WndProc(msg, wp, lp);
-        ShowWindow(Handle(), SW_SHOWMAXIMIZED);
+        ShowWindow(Handle(), SW_MAXIMIZE);
         return r;
     }
     return TForm::WndProc(msg, wp, lp);

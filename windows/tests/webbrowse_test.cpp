@@ -83,6 +83,12 @@ TEST_F(WebBrowse, StaysOnTopOpensMaximizedWithItsDesignedParts)
     HWND window = f_webbrowse->Handle();
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsZoomed(window));
+    RECT work, frame;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &frame);
+    EXPECT_LE(frame.left, work.left);
+    EXPECT_GE(frame.right, work.right);
+    EXPECT_GE(frame.bottom, work.bottom);
     EXPECT_EQ(f_webbrowse->Text(), "网页浏览器");
     EXPECT_EQ(f_webbrowse->Edit1->Text(), kWebHome);
     EXPECT_EQ(f_webbrowse->Panel1->Height(), 38);
