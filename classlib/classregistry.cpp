@@ -5,11 +5,13 @@
 #include "classlib/bevel.h"
 #include "classlib/button.h"
 #include "classlib/checkbox.h"
+#include "classlib/colordialog.h"
 #include "classlib/customedit.h"
 #include "classlib/dialogs.h"
 #include "classlib/exceptions.h"
 #include "classlib/imagelist.h"
 #include "classlib/label.h"
+#include "classlib/menus.h"
 #include "classlib/linklabel.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
@@ -38,6 +40,9 @@ std::map<std::string, TComponentFactory>& Registry()
         add("TTimer", static_cast<TTimer*>(nullptr));
         add("TOpenDialog", static_cast<TOpenDialog*>(nullptr));
         add("TSaveDialog", static_cast<TSaveDialog*>(nullptr));
+        add("TColorDialog", static_cast<TColorDialog*>(nullptr));
+        add("TPopupMenu", static_cast<TPopupMenu*>(nullptr));
+        add("TMenuItem", static_cast<TMenuItem*>(nullptr));
         add("TButton", static_cast<TButton*>(nullptr));
         add("TBevel", static_cast<TBevel*>(nullptr));
         add("TStatusBar", static_cast<TStatusBar*>(nullptr));

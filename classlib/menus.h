@@ -1,0 +1,45 @@
+// Popup menus: items with a caption, a check mark and a click handler,
+// shown at a screen point with the rules a notification-area menu needs.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "classlib/component.h"
+#include "classlib/events.h"
+
+class TMenuItem : public TComponent {
+public:
+    std::string Caption;
+    bool Checked = false;
+    TNotifyEvent OnClick;
+
+    // What choosing the item does.
+    void Click();
+
+    bool SetProperty(const std::string& name, const std::string& value) override;
+};
+
+class TPopupMenu : public TComponent {
+public:
+    // The items in menu order; the menu does not own them.
+    const std::vector<TMenuItem*>& Items() const { return items_; }
+    void Add(TMenuItem& item) { items_.push_back(&item); }
+
+    // Shows the menu at a screen point and returns once it closes, after
+    // the chosen item's OnClick has run.
+    void Popup(int x, int y);
+
+    // "Items = N1, N2": the owner's menu items of those names, in that order.
+    bool SetProperty(const std::string& name, const std::string& value) override;
+    void Loaded() override;
+
+private:
+    // The window that owns the menu while it is shown.
+    HWND PopupWindow() const;
+
+    std::vector<TMenuItem*> items_;
+    std::vector<std::string> itemNames_;
+};

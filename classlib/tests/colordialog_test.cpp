@@ -1,0 +1,44 @@
+// The real colour dialog, answered from a watcher thread.
+#include "classlib/colordialog.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "classlib/application.h"
+#include "classlib/classregistry.h"
+#include "classlib/tests/dialogwatcher.h"
+
+TEST(ColorDialog, ConfirmGivesThePresetAsPlainColourCancelKeepsIt)
+{
+    Application.Initialize();
+    struct Case {
+        TColor preset;
+        int button;
+        bool confirmed;
+        TColor after;
+    } cases[] = {
+        {clRed, IDOK, true, clRed},
+        {0x00FF8000, IDOK, true, 0x00FF8000},
+        // A system colour comes back as the plain colour it stands for.
+        {clBtnFace, IDOK, true, static_cast<TColor>(GetSysColor(COLOR_BTNFACE))},
+        {clBtnFace, IDCANCEL, false, clBtnFace},
+    };
+    for (const auto& c : cases) {
+        TColorDialog dialog;
+        dialog.Color = c.preset;
+        DialogWatcher watcher([&](HWND d) { DialogWatcher::Press(d, c.button); });
+        EXPECT_EQ(dialog.Execute(), c.confirmed) << c.preset;
+        EXPECT_EQ(dialog.Color, c.after) << c.preset;
+        EXPECT_EQ(watcher.Count(), 1);
+    }
+}
+
+TEST(ColorDialog, NewComponentsAreKnownByName)
+{
+    for (const char* name : {"TColorDialog", "TPopupMenu", "TMenuItem"})
+        EXPECT_NE(CreateComponent(name), nullptr) << name;
+    auto dialog = CreateComponent("TColorDialog");
+    ASSERT_TRUE(dialog->SetProperty("Color", "clTeal"));
+    EXPECT_EQ(static_cast<TColorDialog&>(*dialog).Color, clTeal);
+}
