@@ -1,0 +1,99 @@
+// The built setup program: started, driven through its window from outside,
+// it installs the calculator with its shortcuts and ends without a question.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "setup/tests/setupfixture.h"
+
+namespace {
+
+using namespace setuptest;
+
+struct ChildSearch {
+    const char* cls;
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM lp)
+{
+    auto* s = reinterpret_cast<ChildSearch*>(lp);
+    char cls[32] = {}, text[256] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    GetWindowTextA(child, text, sizeof text);
+    if (lstrcmpiA(cls, s->cls) == 0 && (!s->text || std::string(text) == s->text)) {
+        s->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first child window of that class (and text, when given).
+HWND FindChild(HWND parent, const char* cls, const char* text = nullptr)
+{
+    ChildSearch search{cls, text, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST(BrellocStart, InstallsWithShortcutsAndEndsWithoutAsking)
+{
+    TComInitializer com;
+    DeleteSetupLinks();
+    TempFolder temp;
+    std::string folder = temp.Path() + "\\Olvane 计算器";
+
+    std::string command = WinePath(BRELLOC_EXE);
+    command.insert(command.begin(), '"');
+    command.push_back('"');
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        << GetLastError();
+
+    HWND window = nullptr;
+    for (int i = 0; i < 400 && !(window && IsWindowVisible(window)); ++i) {
+        window = FindWindowA("VostrelForm", "语音计算器安装程序");
+        Sleep(50);
+    }
+    ASSERT_NE(window, nullptr);
+    HWND path = FindChild(window, "Edit");
+    HWND run = FindChild(window, "Button", "安装完成,自动运行软件");
+    HWND install = FindChild(window, "Button", "安装");
+    HWND leave = FindChild(window, "Button", "退出");
+    ASSERT_TRUE(path && run && install && leave);
+
+    SendMessageA(path, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    SendMessageA(run, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(run, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(install, BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &ignored);
+
+    char caption[128] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "语音计算器安装程序..安装完成");
+    EXPECT_FALSE(IsWindowVisible(install));
+    EXPECT_TRUE(FileBytes(folder + "\\vostrel.exe") == FileBytes(WinePath(VOSTREL_EXE)));
+    for (int csidl : {CSIDL_COMMON_DESKTOPDIRECTORY, CSIDL_COMMON_PROGRAMS}) {
+        std::string link = LinkFile(csidl);
+        ASSERT_TRUE(FileExists(link)) << link;
+        EXPECT_EQ(lstrcmpiA(ReadLink(link).target.c_str(), (folder + "\\vostrel.exe").c_str()), 0);
+    }
+
+    // After an install, 退出 ends the program at once.
+    PostMessageA(leave, BM_CLICK, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    if (WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    DeleteSetupLinks();
+}
+
+} // namespace
