@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <vector>
 
@@ -73,6 +74,21 @@ TColor TIniFile::ReadColor(const std::string& section, const std::string& ident,
 {
     std::string text = ReadString(section, ident, "");
     return text.empty() ? current : StringToColor(text);
+}
+
+bool TIniFile::ValueExists(const std::string& section, const std::string& ident) const
+{
+    // With no key given, the profile function lists the section's keys, each
+    // ended by a zero byte; a list that fills the buffer may have been cut.
+    std::vector<char> keys(4096);
+    DWORD n = 0;
+    while ((n = GetPrivateProfileStringA(section.c_str(), nullptr, "", keys.data(), static_cast<DWORD>(keys.size()),
+                                         fileName_.c_str())) + 2 >= keys.size())
+        keys.resize(keys.size() * 4);
+    for (const char* key = keys.data(); *key; key += std::strlen(key) + 1)
+        if (_stricmp(key, ident.c_str()) == 0)
+            return true;
+    return false;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value)

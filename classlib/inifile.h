@@ -25,6 +25,9 @@ public:
     // current back, a text that is neither raises EConvertError.
     TColor ReadColor(const std::string& section, const std::string& ident, TColor current) const;
 
+    // True when the section holds the key, even with an empty value.
+    bool ValueExists(const std::string& section, const std::string& ident) const;
+
     // Each raises EIniFileException "Unable to write to <file>" when refused.
     void WriteString(const std::string& section, const std::string& ident, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& ident, int value);

@@ -91,6 +91,17 @@ TEST_F(TapeFileWin, AnyLineEndReadsAndAnOldFileIsReplaced)
     EXPECT_EQ(Files(), Lines{"tape.txt"});
 }
 
+TEST_F(TapeFileWin, MegabyteTapeGoesThroughTheDiskWhole)
+{
+    Lines lines;
+    for (int i = 0; lines.size() * 20 < (1u << 20); ++i)
+        lines.push_back(std::to_string(i) + "+1=" + std::to_string(i + 1) + " 合计");
+    std::string path = folder_ + kTapeAutosaveName;
+    WriteTapeFile(path, lines);
+    EXPECT_EQ(Bytes(kTapeAutosaveName), TapeFileText(lines));
+    EXPECT_EQ(ReadTapeFile(path), lines);
+}
+
 TEST_F(TapeFileWin, LockedFileIsLeftAsItWasWithNoLeftovers)
 {
     const std::string old = "1+2=3\r\n";

@@ -84,6 +84,17 @@ TEST_F(IniFile, MissingFileOrKeyGivesTheDefault)
     EXPECT_EQ(ini.ReadInteger("other", "iTop", 7), 7);
 }
 
+TEST_F(IniFile, KeyExistsEvenWhenEmpty)
+{
+    TIniFile ini(name_);
+    EXPECT_FALSE(ini.ValueExists("gaokao", "date"));
+    Put("[gaokao]\r\nname=高考\r\ndate=\r\n[calcform]\r\ntime=1\r\n");
+    EXPECT_TRUE(ini.ValueExists("gaokao", "date"));
+    EXPECT_TRUE(ini.ValueExists("gaokao", "DATE"));
+    EXPECT_FALSE(ini.ValueExists("gaokao", "time"));
+    EXPECT_FALSE(ini.ValueExists("gaokao", "dat"));
+}
+
 TEST_F(IniFile, NumbersAndBooleansFromHandWrittenText)
 {
     Put("[s]\r\nn1=99\r\nn2=$1F\r\nn3=abc\r\nn4=12abc\r\nn5=\r\nn6=-0\r\nn7=99999999999\r\n"
