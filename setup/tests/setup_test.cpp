@@ -91,16 +91,23 @@ TEST_F(SetupTest, BlankPathAsksForOneAndChangesNothing)
     }
 }
 
+// New folders, made with their missing parents; 淺 and 籠 end in the byte of "\\".
+const char* const kNewFolders[] = {"新 目录\\a\\b", "淺\\籠"};
+
 TEST_F(SetupTest, InstallsIntoNewNestedFolderWithBothShortcuts)
 {
-    std::string folder = temp->Path() + "\\新 目录\\a\\b";
-    TypePath("  " + folder + " ");
-    Click(*form->btnnext);
-    EXPECT_TRUE(Dialogs().empty()) << DialogLog();
-    EXPECT_EQ(installpath, folder);
-    ExpectInstalled(folder, true);
-    EXPECT_EQ(Caption(), kDone);
-    EXPECT_FALSE(Visible(*form->btnnext));
+    for (const char* name : kNewFolders) {
+        SCOPED_TRACE(name);
+        OpenWindow();
+        std::string folder = temp->Path() + "\\" + name;
+        TypePath("  " + folder + " ");
+        Click(*form->btnnext);
+        EXPECT_TRUE(Dialogs().empty()) << DialogLog();
+        EXPECT_EQ(installpath, folder);
+        ExpectInstalled(folder, true);
+        EXPECT_EQ(Caption(), kDone);
+        EXPECT_FALSE(Visible(*form->btnnext));
+    }
 }
 
 TEST_F(SetupTest, StartMenuUncheckedMakesOnlyTheDesktopShortcut)
