@@ -2,33 +2,14 @@
 
 #include <windows.h>
 
+#include "classlib/filepaths.h"
+
 namespace {
-bool IsDelimiter(char c)
+// The path without separators at its end; a drive's colon stays.
+std::string WithoutTrailingSeparators(std::string path)
 {
-    return c == '\\' || c == '/' || c == ':';
-}
-
-// Index of the last "\", "/" or ":" outside double-byte characters; npos when none.
-size_t LastDelimiter(const std::string& path)
-{
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
-            ++i;
-        else if (IsDelimiter(path[i]))
-            last = i;
-    }
-    return last;
-}
-
-std::string WithoutTrailingBackslash(std::string path)
-{
-    while (!path.empty()) {
-        size_t last = LastDelimiter(path);
-        if (last != path.size() - 1 || path[last] == ':')
-            break;
+    while (!path.empty() && path.back() != ':' && ExtractFilePath(path).size() == path.size())
         path.pop_back();
-    }
     return path;
 }
 } // namespace
@@ -41,7 +22,7 @@ bool DirectoryExists(const std::string& directory)
 
 bool ForceDirectories(const std::string& directory)
 {
-    std::string dir = WithoutTrailingBackslash(directory);
+    std::string dir = WithoutTrailingSeparators(directory);
     if (dir.empty())
         return false;
     // A drive ("d:") cannot be made, only found.
@@ -49,11 +30,8 @@ bool ForceDirectories(const std::string& directory)
         return DirectoryExists(dir + "\\");
     if (DirectoryExists(dir))
         return true;
-    size_t last = LastDelimiter(dir);
-    if (last != std::string::npos) {
-        std::string parent = dir.substr(0, dir[last] == ':' ? last + 1 : last);
-        if (!parent.empty() && !ForceDirectories(parent))
-            return false;
-    }
+    std::string parent = WithoutTrailingSeparators(ExtractFilePath(dir));
+    if (!parent.empty() && !ForceDirectories(parent))
+        return false;
     return CreateDirectoryA(dir.c_str(), nullptr) || DirectoryExists(dir);
 }

@@ -7,8 +7,8 @@
 #include "classlib/directories.h"
 #include "classlib/resources.h"
 #include "classlib/strutils.h"
+#include "classlib/writereplacing.h"
 #include "setup/form1.h"
-#include "setup/writereplacing.h"
 #include "setup/shelllink.h"
 
 namespace {
@@ -50,7 +50,7 @@ std::vector<std::string> TForm1::filetodisk()
     // A folder that cannot be made shows up as the write's failure.
     if (!DirectoryExists(installpath))
         ForceDirectories(installpath);
-    WriteFileReplacing(installpath, installpath + "\\vostrel.exe", LoadResourceText("calc_exe", "file"));
+    WriteFileReplacing(installpath + "\\vostrel.exe", LoadResourceText("calc_exe", "file"));
     return addlink();
 }
 

@@ -65,12 +65,6 @@ void DeleteTree(const std::string& path)
     }
 }
 
-bool FileExists(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string FileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

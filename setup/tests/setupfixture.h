@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/cominit.h"
+#include "classlib/filepaths.h"
 #include "classlib/tests/dialogwatcher.h"
 #include "setup/form1.h"
 
@@ -34,7 +35,6 @@ private:
 void DeleteTree(const std::string& path);
 // The names in a folder, without "." and "..".
 std::vector<std::string> FolderEntries(const std::string& folder);
-bool FileExists(const std::string& path);
 std::string FileBytes(const std::string& path);
 // A path of the build (a Unix path) as Wine sees it.
 std::string WinePath(const std::string& unixPath);

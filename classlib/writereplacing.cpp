@@ -1,10 +1,11 @@
-#include "setup/writereplacing.h"
+#include "classlib/writereplacing.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
 #include "classlib/exceptions.h"
+#include "classlib/filepaths.h"
 #include "classlib/handles.h"
 
 namespace {
@@ -32,22 +33,24 @@ private:
     bool kept_ = false;
 };
 
-void WriteAll(HANDLE file, const std::string& bytes, const std::string& fileName)
+void WriteAll(HANDLE file, const std::string& bytes)
 {
-    size_t done = 0;
-    while (done < bytes.size()) {
+    for (size_t done = 0; done < bytes.size();) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20)), written = 0;
         if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            CannotCreate(fileName, GetLastError());
+            throw EWriteError("Stream write error");
         done += written;
     }
+    if (!FlushFileBuffers(file))
+        throw EWriteError("Stream write error");
 }
 } // namespace
 
-void WriteFileReplacing(const std::string& folder, const std::string& fileName, const std::string& bytes)
+void WriteFileReplacing(const std::string& fileName, const std::string& bytes)
 {
+    std::string folder = ExtractFilePath(fileName);
     char tempName[MAX_PATH] = {};
-    if (!GetTempFileNameA(folder.c_str(), "vst", 0, tempName))
+    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "new", 0, tempName))
         CannotCreate(fileName, GetLastError());
     TempFile temp(tempName);
     {
@@ -55,9 +58,7 @@ void WriteFileReplacing(const std::string& folder, const std::string& fileName, 
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             CannotCreate(fileName, GetLastError());
-        WriteAll(file.get(), bytes, fileName);
-        if (!FlushFileBuffers(file.get()))
-            CannotCreate(fileName, GetLastError());
+        WriteAll(file.get(), bytes);
     }
     if (!MoveFileExA(temp.Name().c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         CannotCreate(fileName, GetLastError());
