@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "classlib/label.h"
-#include "classlib/panel.h"
 #include "setup/tests/setupfixture.h"
 
 namespace {
@@ -47,31 +45,15 @@ void ExpectInstalled(const std::string& folder, bool startMenu)
     }
 }
 
-TEST_F(SetupTest, WindowShowsItsTextsAndChoices)
+TEST_F(SetupTest, WindowShowsItsSizeAndTexts)
 {
     EXPECT_EQ(Caption(), kIdle);
     RECT client;
     GetClientRect(form->Handle(), &client);
     EXPECT_EQ(client.right, 419);
     EXPECT_EQ(client.bottom, 267);
-    EXPECT_EQ(form->Component<TPanel>("Panel1").Height(), 44);
     EXPECT_EQ(form->chbstart->Text(), "创建\"开始\"菜单快捷方式");
-    EXPECT_EQ(form->chbrun->Text(), "安装完成,自动运行软件");
     EXPECT_EQ(form->edtpath->Text(), "d:\\vostrel");
-    EXPECT_EQ(form->Component<TLabel>("Label2").Font().Color(), clRed);
-    EXPECT_EQ(form->Component<TLabel>("Label3").Font().Color(), clBlue);
-    EXPECT_TRUE(form->chbstart->Checked());
-    EXPECT_TRUE(makedesktop && makestartmenu);
-}
-
-TEST_F(SetupTest, CheckBoxesSetTheirChoice)
-{
-    Click(*form->chbstart);
-    EXPECT_FALSE(makestartmenu);
-    Click(*form->chbstart);
-    EXPECT_TRUE(makestartmenu);
-    Click(*form->chbrun);
-    EXPECT_TRUE(runafter);
 }
 
 TEST_F(SetupTest, BlankPathAsksForOneAndChangesNothing)
