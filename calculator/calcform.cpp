@@ -8,8 +8,9 @@
 
 TCalcForm* CalcForm = nullptr;
 
-TCalcForm::TCalcForm()
-    : TCalcSpeech(std::make_unique<TResourceClipPlayer>(), std::make_unique<TMessagePumpClock>())
+TCalcForm::TCalcForm(std::string folder)
+    : TCalcSpeech(std::make_unique<TResourceClipPlayer>(), std::make_unique<TMessagePumpClock>()),
+      folder_(std::move(folder))
 {
     RegisterCalcGlyphs();
     Bind("Memo1KeyDown", &TCalcForm::Memo1KeyDown);
@@ -26,6 +27,26 @@ TCalcForm::TCalcForm()
     Bind("SpeedButton6Click", &TCalcForm::SpeedButton6Click);
     Bind("SpeedButton47Click", &TCalcForm::SpeedButton47Click);
     Bind("SpeedButton45Click", &TCalcForm::SpeedButton45Click);
+    Bind("ToolButton6Click", &TCalcForm::ToolButton6Click);
+    Bind("SpeedButton48Click", &TCalcForm::SpeedButton48Click);
+    Bind("FormCreate", &TCalcForm::FormCreate);
+    Bind("FormShow", &TCalcForm::FormShow);
+    Bind("FormCloseQuery", &TCalcForm::FormCloseQuery);
+    Bind("FormKeyPress", &TCalcForm::FormKeyPress);
+    Bind("N1Click", &TCalcForm::N1Click);
+    Bind("N2Click", &TCalcForm::N2Click);
+    Bind("N4Click", &TCalcForm::N4Click);
+    Bind("N3Click", &TCalcForm::N3Click);
+    Bind("SpeedButton2Click", &TCalcForm::SpeedButton2Click);
+    Bind("SpeedButton35Click", &TCalcForm::SpeedButton35Click);
+    Bind("SpeedButton37Click", &TCalcForm::SpeedButton37Click);
+    Bind("SpeedButton36Click", &TCalcForm::SpeedButton36Click);
+    Bind("SpinEdit2Change", &TCalcForm::SpinEdit2Change);
+    Bind("CheckBox1Click", &TCalcForm::CheckBox1Click);
+    Bind("CheckBox2Click", &TCalcForm::CheckBox2Click);
+    Bind("CheckBox3Click", &TCalcForm::CheckBox3Click);
+    Bind("CheckBox6Click", &TCalcForm::CheckBox6Click);
+    Bind("Timer1Timer", &TCalcForm::Timer1Timer);
     LoadFromResource("CALCFORM");
 
     Memo1 = &Component<TMemo>("Memo1");
@@ -33,14 +54,35 @@ TCalcForm::TCalcForm()
     Edit4 = &Component<TEdit>("Edit4");
     Edit5 = &Component<TEdit>("Edit5");
     Label1 = &Component<TLabel>("Label1");
+    Label2 = &Component<TLabel>("Label2");
+    Label3 = &Component<TLabel>("Label3");
+    Label4 = &Component<TLabel>("Label4");
+    Panel1 = &Component<TPanel>("Panel1");
+    Panel3 = &Component<TPanel>("Panel3");
+    Panel4 = &Component<TPanel>("Panel4");
+    Panel7 = &Component<TPanel>("Panel7");
+    GroupBox1 = &Component<TGroupBox>("GroupBox1");
+    GroupBox2 = &Component<TGroupBox>("GroupBox2");
+    SpeedButton2 = &Component<TSpeedButton>("SpeedButton2");
+    ToolButton6 = &Component<TSpeedButton>("ToolButton6");
     SpinEdit1 = &Component<TSpinEdit>("SpinEdit1");
     SpinEdit2 = &Component<TSpinEdit>("SpinEdit2");
     SpinEdit3 = &Component<TSpinEdit>("SpinEdit3");
+    CheckBox1 = &Component<TCheckBox>("CheckBox1");
     CheckBox2 = &Component<TCheckBox>("CheckBox2");
+    CheckBox3 = &Component<TCheckBox>("CheckBox3");
     CheckBox4 = &Component<TCheckBox>("CheckBox4");
     CheckBox5 = &Component<TCheckBox>("CheckBox5");
+    CheckBox6 = &Component<TCheckBox>("CheckBox6");
     SaveDialog1 = &Component<TSaveDialog>("SaveDialog1");
     OpenDialog1 = &Component<TOpenDialog>("OpenDialog1");
+    ColorDialog1 = &Component<TColorDialog>("ColorDialog1");
+    Timer2 = &Component<TTimer>("Timer2");
+    PopupMenu1 = &Component<TPopupMenu>("PopupMenu1");
+    N1 = &Component<TMenuItem>("N1");
+    N2 = &Component<TMenuItem>("N2");
+    N3 = &Component<TMenuItem>("N3");
+    N4 = &Component<TMenuItem>("N4");
 
     onLeftoverTokens = [](const std::string& message) { ShowMessage(message); };
     DoCreate();

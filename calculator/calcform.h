@@ -1,24 +1,34 @@
 // The calculator window: the tape, its keypad, toolbar and bottom bar.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "calculator/calcengine.h"
 #include "calculator/calcform_tape.h"
 #include "calculator/calcspeech.h"
 #include "calculator/clipplayer_win.h"
 #include "classlib/checkbox.h"
+#include "classlib/colordialog.h"
 #include "classlib/customedit.h"
 #include "classlib/dialogs.h"
+#include "classlib/filepaths.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
+#include "classlib/menus.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/spinedit.h"
+#include "classlib/timer.h"
+#include "classlib/trayicon.h"
 
 class TCalcForm : public TForm, public TCalcEngine, public TCalcSpeech {
 public:
-    TCalcForm();
+    // folder holds setinfo.ini and temp.txt: the program's own folder, or
+    // another one for a window that must leave the program's files alone.
+    explicit TCalcForm(std::string folder = ProgramFolder());
+    const std::string& folder() const { return folder_; }
 
     // Index of the current tape line, 0-based: follows the caret on every
     // key-down and mouse-down and after each evaluation.
@@ -31,14 +41,40 @@ public:
     // Inserts a keypad text at the caret.
     void insertpos(const std::string& s);
 
+    // Section calcform of setinfo.ini into the window, and back with the tape.
+    void loadsetting();
+    void savesetting();
+
     // Components of the form description.
     TMemo* Memo1 = nullptr;
     TEdit *Edit2 = nullptr, *Edit4 = nullptr, *Edit5 = nullptr;
-    TLabel* Label1 = nullptr;
+    TLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    TPanel *Panel1 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr, *Panel7 = nullptr;
+    TGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
+    TSpeedButton *SpeedButton2 = nullptr, *ToolButton6 = nullptr;
     TSpinEdit *SpinEdit1 = nullptr, *SpinEdit2 = nullptr, *SpinEdit3 = nullptr;
-    TCheckBox *CheckBox2 = nullptr, *CheckBox4 = nullptr, *CheckBox5 = nullptr;
+    TCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr, *CheckBox4 = nullptr,
+              *CheckBox5 = nullptr, *CheckBox6 = nullptr;
     TSaveDialog* SaveDialog1 = nullptr;
     TOpenDialog* OpenDialog1 = nullptr;
+    TColorDialog* ColorDialog1 = nullptr;
+    TTimer* Timer2 = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr;
+
+    // The window's own events.
+    void FormCreate(TComponent& Sender);
+    void FormShow(TComponent& Sender);
+    void FormCloseQuery(TComponent& Sender, bool& CanClose);
+    void FormKeyPress(TComponent& Sender, char& Key);
+    // The tray icon's message: lParam is the mouse message over the icon.
+    LRESULT traymessage(WPARAM wParam, LPARAM lParam);
+
+    // Tray menu.
+    void N1Click(TComponent& Sender);
+    void N2Click(TComponent& Sender);
+    void N4Click(TComponent& Sender);
+    void N3Click(TComponent& Sender);
 
     // Tape events.
     void Memo1KeyDown(TComponent& Sender, WORD& Key, TShiftState Shift);
@@ -59,9 +95,24 @@ public:
     void SpeedButton6Click(TComponent& Sender);
     void SpeedButton47Click(TComponent& Sender);
     void SpeedButton45Click(TComponent& Sender);
+    void ToolButton6Click(TComponent& Sender);
+    void SpeedButton48Click(TComponent& Sender);
+
+    // Options panel.
+    void SpeedButton2Click(TComponent& Sender);
+    void SpeedButton35Click(TComponent& Sender);
+    void SpeedButton37Click(TComponent& Sender);
+    void SpeedButton36Click(TComponent& Sender);
+    void SpinEdit2Change(TComponent& Sender);
+    void CheckBox1Click(TComponent& Sender);
+    void CheckBox2Click(TComponent& Sender);
+    void CheckBox3Click(TComponent& Sender);
+    void CheckBox6Click(TComponent& Sender);
+    void Timer1Timer(TComponent& Sender);
 
 protected:
     int speechPace() const override;
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     // Plays a key or result clip when the voice is on.
@@ -78,8 +129,32 @@ private:
     void inserttext(const std::string& s, int p, int replace, int caret);
     void backspace();
 
+    // Every way out ends here, once: settings and tape saved, tray icon gone, loop ended.
+    void exitsequence();
+    // The tape as lines, and lines as the tape (caret at the end, in view).
+    std::vector<std::string> tapelines() const;
+    void settapelines(const std::vector<std::string>& lines);
+    // temp.txt in folder(): read at start-up, written on the way out.
+    std::string autosavename() const;
+    void loadtape();
+    void savetape();
+    // What the option boxes switch, for their clicks and for loadsetting.
+    void applyontop();
+    void applyvoice();
+    void applyscrollbars();
+    void applyshowdate();
+    // The toolbar, margin, bottom bar, right-hand panel and its groups, and the three bottom labels.
+    void setpanelcolor(TColor color);
+
     TResourceClipPlayer clips_;
     TTapeTotal total_;
+    std::string folder_;
+    std::unique_ptr<TTrayIcon> trayicon_;
+    bool exited_ = false;
 };
 
 extern TCalcForm* CalcForm;
+// The weekday name, fixed at start-up.
+extern std::string weekname;
+// The name of a weekday, 0 = Sunday as Windows counts.
+std::string WeekName(int dayOfWeek);

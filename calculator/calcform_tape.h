@@ -6,11 +6,17 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TapeLine {
     std::size_t start = 0;
     std::size_t length = 0;
 };
+
+// The tape's lines as a tape file holds them: the text cut at every CR LF,
+// an empty tape having none. JoinTapeLines puts them back exactly.
+std::vector<std::string> SplitTapeText(std::string_view text);
+std::string JoinTapeLines(const std::vector<std::string>& lines);
 
 // Index of the line that holds position pos (pos may be the text's end).
 std::size_t TapeLineOf(std::string_view text, std::size_t pos);

@@ -3,8 +3,8 @@
 
 #include "calculator/calcform.h"
 #include "calculator/calcform_tape.h"
+#include "calculator/tapefile_win.h"
 #include "classlib/clipboard.h"
-#include "classlib/stringlist.h"
 
 void TCalcForm::SpeedButton7Click(TComponent&)
 {
@@ -39,30 +39,13 @@ void TCalcForm::SpeedButton6Click(TComponent&)
         return;
     if (!SaveDialog1->Execute())
         return;
-    TStringList lines;
-    lines.SetText(text);
     // The extension is appended whatever the name already ends in.
-    lines.SaveToFile(SaveDialog1->FileName + ".txt");
+    WriteTapeFile(SaveDialog1->FileName + ".txt", SplitTapeText(text));
 }
 
 void TCalcForm::SpeedButton47Click(TComponent&)
 {
     if (!OpenDialog1->Execute())
         return;
-    TStringList lines;
-    lines.LoadFromFile(OpenDialog1->FileName);
-    std::string text;
-    for (std::size_t i = 0; i < lines.Lines.size(); ++i) {
-        if (i)
-            text += "\r\n";
-        text += lines.Lines[i];
-    }
-    // The EDIT control ends its text at a NUL byte; a blank keeps the rest.
-    std::replace(text.begin(), text.end(), '\0', ' ');
-    Memo1->SetText(text);
-}
-
-void TCalcForm::SpeedButton45Click(TComponent&)
-{
-    Close();
+    settapelines(ReadTapeFile(OpenDialog1->FileName));
 }

@@ -230,6 +230,24 @@ TCreateParams TMemo::CreateParams() const
     return p;
 }
 
+void TMemo::SetScrollBars(TScrollStyle value)
+{
+    if (value == scrollBars_)
+        return;
+    scrollBars_ = value;
+    if (!HandleAllocated())
+        return;
+    std::string text = Text();
+    int start = SelStart(text), length = SelLength();
+    bool focused = Focused();
+    DestroyWindow(Handle());
+    CreateHandle();
+    SetText(text);
+    SetSel(text, start, start + length);
+    if (focused)
+        SetFocus();
+}
+
 bool TMemo::SetProperty(const std::string& name, const std::string& value)
 {
     if (name == "ScrollBars") {

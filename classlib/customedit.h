@@ -59,6 +59,10 @@ public:
 class TMemo : public TCustomEdit {
 public:
     TMemo();
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    // The EDIT control takes its scroll bars only when it is made: a change
+    // makes the window again, keeping text, selection and focus.
+    void SetScrollBars(TScrollStyle value);
     bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:

@@ -1,28 +1,6 @@
 // Clear, save and import; and tapes no one should type.
 #include "calculator/tests/calcform_fixture.h"
 
-#include "classlib/stringlist.h"
-
-namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    TStringList list;
-    list.LoadFromFile(path);
-    return list.Text();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(f, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
-} // namespace
-
 TEST_F(CalcFormTest, ClearEmptiesTapeAndFields)
 {
     Type("2+3=");
@@ -43,7 +21,7 @@ TEST_F(CalcFormTest, SaveAppendsTxtAndWritesEveryLine)
     SetTape("1+2=3\r\n4*5=20");
     OnDialog([name](HWND dialog) { DialogWatcher::EnterFileName(dialog, name); });
     Click("SpeedButton6");
-    EXPECT_EQ(ReadFile(name + ".txt"), "1+2=3\r\n4*5=20\r\n");
+    EXPECT_EQ(ReadBytes(name + ".txt"), "1+2=3\r\n4*5=20\r\n");
     EXPECT_EQ(DialogCount(), 1);
 }
 

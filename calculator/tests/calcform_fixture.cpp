@@ -1,13 +1,17 @@
 #include "calculator/tests/calcform_fixture.h"
 
+#include <atomic>
+#include <thread>
+
 #include "classlib/application.h"
+#include "classlib/trayicon.h"
 
 std::unique_ptr<TCalcForm> CalcFormTest::form;
 
 void CalcFormTest::SetUpTestSuite()
 {
     Application.Initialize();
-    form = std::make_unique<TCalcForm>();
+    form = std::make_unique<TCalcForm>(FreshFolder("window"));
     form->Show();
     SetForegroundWindow(form->Handle());
 }
@@ -15,6 +19,30 @@ void CalcFormTest::SetUpTestSuite()
 void CalcFormTest::TearDownTestSuite()
 {
     form.reset();
+}
+
+void CalcDialogTest::SetUp()
+{
+    OnDialog([](HWND dialog) { DialogWatcher::Press(dialog, IDOK); });
+    watcher = std::make_unique<DialogWatcher>([this](HWND dialog) {
+        std::function<void(HWND)> act;
+        {
+            std::lock_guard<std::mutex> hold(actionLock);
+            act = action;
+        }
+        act(dialog);
+    });
+}
+
+void CalcDialogTest::TearDown()
+{
+    watcher.reset();
+}
+
+void CalcDialogTest::OnDialog(std::function<void(HWND)> next)
+{
+    std::lock_guard<std::mutex> hold(actionLock);
+    action = std::move(next);
 }
 
 void CalcFormTest::SetUp()
@@ -31,26 +59,30 @@ void CalcFormTest::SetUp()
     form->curline = 0;
     SetForegroundWindow(form->Handle());
     form->Memo1->SetFocus();
-    OnDialog([](HWND dialog) { DialogWatcher::Press(dialog, IDOK); });
-    watcher = std::make_unique<DialogWatcher>([this](HWND dialog) {
-        std::function<void(HWND)> act;
-        {
-            std::lock_guard<std::mutex> hold(actionLock);
-            act = action;
-        }
-        act(dialog);
-    });
+    CalcDialogTest::SetUp();
 }
 
-void CalcFormTest::TearDown()
+void CalcShellTest::SetUpTestSuite()
 {
-    watcher.reset();
+    Application.Initialize();
+    ShellHasTray();
 }
 
-void CalcFormTest::OnDialog(std::function<void(HWND)> next)
+void CalcShellTest::TearDown()
 {
-    std::lock_guard<std::mutex> hold(actionLock);
-    action = std::move(next);
+    CalcDialogTest::TearDown();
+    // A way out asks the loop to end; no loop runs here.
+    TakeQuit();
+}
+
+std::unique_ptr<TCalcForm> CalcShellTest::Start(const std::string& folder)
+{
+    return std::make_unique<TCalcForm>(folder);
+}
+
+void ClickButton(TCalcForm& form, const std::string& button)
+{
+    SendMessageA(form.Component<TControl>(button).Handle(), BM_CLICK, 0, 0);
 }
 
 void CalcFormTest::Key(WORD vk, char ch)
@@ -71,7 +103,7 @@ void CalcFormTest::Type(const std::string& keys)
 
 void CalcFormTest::Click(const std::string& button)
 {
-    SendMessageA(form->Component<TControl>(button).Handle(), BM_CLICK, 0, 0);
+    ClickButton(*form, button);
 }
 
 void CalcFormTest::SetTape(const std::string& text)
@@ -105,4 +137,124 @@ std::string TempFolder()
     std::string folder = std::string(dir) + "vostrel_calcform_" + std::to_string(GetCurrentProcessId()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
+}
+
+std::string FreshFolder(const std::string& name)
+{
+    std::string folder = TempFolder() + name + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return folder;
+    do {
+        std::string path = folder + found.cFileName;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA(path.c_str());
+        else if (found.cFileName[0] != '.')
+            RemoveDirectoryA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return folder;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return "(missing)";
+    std::string bytes(GetFileSize(f, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(f);
+    bytes.resize(got);
+    return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+std::string SettingOf(const std::string& folder, const std::string& key)
+{
+    char value[256] = {};
+    GetPrivateProfileStringA("calcform", key.c_str(), "(missing)", value, sizeof value,
+                             (folder + "setinfo.ini").c_str());
+    return value;
+}
+
+bool TrayIconPresent(HWND window)
+{
+    NOTIFYICONDATAA record = TrayIconRecord(window, ApplicationIcon(), "probe");
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+bool ShellHasTray()
+{
+    // Wine's notification area may take a moment to come up in a new session.
+    // The probe icon stays: Wine hides the area when its last icon goes, and
+    // hiding a window costs two seconds without a window manager.
+    static const bool has = [] {
+        NOTIFYICONDATAA probe = TrayIconRecord(Application.Handle(), ApplicationIcon(), "probe");
+        probe.uID = kTrayIconId + 1;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(100))
+            if (Shell_NotifyIconA(NIM_ADD, &probe))
+                return true;
+        return false;
+    }();
+    return has;
+}
+
+bool TakeQuit()
+{
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+namespace {
+
+BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lp)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32768") {
+        *reinterpret_cast<HWND*>(lp) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<bool> ChooseTrayItem(HWND window, char accelerator)
+{
+    std::vector<bool> checks;
+    std::atomic<bool> done{false};
+    // A user on another thread: the menu runs its own loop on this one.
+    std::thread user([&] {
+        HWND menu = nullptr;
+        while (!done && !menu) {
+            EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&menu));
+            Sleep(10);
+        }
+        if (!menu)
+            return;
+        Sleep(50);
+        auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(items); ++i)
+            checks.push_back((GetMenuState(items, i, MF_BYPOSITION) & MF_CHECKED) != 0);
+        PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(accelerator), 1);
+    });
+    SendMessageA(window, WM_TRAYICON, kTrayIconId, WM_RBUTTONUP);
+    done = true;
+    user.join();
+    return checks;
 }

@@ -104,3 +104,24 @@ TEST(TapeText, RememberedTotalEqualsAFreshOneAfterAnyEdit)
     EXPECT_THROW(failing(tape + "abc=x\r\n1=1"), ECalcError);
     EXPECT_EQ(failing(tape + "abc=1\r\n1=1"), TapeTotal(tape + "abc=1\r\n1=1"));
 }
+
+TEST(TapeText, SplitIntoFileLinesAndJoinedBackExactly)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"1+2=3", {"1+2=3"}},
+        {"1+2=3\r\n4*5=20", {"1+2=3", "4*5=20"}},
+        // The empty line the caret stands on after an Enter is a line too.
+        {"1+2=3\r\n", {"1+2=3", ""}},
+        {"\r\n", {"", ""}},
+        // A lone CR or LF is inside its line, as the tape shows it.
+        {"a\rb\nc\r\n", {"a\rb\nc", ""}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitTapeText(c.text), c.lines) << c.text;
+        EXPECT_EQ(JoinTapeLines(c.lines), c.text) << c.text;
+    }
+}

@@ -10,7 +10,7 @@ const std::string kExpressionError = "表达式错误！";
 TEST(CalcFormLayout, StartsWithTheDescribedWindow)
 {
     Application.Initialize();
-    TCalcForm form;
+    TCalcForm form(FreshFolder("layout"));
     char caption[64] = {};
     GetWindowTextA(form.Handle(), caption, sizeof caption);
     EXPECT_STREQ(caption, "Olvane语音计算器V2.38");

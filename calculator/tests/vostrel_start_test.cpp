@@ -36,9 +36,7 @@ HWND FindCalculatorWindow(DWORD pid)
     return search.found;
 }
 
-} // namespace
-
-TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
+std::string BuiltProgram()
 {
     std::string exe = VOSTREL_EXE;
     if (exe.size() > 1 && exe[0] == '/') {
@@ -46,6 +44,124 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
         exe = "Z:" + exe;
         std::replace(exe.begin(), exe.end(), '/', '\\');
     }
+    return exe;
+}
+
+BOOL CALLBACK MatchTape(HWND hwnd, LPARAM lp)
+{
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (std::string(cls) == "Edit" || std::string(cls) == "EDIT") {
+        if (GetWindowLongA(hwnd, GWL_STYLE) & ES_MULTILINE) {
+            *reinterpret_cast<HWND*>(lp) = hwnd;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// Asked of the window itself: GetWindowTextA does not ask another process's controls.
+std::string TextOf(HWND window)
+{
+    auto length = static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    auto got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+std::string FileText(const std::string& path)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return "(missing)";
+    std::string bytes(GetFileSize(f, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(f);
+    return bytes;
+}
+
+// One run of the program: started, its window found, closed at the end.
+class ProgramRun {
+public:
+    explicit ProgramRun(const std::string& exe)
+    {
+        std::string command = "\"" + exe + "\"";
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+        for (int i = 0; started_ && i < 1200 && !(window && IsWindowVisible(window)); ++i) {
+            window = FindCalculatorWindow(pi_.dwProcessId);
+            Sleep(50);
+        }
+        if (window)
+            EnumChildWindows(window, MatchTape, reinterpret_cast<LPARAM>(&tape));
+    }
+    ~ProgramRun()
+    {
+        if (!started_)
+            return;
+        TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    // Asks the window to close; the program's exit code, or -1 when it hangs.
+    int Close()
+    {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 20000) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 1;
+        GetExitCodeProcess(pi_.hProcess, &code);
+        return static_cast<int>(code);
+    }
+
+    HWND window = nullptr;
+    HWND tape = nullptr;
+
+private:
+    bool started_ = false;
+    PROCESS_INFORMATION pi_{};
+};
+
+} // namespace
+
+TEST(VostrelStart, TapeAndSettingsSurviveARestart)
+{
+    // A copy in a folder of its own: the program keeps its files beside itself.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "vostrel_restart_" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string exe = folder + "vostrel.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE));
+    {
+        ProgramRun first(exe);
+        ASSERT_NE(first.tape, nullptr);
+        for (char c : std::string("1+2="))
+            PostMessageA(first.tape, WM_CHAR, static_cast<unsigned char>(c), 1);
+        for (int i = 0; i < 200 && TextOf(first.tape) != "1+2=3\r\n"; ++i)
+            Sleep(50);
+        EXPECT_EQ(TextOf(first.tape), "1+2=3\r\n");
+        EXPECT_EQ(first.Close(), 0);
+    }
+    EXPECT_EQ(FileText(folder + "temp.txt"), "1+2=3\r\n\r\n");
+    EXPECT_NE(FileText(folder + "setinfo.ini").find("[calcform]\r\niTop="), std::string::npos);
+    {
+        ProgramRun second(exe);
+        ASSERT_NE(second.tape, nullptr);
+        EXPECT_EQ(TextOf(second.tape), "1+2=3\r\n");
+        EXPECT_EQ(second.Close(), 0);
+    }
+    for (const char* name : {"vostrel.exe", "temp.txt", "setinfo.ini"})
+        DeleteFileA((folder + name).c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
+{
+    std::string exe = BuiltProgram();
     std::string command = "\"" + exe + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;

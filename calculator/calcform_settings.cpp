@@ -1,0 +1,102 @@
+// Section calcform of setinfo.ini: read when the window is made, written on
+// the way out together with the tape autosave.
+#include "calculator/calcform.h"
+#include "classlib/application.h"
+#include "classlib/inifile.h"
+
+namespace {
+
+constexpr char kSettingsName[] = "setinfo.ini";
+constexpr char kSection[] = "calcform";
+
+// Where the window stands when shown normally, also while minimised.
+RECT NormalBounds(HWND window)
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (IsIconic(window) && GetWindowPlacement(window, &placement))
+        return placement.rcNormalPosition;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+} // namespace
+
+void TCalcForm::loadsetting()
+{
+    TIniFile ini(folder_ + kSettingsName);
+    int top = ini.ReadInteger(kSection, "iTop", 0);
+    // Also a window that stood at row 0 starts with the description's values.
+    if (top == 0)
+        return;
+    SetBounds(ini.ReadInteger(kSection, "iLeft", 0), top, Width(), Height());
+
+    CheckBox1->SetChecked(ini.ReadBool(kSection, "ontop", true));
+    applyontop();
+    CheckBox2->SetChecked(ini.ReadBool(kSection, "voice", false));
+    applyvoice();
+    CheckBox5->SetChecked(ini.ReadBool(kSection, "readnum", true));
+    CheckBox4->SetChecked(ini.ReadBool(kSection, "daxie", false));
+    CheckBox3->SetChecked(ini.ReadBool(kSection, "scrollBars", false));
+    CheckBox6->SetChecked(ini.ReadBool(kSection, "showdate", true));
+    Panel1->SetVisible(ini.ReadBool(kSection, "panel1", true));
+    applyshowdate();
+    applyscrollbars();
+
+    SpinEdit1->SetValue(ini.ReadInteger(kSection, "number", 2));
+    SpinEdit3->SetValue(ini.ReadInteger(kSection, "rate", 280));
+    int fontsize = ini.ReadInteger(kSection, "fontsize", 10);
+    Memo1->Font().SetSize(fontsize);
+    Memo1->FontChanged();
+    SpinEdit2->SetValue(fontsize);
+
+    // A colour text that does not convert is reported once and that colour
+    // keeps its value; the other colours and the write-back still happen.
+    auto readcolor = [&](const char* key, auto apply) {
+        try {
+            std::string text = ini.ReadString(kSection, key, "");
+            if (!text.empty())
+                apply(StringToColor(text));
+        } catch (const EConvertError&) {
+            Application.HandleException();
+        }
+    };
+    readcolor("fontcolor", [this](TColor color) {
+        Memo1->Font().SetColor(color);
+        Memo1->FontChanged();
+    });
+    readcolor("memocolor", [this](TColor color) { Memo1->SetColor(color); });
+    readcolor("backcolor", [this](TColor color) { setpanelcolor(color); });
+
+    // The spin box has clamped what the file held.
+    ini.WriteInteger(kSection, "number", SpinEdit1->Value());
+}
+
+void TCalcForm::savesetting()
+{
+    try {
+        TIniFile ini(folder_ + kSettingsName);
+        RECT bounds = NormalBounds(Handle());
+        ini.WriteInteger(kSection, "iTop", bounds.top);
+        ini.WriteInteger(kSection, "iLeft", bounds.left);
+        ini.WriteBool(kSection, "ontop", CheckBox1->Checked());
+        ini.WriteBool(kSection, "voice", CheckBox2->Checked());
+        ini.WriteBool(kSection, "readnum", CheckBox5->Checked());
+        ini.WriteBool(kSection, "daxie", CheckBox4->Checked());
+        ini.WriteBool(kSection, "scrollBars", CheckBox3->Checked());
+        ini.WriteBool(kSection, "showdate", CheckBox6->Checked());
+        ini.WriteBool(kSection, "panel1", Panel1->Visible());
+        ini.WriteColor(kSection, "backcolor", Panel3->Color());
+        ini.WriteColor(kSection, "memocolor", Memo1->Color());
+        ini.WriteColor(kSection, "fontcolor", Memo1->Font().Color());
+        ini.WriteInteger(kSection, "fontsize", Memo1->Font().Size());
+        ini.WriteInteger(kSection, "number", SpinEdit1->Value());
+        ini.WriteInteger(kSection, "rate", SpinEdit3->Value());
+    } catch (const Exception&) {
+        // Shown once: the keys after a refused one would be refused alike.
+        // The tape is saved all the same and the way out goes on.
+        Application.HandleException();
+    }
+    savetape();
+}

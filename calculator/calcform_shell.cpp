@@ -1,0 +1,114 @@
+// The window's life: start-up, the tray icon and its menu, and the one way out.
+#include "calculator/calcform.h"
+#include "classlib/application.h"
+
+std::string weekname;
+
+namespace {
+constexpr char kTrayTip[] = "Olvane语音计算器";
+}
+
+std::string WeekName(int dayOfWeek)
+{
+    static constexpr const char* kNames[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+    return dayOfWeek >= 0 && dayOfWeek < 7 ? kNames[dayOfWeek] : "";
+}
+
+void TCalcForm::FormCreate(TComponent&)
+{
+    trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
+    // A settings file that fails is reported; the tape is loaded all the same.
+    try {
+        loadsetting();
+    } catch (const Exception&) {
+        Application.HandleException();
+    }
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    weekname = WeekName(today.wDayOfWeek);
+    try {
+        loadtape();
+    } catch (const Exception&) {
+        Application.HandleException();
+    }
+}
+
+void TCalcForm::FormShow(TComponent&)
+{
+    // A fresh Token list for the evaluations.
+    explist.clear();
+}
+
+void TCalcForm::FormCloseQuery(TComponent&, bool&)
+{
+    // The close then goes ahead.
+    exitsequence();
+}
+
+void TCalcForm::FormKeyPress(TComponent&, char& Key)
+{
+    if (Key == VK_ESCAPE)
+        exitsequence();
+}
+
+void TCalcForm::SpeedButton45Click(TComponent&)
+{
+    exitsequence();
+}
+
+void TCalcForm::N3Click(TComponent&)
+{
+    exitsequence();
+}
+
+void TCalcForm::exitsequence()
+{
+    // Ways out can meet: a close request while the settings error is shown.
+    if (exited_)
+        return;
+    exited_ = true;
+    TTokenList().swap(explist);
+    savesetting();
+    if (trayicon_)
+        trayicon_->Remove();
+    Application.Terminate();
+}
+
+LRESULT TCalcForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_TRAYICON)
+        return traymessage(wp, lp);
+    return TForm::WndProc(msg, wp, lp);
+}
+
+LRESULT TCalcForm::traymessage(WPARAM wParam, LPARAM lParam)
+{
+    TForm::WndProc(WM_TRAYICON, wParam, lParam);
+    if (lParam == WM_RBUTTONUP) {
+        POINT at{};
+        GetCursorPos(&at);
+        PopupMenu1->Popup(at.x, at.y);
+    }
+    return 0;
+}
+
+void TCalcForm::N1Click(TComponent&)
+{
+    N1->Checked = true;
+    N2->Checked = false;
+    ShowWindow(Application.Handle(), SW_SHOW);
+    Show();
+}
+
+void TCalcForm::N2Click(TComponent&)
+{
+    N1->Checked = false;
+    N2->Checked = true;
+    ShowWindow(Application.Handle(), SW_HIDE);
+    Hide();
+}
+
+void TCalcForm::N4Click(TComponent&)
+{
+    // Opens the tools window, which comes with a later part of the program.
+}

@@ -1,0 +1,43 @@
+// The tape as lines of a tape file, and its autosave temp.txt.
+#include <algorithm>
+
+#include "calculator/calcform.h"
+#include "calculator/calcform_tape.h"
+#include "calculator/tapefile.h"
+#include "calculator/tapefile_win.h"
+
+std::vector<std::string> TCalcForm::tapelines() const
+{
+    return SplitTapeText(Memo1->Text());
+}
+
+void TCalcForm::settapelines(const std::vector<std::string>& lines)
+{
+    std::string text = JoinTapeLines(lines);
+    // The EDIT control ends its text at a NUL byte; a blank keeps the rest.
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    Memo1->SetText(text);
+}
+
+std::string TCalcForm::autosavename() const
+{
+    return folder_ + kTapeAutosaveName;
+}
+
+void TCalcForm::loadtape()
+{
+    std::string name = autosavename();
+    if (FileExists(name))
+        settapelines(ReadTapeFile(name));
+    Memo1->SetSelStart(static_cast<int>(Memo1->Text().size()));
+    Memo1->ScrollCaret();
+}
+
+void TCalcForm::savetape()
+{
+    try {
+        WriteTapeFile(autosavename(), tapelines());
+    } catch (const Exception&) {
+        // Nothing to tell on the way out; the last complete temp.txt stays.
+    }
+}
