@@ -159,28 +159,6 @@ std::string FreshFolder(const std::string& name)
     return folder;
 }
 
-std::string ReadBytes(const std::string& path)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return "(missing)";
-    std::string bytes(GetFileSize(f, nullptr), '\0');
-    DWORD got = 0;
-    ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(f);
-    bytes.resize(got);
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
 std::string SettingOf(const std::string& folder, const std::string& key)
 {
     char value[256] = {};
@@ -217,23 +195,6 @@ bool TakeQuit()
     return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
-namespace {
-
-BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lp)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32768") {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
-
 std::vector<bool> ChooseTrayItem(HWND window, char accelerator)
 {
     std::vector<bool> checks;
@@ -241,10 +202,8 @@ std::vector<bool> ChooseTrayItem(HWND window, char accelerator)
     // A user on another thread: the menu runs its own loop on this one.
     std::thread user([&] {
         HWND menu = nullptr;
-        while (!done && !menu) {
-            EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&menu));
+        while (!done && !(menu = FindMenuWindow()))
             Sleep(10);
-        }
         if (!menu)
             return;
         Sleep(50);

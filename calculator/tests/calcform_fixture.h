@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/calcform.h"
+#include "calculator/tests/filebytes.h"
 #include "classlib/tests/dialogwatcher.h"
 
 // A watcher on its own thread answers every dialog a test's window opens.
@@ -72,8 +73,6 @@ std::string TempFolder();
 // An empty folder of that name in TempFolder(), made or emptied, with a
 // trailing backslash: the program folder of a window under test.
 std::string FreshFolder(const std::string& name);
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
 // A key of section calcform in folder's setinfo.ini, read as the program reads it.
 std::string SettingOf(const std::string& folder, const std::string& key);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calculator/tests/filebytes.h"
+
 namespace {
 
 struct Search {
@@ -68,18 +70,6 @@ std::string TextOf(HWND window)
     auto got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(got));
     return text;
-}
-
-std::string FileText(const std::string& path)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return "(missing)";
-    std::string bytes(GetFileSize(f, nullptr), '\0');
-    DWORD got = 0;
-    ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(f);
-    return bytes;
 }
 
 // One run of the program: started, its window found, closed at the end.
@@ -146,8 +136,8 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
         EXPECT_EQ(TextOf(first.tape), "1+2=3\r\n");
         EXPECT_EQ(first.Close(), 0);
     }
-    EXPECT_EQ(FileText(folder + "temp.txt"), "1+2=3\r\n\r\n");
-    EXPECT_NE(FileText(folder + "setinfo.ini").find("[calcform]\r\niTop="), std::string::npos);
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n\r\n");
+    EXPECT_NE(ReadBytes(folder + "setinfo.ini").find("[calcform]\r\niTop="), std::string::npos);
     {
         ProgramRun second(exe);
         ASSERT_NE(second.tape, nullptr);

@@ -9,24 +9,38 @@ constexpr int kFileNameCombo = 0x47c;  // cmb13
 
 struct FindData {
     DWORD pid;
+    const char* className;
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp)
+BOOL CALLBACK FindVisible(HWND hwnd, LPARAM lp)
 {
     auto* data = reinterpret_cast<FindData*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
     char cls[16] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == data->pid && IsWindowVisible(hwnd) && std::string(cls) == "#32770") {
+    if (pid == data->pid && IsWindowVisible(hwnd) && std::string(cls) == data->className) {
         data->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
+// A visible top-level window of this process and of that class.
+HWND FindOwnWindow(const char* className)
+{
+    FindData data{GetCurrentProcessId(), className, nullptr};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
 } // namespace
+
+HWND FindMenuWindow()
+{
+    return FindOwnWindow("#32768");
+}
 
 DialogWatcher::DialogWatcher(Action action) : action_(std::move(action)), thread_([this] { Loop(); }) {}
 
@@ -40,20 +54,19 @@ void DialogWatcher::Loop()
 {
     HWND last = nullptr;
     while (!stop_) {
-        FindData data{GetCurrentProcessId(), nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&data));
-        if (data.found && data.found != last) {
-            last = data.found;
+        HWND found = FindOwnWindow("#32770");
+        if (found && found != last) {
+            last = found;
             // Let the dialog finish setting itself up.
             Sleep(100);
-            std::string text = MessageText(data.found);
+            std::string text = MessageText(found);
             while (busy_.test_and_set()) {
             }
             messages_.push_back(text);
             busy_.clear();
-            action_(data.found);
+            action_(found);
             ++count_;
-        } else if (!data.found) {
+        } else if (!found) {
             last = nullptr;
         }
         Sleep(20);

@@ -43,5 +43,8 @@ private:
     std::thread thread_;
 };
 
+// The popup menu window of this process while a menu is open, else null.
+HWND FindMenuWindow();
+
 // Handles this thread's messages until done() or the timeout in ms.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);

@@ -12,6 +12,7 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
+#include "classlib/tests/dialogwatcher.h"
 
 namespace {
 
@@ -52,26 +53,6 @@ struct Shown {
     std::vector<std::string> captions;
     std::vector<bool> checked;
 };
-
-BOOL CALLBACK FindMenu(HWND hwnd, LPARAM lp)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32768") {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindMenuWindow()
-{
-    HWND found = nullptr;
-    EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 // Pops the menu up; a second thread waits for the menu window, reads it
 // and then does what a user would (keys).
