@@ -18,6 +18,20 @@ cmake -S . -B build/fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_FU
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/fuzz -j "$jobs"
 
+# Wine's desktop process, which also holds the notification area, lives on the
+# display of the program that started its server: every test shares one display,
+# and no server left from an earlier display may serve them.
+source tools/wine-env.sh
+vostrel_prepare
+stop_wine() {
+  for prefix in "$WINEPREFIX" "$PWD/build/target/setup/wineprefix"; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  done
+}
+stop_wine
+trap 'stop_wine; vostrel_stop_xvfb' EXIT
+[ -n "${DISPLAY:-}" ] || vostrel_start_xvfb
+
 # One CTest run over the three builds, so one summary line ends the output.
 printf 'subdirs("target" "host" "fuzz")\n' > build/CTestTestfile.cmake
 ctest --test-dir build -j "$jobs" --output-on-failure "$@"

@@ -1,0 +1,71 @@
+# Sourced by wine-run.sh and test.sh: the Wine settings every run shares, the
+# prefix and the GBK locale made once, and a way to start a display of our own.
+
+export WINEPREFIX="${VOSTREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vostrel/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+vostrel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vostrel"
+# Wine maps Chinese file names to Linux ones through the Linux locale, so the
+# GBK locale must really exist; we build our own rather than touch the system's.
+vostrel_locales="$vostrel_cache/locale"
+
+# Runs "$@" under an exclusive lock on the file $1 (the rest is the command).
+vostrel_locked() {
+  local lock=$1
+  shift
+  (
+    flock 9
+    "$@"
+  ) 9>"$lock"
+}
+
+vostrel_make_locale() {
+  [ -f "$vostrel_locales/zh_CN.GBK/LC_CTYPE" ] && return 0
+  mkdir -p "$vostrel_locales"
+  # localedef warns about the GBK charmap and exits 1 while still writing it.
+  localedef -i zh_CN -f GBK "$vostrel_locales/zh_CN.GBK" >/dev/null 2>&1 || true
+  [ -f "$vostrel_locales/zh_CN.GBK/LC_CTYPE" ] || { echo "cannot build the zh_CN.GBK locale" >&2; return 1; }
+}
+
+vostrel_make_prefix() {
+  [ -f "$WINEPREFIX/.vostrel-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  vostrel_wine wineboot -i >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vostrel-ready"
+}
+
+# Wine with code page 936 and a year-month-day short date.
+vostrel_wine() {
+  env LOCPATH="$vostrel_locales" LC_ALL=zh_CN.GBK "$@"
+}
+
+vostrel_prepare() {
+  mkdir -p "$vostrel_cache" "$(dirname "$WINEPREFIX")"
+  [ -f "$vostrel_locales/zh_CN.GBK/LC_CTYPE" ] || vostrel_locked "$vostrel_cache/locale.lock" vostrel_make_locale
+  [ -f "$WINEPREFIX/.vostrel-ready" ] || vostrel_locked "$WINEPREFIX.lock" vostrel_make_prefix
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; its pid goes to
+# vostrel_xvfb_pid for the caller to stop.
+vostrel_xvfb_pid=""
+vostrel_start_xvfb() {
+  local fifo display_number
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  vostrel_xvfb_pid=$!
+  read -r display_number <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$display_number"
+}
+
+vostrel_stop_xvfb() {
+  if [ -n "$vostrel_xvfb_pid" ]; then
+    kill "$vostrel_xvfb_pid" 2>/dev/null || true
+    wait "$vostrel_xvfb_pid" 2>/dev/null || true
+    vostrel_xvfb_pid=""
+  fi
+}
