@@ -17,7 +17,7 @@ std::string WeekName(int dayOfWeek)
 void TCalcForm::FormCreate(TComponent&)
 {
     trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
-    // A settings file that fails is reported; the tape is loaded all the same.
+    // A settings file that refuses the write-back is reported; start-up goes on.
     try {
         loadsetting();
     } catch (const Exception&) {
@@ -26,11 +26,7 @@ void TCalcForm::FormCreate(TComponent&)
     SYSTEMTIME today;
     GetLocalTime(&today);
     weekname = WeekName(today.wDayOfWeek);
-    try {
-        loadtape();
-    } catch (const Exception&) {
-        Application.HandleException();
-    }
+    loadtape();
 }
 
 void TCalcForm::FormShow(TComponent&)

@@ -5,6 +5,7 @@
 #include "calculator/calcform_tape.h"
 #include "calculator/tapefile.h"
 #include "calculator/tapefile_win.h"
+#include "classlib/application.h"
 
 std::vector<std::string> TCalcForm::tapelines() const
 {
@@ -27,8 +28,12 @@ std::string TCalcForm::autosavename() const
 void TCalcForm::loadtape()
 {
     std::string name = autosavename();
-    if (FileExists(name))
-        settapelines(ReadTapeFile(name));
+    try {
+        if (FileExists(name))
+            settapelines(ReadTapeFile(name));
+    } catch (const Exception&) {
+        Application.HandleException();
+    }
     Memo1->SetSelStart(static_cast<int>(Memo1->Text().size()));
     Memo1->ScrollCaret();
 }
