@@ -1,4 +1,5 @@
-// The calculator window: the tape, its keypad, toolbar and bottom bar.
+// The calculator window: the tape, its keypad, toolbar, options and bottom
+// bar, its settings and tape autosave, and its tray icon.
 #pragma once
 
 #include <memory>
@@ -131,7 +132,7 @@ private:
 
     // Every way out ends here, once: settings and tape saved, tray icon gone, loop ended.
     void exitsequence();
-    // The tape as lines, and lines as the tape (caret at the end, in view).
+    // The tape as the lines of a tape file, and such lines as the tape.
     std::vector<std::string> tapelines() const;
     void settapelines(const std::vector<std::string>& lines);
     // temp.txt in folder(): read at start-up, written on the way out.
