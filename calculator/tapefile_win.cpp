@@ -6,29 +6,7 @@
 #include "classlib/exceptions.h"
 #include "classlib/filepaths.h"
 #include "classlib/handles.h"
-
-namespace {
-
-[[noreturn]] void RaiseCreateError(const std::string& fileName, DWORD code)
-{
-    throw EFCreateError("Cannot create file \"" + fileName + "\". " + SysErrorMessage(code));
-}
-
-// Writes all of text to the file and makes sure it reached the disk;
-// errors name the file the caller asked for.
-void WriteAll(const char* temporary, const std::string& fileName, const std::string& text)
-{
-    UniqueFile file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        RaiseCreateError(fileName, GetLastError());
-    DWORD written = 0;
-    if ((!text.empty() && (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-                           written != text.size())) ||
-        !FlushFileBuffers(file.get()))
-        throw EWriteError("Stream write error");
-}
-
-} // namespace
+#include "classlib/writereplacing.h"
 
 std::vector<std::string> ReadTapeFile(const std::string& fileName)
 {
@@ -51,22 +29,7 @@ std::vector<std::string> ReadTapeFile(const std::string& fileName)
 
 void WriteTapeFile(const std::string& fileName, const std::vector<std::string>& lines)
 {
-    // The new file sits in the same folder, so the replace below is a rename.
-    char temporary[MAX_PATH] = {};
-    std::string folder = ExtractFilePath(fileName);
-    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "tap", 0, temporary))
-        RaiseCreateError(fileName, GetLastError());
-    try {
-        WriteAll(temporary, fileName, TapeFileText(lines));
-    } catch (...) {
-        DeleteFileA(temporary);
-        throw;
-    }
-    if (!MoveFileExA(temporary, fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD code = GetLastError();
-        DeleteFileA(temporary);
-        RaiseCreateError(fileName, code);
-    }
+    WriteFileReplacing(fileName, TapeFileText(lines));
 }
 
 std::string TapeAutosaveFileName()
