@@ -9,7 +9,7 @@ constexpr int kFileNameCombo = 0x47c;  // cmb13
 
 struct FindData {
     DWORD pid;
-    const char* className;
+    const DialogWatcher::Match& match;
     HWND found;
 };
 
@@ -18,31 +18,44 @@ BOOL CALLBACK FindVisible(HWND hwnd, LPARAM lp)
     auto* data = reinterpret_cast<FindData*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == data->pid && IsWindowVisible(hwnd) && std::string(cls) == data->className) {
+    if (pid == data->pid && IsWindowVisible(hwnd) && data->match(hwnd)) {
         data->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// A visible top-level window of this process and of that class.
-HWND FindOwnWindow(const char* className)
+// A visible top-level window of this process that matches.
+HWND FindOwnWindow(const DialogWatcher::Match& match)
 {
-    FindData data{GetCurrentProcessId(), className, nullptr};
+    FindData data{GetCurrentProcessId(), match, nullptr};
     EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&data));
     return data.found;
+}
+
+bool HasClass(HWND window, const char* className)
+{
+    char cls[16] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    return std::string(cls) == className;
 }
 
 } // namespace
 
 HWND FindMenuWindow()
 {
-    return FindOwnWindow("#32768");
+    return FindOwnWindow([](HWND window) { return HasClass(window, "#32768"); });
 }
 
-DialogWatcher::DialogWatcher(Action action) : action_(std::move(action)), thread_([this] { Loop(); }) {}
+DialogWatcher::DialogWatcher(Action action, Match match)
+    : action_(std::move(action)), match_(std::move(match)), thread_([this] { Loop(); })
+{
+}
+
+bool DialogWatcher::IsDialog(HWND window)
+{
+    return HasClass(window, "#32770");
+}
 
 DialogWatcher::~DialogWatcher()
 {
@@ -54,7 +67,7 @@ void DialogWatcher::Loop()
 {
     HWND last = nullptr;
     while (!stop_) {
-        HWND found = FindOwnWindow("#32770");
+        HWND found = FindOwnWindow(match_);
         if (found && found != last) {
             last = found;
             // Let the dialog finish setting itself up.

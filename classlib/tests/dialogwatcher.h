@@ -14,9 +14,11 @@
 class DialogWatcher {
 public:
     using Action = std::function<void(HWND dialog)>;
+    using Match = std::function<bool(HWND window)>;
 
-    // Answers every dialog that shows up with the action, until destroyed.
-    explicit DialogWatcher(Action action);
+    // Answers every visible top-level window of this process that matches
+    // (by default a dialog) with the action, until destroyed.
+    explicit DialogWatcher(Action action, Match match = IsDialog);
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
     DialogWatcher& operator=(const DialogWatcher&) = delete;
@@ -25,6 +27,7 @@ public:
     std::vector<std::string> Messages() const;
     int Count() const { return count_; }
 
+    static bool IsDialog(HWND window);
     // The text of the message-box dialog.
     static std::string MessageText(HWND dialog);
     // Presses a dialog's button by id (IDOK, IDCANCEL ...).
@@ -36,6 +39,7 @@ private:
     void Loop();
 
     Action action_;
+    Match match_;
     std::atomic<bool> stop_{false};
     std::atomic<int> count_{0};
     mutable std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
