@@ -29,6 +29,9 @@ TCalcForm::TCalcForm(std::string folder)
     Bind("SpeedButton45Click", &TCalcForm::SpeedButton45Click);
     Bind("ToolButton6Click", &TCalcForm::ToolButton6Click);
     Bind("SpeedButton48Click", &TCalcForm::SpeedButton48Click);
+    Bind("SpeedButton42Click", &TCalcForm::SpeedButton42Click);
+    Bind("SpeedButton46Click", &TCalcForm::SpeedButton46Click);
+    Bind("SpeedButton43Click", &TCalcForm::SpeedButton43Click);
     Bind("FormCreate", &TCalcForm::FormCreate);
     Bind("FormShow", &TCalcForm::FormShow);
     Bind("FormCloseQuery", &TCalcForm::FormCloseQuery);

@@ -98,6 +98,10 @@ public:
     void SpeedButton45Click(TComponent& Sender);
     void ToolButton6Click(TComponent& Sender);
     void SpeedButton48Click(TComponent& Sender);
+    // The about, help and calendar windows.
+    void SpeedButton42Click(TComponent& Sender);
+    void SpeedButton46Click(TComponent& Sender);
+    void SpeedButton43Click(TComponent& Sender);
 
     // Options panel.
     void SpeedButton2Click(TComponent& Sender);

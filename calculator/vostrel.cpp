@@ -3,12 +3,17 @@
 
 #include "calculator/calcform.h"
 #include "classlib/application.h"
+#include "windows/aboutform.h"
+#include "windows/calchelp.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     try {
         Application.Initialize();
         CalcForm = &Application.CreateForm<TCalcForm>();
+        // Kept for the whole run, shown by the toolbar.
+        f_about = &Application.CreateForm<Tf_about>();
+        f_calchelp = &Application.CreateForm<Tf_calchelp>();
     } catch (...) {
         Application.HandleException();
         return 1;

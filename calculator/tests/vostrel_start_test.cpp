@@ -12,10 +12,11 @@ namespace {
 
 struct Search {
     DWORD pid;
+    std::string caption;
     HWND found;
 };
 
-BOOL CALLBACK MatchCalculator(HWND hwnd, LPARAM lp)
+BOOL CALLBACK MatchForm(HWND hwnd, LPARAM lp)
 {
     auto* s = reinterpret_cast<Search*>(lp);
     DWORD owner = 0;
@@ -23,19 +24,24 @@ BOOL CALLBACK MatchCalculator(HWND hwnd, LPARAM lp)
     char cls[32] = {}, caption[64] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
     GetWindowTextA(hwnd, caption, sizeof caption);
-    if (owner == s->pid && std::string(cls) == "VostrelForm" && std::string(caption) == "Olvane语音计算器V2.38") {
+    if (owner == s->pid && std::string(cls) == "VostrelForm" && caption == s->caption) {
         s->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-// The calculator window of that process: other tests may show one too.
+// A window of the program's with that caption, shown or not: other tests may show one too.
+HWND FindFormWindow(DWORD pid, const std::string& caption)
+{
+    Search search{pid, caption, nullptr};
+    EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND FindCalculatorWindow(DWORD pid)
 {
-    Search search{pid, nullptr};
-    EnumWindows(MatchCalculator, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindFormWindow(pid, "Olvane语音计算器V2.38");
 }
 
 std::string BuiltProgram()
@@ -170,6 +176,12 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 752);
     EXPECT_EQ(client.bottom, 490);
+    // The about and help windows are made at start, hidden until asked for.
+    for (const char* caption : {"Tessrow", "Help"}) {
+        HWND made = FindFormWindow(pi.dwProcessId, caption);
+        EXPECT_NE(made, nullptr) << caption;
+        EXPECT_FALSE(IsWindowVisible(made)) << caption;
+    }
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
