@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/calcform.h"
-#include "calculator/tests/filebytes.h"
+#include "classlib/tests/testfiles.h"
 #include "classlib/tests/dialogwatcher.h"
 
 // A watcher on its own thread answers every dialog a test's window opens.

@@ -5,13 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "calculator/tapefile.h"
 #include "classlib/exceptions.h"
 #include "classlib/filepaths.h"
 #include "classlib/handles.h"
+#include "classlib/tests/testfiles.h"
 
 namespace {
 
@@ -19,53 +17,13 @@ using Lines = std::vector<std::string>;
 
 class TapeFileWin : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "vostrel_tape_" + std::to_string(GetCurrentProcessId()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-    }
-    void TearDown() override
-    {
-        for (const auto& name : Files()) {
-            std::string path = folder_ + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!DeleteFileA(path.c_str()))
-                RemoveDirectoryA(path.c_str());
-        }
-        RemoveDirectoryA(folder_.c_str());
-    }
+    // What a failed write left behind in the folder.
+    Lines Files() const { return FolderEntries(temp_.Path()); }
+    std::string Bytes(const std::string& name) const { return ReadBytes(folder_ + name); }
+    void Put(const std::string& name, const std::string& bytes) const { WriteBytes(folder_ + name, bytes); }
 
-    // Names in the folder, so a test sees what a failed write left behind.
-    Lines Files() const
-    {
-        Lines names;
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((folder_ + "*").c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            std::string name = data.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-        return names;
-    }
-    std::string Bytes(const std::string& name) const
-    {
-        std::ifstream in(folder_ + name, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(folder_ + name, std::ios::binary) << bytes;
-    }
-
-    std::string folder_;
+    TTempFolder temp_;
+    std::string folder_ = temp_.Path() + "\\";
 };
 
 } // namespace

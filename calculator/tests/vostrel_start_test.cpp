@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calculator/tests/filebytes.h"
+#include "classlib/tests/testfiles.h"
 
 namespace {
 

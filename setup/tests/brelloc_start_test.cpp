@@ -42,7 +42,7 @@ TEST(BrellocStart, InstallsWithShortcutsAndEndsWithoutAsking)
 {
     TComInitializer com;
     DeleteSetupLinks();
-    TempFolder temp;
+    TTempFolder temp;
     std::string folder = temp.Path() + "\\Olvane 计算器";
 
     std::string command = WinePath(BRELLOC_EXE);
@@ -76,7 +76,7 @@ TEST(BrellocStart, InstallsWithShortcutsAndEndsWithoutAsking)
     GetWindowTextA(window, caption, sizeof caption);
     EXPECT_STREQ(caption, "语音计算器安装程序..安装完成");
     EXPECT_FALSE(IsWindowVisible(install));
-    EXPECT_TRUE(FileBytes(folder + "\\vostrel.exe") == FileBytes(WinePath(VOSTREL_EXE)));
+    EXPECT_TRUE(ReadBytes(folder + "\\vostrel.exe") == ReadBytes(WinePath(VOSTREL_EXE)));
     for (int csidl : {CSIDL_COMMON_DESKTOPDIRECTORY, CSIDL_COMMON_PROGRAMS}) {
         std::string link = LinkFile(csidl);
         ASSERT_TRUE(FileExists(link)) << link;

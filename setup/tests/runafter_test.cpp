@@ -30,7 +30,7 @@ TEST_F(SetupTest, RunAfterStartsTheInstalledProgramWhenChecked)
         if (c.run)
             Click(*form->chbrun);
         ASSERT_EQ(runafter, c.run);
-        TempFolder root;
+        TTempFolder root;
         std::string folder = root.Path() + "\\带 空格";
         std::string record = folder + "\\started.txt";
         // A program where an unquoted path would end at the blank.
@@ -40,10 +40,10 @@ TEST_F(SetupTest, RunAfterStartsTheInstalledProgramWhenChecked)
         Click(*form->btnnext);
         EXPECT_TRUE(Dialogs().empty()) << DialogLog();
         // Given the time to start; when it is not meant to start, the wait is the check.
-        bool started = PumpUntil([&] { return FileExists(record) && !FileBytes(record).empty(); }, c.run ? 20000 : 3000);
+        bool started = PumpUntil([&] { return FileExists(record) && !ReadBytes(record).empty(); }, c.run ? 20000 : 3000);
         EXPECT_EQ(started, c.run);
         if (c.run) {
-            EXPECT_EQ(FileBytes(record), "\"" + folder + "\\vostrel.EXE\"");
+            EXPECT_EQ(ReadBytes(record), "\"" + folder + "\\vostrel.EXE\"");
         }
         EXPECT_FALSE(FileExists(root.Path() + "\\started.txt")) << "the program before the blank was started";
     }

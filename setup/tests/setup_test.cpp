@@ -21,7 +21,7 @@ const std::string kDone = "语音计算器安装程序..安装完成";
 
 const std::string& BuiltCalculator()
 {
-    static const std::string bytes = FileBytes(WinePath(VOSTREL_EXE));
+    static const std::string bytes = ReadBytes(WinePath(VOSTREL_EXE));
     return bytes;
 }
 
@@ -30,7 +30,7 @@ void ExpectInstalled(const std::string& folder, bool startMenu)
 {
     std::string exe = folder + "\\vostrel.exe";
     ASSERT_FALSE(BuiltCalculator().empty());
-    EXPECT_TRUE(FileBytes(exe) == BuiltCalculator()) << exe << " differs from the built calculator";
+    EXPECT_TRUE(ReadBytes(exe) == BuiltCalculator()) << exe << " differs from the built calculator";
     EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"vostrel.exe"});
     std::string desktop = LinkFile(CSIDL_COMMON_DESKTOPDIRECTORY), programs = LinkFile(CSIDL_COMMON_PROGRAMS);
     ASSERT_TRUE(FileExists(desktop)) << desktop;
@@ -152,11 +152,11 @@ TEST_F(SetupTest, UnwritableTargetLeavesNothingAndCanBeRetried)
 {
     for (const Blocker& blocker : kBlockers) {
         SCOPED_TRACE(blocker.what);
-        TempFolder root;
+        TTempFolder root;
         std::function<void()> clear = blocker.block(root.Path());
         std::string folder = root.Path() + "\\" + blocker.installSubfolder;
         auto entriesBefore = FolderEntries(folder);
-        std::string oldProgram = FileBytes(folder + "\\vostrel.exe");
+        std::string oldProgram = ReadBytes(folder + "\\vostrel.exe");
         TypePath(folder);
         size_t before = Dialogs().size();
         Click(*form->btnnext);
@@ -166,7 +166,7 @@ TEST_F(SetupTest, UnwritableTargetLeavesNothingAndCanBeRetried)
         EXPECT_EQ(dialogs.back().back().rfind(expected, 0), 0u) << dialogs.back().back();
         EXPECT_GT(dialogs.back().back().size(), expected.size()) << "the system's reason is missing";
         EXPECT_EQ(FolderEntries(folder), entriesBefore) << "a partial file was left";
-        EXPECT_EQ(FileBytes(folder + "\\vostrel.exe"), oldProgram);
+        EXPECT_EQ(ReadBytes(folder + "\\vostrel.exe"), oldProgram);
         EXPECT_EQ(Caption(), kBusy);
         EXPECT_TRUE(Visible(*form->btnnext));
         EXPECT_FALSE(FileExists(LinkFile(CSIDL_COMMON_DESKTOPDIRECTORY)));
@@ -203,7 +203,7 @@ TEST_F(SetupTest, ShortcutThatCannotBeSavedIsReportedAndInstallCounts)
     EXPECT_EQ(Caption(), kDone);
     EXPECT_FALSE(Visible(*form->btnnext));
     EXPECT_TRUE(FileExists(LinkFile(CSIDL_COMMON_PROGRAMS)));
-    EXPECT_TRUE(FileBytes(temp->Path() + "\\vostrel.exe") == BuiltCalculator());
+    EXPECT_TRUE(ReadBytes(temp->Path() + "\\vostrel.exe") == BuiltCalculator());
     Click(*form->btnexit);
     EXPECT_EQ(Dialogs().size(), 1u);
     EXPECT_TRUE(QuitRequested());

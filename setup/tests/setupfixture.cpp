@@ -18,59 +18,6 @@ std::unique_ptr<TComInitializer> SetupTest::com_;
 
 namespace setuptest {
 
-TempFolder::TempFolder()
-{
-    static int serial = 0;
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    path_ = std::string(base) + "setup_test_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
-    DeleteTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder()
-{
-    DeleteTree(path_);
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void DeleteTree(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        for (const std::string& name : FolderEntries(path))
-            DeleteTree(path + "\\" + name);
-        RemoveDirectoryA(path.c_str());
-    } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-    }
-}
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::string WinePath(const std::string& unixPath)
 {
     if (unixPath.empty() || unixPath[0] != '/')
@@ -124,7 +71,7 @@ void SetupTest::SetUp()
 {
     DeleteSetupLinks();
     installpath.clear();
-    temp = std::make_unique<TempFolder>();
+    temp = std::make_unique<TTempFolder>();
     watcher = std::make_unique<DialogWatcher>([this](HWND dialog) {
         std::vector<std::string> texts;
         char text[1024] = {};

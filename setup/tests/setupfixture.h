@@ -15,27 +15,11 @@
 #include "classlib/cominit.h"
 #include "classlib/filepaths.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/testfiles.h"
 #include "setup/form1.h"
 
 namespace setuptest {
 
-// A fresh folder under the temporary folder, deleted with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void DeleteTree(const std::string& path);
-// The names in a folder, without "." and "..".
-std::vector<std::string> FolderEntries(const std::string& folder);
-std::string FileBytes(const std::string& path);
 // A path of the build (a Unix path) as Wine sees it.
 std::string WinePath(const std::string& unixPath);
 
@@ -78,7 +62,7 @@ protected:
     TForm1* form = nullptr;
     // What the watcher presses in each dialog.
     std::atomic<int> answer{IDOK};
-    std::unique_ptr<setuptest::TempFolder> temp;
+    std::unique_ptr<TTempFolder> temp;
     std::unique_ptr<DialogWatcher> watcher;
 
 private:
