@@ -45,10 +45,25 @@ void TCalcForm::Memo1KeyPress(TComponent&, char& Key)
     }
 }
 
+namespace {
+
+// Bounds of tape line index from the memo's own line table, so a line near
+// the end of a long tape is found without counting from its start; false
+// when there is no such line.
+bool MemoLine(const TMemo& memo, const std::string& text, int index, TapeLine& bounds)
+{
+    if (index < 0 || index >= memo.LineCount())
+        return false;
+    bounds = TapeLineAt(text, static_cast<std::size_t>(memo.LineStart(text, index)));
+    return true;
+}
+
+} // namespace
+
 void TCalcForm::rewriteline(std::string& text, int index, const std::string& line)
 {
     TapeLine bounds;
-    if (!TapeLineBounds(text, static_cast<std::size_t>(index), bounds))
+    if (!MemoLine(*Memo1, text, index, bounds))
         return;
     // Only what differs is replaced: the control redoes less work, and the
     // line and the caret (at its end) come out the same.
@@ -56,18 +71,20 @@ void TCalcForm::rewriteline(std::string& text, int index, const std::string& lin
     std::size_t same = 0;
     while (same < old.size() && same < line.size() && old[same] == line[same])
         ++same;
-    Memo1->SetSel(text, static_cast<int>(bounds.start + same), static_cast<int>(bounds.start + bounds.length));
-    Memo1->ReplaceSel(line.substr(same));
+    Memo1->Replace(text, static_cast<int>(bounds.start + same), static_cast<int>(bounds.start + bounds.length),
+                   line.substr(same));
     text.replace(bounds.start, bounds.length, line);
 }
 
 void TCalcForm::evaluate()
 {
+    // The tape is read once; every later step works on this copy, kept equal
+    // to the control's text.
     std::string text = Memo1->Text();
 
     // Line cleaning of the current line; a stale line number cleans nothing.
     TapeLine bounds;
-    if (TapeLineBounds(text, static_cast<std::size_t>(curline), bounds)) {
+    if (MemoLine(*Memo1, text, curline, bounds)) {
         std::string line = text.substr(bounds.start, bounds.length);
         std::string cleaned = CleanTapeLine(line);
         if (cleaned != line)
@@ -80,8 +97,8 @@ void TCalcForm::evaluate()
     if (!explist.empty()) {
         r = calcbracket();
         std::string result = FloatToStr(RoundTo(static_cast<double>(r), -SpinEdit1->Value()));
-        curline = static_cast<int>(TapeLineOf(text, caret));
-        TapeLineBounds(text, static_cast<std::size_t>(curline), bounds);
+        curline = Memo1->SelStartLine();
+        MemoLine(*Memo1, text, curline, bounds);
         rewriteline(text, curline, text.substr(bounds.start, bounds.length) + "=" + result);
     }
 

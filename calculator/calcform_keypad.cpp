@@ -105,8 +105,7 @@ void TCalcForm::insertpos(const std::string& s)
 void TCalcForm::inserttext(const std::string& s, int p, int replace, int caret)
 {
     std::string text = Memo1->Text();
-    Memo1->SetSel(text, p - replace, p);
-    Memo1->ReplaceSel(s);
+    Memo1->Replace(text, p - replace, p, s);
     text.replace(static_cast<std::size_t>(p - replace), static_cast<std::size_t>(replace), s);
     Memo1->SetSel(text, caret, caret);
 }

@@ -73,10 +73,14 @@ bool TapeLineBounds(std::string_view text, std::size_t index, TapeLine& line)
             return false;
         start = end + 2;
     }
-    std::size_t end = text.find(kLineEnd, start);
-    line.start = start;
-    line.length = (end == std::string_view::npos ? text.size() : end) - start;
+    line = TapeLineAt(text, start);
     return true;
+}
+
+TapeLine TapeLineAt(std::string_view text, std::size_t start)
+{
+    std::size_t end = text.find(kLineEnd, start);
+    return {start, (end == std::string_view::npos ? text.size() : end) - start};
 }
 
 std::string CleanTapeLine(std::string line)

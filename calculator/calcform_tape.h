@@ -22,6 +22,8 @@ std::string JoinTapeLines(const std::vector<std::string>& lines);
 std::size_t TapeLineOf(std::string_view text, std::size_t pos);
 // Bounds of line index; false when the tape has no such line.
 bool TapeLineBounds(std::string_view text, std::size_t index, TapeLine& line);
+// Bounds of the line that starts at start.
+TapeLine TapeLineAt(std::string_view text, std::size_t start);
 
 // A leading operator, then a trailing operator, then everything from the
 // first "=" on, removed in this order.

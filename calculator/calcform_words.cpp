@@ -13,6 +13,14 @@ std::string Signed(bool negative, std::string words)
     signedWords.append(words);
     return signedWords;
 }
+
+// Each write costs Wine's EDIT a relayout and a repaint, so a field is
+// written only when its text changes.
+void ShowField(TEdit& field, const std::string& text)
+{
+    if (field.Text() != text)
+        field.SetText(text);
+}
 } // namespace
 
 void TCalcForm::showresult(long double r, double total, std::string& shown, std::string& words)
@@ -35,7 +43,7 @@ void TCalcForm::showresult(long double r, double total, std::string& shown, std:
         if (t < 0)
             totalText.insert(totalText.begin(), '-');
     }
-    Edit5->SetText(totalText);
-    Edit4->SetText(words);
-    Edit2->SetText(totalWords);
+    ShowField(*Edit5, totalText);
+    ShowField(*Edit4, words);
+    ShowField(*Edit2, totalWords);
 }

@@ -4,12 +4,25 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
+#include <unordered_map>
 
 #include "classlib/application.h"
 #include "classlib/form.h"
 
 namespace {
-constexpr char kControlProp[] = "VostrelControl";
+// The control of each window. A window property would cost Wine a call to
+// its server on every message; this lookup stays in the process.
+struct TControlTable {
+    std::mutex lock;
+    std::unordered_map<HWND, TControl*> controls;
+};
+
+TControlTable& Controls()
+{
+    static TControlTable table;
+    return table;
+}
 
 bool IsReflected(UINT msg)
 {
@@ -71,13 +84,20 @@ TControl::~TControl()
 
 TControl* TControl::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<TControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+    auto& table = Controls();
+    std::lock_guard guard(table.lock);
+    auto it = table.controls.find(hwnd);
+    return it == table.controls.end() ? nullptr : it->second;
 }
 
 void TControl::Attach(HWND hwnd)
 {
     handle_ = hwnd;
-    SetPropA(hwnd, kControlProp, this);
+    {
+        auto& table = Controls();
+        std::lock_guard guard(table.lock);
+        table.controls.insert_or_assign(hwnd, this);
+    }
     auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
     if (current != StdWndProc) {
         defProc_ = current;
@@ -98,7 +118,11 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     if (msg == WM_NCDESTROY) {
         LRESULT r = CallWindowProcA(control->defProc_, hwnd, msg, wp, lp);
-        RemovePropA(hwnd, kControlProp);
+        {
+            auto& table = Controls();
+            std::lock_guard guard(table.lock);
+            table.controls.erase(hwnd);
+        }
         control->handle_ = nullptr;
         return r;
     }
@@ -297,12 +321,16 @@ void TControl::Click()
 
 TShiftState TControl::KeyShift() const
 {
+    // One read of the whole keyboard: Wine asks its server for each GetKeyState.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    auto down = [&](int key) { return (keys[key] & 0x80) != 0; };
     TShiftState s = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
+    if (down(VK_SHIFT))
         s |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
+    if (down(VK_CONTROL))
         s |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
+    if (down(VK_MENU))
         s |= ssAlt;
     return s;
 }

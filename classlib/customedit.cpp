@@ -39,15 +39,18 @@ bool IsLeadByte(char c)
 }
 
 // Length of the leading run of single-byte text, where units and bytes agree.
-size_t AsciiPrefix(const std::string& text, size_t limit)
+size_t AsciiPrefix(std::string_view text, size_t limit)
 {
     auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(limit, text.size()));
     return static_cast<size_t>(std::find_if(text.begin(), end, [](char c) { return (c & 0x80) != 0; }) - text.begin());
 }
 
+// A line of the EDIT control ends at CR LF, as in the text.
+constexpr std::string_view kLineEnd = "\r\n";
+
 } // namespace
 
-int TCustomEdit::BytesFromUnits(const std::string& text, int units)
+int TCustomEdit::BytesFromUnits(std::string_view text, int units)
 {
     if (!EditCountsCharacters() || units <= 0)
         return std::max(units, 0);
@@ -57,7 +60,7 @@ int TCustomEdit::BytesFromUnits(const std::string& text, int units)
     return static_cast<int>(i);
 }
 
-int TCustomEdit::UnitsFromBytes(const std::string& text, int bytes)
+int TCustomEdit::UnitsFromBytes(std::string_view text, int bytes)
 {
     if (!EditCountsCharacters())
         return bytes;
@@ -114,6 +117,64 @@ bool TCustomEdit::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     }
 }
 
+int TCustomEdit::LineCount() const
+{
+    return static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));
+}
+
+int TCustomEdit::LineStart(const std::string& text, int index) const
+{
+    if (!EditCountsCharacters())
+        return static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(index), 0));
+    if (index <= 0)
+        return 0;
+    // Line breaks counted from the nearer end: an Enter at the end of a long
+    // tape reads only its last lines.
+    std::string_view t = text;
+    int count = LineCount();
+    if (index <= count / 2) {
+        size_t start = 0;
+        for (int n = 0; n < index; ++n) {
+            size_t end = t.find(kLineEnd, start);
+            if (end == std::string_view::npos)
+                return static_cast<int>(t.size());
+            start = end + kLineEnd.size();
+        }
+        return static_cast<int>(start);
+    }
+    size_t end = t.size();
+    for (int n = count - index; n > 0; --n) {
+        end = end >= kLineEnd.size() ? t.rfind(kLineEnd, end - kLineEnd.size()) : std::string_view::npos;
+        if (end == std::string_view::npos)
+            return 0;
+    }
+    return static_cast<int>(end + kLineEnd.size());
+}
+
+int TCustomEdit::BytesAt(const std::string& text, int units) const
+{
+    if (!EditCountsCharacters())
+        return units;
+    auto line = static_cast<int>(SendMessageA(Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(units), 0));
+    auto lineUnits = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+    auto lineBytes = static_cast<size_t>(LineStart(text, line));
+    if (lineUnits < 0 || units < lineUnits || lineBytes > text.size())
+        return BytesFromUnits(text, units);
+    return static_cast<int>(lineBytes) + BytesFromUnits(std::string_view(text).substr(lineBytes), units - lineUnits);
+}
+
+int TCustomEdit::UnitsAt(const std::string& text, int bytes) const
+{
+    if (!EditCountsCharacters())
+        return bytes;
+    int line = CaretLine();
+    auto lineUnits = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+    int lineBytes = LineStart(text, line);
+    if (lineUnits < 0 || bytes < lineBytes)
+        return UnitsFromBytes(text, bytes);
+    return lineUnits + UnitsFromBytes(std::string_view(text).substr(static_cast<size_t>(lineBytes)), bytes - lineBytes);
+}
+
 int TCustomEdit::SelStart() const
 {
     return SelStart(EditCountsCharacters() ? Text() : std::string());
@@ -123,7 +184,14 @@ int TCustomEdit::SelStart(const std::string& text) const
 {
     DWORD start = 0, end = 0;
     SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return BytesFromUnits(text, static_cast<int>(start));
+    return BytesAt(text, static_cast<int>(start));
+}
+
+int TCustomEdit::SelStartLine() const
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(SendMessageA(Handle(), EM_LINEFROMCHAR, static_cast<WPARAM>(start), 0));
 }
 
 int TCustomEdit::SelLength() const
@@ -133,7 +201,7 @@ int TCustomEdit::SelLength() const
     if (!EditCountsCharacters())
         return static_cast<int>(end - start);
     std::string text = Text();
-    return BytesFromUnits(text, static_cast<int>(end)) - BytesFromUnits(text, static_cast<int>(start));
+    return BytesAt(text, static_cast<int>(end)) - BytesAt(text, static_cast<int>(start));
 }
 
 void TCustomEdit::SetSelStart(int pos)
@@ -148,8 +216,19 @@ void TCustomEdit::SetSel(int start, int end)
 
 void TCustomEdit::SetSel(const std::string& text, int start, int end)
 {
-    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(UnitsFromBytes(text, start)),
-                 static_cast<LPARAM>(UnitsFromBytes(text, end)));
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(UnitsAt(text, start)), static_cast<LPARAM>(UnitsAt(text, end)));
+}
+
+void TCustomEdit::Replace(const std::string& text, int start, int end, const std::string& s)
+{
+    auto first = static_cast<DWORD>(UnitsAt(text, start)), last = static_cast<DWORD>(UnitsAt(text, end));
+    DWORD selStart = 0, selEnd = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    // Selecting what is already selected costs Wine's EDIT a relayout of the
+    // caret; the replacement brings the caret into view either way.
+    if (selStart != first || selEnd != last)
+        SendMessageA(Handle(), EM_SETSEL, first, last);
+    ReplaceSel(s);
 }
 
 void TCustomEdit::ReplaceSel(const std::string& text)
@@ -166,7 +245,8 @@ int TCustomEdit::CaretColumn() const
 {
     DWORD start = 0, end = 0;
     SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    auto lineStart = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(CaretLine()), 0));
+    int caretLine = CaretLine();
+    auto lineStart = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(caretLine), 0));
     int units = static_cast<int>(start) - lineStart;
     if (!EditCountsCharacters())
         return units;
@@ -177,11 +257,11 @@ int TCustomEdit::CaretColumn() const
     if (length * 2 + sizeof(WORD) <= 0xFFFF) {
         line.assign(std::max<size_t>(length * 2, sizeof(WORD)), '\0');
         *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size());
-        auto got = SendMessageA(Handle(), EM_GETLINE, static_cast<WPARAM>(CaretLine()), reinterpret_cast<LPARAM>(line.data()));
+        auto got = SendMessageA(Handle(), EM_GETLINE, static_cast<WPARAM>(caretLine), reinterpret_cast<LPARAM>(line.data()));
         line.resize(static_cast<size_t>(got));
     } else {
         std::string text = Text();
-        line = text.substr(static_cast<size_t>(BytesFromUnits(text, lineStart)));
+        line = text.substr(static_cast<size_t>(LineStart(text, caretLine)));
     }
     return BytesFromUnits(line, units);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "classlib/control.h"
 
@@ -21,10 +22,19 @@ public:
     // The same, with the control's current text already at hand.
     int SelStart(const std::string& text) const;
     void SetSel(const std::string& text, int start, int end);
+    // Replaces bytes [start, end) of text, the control's current text, by s;
+    // the caret ends after s.
+    void Replace(const std::string& text, int start, int end, const std::string& s);
 
     // The line that holds the caret, and the caret's byte offset in it.
     int CaretLine() const;
     int CaretColumn() const;
+    // The line that holds the start of the selection.
+    int SelStartLine() const;
+    int LineCount() const;
+    // Byte offset in text, the control's current text, where the control's
+    // line index starts (0 <= index < LineCount()).
+    int LineStart(const std::string& text, int index) const;
 
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value);
@@ -37,8 +47,8 @@ public:
     bool SetProperty(const std::string& name, const std::string& value) override;
 
     // Byte offset of the control's position in text, and back.
-    static int BytesFromUnits(const std::string& text, int units);
-    static int UnitsFromBytes(const std::string& text, int bytes);
+    static int BytesFromUnits(std::string_view text, int units);
+    static int UnitsFromBytes(std::string_view text, int bytes);
 
 protected:
     TCreateParams CreateParams() const override;
@@ -47,6 +57,12 @@ protected:
     bool border_ = true;
 
 private:
+    // Byte offset of a position in units and back, converting only from the
+    // start of a line (the position's own, or the caret's): a long tape is
+    // not rescanned from its start.
+    int BytesAt(const std::string& text, int units) const;
+    int UnitsAt(const std::string& text, int bytes) const;
+
     bool readOnly_ = false;
     int maxLength_ = 0;
 };

@@ -21,7 +21,11 @@ int TSpinEdit::Clamp(int value) const
 
 int TSpinEdit::Value() const
 {
-    std::string text = Text();
+    // A number's text in one message: each message to the box passes the
+    // up-down's subclass, which Wine serves through its server.
+    char buffer[64];
+    int got = HandleAllocated() ? GetWindowTextA(Handle(), buffer, sizeof buffer) : -1;
+    std::string text = got >= 0 && got < static_cast<int>(sizeof buffer) - 1 ? std::string(buffer, static_cast<size_t>(got)) : Text();
     char* end = nullptr;
     long v = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end != '\0')

@@ -213,6 +213,27 @@ TEST_F(Controls, PositionsCountBytesOfDoubleByteText)
     EXPECT_EQ(memo().SelLength(), 2);
 }
 
+TEST_F(Controls, PositionsOnEveryLineOfDoubleByteText)
+{
+    // Positions are converted from a line's start, found by counting line
+    // breaks from either end of the text; each line here has double-byte
+    // text before it, so a miscounted line shows as a wrong byte offset.
+    const std::string text = "中a\r\n文文b\r\n\r\n∴c\r\nd中\r\n";
+    const int lineStarts[] = {0, 5, 12, 14, 19, 24};
+    for (int line = 0; line < 6; ++line) {
+        int start = lineStarts[line];
+        memo().SetText(text);
+        EXPECT_EQ(memo().LineStart(text, line), start) << line;
+        memo().SetSelStart(start);
+        EXPECT_EQ(memo().CaretLine(), line);
+        EXPECT_EQ(memo().SelStart(), start) << line;
+        memo().Replace(text, start, start, "X");
+        EXPECT_EQ(memo().Text(), text.substr(0, static_cast<size_t>(start)) + "X" + text.substr(static_cast<size_t>(start)))
+            << line;
+        EXPECT_EQ(memo().SelStart(), start + 1) << line;
+    }
+}
+
 TEST_F(Controls, SpeedButtonsClickWithoutTakingTheFocus)
 {
     auto& pad = form->Component<TSpeedButton>("Pad");
