@@ -78,6 +78,15 @@ TControl::~TControl()
 {
     if (handle_)
         DestroyWindow(handle_);
+    if (handle_) {
+        // The window outlived us (its destruction did not come through our
+        // procedure): never let a later message reach this freed object.
+        auto& table = Controls();
+        std::lock_guard guard(table.lock);
+        auto it = table.controls.find(handle_);
+        if (it != table.controls.end() && it->second == this)
+            table.controls.erase(it);
+    }
     if (parent_)
         parent_->RemoveControl(this);
 }
