@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/tests/testfiles.h"
+#include "classlib/tests/testprocess.h"
 
 namespace {
 
@@ -81,44 +82,25 @@ std::string TextOf(HWND window)
 // One run of the program: started, its window found, closed at the end.
 class ProgramRun {
 public:
-    explicit ProgramRun(const std::string& exe)
+    explicit ProgramRun(const std::string& exe) : process_(exe)
     {
-        std::string command = "\"" + exe + "\"";
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
-        for (int i = 0; started_ && i < 1200 && !(window && IsWindowVisible(window)); ++i) {
-            window = FindCalculatorWindow(pi_.dwProcessId);
-            Sleep(50);
-        }
+        if (process_.Started())
+            window = WaitForVisibleWindow([&] { return FindCalculatorWindow(process_.Id()); }, 1200);
         if (window)
             EnumChildWindows(window, MatchTape, reinterpret_cast<LPARAM>(&tape));
-    }
-    ~ProgramRun()
-    {
-        if (!started_)
-            return;
-        TerminateProcess(pi_.hProcess, 1);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
     }
     // Asks the window to close; the program's exit code, or -1 when it hangs.
     int Close()
     {
         PostMessageA(window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi_.hProcess, 20000) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 1;
-        GetExitCodeProcess(pi_.hProcess, &code);
-        return static_cast<int>(code);
+        return process_.WaitForExit(20000);
     }
 
     HWND window = nullptr;
     HWND tape = nullptr;
 
 private:
-    bool started_ = false;
-    PROCESS_INFORMATION pi_{};
+    TTestProcess process_;
 };
 
 } // namespace
@@ -157,19 +139,10 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
 
 TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
 {
-    std::string exe = BuiltProgram();
-    std::string command = "\"" + exe + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        << GetLastError();
+    TTestProcess program(BuiltProgram());
+    ASSERT_TRUE(program.Started()) << GetLastError();
 
-    HWND window = nullptr;
-    for (int i = 0; i < 400 && !(window && IsWindowVisible(window)); ++i) {
-        window = FindCalculatorWindow(pi.dwProcessId);
-        Sleep(50);
-    }
+    HWND window = WaitForVisibleWindow([&] { return FindCalculatorWindow(program.Id()); }, 400);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
     RECT client;
@@ -178,16 +151,11 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
     EXPECT_EQ(client.bottom, 490);
     // The about and help windows are made at start, hidden until asked for.
     for (const char* caption : {"Tessrow", "Help"}) {
-        HWND made = FindFormWindow(pi.dwProcessId, caption);
+        HWND made = FindFormWindow(program.Id(), caption);
         EXPECT_NE(made, nullptr) << caption;
         EXPECT_FALSE(IsWindowVisible(made)) << caption;
     }
 
     PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_EQ(program.WaitForExit(20000), 0);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/testprocess.h"
 #include "setup/tests/setupfixture.h"
 
 namespace {
@@ -45,20 +46,10 @@ TEST(BrellocStart, InstallsWithShortcutsAndEndsWithoutAsking)
     TTempFolder temp;
     std::string folder = temp.Path() + "\\Olvane 计算器";
 
-    std::string command = WinePath(BRELLOC_EXE);
-    command.insert(command.begin(), '"');
-    command.push_back('"');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        << GetLastError();
+    TTestProcess setup(WinePath(BRELLOC_EXE));
+    ASSERT_TRUE(setup.Started()) << GetLastError();
 
-    HWND window = nullptr;
-    for (int i = 0; i < 400 && !(window && IsWindowVisible(window)); ++i) {
-        window = FindWindowA("VostrelForm", "语音计算器安装程序");
-        Sleep(50);
-    }
+    HWND window = WaitForVisibleWindow([] { return FindWindowA("VostrelForm", "语音计算器安装程序"); }, 400);
     ASSERT_NE(window, nullptr);
     HWND path = FindChild(window, "Edit");
     HWND run = FindChild(window, "Button", "安装完成,自动运行软件");
@@ -85,14 +76,7 @@ TEST(BrellocStart, InstallsWithShortcutsAndEndsWithoutAsking)
 
     // After an install, 退出 ends the program at once.
     PostMessageA(leave, BM_CLICK, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    if (WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0)
-        TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    EXPECT_EQ(setup.WaitForExit(20000), 0);
     DeleteSetupLinks();
 }
 
