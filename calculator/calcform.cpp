@@ -4,6 +4,7 @@
 
 #include "calculator/calcform_glyphs.h"
 #include "calculator/calcform_tape.h"
+#include "calculator/clipplayer_win.h"
 #include "calculator/delayms_win.h"
 
 TCalcForm* CalcForm = nullptr;
@@ -99,7 +100,7 @@ int TCalcForm::speechPace() const
 void TCalcForm::playclip(const std::string& clip)
 {
     if (CheckBox2->Checked())
-        clips_.play(clip);
+        clipplayer().play(clip);
 }
 
 void TCalcForm::showcaret()

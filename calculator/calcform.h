@@ -2,6 +2,7 @@
 // bar, its settings and tape autosave, and its tray icon.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +10,6 @@
 #include "calculator/calcengine.h"
 #include "calculator/calcform_tape.h"
 #include "calculator/calcspeech.h"
-#include "calculator/clipplayer_win.h"
 #include "classlib/checkbox.h"
 #include "classlib/colordialog.h"
 #include "classlib/customedit.h"
@@ -41,6 +41,8 @@ public:
     double calcrichedit();
     // Inserts a keypad text at the caret.
     void insertpos(const std::string& s);
+    // A result is being read aloud, or waits to be.
+    bool speaking() const { return reading_ || !readings_.empty(); }
 
     // Section calcform of setinfo.ini into the window, and back with the tape.
     void loadsetting();
@@ -124,8 +126,13 @@ private:
     void playclip(const std::string& clip);
     // Line and column of the caret on the bottom bar; sets curline.
     void showcaret();
-    // The Enter road: cleaning, evaluation, line rewrite, total, words, speech.
+    // The Enter road: cleaning, evaluation, line rewrite, total, words; the
+    // speech is queued for readqueued.
     void evaluate();
+    // Reads the queued results one after another. It runs from a posted
+    // message, so the Enter that queued a result has put its line break in
+    // the tape first and keys typed meanwhile land on the new line.
+    void readqueued();
     // Replaces tape line index by text (caret at its end); text is the tape as it stands.
     void rewriteline(std::string& text, int index, const std::string& line);
     // This result's words and the total in the bottom fields; returns the words.
@@ -139,6 +146,8 @@ private:
     // The tape as the lines of a tape file, and such lines as the tape.
     std::vector<std::string> tapelines() const;
     void settapelines(const std::vector<std::string>& lines);
+    // The caret at the end of text, the tape's own, and in view.
+    void showtapeend(const std::string& text);
     // temp.txt in folder(): read at start-up, written on the way out.
     std::string autosavename() const;
     void loadtape();
@@ -151,12 +160,20 @@ private:
     // The toolbar, margin, bottom bar, right-hand panel and its groups, and the three bottom labels.
     void setpanelcolor(TColor color);
 
-    TResourceClipPlayer clips_;
+    struct Reading {
+        bool digits; // read1 of a number text, else readstr of words
+        std::string text;
+    };
+    std::deque<Reading> readings_;
+    bool reading_ = false;
     TTapeTotal total_;
     std::string folder_;
     std::unique_ptr<TTrayIcon> trayicon_;
     bool exited_ = false;
 };
+
+// Posted to the window for each result to be read aloud.
+constexpr UINT WM_CALCREAD = WM_APP + 1;
 
 extern TCalcForm* CalcForm;
 // The weekday name, fixed at start-up.

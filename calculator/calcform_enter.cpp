@@ -107,10 +107,29 @@ void TCalcForm::evaluate()
     std::string shown, words;
     showresult(r, total, shown, words);
     if (CheckBox2->Checked()) {
-        if (CheckBox5->Checked())
-            read1(shown);
+        bool digits = CheckBox5->Checked();
+        readings_.push_back({digits, digits ? shown : words});
+        PostMessageA(Handle(), WM_CALCREAD, 0, 0);
+    }
+}
+
+void TCalcForm::readqueued()
+{
+    // A result queued during a reading is read after it, in order.
+    if (reading_)
+        return;
+    reading_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{reading_};
+    while (!readings_.empty() && !exited_) {
+        Reading next = std::move(readings_.front());
+        readings_.pop_front();
+        if (next.digits)
+            read1(std::move(next.text));
         else
-            readstr(words);
+            readstr(std::move(next.text));
     }
 }
 

@@ -63,6 +63,9 @@ void TCalcForm::exitsequence()
     if (exited_)
         return;
     exited_ = true;
+    // A reading under way ends at its next pause; none queued starts.
+    stopreading();
+    readings_.clear();
     TTokenList().swap(explist);
     savesetting();
     if (trayicon_)
@@ -74,6 +77,10 @@ LRESULT TCalcForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_TRAYICON)
         return traymessage(wp, lp);
+    if (msg == WM_CALCREAD) {
+        readqueued();
+        return 0;
+    }
     return TForm::WndProc(msg, wp, lp);
 }
 

@@ -48,32 +48,39 @@ TCalcSpeech::TCalcSpeech(std::unique_ptr<IClipPlayer> player, std::unique_ptr<IP
 {
 }
 
-void TCalcSpeech::pause()
+bool TCalcSpeech::pause(unsigned generation)
 {
     delayms(speechPace(), *clock_);
+    return generation == generation_;
 }
 
 void TCalcSpeech::readstr(std::string words)
 {
-    pause();
+    const unsigned generation = generation_;
+    if (!pause(generation))
+        return;
     const std::string_view text = words;
     // A trailing odd byte is no character and is not read.
     for (std::size_t at = 0; at + kWordStep <= text.size(); at += kWordStep) {
         if (const char* clip = clipFor(kWordClips, text.substr(at, kWordStep))) {
             player_->play(clip);
         }
-        pause();
+        if (!pause(generation))
+            return;
     }
 }
 
 void TCalcSpeech::read1(std::string number)
 {
-    pause();
+    const unsigned generation = generation_;
+    if (!pause(generation))
+        return;
     const std::string_view text = number;
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (const char* clip = clipFor(kNumberClips, text.substr(at, 1))) {
             player_->play(clip);
         }
-        pause();
+        if (!pause(generation))
+            return;
     }
 }

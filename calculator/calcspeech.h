@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "calculator/clipplayer.h"
 #include "calculator/delayms.h"
@@ -25,14 +26,23 @@ public:
     void readstr(std::string words);
     // Speaks a number text character by character.
     void read1(std::string number);
+    // Ends every reading under way after its current pause.
+    void stopreading() { ++generation_; }
+
+    // The player of every clip, the readers' and the window's own; tests
+    // put one in that notes what plays.
+    IClipPlayer& clipplayer() { return *player_; }
+    void setclipplayer(std::unique_ptr<IClipPlayer> player) { player_ = std::move(player); }
 
 protected:
     // Milliseconds of each pause; the window answers with its pace setting.
     virtual int speechPace() const { return kDefaultPace; }
 
 private:
-    void pause();
+    // False once the reading that started at generation must stop.
+    bool pause(unsigned generation);
 
     std::unique_ptr<IClipPlayer> player_;
     std::unique_ptr<IPauseClock> clock_;
+    unsigned generation_ = 0;
 };

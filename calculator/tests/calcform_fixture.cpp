@@ -80,6 +80,14 @@ std::unique_ptr<TCalcForm> CalcShellTest::Start(const std::string& folder)
     return std::make_unique<TCalcForm>(folder);
 }
 
+NotingPlayer& NoteClips(TCalcForm& form)
+{
+    auto player = std::make_unique<NotingPlayer>();
+    NotingPlayer& noted = *player;
+    form.setclipplayer(std::move(player));
+    return noted;
+}
+
 void ClickButton(TCalcForm& form, const std::string& button)
 {
     SendMessageA(form.Component<TControl>(button).Handle(), BM_CLICK, 0, 0);

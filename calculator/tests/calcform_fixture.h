@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/calcform.h"
+#include "calculator/clipplayer_win.h"
 #include "classlib/tests/testfiles.h"
 #include "classlib/tests/dialogwatcher.h"
 
@@ -65,6 +66,19 @@ protected:
 
     static std::unique_ptr<TCalcForm> Start(const std::string& folder);
 };
+
+// Notes every clip the window starts, and still plays it.
+class NotingPlayer : public TResourceClipPlayer {
+public:
+    bool play(const std::string& clip) override
+    {
+        played.push_back(clip);
+        return TResourceClipPlayer::play(clip);
+    }
+    std::vector<std::string> played;
+};
+// A fresh NotingPlayer as the window's clip player; the window owns it.
+NotingPlayer& NoteClips(TCalcForm& form);
 
 // A click on a button of the window, as BM_CLICK gives it.
 void ClickButton(TCalcForm& form, const std::string& button);

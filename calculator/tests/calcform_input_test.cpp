@@ -3,7 +3,97 @@
 // These tests run alone, so no other test program takes either.
 #include "calculator/tests/calcform_fixture.h"
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 #include "classlib/clipboard.h"
+
+namespace {
+
+void SendKey(WORD vk, WORD scan, DWORD flags)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = scan;
+    in.ki.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+void PressKey(WORD vk, bool up)
+{
+    SendKey(vk, static_cast<WORD>(MapVirtualKeyA(vk, 0)), up ? KEYEVENTF_KEYUP : 0);
+}
+
+// Real key presses through the system's input queue, msPerKey apart. A
+// character the keyboard layout has no key for (Wine's Chinese layout lacks
+// the brackets) comes as the character itself, as an input method sends it.
+void TypeKeys(const std::string& keys, int msPerKey)
+{
+    for (char c : keys) {
+        SHORT scan = c == '\r' ? VK_RETURN : VkKeyScanA(c);
+        if (scan == -1) {
+            SendKey(0, static_cast<unsigned char>(c), KEYEVENTF_UNICODE);
+            SendKey(0, static_cast<unsigned char>(c), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+        } else {
+            auto vk = static_cast<WORD>(LOBYTE(scan));
+            bool shift = (HIBYTE(scan) & 1) != 0;
+            if (shift)
+                PressKey(VK_SHIFT, false);
+            PressKey(vk, false);
+            PressKey(vk, true);
+            if (shift)
+                PressKey(VK_SHIFT, true);
+        }
+        Sleep(static_cast<DWORD>(msPerKey));
+    }
+}
+
+// Where clip is first played at or after from.
+std::size_t IndexOf(const std::vector<std::string>& clips, const std::string& clip, std::size_t from = 0)
+{
+    return static_cast<std::size_t>(std::find(clips.begin() + static_cast<std::ptrdiff_t>(std::min(from, clips.size())),
+                                              clips.end(), clip) -
+                                    clips.begin());
+}
+
+} // namespace
+
+TEST_F(CalcFormTest, KeysTypedWhileAResultIsReadLandOnTheNewLine)
+{
+    struct Case {
+        bool digits;
+        std::vector<std::string> secondReading;
+    } cases[] = {{false, {"3_wav", "bai_wav", "5_wav", "10_wav", "point_wav"}}, {true, {"3_wav", "5_wav", "0_wav"}}};
+    for (const auto& c : cases) {
+        form->CheckBox2->SetChecked(true);
+        form->CheckBox5->SetChecked(c.digits);
+        SetTape("");
+        NotingPlayer& noted = NoteClips(*form);
+        // A quick typist goes on with the next line straight after the Enter.
+        std::atomic<bool> typed{false};
+        std::thread user([&] {
+            TypeKeys("30+45/(2+3)+40*sin(60)+2^3\r100*3.5=", 30);
+            typed = true;
+        });
+        EXPECT_TRUE(PumpUntil([&] { return typed && !form->speaking(); }, 20000));
+        user.join();
+        PumpUntil([&] { return !form->speaking(); }, 5000);
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"30+45/(2+3)+40*sin(60)+2^3=81.64", "100*3.5=350", ""}))
+            << c.digits;
+        EXPECT_EQ(form->Edit5->Text(), "431.64");
+        // The second line came while 81.64 was being read (its last clip, 4, still to come) ...
+        const auto& played = noted.played;
+        std::size_t firstEnter = IndexOf(played, "eqr_wav");
+        EXPECT_LT(IndexOf(played, "eqr_wav", firstEnter + 1), IndexOf(played, "4_wav", firstEnter)) << c.digits;
+        // ... and its own reading follows whole.
+        ASSERT_GE(played.size(), c.secondReading.size());
+        EXPECT_EQ(std::vector<std::string>(played.end() - static_cast<std::ptrdiff_t>(c.secondReading.size()), played.end()),
+                  c.secondReading)
+            << c.digits;
+    }
+}
 
 TEST_F(CalcFormTest, KeypadAloneComputesThroughItsEnterKey)
 {

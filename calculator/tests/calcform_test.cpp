@@ -214,16 +214,3 @@ TEST_F(CalcFormTest, LineAndColumnFollowTheCaret)
     EXPECT_EQ(form->Label1->Text(), "行:2 列:1");
     EXPECT_EQ(form->curline, 1);
 }
-
-TEST_F(CalcFormTest, SpeechReadsTheResultWhileTheWindowStaysUsable)
-{
-    form->CheckBox2->SetChecked(true);
-    form->CheckBox5->SetChecked(true);
-    form->SpinEdit3->SetValue(270);
-    DWORD start = GetTickCount();
-    Type("6*7=");
-    // read1 of "42": a pause before, one after each of the two characters.
-    EXPECT_GE(GetTickCount() - start, 3u * 270u - 50u);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"6*7=42", ""}));
-    EXPECT_EQ(form->Edit4->Text(), "肆拾贰点");
-}

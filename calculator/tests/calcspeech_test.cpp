@@ -144,4 +144,19 @@ TEST_F(SpeechFixture, NestedReadingFinishesBeforeTheOuterGoesOn)
     EXPECT_EQ(player->clips(), (std::vector<std::string>{"1_wav", "9_wav", "2_wav"}));
 }
 
+// A way out during a reading ends it, and a nested one, at the next pause.
+TEST_F(SpeechFixture, StoppedReadingEndsAtItsNextPause)
+{
+    clock->onMessages = [&] {
+        if (clock->now == 300)
+            speech->read1("98");
+        if (clock->now == 600)
+            speech->stopreading();
+    };
+    speech->readstr("壹贰叁");
+    EXPECT_EQ(player->clips(), (std::vector<std::string>{"1_wav", "9_wav"}));
+    speech->read1("7");
+    EXPECT_EQ(player->clips().back(), "7_wav") << "a reading started afterwards is read";
+}
+
 } // namespace
