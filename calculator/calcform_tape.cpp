@@ -1,7 +1,6 @@
 #include "calculator/calcform_tape.h"
 
 #include "calculator/numbertext.h"
-#include "calculator/tapefile.h"
 
 namespace {
 
@@ -32,22 +31,12 @@ std::string_view Trim(std::string_view s)
 std::vector<std::string> SplitTapeText(std::string_view text)
 {
     std::vector<std::string> lines;
-    if (text.empty())
-        return lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find(kLineEnd, start)) != std::string_view::npos; start = end + kLineEnd.size())
         lines.emplace_back(text.substr(start, end - start));
-    lines.emplace_back(text.substr(start));
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
     return lines;
-}
-
-std::string JoinTapeLines(const std::vector<std::string>& lines)
-{
-    // The file form less the break after the last line.
-    std::string text = TapeFileText(lines);
-    if (!text.empty())
-        text.resize(text.size() - kLineEnd.size());
-    return text;
 }
 
 bool IsTapeOperator(char c)

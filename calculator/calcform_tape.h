@@ -14,9 +14,10 @@ struct TapeLine {
 };
 
 // The tape's lines as a tape file holds them: the text cut at every CR LF,
-// an empty tape having none. JoinTapeLines puts them back exactly.
+// where a CR LF at the very end closes the last line and opens none, and an
+// empty tape has none. Their file text (TapeFileText) is the tape they load
+// back as: every line ended, so the caret starts on a fresh line.
 std::vector<std::string> SplitTapeText(std::string_view text);
-std::string JoinTapeLines(const std::vector<std::string>& lines);
 
 // Index of the line that holds position pos (pos may be the text's end).
 std::size_t TapeLineOf(std::string_view text, std::size_t pos);

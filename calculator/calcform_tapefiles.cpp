@@ -14,10 +14,20 @@ std::vector<std::string> TCalcForm::tapelines() const
 
 void TCalcForm::settapelines(const std::vector<std::string>& lines)
 {
-    std::string text = JoinTapeLines(lines);
+    // Every line ended: what is typed next starts a line of its own.
+    std::string text = TapeFileText(lines);
     // The EDIT control ends its text at a NUL byte; a blank keeps the rest.
     std::replace(text.begin(), text.end(), '\0', ' ');
     Memo1->SetText(text);
+    showtapeend(text);
+}
+
+void TCalcForm::showtapeend(const std::string& text)
+{
+    Memo1->SetSel(text, static_cast<int>(text.size()), static_cast<int>(text.size()));
+    Memo1->ScrollCaret();
+    // An Enter typed before any other key belongs to the caret's line.
+    curline = Memo1->CaretLine();
 }
 
 std::string TCalcForm::autosavename() const
@@ -29,13 +39,14 @@ void TCalcForm::loadtape()
 {
     std::string name = autosavename();
     try {
-        if (FileExists(name))
+        if (FileExists(name)) {
             settapelines(ReadTapeFile(name));
+            return;
+        }
     } catch (const Exception&) {
         Application.HandleException();
     }
-    Memo1->SetSelStart(static_cast<int>(Memo1->Text().size()));
-    Memo1->ScrollCaret();
+    showtapeend(Memo1->Text());
 }
 
 void TCalcForm::savetape()

@@ -120,6 +120,17 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_CLOSE:
         Close();
         return 0;
+    // Logging off or shutting down takes the same close path as the close box.
+    case WM_QUERYENDSESSION: {
+        bool canClose = true;
+        if (OnCloseQuery)
+            OnCloseQuery(*this, canClose);
+        return canClose ? TRUE : FALSE;
+    }
+    case WM_ENDSESSION:
+        if (wp)
+            Close();
+        return 0;
     case WM_SHOWWINDOW:
         if (wp && OnShow)
             OnShow(*this);

@@ -14,6 +14,13 @@ void Escape(TCalcForm& form)
     SendMessageA(memo, WM_KEYUP, VK_ESCAPE, 1 | (3u << 30));
 }
 
+// Logging off: the window is asked, then told; it must agree.
+void EndSession(TCalcForm& form)
+{
+    EXPECT_EQ(SendMessageA(form.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageA(form.Handle(), WM_ENDSESSION, TRUE, 0);
+}
+
 struct WayOut {
     const char* name;
     void (*take)(TCalcForm& form);
@@ -24,6 +31,12 @@ const WayOut kWaysOut[] = {
     {"tray menu", [](TCalcForm& form) { ChooseTrayItem(form.Handle(), 'c'); }},
     {"Esc", Escape},
     {"close box", [](TCalcForm& form) { SendMessageA(form.Handle(), WM_CLOSE, 0, 0); }},
+    {"session end", EndSession},
+    {"session end while in the tray",
+     [](TCalcForm& form) {
+         ChooseTrayItem(form.Handle(), 'h');
+         EndSession(form);
+     }},
 };
 
 // What stands in the way of a write, made after the window started; the
@@ -58,21 +71,26 @@ TEST_F(CalcShellTest, TheTapeComesBackWithTheCaretAtItsEndInView)
 {
     std::string folder = FreshFolder("roundtrip");
     struct Case {
-        std::string tape;
-    } cases[] = {{"1+2=3\r\n4*5=20"}, {"1+2=3\r\n4*5=20\r\n"}, {"\r\n\r\n中文=1\r\n"}, {""}};
+        std::string tape, loaded;
+    } cases[] = {{"1+2=3\r\n4*5=20\r\n", "1+2=3\r\n4*5=20\r\n"},
+                 // An unfinished last line comes back ended, so the caret starts on a fresh line.
+                 {"1+2=3\r\n4*5", "1+2=3\r\n4*5\r\n"},
+                 {"\r\n\r\n中文=1\r\n", "\r\n\r\n中文=1\r\n"},
+                 {"", ""}};
     for (const auto& c : cases) {
         auto form = Start(folder);
         form->Memo1->SetText(c.tape);
         ClickButton(*form, "SpeedButton45");
         ASSERT_TRUE(TakeQuit());
+        EXPECT_EQ(ReadBytes(folder + "temp.txt"), c.loaded) << "no empty line is added";
         form = Start(folder);
-        EXPECT_EQ(form->Memo1->Text(), c.tape);
-        EXPECT_EQ(form->Memo1->SelStart(), static_cast<int>(c.tape.size()));
+        EXPECT_EQ(form->Memo1->Text(), c.loaded);
+        EXPECT_EQ(form->Memo1->SelStart(), static_cast<int>(c.loaded.size()));
     }
 
     // Lines ended by CR, LF or CR LF, and a last line without an end.
     WriteBytes(folder + "temp.txt", "1\r2\n3\r\n4");
-    EXPECT_EQ(Start(folder)->Memo1->Text(), "1\r\n2\r\n3\r\n4");
+    EXPECT_EQ(Start(folder)->Memo1->Text(), "1\r\n2\r\n3\r\n4\r\n");
 
     std::string lines;
     for (int i = 0; i < 300; ++i)

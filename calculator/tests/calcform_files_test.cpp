@@ -61,8 +61,9 @@ TEST_F(CalcFormTest, ImportReplacesTheTape)
     SetTape("old=1");
     OnDialog([path](HWND dialog) { DialogWatcher::EnterFileName(dialog, path); });
     Click("SpeedButton47");
-    EXPECT_EQ(Tape(), "1+2=3\r\n4*5=20\r\n6");
-    SetCaret(static_cast<int>(Tape().size()));
+    EXPECT_EQ(Tape(), "1+2=3\r\n4*5=20\r\n6\r\n");
+    EXPECT_EQ(Caret(), static_cast<int>(Tape().size())) << "a fresh line after the last";
+    SetCaret(static_cast<int>(Tape().size()) - 2);
     Type("+1=");
     EXPECT_EQ(Lines()[2], "6+1=7");
     EXPECT_EQ(form->Edit5->Text(), "30");

@@ -136,7 +136,7 @@ TEST_F(CalcShellTest, AMalformedColourIsReportedOnceAndTheRestStillLoads)
     EXPECT_EQ(form->Memo1->Font().Color(), clRed);
     EXPECT_EQ(form->Panel3->Color(), clBlue);
     EXPECT_EQ(SettingOf(folder, "number"), "15");
-    EXPECT_EQ(form->Memo1->Text(), "1+2=3");
+    EXPECT_EQ(form->Memo1->Text(), "1+2=3\r\n");
     // The tape goes back to temp.txt on the way out.
     form->Memo1->SetText("4*5=20");
     ClickButton(*form, "SpeedButton45");
@@ -158,7 +158,7 @@ TEST_F(CalcShellTest, ASettingsFileThatRefusesTheWriteBackStillStartsTheWindow)
     EXPECT_EQ(Messages(), std::vector<std::string>{"Unable to write to " + settings});
     EXPECT_EQ(form->SpinEdit1->Value(), 15);
     EXPECT_TRUE(form->CheckBox2->Checked());
-    EXPECT_EQ(form->Memo1->Text(), "1+2=3");
+    EXPECT_EQ(form->Memo1->Text(), "1+2=3\r\n");
     EXPECT_EQ(SettingOf(folder, "number"), "99");
 }
 

@@ -1,4 +1,5 @@
 #include "calculator/calcform_tape.h"
+#include "calculator/tapefile.h"
 
 #include <gtest/gtest.h>
 
@@ -105,23 +106,25 @@ TEST(TapeText, RememberedTotalEqualsAFreshOneAfterAnyEdit)
     EXPECT_EQ(failing(tape + "abc=1\r\n1=1"), TapeTotal(tape + "abc=1\r\n1=1"));
 }
 
-TEST(TapeText, SplitIntoFileLinesAndJoinedBackExactly)
+TEST(TapeText, FileLinesLoadBackWithEveryLineEnded)
 {
     struct Case {
         const char* text;
         std::vector<std::string> lines;
+        const char* loaded;
     } cases[] = {
-        {"", {}},
-        {"1+2=3", {"1+2=3"}},
-        {"1+2=3\r\n4*5=20", {"1+2=3", "4*5=20"}},
-        // The empty line the caret stands on after an Enter is a line too.
-        {"1+2=3\r\n", {"1+2=3", ""}},
-        {"\r\n", {"", ""}},
+        {"", {}, ""},
+        // After every Enter the tape ends in a break: no empty line is written for it.
+        {"1+2=3\r\n4*5=20\r\n", {"1+2=3", "4*5=20"}, "1+2=3\r\n4*5=20\r\n"},
+        {"\r\n", {""}, "\r\n"},
+        {"1+2=3\r\n\r\n", {"1+2=3", ""}, "1+2=3\r\n\r\n"},
+        // An unfinished last line is ended on loading, so nothing typed joins it.
+        {"1+2=3\r\n4*5", {"1+2=3", "4*5"}, "1+2=3\r\n4*5\r\n"},
         // A lone CR or LF is inside its line, as the tape shows it.
-        {"a\rb\nc\r\n", {"a\rb\nc", ""}},
+        {"a\rb\nc\r\n", {"a\rb\nc"}, "a\rb\nc\r\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SplitTapeText(c.text), c.lines) << c.text;
-        EXPECT_EQ(JoinTapeLines(c.lines), c.text) << c.text;
+        EXPECT_EQ(TapeFileText(c.lines), c.loaded) << c.text;
     }
 }

@@ -124,14 +124,21 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
         EXPECT_EQ(TextOf(first.tape), "1+2=3\r\n");
         EXPECT_EQ(first.Close(), 0);
     }
-    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n\r\n");
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n");
     EXPECT_NE(ReadBytes(folder + "setinfo.ini").find("[calcform]\r\niTop="), std::string::npos);
     {
+        // The next expression starts on a line of its own and joins the total.
         ProgramRun second(exe);
         ASSERT_NE(second.tape, nullptr);
         EXPECT_EQ(TextOf(second.tape), "1+2=3\r\n");
+        for (char c : std::string("4*5="))
+            PostMessageA(second.tape, WM_CHAR, static_cast<unsigned char>(c), 1);
+        for (int i = 0; i < 200 && TextOf(second.tape) != "1+2=3\r\n4*5=20\r\n"; ++i)
+            Sleep(50);
+        EXPECT_EQ(TextOf(second.tape), "1+2=3\r\n4*5=20\r\n");
         EXPECT_EQ(second.Close(), 0);
     }
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n4*5=20\r\n");
     for (const char* name : {"vostrel.exe", "temp.txt", "setinfo.ini"})
         DeleteFileA((folder + name).c_str());
     RemoveDirectoryA(folder.c_str());
