@@ -164,12 +164,9 @@ std::string numberwords(const std::string& text)
     const long double value = StrToFloat(text);
     std::string words = integerWords(integerPart(value), kPoint);
     const std::size_t point = text.find('.');
+    // Without a point there are no decimals to read, also when the value has
+    // some (2E-5 reads as 点): the words follow the text as shown.
     if (point == std::string::npos) {
-        // Without a point the text shows no decimals (1E-5): its words would
-        // read a different number.
-        if (std::fabs(value) != std::trunc(std::fabs(value))) {
-            throw ECalcError("no decimal digits for words: " + text);
-        }
         return words;
     }
     // Decimals exactly as written; an exponent after the point (1.5E20) is no digit.

@@ -81,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"1000000000", "壹拾亿点"},
         NumberCase{"9876543210", "玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾点"},
         // The general format's exponent form of a whole number reads by its value.
-        NumberCase{"1E15", "壹亿点"}));
+        NumberCase{"1E15", "壹亿点"},
+        // Without a point there are no decimals to read, whatever the value.
+        NumberCase{"2E-5", "点"},
+        NumberCase{"1E-15", "点"},
+        NumberCase{"3E2", "叁佰点"}));
 
 TEST(Numberwords, FitsUpToSixtyFourBits)
 {
@@ -94,7 +98,7 @@ TEST(Numberwords, WhatCannotBecomeWordsIsAnError)
     const char* const texts[] = {
         "1.5E20",              // exponent after a point, and beyond 64 bits
         "1.5E3",               // exponent after a point
-        "1E-5",                // decimals the text does not show
+        "1.5E-5",              // exponent after a point
         "1E19",                // integer part beyond 64 bits
         "9223372036854775808", // 2^63
         "abc", "", "1.5x", "1.2.3"};
