@@ -15,10 +15,23 @@ constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000,
                  clWhite = 0xFFFFFF, clMoneyGreen = 0xC0DCC0, clSkyBlue = 0xF0CAA6,
                  clCream = 0xF0FBFF, clMedGray = 0xA4A0A4;
 constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000);
-constexpr TColor clBtnFace = clSystemColor | 15, clWindow = clSystemColor | 5,
-                 clWindowText = clSystemColor | 8, clBtnText = clSystemColor | 18,
-                 clBtnShadow = clSystemColor | 16, clBtnHighlight = clSystemColor | 20,
-                 clGrayText = clSystemColor | 17, clInfoBk = clSystemColor | 24;
+// System colours: the COLOR_ index of GetSysColor in the low byte.
+constexpr TColor clScrollBar = clSystemColor | 0, clBackground = clSystemColor | 1,
+                 clActiveCaption = clSystemColor | 2, clInactiveCaption = clSystemColor | 3,
+                 clMenu = clSystemColor | 4, clWindow = clSystemColor | 5,
+                 clWindowFrame = clSystemColor | 6, clMenuText = clSystemColor | 7,
+                 clWindowText = clSystemColor | 8, clCaptionText = clSystemColor | 9,
+                 clActiveBorder = clSystemColor | 10, clInactiveBorder = clSystemColor | 11,
+                 clAppWorkSpace = clSystemColor | 12, clHighlight = clSystemColor | 13,
+                 clHighlightText = clSystemColor | 14, clBtnFace = clSystemColor | 15,
+                 clBtnShadow = clSystemColor | 16, clGrayText = clSystemColor | 17,
+                 clBtnText = clSystemColor | 18, clInactiveCaptionText = clSystemColor | 19,
+                 clBtnHighlight = clSystemColor | 20, cl3DDkShadow = clSystemColor | 21,
+                 cl3DLight = clSystemColor | 22, clInfoText = clSystemColor | 23,
+                 clInfoBk = clSystemColor | 24, clHotLight = clSystemColor | 26,
+                 clGradientActiveCaption = clSystemColor | 27,
+                 clGradientInactiveCaption = clSystemColor | 28,
+                 clMenuHighlight = clSystemColor | 29, clMenuBar = clSystemColor | 30;
 constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
 
 // A colour name ("clTeal") or a number ("$00BBGGRR", decimal); EConvertError otherwise.
