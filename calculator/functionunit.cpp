@@ -6,12 +6,14 @@
 
 #include "calculator/calcerror.h"
 #include "calculator/daynumber.h"
+#include "classlib/exceptions.h"
 
 namespace {
 
-ECalcError InvalidDate(const std::string& text)
+// The class library's conversion error, as its own date conversion raises it.
+EConvertError InvalidDate(const std::string& text)
 {
-    return ECalcError("'" + text + "' is not a valid date");
+    return EConvertError("'" + text + "' is not a valid date");
 }
 
 // Digits only, between minDigits and maxDigits of them.

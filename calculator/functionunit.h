@@ -15,12 +15,12 @@ std::string addbackslash(const std::string& path);
 int datemonthlen(double date);
 
 // Days in the month of a four-digit year and a month 1 to 12 given as texts;
-// 0 when either text is empty. Any other text raises ECalcError.
+// 0 when either text is empty. Any other text raises EConvertError.
 int monthlen(const std::string& year, const std::string& month);
 
 // A date written year-month-day with "-" or "/" (2026-06-07, 2026/6/7), the
-// day clamped to the month's length; time of day 0. Raises ECalcError for a
-// text that is not such a date.
+// day clamped to the month's length; time of day 0. Raises EConvertError for
+// a text that is not such a date.
 double texttodate(const std::string& text);
 
 // The absolute difference of two date-times in whole units, ties to even.
