@@ -28,14 +28,17 @@ TEST_F(CalcFormTest, ExponentResultsWithoutAPointGetWords)
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(CalcFormTest, AResultTooLargeForWordsIsAnExpressionError)
+TEST_F(CalcFormTest, AResultTooLargeForWordsIsStillAResult)
 {
-    Type("2+3=");
-    ASSERT_EQ(form->Edit5->Text(), "5");
-    Type("10^20=");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"表达式错误！"});
-    // The line keeps its result; the fields, set after the words, keep the last good values.
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"2+3=5", "10^20=1E20", ""}));
-    EXPECT_EQ(form->Edit5->Text(), "5");
-    EXPECT_EQ(form->Edit4->Text(), "伍点");
+    for (bool money : {false, true}) {
+        form->CheckBox4->SetChecked(money);
+        SetTape("2+3=5\r\n");
+        Type("10^20=");
+        // Computed, so no error: the line, the total and the fields follow; there are no words for it.
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"2+3=5", "10^20=1E20", ""})) << money;
+        EXPECT_EQ(form->Edit5->Text(), "1E20") << money;
+        EXPECT_EQ(form->Edit4->Text(), "") << money;
+        EXPECT_EQ(form->Edit2->Text(), "") << money;
+    }
+    EXPECT_TRUE(Messages().empty());
 }
