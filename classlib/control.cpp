@@ -371,6 +371,26 @@ LRESULT TControl::HandleKey(UINT msg, WPARAM wp, LPARAM lp)
     return DefaultHandler(msg, key, lp);
 }
 
+// A double click arrives instead of the second button-down, so it is a
+// mouse-down as well, marked ssDouble.
+LRESULT TControl::HandleMouseDown(UINT msg, WPARAM wp, LPARAM lp)
+{
+    RelayToTooltip(msg, wp, lp);
+    LRESULT r = DefaultHandler(msg, wp, lp);
+    if (!OnMouseDown)
+        return r;
+    TMouseButton button = TMouseButton::mbMiddle;
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)
+        button = TMouseButton::mbLeft;
+    else if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK)
+        button = TMouseButton::mbRight;
+    TShiftState shift = KeyShift();
+    if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+        shift |= ssDouble;
+    OnMouseDown(*this, button, shift, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+    return r;
+}
+
 LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -386,17 +406,11 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        RelayToTooltip(msg, wp, lp);
-        LRESULT r = DefaultHandler(msg, wp, lp);
-        if (OnMouseDown) {
-            TMouseButton button = msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
-                                  : msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
-                                                          : TMouseButton::mbMiddle;
-            OnMouseDown(*this, button, KeyShift(), static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
-        }
-        return r;
-    }
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        return HandleMouseDown(msg, wp, lp);
     case WM_MOUSEMOVE: {
         RelayToTooltip(msg, wp, lp);
         LRESULT r = DefaultHandler(msg, wp, lp);

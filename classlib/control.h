@@ -103,6 +103,7 @@ private:
     friend class TWinControl;
     void Attach(HWND hwnd);
     LRESULT HandleKey(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMouseDown(UINT msg, WPARAM wp, LPARAM lp);
     void RelayToTooltip(UINT msg, WPARAM wp, LPARAM lp);
     void RegisterHint();
 

@@ -8,7 +8,7 @@
 class TComponent;
 
 using TShiftState = unsigned;
-constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
