@@ -9,15 +9,39 @@ namespace {
 constexpr char kSettingsName[] = "setinfo.ini";
 constexpr char kSection[] = "calcform";
 
-// Where the window stands when shown normally, also while minimised.
+// How far GetWindowPlacement's normal position lies from the screen
+// position of a window with those bounds. Windows gives it in workspace coordinates
+// (a taskbar at the top or left shifts it), Wine in screen coordinates:
+// measured on a hidden window of the same kind rather than assumed.
+POINT PlacementShift(const RECT& at)
+{
+    HWND probe = CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, at.left, at.top, at.right - at.left,
+                                 at.bottom - at.top, nullptr, nullptr, nullptr, nullptr);
+    if (!probe)
+        return {};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    RECT screen{};
+    POINT shift{};
+    if (GetWindowPlacement(probe, &placement) && GetWindowRect(probe, &screen))
+        shift = {placement.rcNormalPosition.left - screen.left, placement.rcNormalPosition.top - screen.top};
+    DestroyWindow(probe);
+    return shift;
+}
+
+// Where the window stands on the screen when shown normally, also while minimised.
 RECT NormalBounds(HWND window)
 {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (IsIconic(window) && GetWindowPlacement(window, &placement))
-        return placement.rcNormalPosition;
     RECT bounds{};
-    GetWindowRect(window, &bounds);
+    if (!IsIconic(window) || !GetWindowPlacement(window, &placement)) {
+        GetWindowRect(window, &bounds);
+        return bounds;
+    }
+    bounds = placement.rcNormalPosition;
+    POINT shift = PlacementShift(bounds);
+    OffsetRect(&bounds, -shift.x, -shift.y);
     return bounds;
 }
 
