@@ -423,6 +423,10 @@ LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
         RelayToTooltip(msg, wp, lp);
         break;
     case WM_SETFOCUS: {
+        // Followed here, not only when the form goes inactive: minimising
+        // takes the focus away before the form hears of it.
+        if (TForm* form = ParentForm(); form && form != this)
+            form->SetFocusedControl(Handle());
         LRESULT r = DefaultHandler(msg, wp, lp);
         if (OnEnter)
             OnEnter(*this);

@@ -138,6 +138,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     case WM_ACTIVATE:
         // Give the focus back to the control that had it, not to the form.
         if (LOWORD(wp) == WA_INACTIVE) {
+            // Also a child window that is none of our controls.
             HWND focus = GetFocus();
             if (focus && IsChild(Handle(), focus))
                 savedFocus_ = focus;

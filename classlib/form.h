@@ -31,6 +31,9 @@ public:
     int ClientHeight() const { return clientHeight_; }
     HWND TooltipHandle() const { return tooltip_; }
 
+    // The control (window) that gets the focus when the form is active again.
+    void SetFocusedControl(HWND control) { savedFocus_ = control; }
+
     // Alt+key: clicks the control whose caption carries that accelerator.
     bool DialogChar(char key);
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "classlib/application.h"
@@ -26,24 +28,55 @@ public:
         for (HWND w : windows_)
             EnableWindow(w, FALSE);
     }
-    ~DisabledWindows()
+    ~DisabledWindows() { Enable(); }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+    // Gives the windows back, once.
+    void Enable() noexcept
     {
         for (HWND w : windows_)
             if (IsWindow(w))
                 EnableWindow(w, TRUE);
+        windows_.clear();
     }
-    DisabledWindows(const DisabledWindows&) = delete;
-    DisabledWindows& operator=(const DisabledWindows&) = delete;
 
 private:
     std::vector<HWND> windows_;
 };
+
+// The modal form being hidden (closed, not hidden along with its owner):
+// the other windows are enabled before it goes, so that one of them, not
+// another program's window or none, becomes active in its place.
+struct ModalState {
+    TForm* form;
+    DisabledWindows* disabled;
+};
+
+LRESULT CALLBACK EnableBeforeHiding(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data)
+{
+    return Guarded(
+        [&] {
+            auto& state = *reinterpret_cast<ModalState*>(data);
+            if (msg == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_HIDEWINDOW) &&
+                !state.form->Visible())
+                state.disabled->Enable();
+            return DefSubclassProc(hwnd, msg, wp, lp);
+        },
+        LRESULT(0));
+}
+
+constexpr UINT_PTR kModalSubclass = 1;
 } // namespace
 
 void ShowModal(TForm& form)
 {
+    // Activation goes back there afterwards, which gives it its focus again.
+    HWND previous = GetActiveWindow();
     form.Show();
     DisabledWindows disabled(form.Handle());
+    ModalState state{&form, &disabled};
+    SetWindowSubclass(form.Handle(), EnableBeforeHiding, kModalSubclass, reinterpret_cast<DWORD_PTR>(&state));
     SetActiveWindow(form.Handle());
     MSG msg;
     while (form.Visible()) {
@@ -56,4 +89,8 @@ void ShowModal(TForm& form)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    RemoveWindowSubclass(form.Handle(), EnableBeforeHiding, kModalSubclass);
+    disabled.Enable();
+    if (previous && previous != form.Handle() && IsWindowVisible(previous) && IsWindowEnabled(previous))
+        SetActiveWindow(previous);
 }
