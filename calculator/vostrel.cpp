@@ -11,6 +11,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     try {
         Application.Initialize();
         CalcForm = &Application.CreateForm<TCalcForm>();
+        // The calculator is on screen first: nothing in it needs these two.
+        Application.ShowMainForm();
         // Kept for the whole run, shown by the toolbar.
         f_about = &Application.CreateForm<Tf_about>();
         f_calchelp = &Application.CreateForm<Tf_calchelp>();

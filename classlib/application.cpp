@@ -70,6 +70,14 @@ bool TApplication::HandleMessage(MSG& msg)
     return true;
 }
 
+void TApplication::ShowMainForm()
+{
+    if (!mainForm_)
+        return;
+    mainForm_->Show();
+    RedrawWindow(mainForm_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void TApplication::Run()
 {
     if (mainForm_)

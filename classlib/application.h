@@ -33,6 +33,9 @@ public:
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form) { mainForm_ = form; }
 
+    // Shows the main form and paints it at once, so that it is on screen
+    // before start-up work that it does not need.
+    void ShowMainForm();
     // Shows the main form and handles messages until Terminate.
     void Run();
     void Terminate();
