@@ -5,15 +5,16 @@
 #include "classlib/oleerror.h"
 #include "classlib/olesite.h"
 #include "classlib/webbrowserevents.h"
+#include "classlib/webbrowserole.h"
 #include "classlib/windowclasses.h"
 
 namespace {
 // A BSTR for one call.
 class Bstr {
 public:
-    explicit Bstr(const std::wstring& text) : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    explicit Bstr(const std::wstring& text) : b_(webbrowserole::AllocString(text.data(), static_cast<UINT>(text.size()))) {}
     Bstr() = default;
-    ~Bstr() { SysFreeString(b_); }
+    ~Bstr() { webbrowserole::FreeString(b_); }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
     BSTR get() const { return b_; }
@@ -36,9 +37,8 @@ TCreateParams TWebBrowser::CreateParams() const
 
 void TWebBrowser::HandleCreated()
 {
-    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-    OleCheck(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IWebBrowser2, browser_.put_void()),
-             "WebBrowser");
+    oleInitialized_ = SUCCEEDED(webbrowserole::Initialize());
+    OleCheck(webbrowserole::CreateInstance(CLSID_WebBrowser, IID_IWebBrowser2, browser_.put_void()), "WebBrowser");
     auto object = browser_.as<IOleObject>(IID_IOleObject);
     if (!object)
         throw EOleSysError("WebBrowser", E_NOINTERFACE);
@@ -70,7 +70,7 @@ void TWebBrowser::Teardown()
         std::exchange(site_, nullptr)->Release();
     if (oleInitialized_) {
         oleInitialized_ = false;
-        OleUninitialize();
+        webbrowserole::Uninitialize();
     }
 }
 
@@ -113,8 +113,8 @@ IWebBrowser2& TWebBrowser::Browser() const
 void TWebBrowser::Navigate(const std::wstring& url)
 {
     Bstr address(url);
-    VARIANT empty;
-    VariantInit(&empty);
+    VARIANT empty{};
+    empty.vt = VT_EMPTY;
     OleCheck(Browser().Navigate(address.get(), &empty, &empty, &empty, &empty), "Navigate");
 }
 
@@ -138,7 +138,7 @@ std::wstring TWebBrowser::LocationURL() const
     Bstr location;
     if (FAILED(Browser().get_LocationURL(location.put())) || !location.get())
         return {};
-    return {location.get(), SysStringLen(location.get())};
+    return {location.get(), webbrowserole::StringLength(location.get())};
 }
 
 void TWebBrowser::Event(DISPID id)
