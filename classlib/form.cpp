@@ -156,56 +156,67 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     return TWinControl::WndProc(msg, wp, lp);
 }
 
-bool TForm::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TForm::Properties() const
 {
-    if (name == "ClientWidth")
-        clientWidth_ = PropertyInt(name, value);
-    else if (name == "ClientHeight")
-        clientHeight_ = PropertyInt(name, value);
-    else if (name == "BorderStyle")
-        borderStyle_ = value == "bsSingle" ? TFormBorderStyle::bsSingle
-                       : value == "bsDialog" ? TFormBorderStyle::bsDialog
-                                             : TFormBorderStyle::bsSizeable;
-    else if (name == "Position")
-        position_ = value == "poScreenCenter" ? TPosition::poScreenCenter : TPosition::poDesigned;
-    else if (name == "KeyPreview")
-        keyPreview_ = PropertyBool(name, value);
-    else if (name == "ActiveControl")
-        activeControl_ = value;
-    else if (name == "ShowHint")
-        showHint_ = PropertyBool(name, value);
-    else if (name == "OnCreate")
-        OnCreate = Handler<TNotifyEvent>(value);
-    else if (name == "OnShow")
-        OnShow = Handler<TNotifyEvent>(value);
-    else if (name == "OnCloseQuery")
-        OnCloseQuery = Handler<std::function<void(TComponent&, bool&)>>(value);
-    else
-        return TWinControl::SetProperty(name, value);
-    return true;
+    static const TEnumName<TFormBorderStyle> borderStyles[] = {{"bsSingle", TFormBorderStyle::bsSingle},
+                                                               {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                               {"bsDialog", TFormBorderStyle::bsDialog}};
+    static const TEnumName<TPosition> positions[] = {{"poDesigned", TPosition::poDesigned},
+                                                     {"poScreenCenter", TPosition::poScreenCenter}};
+    using TCloseQueryEvent = std::function<void(TComponent&, bool&)>;
+    static const TPropertyTable table = TPropertyTable::Of<TForm>(TWinControl::Properties(), {
+        {"ClientWidth", [](TForm& f, const TPropertyValue& v) { f.clientWidth_ = v.Int(); }},
+        {"ClientHeight", [](TForm& f, const TPropertyValue& v) { f.clientHeight_ = v.Int(); }},
+        {"BorderStyle", [](TForm& f, const TPropertyValue& v) { f.borderStyle_ = v.Enum(borderStyles); }},
+        {"Position", [](TForm& f, const TPropertyValue& v) { f.position_ = v.Enum(positions); }},
+        {"KeyPreview", [](TForm& f, const TPropertyValue& v) { f.keyPreview_ = v.Bool(); }},
+        {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControl_ = v.Text(); }},
+        {"ShowHint", [](TForm& f, const TPropertyValue& v) { f.showHint_ = v.Bool(); }},
+        {"OnCreate", [](TForm& f, const TPropertyValue& v) { f.OnCreate = v.Handler<TNotifyEvent>(); }},
+        {"OnShow", [](TForm& f, const TPropertyValue& v) { f.OnShow = v.Handler<TNotifyEvent>(); }},
+        {"OnCloseQuery", [](TForm& f, const TPropertyValue& v) { f.OnCloseQuery = v.Handler<TCloseQueryEvent>(); }},
+    });
+    return table;
 }
 
 namespace {
+// One step of loading; its failure names the line of the form text.
+template <class F>
+void AtLine(int line, F&& step)
+{
+    try {
+        step();
+    } catch (const Exception& e) {
+        throw EComponentError("Form description line " + std::to_string(line) + ": " + e.what());
+    }
+}
+
 void ApplyProperties(TComponent& component, const TFormNode& node)
 {
-    for (const auto& [key, value] : node.properties)
-        if (!component.SetProperty(key, value))
-            throw EComponentError(node.name + ": unknown property " + key);
+    for (const TFormProperty& p : node.properties)
+        AtLine(p.line, [&] {
+            auto value = p.binary ? TPropertyValue::Binary(p.name, p.value) : TPropertyValue(p.name, p.value);
+            if (!component.SetProperty(value))
+                throw EComponentError(node.name + ": unknown property " + p.name);
+        });
 }
 
 void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node)
 {
     for (const TFormNode& child : node.children) {
-        TComponent& component = form.Adopt(CreateComponent(child.className));
-        component.SetName(child.name);
-        auto* control = dynamic_cast<TControl*>(&component);
+        TComponent* component = nullptr;
+        AtLine(child.line, [&] {
+            component = &form.Adopt(CreateComponent(child.className));
+            if (!child.children.empty() && !dynamic_cast<TWinControl*>(component))
+                throw EComponentError(child.name + " cannot hold other components");
+        });
+        component->BeginLoading();
+        component->SetName(child.name);
+        auto* control = dynamic_cast<TControl*>(component);
         if (control && parent)
             control->SetParent(parent);
-        ApplyProperties(component, child);
-        auto* container = dynamic_cast<TWinControl*>(&component);
-        if (!child.children.empty() && !container)
-            throw EComponentError(child.name + " cannot hold other components");
-        CreateChildren(form, container, child);
+        ApplyProperties(*component, child);
+        CreateChildren(form, dynamic_cast<TWinControl*>(component), child);
     }
 }
 } // namespace
@@ -218,10 +229,19 @@ void TForm::LoadFromResource(const std::string& resourceName)
 void TForm::LoadFromText(const std::string& text)
 {
     TFormNode root = ParseFormDescription(text);
-    SetName(root.name);
-    ApplyProperties(*this, root);
-    CreateChildren(*this, this, root);
-    CreateHandle();
-    for (const auto& c : Components())
-        c->Loaded();
+    BeginLoading();
+    try {
+        SetName(root.name);
+        ApplyProperties(*this, root);
+        CreateChildren(*this, this, root);
+        CreateHandle();
+        for (const auto& c : Components())
+            c->Loaded();
+        Loaded();
+    } catch (...) {
+        // Nothing half-made stays behind: no component, no window.
+        FreeComponents();
+        DestroyHandle();
+        throw;
+    }
 }
