@@ -6,6 +6,16 @@
 
 TComponent::TComponent(TComponent* owner) : owner_(owner) {}
 
+void* TComponent::operator new(std::size_t size)
+{
+    return ::operator new(size);
+}
+
+void TComponent::operator delete(void* memory)
+{
+    ::operator delete(memory);
+}
+
 void TComponent::operator delete(TComponent* component, std::destroying_delete_t)
 {
     component->BeforeDestruction();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <any>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,7 +27,10 @@ public:
     ~TComponent() override;
 
     // Every delete of a component runs BeforeDestruction while the whole
-    // object still exists, then its destructors.
+    // object still exists, then its destructors. The plain pair serves
+    // allocation and a constructor that throws.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory);
     static void operator delete(TComponent* component, std::destroying_delete_t);
 
     const std::string& Name() const { return name_; }

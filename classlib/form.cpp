@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 #include "classlib/application.h"
 #include "classlib/classregistry.h"
 #include "classlib/formdesc.h"
@@ -201,7 +204,10 @@ void ApplyProperties(TComponent& component, const TFormNode& node)
         });
 }
 
-void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node)
+// Each component made, with its line, in the order of the text.
+using TLoadedList = std::vector<std::pair<TComponent*, int>>;
+
+void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node, TLoadedList& loaded)
 {
     for (const TFormNode& child : node.children) {
         TComponent* component = nullptr;
@@ -210,13 +216,14 @@ void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node)
             if (!child.children.empty() && !dynamic_cast<TWinControl*>(component))
                 throw EComponentError(child.name + " cannot hold other components");
         });
+        loaded.emplace_back(component, child.line);
         component->BeginLoading();
         component->SetName(child.name);
         auto* control = dynamic_cast<TControl*>(component);
         if (control && parent)
             control->SetParent(parent);
         ApplyProperties(*component, child);
-        CreateChildren(form, dynamic_cast<TWinControl*>(component), child);
+        CreateChildren(form, dynamic_cast<TWinControl*>(component), child, loaded);
     }
 }
 } // namespace
@@ -233,11 +240,12 @@ void TForm::LoadFromText(const std::string& text)
     try {
         SetName(root.name);
         ApplyProperties(*this, root);
-        CreateChildren(*this, this, root);
+        TLoadedList loaded;
+        CreateChildren(*this, this, root, loaded);
         CreateHandle();
-        for (const auto& c : Components())
-            c->Loaded();
-        Loaded();
+        for (auto [component, line] : loaded)
+            AtLine(line, [&] { component->Loaded(); });
+        AtLine(root.line, [&] { Loaded(); });
     } catch (...) {
         // Nothing half-made stays behind: no component, no window.
         FreeComponents();
