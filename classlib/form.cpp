@@ -19,7 +19,8 @@ TForm::TForm()
 
 TForm::~TForm()
 {
-    // Children go while the form's window still exists.
+    // Children go while this is still a form; their windows went with the
+    // form's own before any destructor ran.
     FreeComponents();
     if (tooltip_)
         DestroyWindow(tooltip_);
