@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "classlib/form.h"
+#include "classlib/standardclasses.h"
 #include "classlib/windowclasses.h"
 
 TApplication Application;
@@ -35,6 +36,7 @@ void TApplication::Initialize()
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterWindowClasses(Instance());
+    RegisterStandardClasses();
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = OwnerWndProc;

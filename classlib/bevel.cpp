@@ -43,18 +43,14 @@ LRESULT TBevel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     return TControl::WndProc(msg, wp, lp);
 }
 
-bool TBevel::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TBevel::Properties() const
 {
-    if (name != "Shape")
-        return TControl::SetProperty(name, value);
-    static const std::pair<const char*, TBevelShape> shapes[] = {{"bsBox", TBevelShape::bsBox},
-                                                                 {"bsFrame", TBevelShape::bsFrame},
-                                                                 {"bsTopLine", TBevelShape::bsTopLine},
-                                                                 {"bsBottomLine", TBevelShape::bsBottomLine}};
-    for (const auto& [text, shape] : shapes)
-        if (value == text) {
-            shape_ = shape;
-            return true;
-        }
-    throw EComponentError("Invalid property value Shape = " + value);
+    static const TEnumName<TBevelShape> shapes[] = {{"bsBox", TBevelShape::bsBox},
+                                                    {"bsFrame", TBevelShape::bsFrame},
+                                                    {"bsTopLine", TBevelShape::bsTopLine},
+                                                    {"bsBottomLine", TBevelShape::bsBottomLine}};
+    static const TPropertyTable table = TPropertyTable::Of<TBevel>(TControl::Properties(), {
+        {"Shape", [](TBevel& b, const TPropertyValue& v) { b.shape_ = v.Enum(shapes); }},
+    });
+    return table;
 }

@@ -8,9 +8,9 @@ enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine };
 class TBevel : public TControl {
 public:
     TBevel() { SetParentColor(true); }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 

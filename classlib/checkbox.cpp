@@ -1,5 +1,6 @@
 #include "classlib/checkbox.h"
 
+
 TCreateParams TCheckBox::CreateParams() const
 {
     return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
@@ -39,11 +40,10 @@ bool TCheckBox::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return TControl::Notify(msg, wp, lp, result);
 }
 
-bool TCheckBox::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TCheckBox::Properties() const
 {
-    if (name == "Checked") {
-        SetChecked(PropertyBool(name, value));
-        return true;
-    }
-    return TControl::SetProperty(name, value);
+    static const TPropertyTable table = TPropertyTable::Of<TCheckBox>(TControl::Properties(), {
+        {"Checked", [](TCheckBox& c, const TPropertyValue& v) { c.SetChecked(v.Bool()); }},
+    });
+    return table;
 }

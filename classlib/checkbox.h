@@ -8,9 +8,9 @@ public:
     TCheckBox() { SetParentColor(true); }
     bool Checked() const;
     void SetChecked(bool checked);
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -54,30 +54,28 @@ HWND ReflectTarget(UINT msg, WPARAM wp, LPARAM lp)
 }
 } // namespace
 
-int PropertyInt(const std::string& name, const std::string& value)
+TControl::TControl(TComponent* owner) : TComponent(owner)
 {
-    char* end = nullptr;
-    long v = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0')
-        throw EComponentError("Invalid property value " + name + " = " + value);
-    return static_cast<int>(v);
+    font_.OnChange = [this] { FontChanged(); };
 }
 
-bool PropertyBool(const std::string& name, const std::string& value)
+void TControl::BeforeDestruction()
 {
-    if (value == "true")
-        return true;
-    if (value == "false")
-        return false;
-    throw EComponentError("Invalid property value " + name + " = " + value);
+    TComponent::BeforeDestruction();
+    DestroyHandle();
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
-
-TControl::~TControl()
+void TControl::DestroyHandle()
 {
     if (handle_)
         DestroyWindow(handle_);
+}
+
+TControl::~TControl()
+{
+    // Only a control that was not deleted (one on the stack) still has its
+    // window here; its derived part is gone and will not see WM_DESTROY.
+    DestroyHandle();
     if (handle_) {
         // The window outlived us (its destruction did not come through our
         // procedure): never let a later message reach this freed object.
@@ -174,8 +172,10 @@ void TControl::SetParent(TWinControl* parent)
     if (!parent_)
         return;
     parent_->InsertControl(this);
-    if (parentFont_)
-        font_ = parent_->Font();
+    if (parentFont_) {
+        font_.Assign(parent_->Font());
+        parentFont_ = true;
+    }
     CreateHandle();
 }
 
@@ -443,65 +443,39 @@ bool TControl::Notify(UINT, WPARAM, LPARAM, LRESULT&)
     return false;
 }
 
-bool TControl::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TControl::Properties() const
 {
-    if (name == "Left")
-        SetBounds(PropertyInt(name, value), top_, width_, height_);
-    else if (name == "Top")
-        SetBounds(left_, PropertyInt(name, value), width_, height_);
-    else if (name == "Width")
-        SetBounds(left_, top_, PropertyInt(name, value), height_);
-    else if (name == "Height")
-        SetBounds(left_, top_, width_, PropertyInt(name, value));
-    else if (name == "Align") {
-        static const std::pair<const char*, TAlign> aligns[] = {
-            {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
-            {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
-        auto it = std::find_if(std::begin(aligns), std::end(aligns), [&](auto& a) { return value == a.first; });
-        if (it == std::end(aligns))
-            throw EComponentError("Invalid property value Align = " + value);
-        SetAlign(it->second);
-    } else if (name == "Visible")
-        SetVisible(PropertyBool(name, value));
-    else if (name == "Enabled")
-        SetEnabled(PropertyBool(name, value));
-    else if (name == "Color")
-        SetColor(StringToColor(value));
-    else if (name == "ParentColor")
-        parentColor_ = PropertyBool(name, value);
-    else if (name == "Caption" || name == "Text")
-        SetText(value);
-    else if (name == "Hint")
-        SetHint(value);
-    else if (name == "Font.Name")
-        font_.SetName(value), FontChanged();
-    else if (name == "Font.Size")
-        font_.SetSize(PropertyInt(name, value)), FontChanged();
-    else if (name == "Font.Color")
-        font_.SetColor(StringToColor(value)), FontChanged();
-    else if (name == "Font.Bold")
-        font_.SetBold(PropertyBool(name, value)), FontChanged();
-    else if (name == "Font.Charset")
-        font_.SetCharset(PropertyInt(name, value)), FontChanged();
-    else if (name == "OnClick")
-        OnClick = Handler<TNotifyEvent>(value);
-    else if (name == "OnChange")
-        OnChange = Handler<TNotifyEvent>(value);
-    else if (name == "OnEnter")
-        OnEnter = Handler<TNotifyEvent>(value);
-    else if (name == "OnKeyDown")
-        OnKeyDown = Handler<TKeyEvent>(value);
-    else if (name == "OnKeyUp")
-        OnKeyUp = Handler<TKeyEvent>(value);
-    else if (name == "OnKeyPress")
-        OnKeyPress = Handler<TKeyPressEvent>(value);
-    else if (name == "OnMouseDown")
-        OnMouseDown = Handler<TMouseEvent>(value);
-    else if (name == "OnMouseMove")
-        OnMouseMove = Handler<TMouseMoveEvent>(value);
-    else
-        return TComponent::SetProperty(name, value);
-    return true;
+    static const TEnumName<TAlign> aligns[] = {{"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},
+                                               {"alBottom", TAlign::alBottom}, {"alLeft", TAlign::alLeft},
+                                               {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+    static const TPropertyTable table = TPropertyTable::Of<TControl>(TComponent::Properties(), {
+        {"Left", [](TControl& c, const TPropertyValue& v) { c.SetBounds(v.Int(), c.top_, c.width_, c.height_); }},
+        {"Top", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, v.Int(), c.width_, c.height_); }},
+        {"Width", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, c.top_, v.Int(), c.height_); }},
+        {"Height", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, c.top_, c.width_, v.Int()); }},
+        {"Align", [](TControl& c, const TPropertyValue& v) { c.SetAlign(v.Enum(aligns)); }},
+        {"Visible", [](TControl& c, const TPropertyValue& v) { c.SetVisible(v.Bool()); }},
+        {"Enabled", [](TControl& c, const TPropertyValue& v) { c.SetEnabled(v.Bool()); }},
+        {"Color", [](TControl& c, const TPropertyValue& v) { c.SetColor(v.Color()); }},
+        {"ParentColor", [](TControl& c, const TPropertyValue& v) { c.parentColor_ = v.Bool(); }},
+        {"Caption", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
+        {"Text", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
+        {"Hint", [](TControl& c, const TPropertyValue& v) { c.SetHint(v.Text()); }},
+        {"OnClick", [](TControl& c, const TPropertyValue& v) { c.OnClick = v.Handler<TNotifyEvent>(); }},
+        {"OnChange", [](TControl& c, const TPropertyValue& v) { c.OnChange = v.Handler<TNotifyEvent>(); }},
+        {"OnEnter", [](TControl& c, const TPropertyValue& v) { c.OnEnter = v.Handler<TNotifyEvent>(); }},
+        {"OnKeyDown", [](TControl& c, const TPropertyValue& v) { c.OnKeyDown = v.Handler<TKeyEvent>(); }},
+        {"OnKeyUp", [](TControl& c, const TPropertyValue& v) { c.OnKeyUp = v.Handler<TKeyEvent>(); }},
+        {"OnKeyPress", [](TControl& c, const TPropertyValue& v) { c.OnKeyPress = v.Handler<TKeyPressEvent>(); }},
+        {"OnMouseDown", [](TControl& c, const TPropertyValue& v) { c.OnMouseDown = v.Handler<TMouseEvent>(); }},
+        {"OnMouseMove", [](TControl& c, const TPropertyValue& v) { c.OnMouseMove = v.Handler<TMouseMoveEvent>(); }},
+    });
+    return table;
+}
+
+TPersistent* TControl::NestedObject(std::string_view name)
+{
+    return name == "Font" ? &font_ : nullptr;
 }
 
 TWinControl::~TWinControl()

@@ -13,6 +13,7 @@
 #include "classlib/events.h"
 #include "classlib/font.h"
 #include "classlib/handles.h"
+#include "classlib/propertytable.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -56,8 +57,8 @@ public:
     // The colour the control paints with; ParentColor follows the parent's.
     TColor Color() const;
     void SetColor(TColor color);
+    // Changing it redraws the control with it.
     TFont& Font() { return font_; }
-    void FontChanged();
 
     virtual std::string Text() const;
     virtual void SetText(const std::string& text);
@@ -74,12 +75,19 @@ public:
     TMouseMoveEvent OnMouseMove;
 
     virtual void Click();
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static TControl* FromHandle(HWND hwnd);
 
 protected:
+    const TPropertyTable& Properties() const override;
+    TPersistent* NestedObject(std::string_view name) override;
+    // The window goes while the whole control still exists, so its own
+    // handler sees WM_DESTROY.
+    void BeforeDestruction() override;
+    void DestroyHandle();
+    void FontChanged();
+
     virtual TCreateParams CreateParams() const = 0;
     virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT DefaultHandler(UINT msg, WPARAM wp, LPARAM lp);
@@ -93,9 +101,6 @@ protected:
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value) { parentColor_ = value; }
     void Invalidate() const;
-    // The event handler of that name on the form that owns this control.
-    template <class E>
-    E Handler(const std::string& name) const;
 
     TShiftState KeyShift() const;
 
@@ -117,7 +122,7 @@ private:
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     bool parentFont_ = true;
-    TFont font_;
+    TFont font_{this};
     std::string text_;
     std::string hint_;
     mutable UniqueBrush brush_;
@@ -145,7 +150,3 @@ private:
     std::vector<TControl*> controls_;
     bool aligning_ = false;
 };
-
-// Property text helpers of the form descriptions.
-int PropertyInt(const std::string& name, const std::string& value);
-bool PropertyBool(const std::string& name, const std::string& value);

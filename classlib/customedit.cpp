@@ -276,17 +276,15 @@ void TCustomEdit::ScrollCaret()
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
-bool TCustomEdit::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TCustomEdit::Properties() const
 {
-    if (name == "ReadOnly")
-        SetReadOnly(PropertyBool(name, value));
-    else if (name == "MaxLength")
-        SetMaxLength(PropertyInt(name, value));
-    else if (name == "BorderStyle")
-        border_ = value != "bsNone";
-    else
-        return TControl::SetProperty(name, value);
-    return true;
+    static const TEnumName<bool> borders[] = {{"bsNone", false}, {"bsSingle", true}};
+    static const TPropertyTable table = TPropertyTable::Of<TCustomEdit>(TControl::Properties(), {
+        {"ReadOnly", [](TCustomEdit& e, const TPropertyValue& v) { e.SetReadOnly(v.Bool()); }},
+        {"MaxLength", [](TCustomEdit& e, const TPropertyValue& v) { e.SetMaxLength(v.Int()); }},
+        {"BorderStyle", [](TCustomEdit& e, const TPropertyValue& v) { e.border_ = v.Enum(borders); }},
+    });
+    return table;
 }
 
 // The EDIT control's default limit is far below what a long tape holds.
@@ -328,18 +326,14 @@ void TMemo::SetScrollBars(TScrollStyle value)
         SetFocus();
 }
 
-bool TMemo::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TMemo::Properties() const
 {
-    if (name == "ScrollBars") {
-        static const std::pair<const char*, TScrollStyle> styles[] = {{"ssNone", TScrollStyle::ssNone},
-                                                                      {"ssHorizontal", TScrollStyle::ssHorizontal},
-                                                                      {"ssVertical", TScrollStyle::ssVertical},
-                                                                      {"ssBoth", TScrollStyle::ssBoth}};
-        auto it = std::find_if(std::begin(styles), std::end(styles), [&](auto& s) { return value == s.first; });
-        if (it == std::end(styles))
-            throw EComponentError("Invalid property value ScrollBars = " + value);
-        scrollBars_ = it->second;
-        return true;
-    }
-    return TCustomEdit::SetProperty(name, value);
+    static const TEnumName<TScrollStyle> styles[] = {{"ssNone", TScrollStyle::ssNone},
+                                                     {"ssHorizontal", TScrollStyle::ssHorizontal},
+                                                     {"ssVertical", TScrollStyle::ssVertical},
+                                                     {"ssBoth", TScrollStyle::ssBoth}};
+    static const TPropertyTable table = TPropertyTable::Of<TMemo>(TCustomEdit::Properties(), {
+        {"ScrollBars", [](TMemo& m, const TPropertyValue& v) { m.scrollBars_ = v.Enum(styles); }},
+    });
+    return table;
 }

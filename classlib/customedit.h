@@ -44,13 +44,12 @@ public:
     // Keeps the caret in view.
     void ScrollCaret();
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
-
     // Byte offset of the control's position in text, and back.
     static int BytesFromUnits(std::string_view text, int units);
     static int UnitsFromBytes(std::string_view text, int bytes);
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -79,9 +78,9 @@ public:
     // The EDIT control takes its scroll bars only when it is made: a change
     // makes the window again, keeping text, selection and focus.
     void SetScrollBars(TScrollStyle value);
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
 
 private:

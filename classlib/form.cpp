@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 #include "classlib/application.h"
 #include "classlib/classregistry.h"
 #include "classlib/formdesc.h"
@@ -16,7 +19,8 @@ TForm::TForm()
 
 TForm::~TForm()
 {
-    // Children go while the form's window still exists.
+    // Children go while this is still a form; their windows went with the
+    // form's own before any destructor ran.
     FreeComponents();
     if (tooltip_)
         DestroyWindow(tooltip_);
@@ -156,56 +160,71 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     return TWinControl::WndProc(msg, wp, lp);
 }
 
-bool TForm::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TForm::Properties() const
 {
-    if (name == "ClientWidth")
-        clientWidth_ = PropertyInt(name, value);
-    else if (name == "ClientHeight")
-        clientHeight_ = PropertyInt(name, value);
-    else if (name == "BorderStyle")
-        borderStyle_ = value == "bsSingle" ? TFormBorderStyle::bsSingle
-                       : value == "bsDialog" ? TFormBorderStyle::bsDialog
-                                             : TFormBorderStyle::bsSizeable;
-    else if (name == "Position")
-        position_ = value == "poScreenCenter" ? TPosition::poScreenCenter : TPosition::poDesigned;
-    else if (name == "KeyPreview")
-        keyPreview_ = PropertyBool(name, value);
-    else if (name == "ActiveControl")
-        activeControl_ = value;
-    else if (name == "ShowHint")
-        showHint_ = PropertyBool(name, value);
-    else if (name == "OnCreate")
-        OnCreate = Handler<TNotifyEvent>(value);
-    else if (name == "OnShow")
-        OnShow = Handler<TNotifyEvent>(value);
-    else if (name == "OnCloseQuery")
-        OnCloseQuery = Handler<std::function<void(TComponent&, bool&)>>(value);
-    else
-        return TWinControl::SetProperty(name, value);
-    return true;
+    static const TEnumName<TFormBorderStyle> borderStyles[] = {{"bsSingle", TFormBorderStyle::bsSingle},
+                                                               {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                               {"bsDialog", TFormBorderStyle::bsDialog}};
+    static const TEnumName<TPosition> positions[] = {{"poDesigned", TPosition::poDesigned},
+                                                     {"poScreenCenter", TPosition::poScreenCenter}};
+    using TCloseQueryEvent = std::function<void(TComponent&, bool&)>;
+    static const TPropertyTable table = TPropertyTable::Of<TForm>(TWinControl::Properties(), {
+        {"ClientWidth", [](TForm& f, const TPropertyValue& v) { f.clientWidth_ = v.Int(); }},
+        {"ClientHeight", [](TForm& f, const TPropertyValue& v) { f.clientHeight_ = v.Int(); }},
+        {"BorderStyle", [](TForm& f, const TPropertyValue& v) { f.borderStyle_ = v.Enum(borderStyles); }},
+        {"Position", [](TForm& f, const TPropertyValue& v) { f.position_ = v.Enum(positions); }},
+        {"KeyPreview", [](TForm& f, const TPropertyValue& v) { f.keyPreview_ = v.Bool(); }},
+        {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControl_ = v.Text(); }},
+        {"ShowHint", [](TForm& f, const TPropertyValue& v) { f.showHint_ = v.Bool(); }},
+        {"OnCreate", [](TForm& f, const TPropertyValue& v) { f.OnCreate = v.Handler<TNotifyEvent>(); }},
+        {"OnShow", [](TForm& f, const TPropertyValue& v) { f.OnShow = v.Handler<TNotifyEvent>(); }},
+        {"OnCloseQuery", [](TForm& f, const TPropertyValue& v) { f.OnCloseQuery = v.Handler<TCloseQueryEvent>(); }},
+    });
+    return table;
 }
 
 namespace {
-void ApplyProperties(TComponent& component, const TFormNode& node)
+// One step of loading; its failure names the line of the form text.
+template <class F>
+void AtLine(int line, F&& step)
 {
-    for (const auto& [key, value] : node.properties)
-        if (!component.SetProperty(key, value))
-            throw EComponentError(node.name + ": unknown property " + key);
+    try {
+        step();
+    } catch (const Exception& e) {
+        throw EComponentError("Form description line " + std::to_string(line) + ": " + e.what());
+    }
 }
 
-void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node)
+void ApplyProperties(TComponent& component, const TFormNode& node)
+{
+    for (const TFormProperty& p : node.properties)
+        AtLine(p.line, [&] {
+            auto value = p.binary ? TPropertyValue::Binary(p.name, p.value) : TPropertyValue(p.name, p.value);
+            if (!component.SetProperty(value))
+                throw EComponentError(node.name + ": unknown property " + p.name);
+        });
+}
+
+// Each component made, with its line, in the order of the text.
+using TLoadedList = std::vector<std::pair<TComponent*, int>>;
+
+void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node, TLoadedList& loaded)
 {
     for (const TFormNode& child : node.children) {
-        TComponent& component = form.Adopt(CreateComponent(child.className));
-        component.SetName(child.name);
-        auto* control = dynamic_cast<TControl*>(&component);
+        TComponent* component = nullptr;
+        AtLine(child.line, [&] {
+            component = &form.Adopt(CreateComponent(child.className));
+            if (!child.children.empty() && !dynamic_cast<TWinControl*>(component))
+                throw EComponentError(child.name + " cannot hold other components");
+        });
+        loaded.emplace_back(component, child.line);
+        component->BeginLoading();
+        component->SetName(child.name);
+        auto* control = dynamic_cast<TControl*>(component);
         if (control && parent)
             control->SetParent(parent);
-        ApplyProperties(component, child);
-        auto* container = dynamic_cast<TWinControl*>(&component);
-        if (!child.children.empty() && !container)
-            throw EComponentError(child.name + " cannot hold other components");
-        CreateChildren(form, container, child);
+        ApplyProperties(*component, child);
+        CreateChildren(form, dynamic_cast<TWinControl*>(component), child, loaded);
     }
 }
 } // namespace
@@ -218,10 +237,20 @@ void TForm::LoadFromResource(const std::string& resourceName)
 void TForm::LoadFromText(const std::string& text)
 {
     TFormNode root = ParseFormDescription(text);
-    SetName(root.name);
-    ApplyProperties(*this, root);
-    CreateChildren(*this, this, root);
-    CreateHandle();
-    for (const auto& c : Components())
-        c->Loaded();
+    BeginLoading();
+    try {
+        SetName(root.name);
+        ApplyProperties(*this, root);
+        TLoadedList loaded;
+        CreateChildren(*this, this, root, loaded);
+        CreateHandle();
+        for (auto [component, line] : loaded)
+            AtLine(line, [&] { component->Loaded(); });
+        AtLine(root.line, [&] { Loaded(); });
+    } catch (...) {
+        // Nothing half-made stays behind: no component, no window.
+        FreeComponents();
+        DestroyHandle();
+        throw;
+    }
 }

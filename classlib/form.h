@@ -2,11 +2,8 @@
 // handlers are bound by name, with keyboard preview and hints.
 #pragma once
 
-#include <any>
 #include <functional>
-#include <map>
 #include <string>
-#include <utility>
 
 #include "classlib/control.h"
 
@@ -40,29 +37,7 @@ public:
     TNotifyEvent OnCreate, OnShow;
     std::function<void(TComponent& Sender, bool& CanClose)> OnCloseQuery;
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
-
-    // The handler registered under that name; EComponentError when there is
-    // none or its kind does not fit the event.
-    template <class E>
-    E Handler(const std::string& name) const
-    {
-        auto it = handlers_.find(name);
-        if (it == handlers_.end())
-            throw EComponentError("Event handler '" + name + "' not found");
-        if (auto* h = std::any_cast<E>(&it->second))
-            return *h;
-        throw EComponentError("Event handler '" + name + "' does not fit its event");
-    }
-
 protected:
-    // Registers a member function as the handler of that name.
-    template <class C, class... A>
-    void Bind(const std::string& name, void (C::*method)(A...))
-    {
-        C* self = static_cast<C*>(this);
-        handlers_[name] = std::function<void(A...)>([self, method](A... args) { (self->*method)(std::forward<A>(args)...); });
-    }
     // Builds the form from the description resource of that name (type FORMDESC).
     void LoadFromResource(const std::string& resourceName);
     // Builds the form from description text.
@@ -74,11 +49,11 @@ protected:
             OnCreate(*this);
     }
 
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    std::map<std::string, std::any> handlers_;
     int clientWidth_ = 300, clientHeight_ = 200;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     TPosition position_ = TPosition::poDesigned;
@@ -88,14 +63,3 @@ private:
     HWND savedFocus_ = nullptr;
     std::string activeControl_;
 };
-
-template <class E>
-E TControl::Handler(const std::string& name) const
-{
-    auto* form = dynamic_cast<const TForm*>(this);
-    if (!form)
-        form = dynamic_cast<const TForm*>(Owner());
-    if (!form)
-        throw EComponentError("Control '" + Name() + "' has no form for handler '" + name + "'");
-    return form->Handler<E>(name);
-}

@@ -1,5 +1,6 @@
 #include "classlib/label.h"
 
+
 TCreateParams TLabel::CreateParams() const
 {
     TCreateParams p;
@@ -21,15 +22,16 @@ bool TLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return TControl::Notify(msg, wp, lp, result);
 }
 
-bool TLabel::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TLabel::Properties() const
 {
-    if (name == "Alignment")
-        alignment_ = value == "taCenter"         ? TAlignment::taCenter
-                     : value == "taRightJustify" ? TAlignment::taRightJustify
-                                                 : TAlignment::taLeftJustify;
-    else if (name == "Layout")
-        centerVertically_ = value == "tlCenter";
-    else
-        return TControl::SetProperty(name, value);
-    return true;
+    static const TEnumName<TAlignment> alignments[] = {{"taLeftJustify", TAlignment::taLeftJustify},
+                                                       {"taCenter", TAlignment::taCenter},
+                                                       {"taRightJustify", TAlignment::taRightJustify}};
+    // Only centring is drawn: a bottom layout stays at the top.
+    static const TEnumName<bool> layouts[] = {{"tlTop", false}, {"tlCenter", true}, {"tlBottom", false}};
+    static const TPropertyTable table = TPropertyTable::Of<TLabel>(TControl::Properties(), {
+        {"Alignment", [](TLabel& l, const TPropertyValue& v) { l.alignment_ = v.Enum(alignments); }},
+        {"Layout", [](TLabel& l, const TPropertyValue& v) { l.centerVertically_ = v.Enum(layouts); }},
+    });
+    return table;
 }

@@ -8,9 +8,9 @@ enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
 class TLabel : public TControl {
 public:
     TLabel() { SetParentColor(true); }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

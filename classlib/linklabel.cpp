@@ -1,5 +1,6 @@
 #include "classlib/linklabel.h"
 
+
 TCreateParams TLinkLabel::CreateParams() const
 {
     TCreateParams p = TLabel::CreateParams();
@@ -25,15 +26,11 @@ bool TLinkLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     return TLabel::Notify(msg, wp, lp, result);
 }
 
-bool TLinkLabel::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TLinkLabel::Properties() const
 {
-    if (name != "Cursor")
-        return TLabel::SetProperty(name, value);
-    if (value == "crHandPoint")
-        cursor_ = TCursor::crHandPoint;
-    else if (value == "crDefault")
-        cursor_ = TCursor::crDefault;
-    else
-        throw EComponentError("Invalid property value Cursor = " + value);
-    return true;
+    static const TEnumName<TCursor> cursors[] = {{"crDefault", TCursor::crDefault}, {"crHandPoint", TCursor::crHandPoint}};
+    static const TPropertyTable table = TPropertyTable::Of<TLinkLabel>(TLabel::Properties(), {
+        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.cursor_ = v.Enum(cursors); }},
+    });
+    return table;
 }

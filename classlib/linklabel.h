@@ -9,9 +9,9 @@ enum class TCursor { crDefault, crHandPoint };
 class TLinkLabel : public TLabel {
 public:
     TCursor Cursor() const { return cursor_; }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

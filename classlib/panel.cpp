@@ -21,13 +21,14 @@ LRESULT TCustomPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     return TWinControl::WndProc(msg, wp, lp);
 }
 
-bool TPanel::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TPanel::Properties() const
 {
-    if (name == "BevelOuter") {
-        bevelOuter_ = value == "bvNone" ? TBevelCut::bvNone : value == "bvLowered" ? TBevelCut::bvLowered : TBevelCut::bvRaised;
-        return true;
-    }
-    return TWinControl::SetProperty(name, value);
+    static const TEnumName<TBevelCut> cuts[] = {
+        {"bvNone", TBevelCut::bvNone}, {"bvLowered", TBevelCut::bvLowered}, {"bvRaised", TBevelCut::bvRaised}};
+    static const TPropertyTable table = TPropertyTable::Of<TPanel>(TCustomPanel::Properties(), {
+        {"BevelOuter", [](TPanel& p, const TPropertyValue& v) { p.bevelOuter_ = v.Enum(cuts); }},
+    });
+    return table;
 }
 
 void TPanel::Paint(HDC dc, const RECT& client)

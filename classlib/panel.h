@@ -18,9 +18,9 @@ protected:
 
 class TPanel : public TCustomPanel {
 public:
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     void Paint(HDC dc, const RECT& client) override;
 
 private:

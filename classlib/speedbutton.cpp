@@ -147,28 +147,24 @@ void TSpeedButton::Paint(HDC dc)
     }
 }
 
-bool TSpeedButton::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TSpeedButton::Properties() const
 {
-    if (name == "Down")
-        SetDown(PropertyBool(name, value));
-    else if (name == "GroupIndex")
-        groupIndex_ = PropertyInt(name, value);
-    else if (name == "AllowAllUp")
-        allowAllUp_ = PropertyBool(name, value);
-    else if (name == "Flat")
-        flat_ = PropertyBool(name, value);
-    else if (name == "Glyph") {
-        ownGlyph_ = MakeGlyphImages({value}, kGlyphSize);
-        images_ = nullptr;
-        imageIndex_ = 0;
-    } else if (name == "Images") {
-        auto* form = dynamic_cast<TForm*>(Owner());
-        if (!form)
-            throw EComponentError("No form to find " + value);
-        images_ = &form->Component<TImageList>(value);
-    } else if (name == "ImageIndex")
-        SetImageIndex(PropertyInt(name, value));
-    else
-        return TControl::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TSpeedButton>(TControl::Properties(), {
+        {"Down", [](TSpeedButton& b, const TPropertyValue& v) { b.SetDown(v.Bool()); }},
+        {"GroupIndex", [](TSpeedButton& b, const TPropertyValue& v) { b.groupIndex_ = v.Int(); }},
+        {"AllowAllUp", [](TSpeedButton& b, const TPropertyValue& v) { b.allowAllUp_ = v.Bool(); }},
+        {"Flat", [](TSpeedButton& b, const TPropertyValue& v) { b.flat_ = v.Bool(); }},
+        {"Glyph", [](TSpeedButton& b, const TPropertyValue& v) {
+             b.ownGlyph_ = MakeGlyphImages({v.Text()}, kGlyphSize);
+             b.images_ = nullptr;
+             b.imageIndex_ = 0;
+         }},
+        {"Images", [](TSpeedButton& b, const TPropertyValue& v) {
+             if (!b.Owner())
+                 throw EComponentError("No form to find " + v.Text());
+             b.images_ = &b.Owner()->Component<TImageList>(v.Text());
+         }},
+        {"ImageIndex", [](TSpeedButton& b, const TPropertyValue& v) { b.SetImageIndex(v.Int()); }},
+    });
+    return table;
 }

@@ -19,9 +19,9 @@ public:
     void Click() override;
     // Alt+key matches the "&" letter of the caption.
     bool IsAccelerator(char key) const;
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 

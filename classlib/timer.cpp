@@ -60,18 +60,12 @@ void TTimer::SetInterval(unsigned ms)
         Update();
 }
 
-bool TTimer::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TTimer::Properties() const
 {
-    if (name == "Interval")
-        SetInterval(static_cast<unsigned>(PropertyInt(name, value)));
-    else if (name == "Enabled")
-        SetEnabled(PropertyBool(name, value));
-    else if (name == "OnTimer") {
-        auto* form = dynamic_cast<TForm*>(Owner());
-        if (!form)
-            throw EComponentError("No form for handler " + value);
-        OnTimer = form->Handler<TNotifyEvent>(value);
-    } else
-        return TComponent::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TTimer>(TComponent::Properties(), {
+        {"Interval", [](TTimer& t, const TPropertyValue& v) { t.SetInterval(static_cast<unsigned>(v.Int())); }},
+        {"Enabled", [](TTimer& t, const TPropertyValue& v) { t.SetEnabled(v.Bool()); }},
+        {"OnTimer", [](TTimer& t, const TPropertyValue& v) { t.OnTimer = v.Handler<TNotifyEvent>(); }},
+    });
+    return table;
 }

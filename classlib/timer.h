@@ -14,8 +14,14 @@ public:
     void SetInterval(unsigned ms);
     TNotifyEvent OnTimer;
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
-    void Loaded() override { Update(); }
+    void Loaded() override
+    {
+        TComponent::Loaded();
+        Update();
+    }
+
+protected:
+    const TPropertyTable& Properties() const override;
 
 private:
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);

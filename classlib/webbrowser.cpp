@@ -149,13 +149,12 @@ void TWebBrowser::Event(DISPID id)
         OnDownloadComplete(*this);
 }
 
-bool TWebBrowser::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TWebBrowser::Properties() const
 {
-    if (name == "OnDownloadBegin")
-        OnDownloadBegin = Handler<TNotifyEvent>(value);
-    else if (name == "OnDownloadComplete")
-        OnDownloadComplete = Handler<TNotifyEvent>(value);
-    else
-        return TWinControl::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TWebBrowser>(TWinControl::Properties(), {
+        {"OnDownloadBegin", [](TWebBrowser& b, const TPropertyValue& v) { b.OnDownloadBegin = v.Handler<TNotifyEvent>(); }},
+        {"OnDownloadComplete",
+         [](TWebBrowser& b, const TPropertyValue& v) { b.OnDownloadComplete = v.Handler<TNotifyEvent>(); }},
+    });
+    return table;
 }

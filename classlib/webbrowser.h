@@ -29,9 +29,9 @@ public:
     IWebBrowser2* DefaultInterface() const { return browser_.get(); }
 
     TNotifyEvent OnDownloadBegin, OnDownloadComplete;
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
