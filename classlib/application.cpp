@@ -34,7 +34,6 @@ void TApplication::Initialize()
         return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    RegisterWindowClasses(Instance());
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = OwnerWndProc;

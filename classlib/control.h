@@ -24,6 +24,7 @@ struct TCreateParams {
     const char* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
+    UINT classStyle = 0;
 };
 
 class TControl : public TComponent {
@@ -67,6 +68,11 @@ public:
     void SetFocus();
     bool Focused() const;
 
+    // Marks the window for painting; Update paints what is marked now.
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+
     TNotifyEvent OnClick, OnChange, OnEnter;
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -92,7 +98,6 @@ protected:
     HBRUSH BackgroundBrush() const;
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value) { parentColor_ = value; }
-    void Invalidate() const;
     // The event handler of that name on the form that owns this control.
     template <class E>
     E Handler(const std::string& name) const;
