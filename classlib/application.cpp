@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "classlib/form.h"
-#include "classlib/windowclasses.h"
 
 TApplication Application;
 
