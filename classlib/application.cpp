@@ -4,7 +4,6 @@
 
 #include "classlib/form.h"
 #include "classlib/standardclasses.h"
-#include "classlib/windowclasses.h"
 
 TApplication Application;
 
@@ -35,7 +34,6 @@ void TApplication::Initialize()
         return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    RegisterWindowClasses(Instance());
     RegisterStandardClasses();
 
     WNDCLASSA wc{};

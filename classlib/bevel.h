@@ -1,11 +1,11 @@
 // Etched lines and frames that only divide a form.
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 
 enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine };
 
-class TBevel : public TControl {
+class TBevel : public TGraphicControl {
 public:
     TBevel() { SetParentColor(true); }
 
@@ -13,6 +13,7 @@ protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Paint() override;
 
 private:
     TBevelShape shape_ = TBevelShape::bsBox;

@@ -9,6 +9,7 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
+#include "classlib/windowclasses.h"
 
 namespace {
 // The control of each window. A window property would cost Wine a call to
@@ -146,6 +147,7 @@ void TControl::CreateHandle()
     if (handle_ || !parent_ || !parent_->HandleAllocated())
         return;
     TCreateParams params = CreateParams();
+    RegisterWindowClass(params);
     DWORD style = params.style | WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_)
         style |= WS_VISIBLE;
@@ -231,10 +233,22 @@ void TControl::SetColor(TColor color)
     Invalidate();
 }
 
-void TControl::Invalidate() const
+void TControl::Invalidate()
 {
     if (handle_)
         InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::Update()
+{
+    if (handle_)
+        UpdateWindow(handle_);
+}
+
+void TControl::Repaint()
+{
+    Invalidate();
+    Update();
 }
 
 HBRUSH TControl::BackgroundBrush() const

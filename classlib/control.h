@@ -25,6 +25,7 @@ struct TCreateParams {
     const char* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
+    UINT classStyle = 0;
 };
 
 class TControl : public TComponent {
@@ -68,6 +69,11 @@ public:
     void SetFocus();
     bool Focused() const;
 
+    // Marks the window for painting; Update paints what is marked now.
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+
     TNotifyEvent OnClick, OnChange, OnEnter;
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
@@ -100,7 +106,6 @@ protected:
     HBRUSH BackgroundBrush() const;
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value) { parentColor_ = value; }
-    void Invalidate() const;
 
     TShiftState KeyShift() const;
 

@@ -40,7 +40,7 @@ TCreateParams TForm::CreateParams() const
         style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         break;
     }
-    return {kFormClass, style, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
+    return {kFormClass, style, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, CS_DBLCLKS};
 }
 
 void TForm::CreateHandle()
@@ -48,6 +48,7 @@ void TForm::CreateHandle()
     if (HandleAllocated())
         return;
     TCreateParams params = CreateParams();
+    RegisterWindowClass(params);
     RECT r{0, 0, clientWidth_, clientHeight_};
     AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
     int width = r.right - r.left, height = r.bottom - r.top;

@@ -1,24 +1,13 @@
 #include "classlib/panel.h"
 
-#include "classlib/windowclasses.h"
-
 TCreateParams TCustomPanel::CreateParams() const
 {
-    return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-}
-
-LRESULT TCustomPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(dc, client);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    TCreateParams params = TCustomControl::CreateParams();
+    params.style |= WS_CLIPCHILDREN;
+    params.exStyle |= WS_EX_CONTROLPARENT;
+    // Two quick clicks are two clicks on a panel.
+    params.classStyle &= ~CS_DBLCLKS;
+    return params;
 }
 
 const TPropertyTable& TPanel::Properties() const
@@ -31,26 +20,24 @@ const TPropertyTable& TPanel::Properties() const
     return table;
 }
 
-void TPanel::Paint(HDC dc, const RECT& client)
+void TPanel::Paint()
 {
-    RECT r = client;
+    RECT r = ClientRect();
     if (bevelOuter_ != TBevelCut::bvNone)
-        DrawEdge(dc, &r, bevelOuter_ == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+        DrawEdge(Canvas().Handle(), &r, bevelOuter_ == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    if (std::string caption = Text(); !caption.empty()) {
+        Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+        DrawTextA(Canvas().Handle(), caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
 }
 
-void TGroupBox::Paint(HDC dc, const RECT& client)
+void TGroupBox::Paint()
 {
-    std::string caption = Text();
-    SelectObjectScope font(dc, Font().Handle());
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
-    RECT frame = client;
-    frame.top += tm.tmHeight / 2;
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (!caption.empty()) {
-        SetBkColor(dc, ColorToRGB(Color()));
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        SetBkMode(dc, OPAQUE);
-        TextOutA(dc, 8, 0, caption.c_str(), static_cast<int>(caption.size()));
-    }
+    TCanvas& canvas = Canvas();
+    RECT frame = ClientRect();
+    frame.top += canvas.TextHeight("0") / 2;
+    DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
+    // The caption interrupts the frame's top line, on the group box's colour.
+    if (std::string caption = Text(); !caption.empty())
+        canvas.TextOut(8, 0, caption);
 }

@@ -2,18 +2,16 @@
 // with an etched frame and caption.
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
-class TCustomPanel : public TWinControl {
+class TCustomPanel : public TCustomControl {
 public:
-    using TWinControl::TWinControl;
+    using TCustomControl::TCustomControl;
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    virtual void Paint(HDC dc, const RECT& client) = 0;
 };
 
 class TPanel : public TCustomPanel {
@@ -21,7 +19,7 @@ public:
 
 protected:
     const TPropertyTable& Properties() const override;
-    void Paint(HDC dc, const RECT& client) override;
+    void Paint() override;
 
 private:
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
@@ -29,5 +27,5 @@ private:
 
 class TGroupBox : public TCustomPanel {
 protected:
-    void Paint(HDC dc, const RECT& client) override;
+    void Paint() override;
 };

@@ -4,7 +4,6 @@
 
 #include "classlib/form.h"
 #include "classlib/glyphs.h"
-#include "classlib/windowclasses.h"
 
 namespace {
 constexpr int kGlyphSize = 20;
@@ -12,7 +11,10 @@ constexpr int kGlyphSize = 20;
 
 TCreateParams TSpeedButton::CreateParams() const
 {
-    return {kSpeedButtonClass, 0, 0};
+    // A quick second click is a click of its own (keypad keys are typed twice).
+    TCreateParams params = TGraphicControl::CreateParams();
+    params.classStyle &= ~CS_DBLCLKS;
+    return params;
 }
 
 void TSpeedButton::SetDown(bool down)
@@ -50,15 +52,6 @@ bool TSpeedButton::IsAccelerator(char key) const
 LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case BM_CLICK:
         if (Enabled())
             Click();
@@ -106,14 +99,14 @@ LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     default:
         break;
     }
-    return TControl::WndProc(msg, wp, lp);
+    return TGraphicControl::WndProc(msg, wp, lp);
 }
 
-void TSpeedButton::Paint(HDC dc)
+void TSpeedButton::Paint()
 {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    FillRect(dc, &r, BackgroundBrush());
+    RECT r = ClientRect();
+    Canvas().FillRect(r);
+    HDC dc = Canvas().Handle();
     bool sunk = down_ || (pressed_ && inside_);
     if (sunk)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
@@ -121,7 +114,6 @@ void TSpeedButton::Paint(HDC dc)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
 
     std::string caption = Text();
-    SelectObjectScope font(dc, Font().Handle());
     SIZE text{0, 0};
     if (!caption.empty()) {
         RECT calc{0, 0, 0, 0};
@@ -141,9 +133,10 @@ void TSpeedButton::Paint(HDC dc)
     }
     if (text.cx) {
         RECT tr{x, y, x + text.cx, r.bottom + y};
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, Enabled() ? ColorToRGB(Font().Color()) : GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER);
+        Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+        if (!Enabled())
+            Canvas().Font().SetColor(clGrayText);
+        DrawTextA(Canvas().Handle(), caption.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER);
     }
 }
 

@@ -3,12 +3,16 @@
 // behave like radio buttons ("down" one at a time).
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 #include "classlib/imagelist.h"
 
-class TSpeedButton : public TControl {
+class TSpeedButton : public TGraphicControl {
 public:
-    TSpeedButton() { SetParentColor(true); }
+    TSpeedButton()
+    {
+        SetParentColor(true);
+        SetOpaque(true);
+    }
 
     bool Down() const { return down_; }
     void SetDown(bool down);
@@ -24,9 +28,9 @@ protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Paint() override;
 
 private:
-    void Paint(HDC dc);
     HIMAGELIST Images() const { return images_ ? images_->Handle() : ownGlyph_.get(); }
 
     bool down_ = false;

@@ -32,7 +32,7 @@ TWebBrowser::~TWebBrowser()
 
 TCreateParams TWebBrowser::CreateParams() const
 {
-    return {kPanelClass, WS_CLIPCHILDREN, 0};
+    return {WindowClassName(typeid(*this)), WS_CLIPCHILDREN, 0, CS_HREDRAW | CS_VREDRAW};
 }
 
 void TWebBrowser::HandleCreated()

@@ -1,0 +1,111 @@
+// Controls that paint themselves on a canvas: TCustomControl (a windowed
+// control that can hold children) and TGraphicControl (one that never takes
+// the focus). Each C++ class gets a window class of its own, registered on
+// first use; Paint draws the client area from WM_PAINT and WM_PRINTCLIENT.
+#pragma once
+
+#include <typeinfo>
+
+#include "classlib/control.h"
+#include "classlib/controlcanvas.h"
+#include "classlib/windowclasses.h"
+
+template <class Base>
+class TPaintedControl : public Base {
+public:
+    using Base::Base;
+
+    TCanvas& Canvas() { return canvas_; }
+
+protected:
+    // Draws the client area on Canvas, which holds the control's font and
+    // a brush of its colour.
+    virtual void Paint() {}
+
+    TCreateParams CreateParams() const override
+    {
+        return {WindowClassName(typeid(*this)), 0, 0, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW};
+    }
+
+    // A control that paints its whole client area says so: its background is
+    // then never erased first, which would only flicker.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool opaque) { opaque_ = opaque; }
+
+    RECT ClientRect() const
+    {
+        RECT r{0, 0, 0, 0};
+        GetClientRect(this->Handle(), &r);
+        return r;
+    }
+
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(this->Handle(), &ps);
+            PaintOn(dc);
+            EndPaint(this->Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            if (lp & PRF_ERASEBKGND)
+                WndProc(WM_ERASEBKGND, wp, 0);
+            PaintOn(reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_ERASEBKGND:
+            if (!opaque_) {
+                RECT r = ClientRect();
+                FillRect(reinterpret_cast<HDC>(wp), &r, this->BackgroundBrush());
+            }
+            return 1;
+        case WM_DESTROY:
+            canvas_.FreeHandle();
+            break;
+        default:
+            break;
+        }
+        return Base::WndProc(msg, wp, lp);
+    }
+
+private:
+    // The canvas lent to Paint on dc, and given back however Paint ends.
+    void PaintOn(HDC dc)
+    {
+        struct Lend {
+            TCanvas& canvas;
+            Lend(TCanvas& c, HDC dc) : canvas(c) { canvas.Lock(), canvas.SetHandle(dc); }
+            ~Lend() { canvas.SetHandle(nullptr), canvas.Unlock(); }
+        } lend(canvas_, dc);
+        canvas_.SetFont(this->Font());
+        canvas_.Brush().SetColor(this->Color());
+        canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
+        Paint();
+    }
+
+    TControlCanvas canvas_{*this};
+    bool opaque_ = false;
+};
+
+class TCustomControl : public TPaintedControl<TWinControl> {
+public:
+    using TPaintedControl<TWinControl>::TPaintedControl;
+};
+
+class TGraphicControl : public TPaintedControl<TControl> {
+public:
+    using TPaintedControl<TControl>::TPaintedControl;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        // Never keeps the focus: it goes back where it came from.
+        if (msg == WM_SETFOCUS) {
+            if (wp)
+                ::SetFocus(reinterpret_cast<HWND>(wp));
+            return 0;
+        }
+        return TPaintedControl<TControl>::WndProc(msg, wp, lp);
+    }
+};
