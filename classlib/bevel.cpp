@@ -8,39 +8,50 @@ TCreateParams TBevel::CreateParams() const
     return {kPanelClass, 0, WS_EX_TRANSPARENT};
 }
 
-LRESULT TBevel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TBevel::Messages() const
 {
-    if (msg == WM_NCHITTEST)
-        return HTTRANSPARENT;
-    if (msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(Handle(), &r);
-        FillRect(reinterpret_cast<HDC>(wp), &r, BackgroundBrush());
-        return 1;
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {WM_NCHITTEST, &TBevel::WMNCHitTest},
+                                                           {WM_ERASEBKGND, &TBevel::WMEraseBkgnd},
+                                                           {WM_PAINT, &TBevel::WMPaint},
+                                                       });
+    return map;
+}
+
+void TBevel::WMNCHitTest(TMessage& m)
+{
+    m.Result = HTTRANSPARENT;
+}
+
+void TBevel::WMEraseBkgnd(TMessage& m)
+{
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, BackgroundBrush());
+    m.Result = 1;
+}
+
+void TBevel::WMPaint(TMessage&)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT r;
+    GetClientRect(Handle(), &r);
+    switch (shape_) {
+    case TBevelShape::bsBox:
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        break;
+    case TBevelShape::bsFrame:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+        break;
+    case TBevelShape::bsTopLine:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
+        break;
+    case TBevelShape::bsBottomLine:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_BOTTOM);
+        break;
     }
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT r;
-        GetClientRect(Handle(), &r);
-        switch (shape_) {
-        case TBevelShape::bsBox:
-            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-            break;
-        case TBevelShape::bsFrame:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-            break;
-        case TBevelShape::bsTopLine:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
-            break;
-        case TBevelShape::bsBottomLine:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_BOTTOM);
-            break;
-        }
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TControl::WndProc(msg, wp, lp);
+    EndPaint(Handle(), &ps);
 }
 
 bool TBevel::SetProperty(const std::string& name, const std::string& value)

@@ -12,7 +12,10 @@ public:
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMNCHitTest(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void WMPaint(TMessage& message);
 
 private:
     TBevelShape shape_ = TBevelShape::bsBox;

@@ -7,22 +7,16 @@ TCreateParams TLinkLabel::CreateParams() const
     return p;
 }
 
-LRESULT TLinkLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TLinkLabel::Messages() const
 {
-    if (msg == WM_SETCURSOR && cursor_ == TCursor::crHandPoint && LOWORD(lp) == HTCLIENT) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-        return TRUE;
-    }
-    return TLabel::WndProc(msg, wp, lp);
+    static const TMessageMap map(TLabel::Messages(), {{CN_COMMAND, &TLinkLabel::CNCommand}});
+    return map;
 }
 
-bool TLinkLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+void TLinkLabel::CNCommand(TMessage& m)
 {
-    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+    if (HIWORD(m.WParam) == STN_CLICKED)
         Click();
-        return true;
-    }
-    return TLabel::Notify(msg, wp, lp, result);
 }
 
 bool TLinkLabel::SetProperty(const std::string& name, const std::string& value)
@@ -30,9 +24,9 @@ bool TLinkLabel::SetProperty(const std::string& name, const std::string& value)
     if (name != "Cursor")
         return TLabel::SetProperty(name, value);
     if (value == "crHandPoint")
-        cursor_ = TCursor::crHandPoint;
+        SetCursor(crHandPoint);
     else if (value == "crDefault")
-        cursor_ = TCursor::crDefault;
+        SetCursor(crDefault);
     else
         throw EComponentError("Invalid property value Cursor = " + value);
     return true;

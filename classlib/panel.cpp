@@ -7,18 +7,20 @@ TCreateParams TCustomPanel::CreateParams() const
     return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
 }
 
-LRESULT TCustomPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TCustomPanel::Messages() const
 {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(dc, client);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TWinControl::Messages(), {{WM_PAINT, &TCustomPanel::WMPaint}});
+    return map;
+}
+
+void TCustomPanel::WMPaint(TMessage&)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    Paint(dc, client);
+    EndPaint(Handle(), &ps);
 }
 
 bool TPanel::SetProperty(const std::string& name, const std::string& value)

@@ -12,7 +12,8 @@ public:
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMPaint(TMessage& message);
     virtual void Paint(HDC dc, const RECT& client) = 0;
 };
 

@@ -8,7 +8,11 @@
 
 class TSpeedButton : public TControl {
 public:
-    TSpeedButton() { SetParentColor(true); }
+    TSpeedButton()
+    {
+        SetParentColor(true);
+        SetControlStyle(ControlStyle() | csCaptureMouse);
+    }
 
     bool Down() const { return down_; }
     void SetDown(bool down);
@@ -17,13 +21,25 @@ public:
     int ImageIndex() const { return imageIndex_; }
 
     void Click() override;
+    // Never takes the focus: the control being typed into keeps it.
+    bool CanFocus() const override { return false; }
     // Alt+key matches the "&" letter of the caption.
     bool IsAccelerator(char key) const;
     bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMPaint(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void BMClick(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
     void Paint(HDC dc);
