@@ -9,8 +9,10 @@
 #include "classlib/button.h"
 #include "classlib/customedit.h"
 #include "classlib/form.h"
+#include "classlib/messagewindow.h"
 #include "classlib/speedbutton.h"
 #include "classlib/tests/keyboard.h"
+#include "classlib/timer.h"
 
 namespace {
 
@@ -245,4 +247,30 @@ TEST_F(Messages, ADerivedControlSeesItsOwnDestroy)
     DestroyWindow(form->Handle());
     EXPECT_TRUE(edit.destroyed);
     EXPECT_FALSE(edit.HandleAllocated());
+}
+
+TEST(MessageWindow, HearsBroadcastsAndCarriesTimerTicks)
+{
+    Application.Initialize();
+    const UINT probe = RegisterWindowMessageA("VostrelMessageWindowProbe");
+    int heard = 0;
+    TMessageWindow window([&](TMessage& m) {
+        if (m.Msg != probe)
+            return false;
+        ++heard;
+        return true;
+    });
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, probe, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    EXPECT_EQ(heard, 1);
+
+    TTimer timer;
+    int ticks = 0;
+    timer.OnTimer = [&](TComponent&) { ++ticks; };
+    timer.SetInterval(10);
+    timer.Loaded();
+    MSG msg;
+    for (DWORD start = GetTickCount(); ticks < 2 && GetTickCount() - start < 5000;)
+        Application.HandleMessage(msg, true);
+    EXPECT_GE(ticks, 2);
 }
