@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "classlib/control.h"
 #include "classlib/form.h"
 #include "classlib/standardclasses.h"
 
@@ -59,15 +60,32 @@ void TApplication::DestroyForms()
     mainForm_ = nullptr;
 }
 
-bool TApplication::HandleMessage(MSG& msg)
+namespace {
+bool IsKeyMsg(const MSG& msg)
 {
-    if (msg.message == WM_QUIT) {
-        terminated_ = true;
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
         return false;
+    TControl* control = TControl::FindControl(msg.hwnd);
+    return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+}
+} // namespace
+
+TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait)
+{
+    if (wait) {
+        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+            return TTaken::None;
+    } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        return TTaken::None;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    return true;
+    if (msg.message == WM_QUIT)
+        return TTaken::Quit;
+    bool answered = Guarded([&] { return IsKeyMsg(msg); }, true);
+    if (!answered) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return TTaken::Handled;
 }
 
 void TApplication::ShowMainForm()
@@ -84,20 +102,18 @@ void TApplication::Run()
         mainForm_->Show();
     MSG msg;
     while (!terminated_) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1 || got == 0) {
+        TTaken taken = HandleMessage(msg, true);
+        if (taken != TTaken::Handled)
             terminated_ = true;
-            break;
-        }
-        HandleMessage(msg);
     }
 }
 
 void TApplication::ProcessMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!HandleMessage(msg)) {
+    for (TTaken taken; (taken = HandleMessage(msg, false)) != TTaken::None;) {
+        if (taken == TTaken::Quit) {
+            terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }

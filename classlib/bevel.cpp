@@ -9,11 +9,15 @@ TCreateParams TBevel::CreateParams() const
     return params;
 }
 
-LRESULT TBevel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TBevel::Messages() const
 {
-    if (msg == WM_NCHITTEST)
-        return HTTRANSPARENT;
-    return TGraphicControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TGraphicControl::Messages(), {{WM_NCHITTEST, &TBevel::WMNCHitTest}});
+    return map;
+}
+
+void TBevel::WMNCHitTest(TMessage& m)
+{
+    m.Result = HTTRANSPARENT;
 }
 
 void TBevel::Paint()

@@ -12,7 +12,8 @@ public:
 protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMNCHitTest(TMessage& message);
     void Paint() override;
 
 private:

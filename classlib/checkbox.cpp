@@ -3,7 +3,7 @@
 
 TCreateParams TCheckBox::CreateParams() const
 {
-    return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    return {"BUTTON", BS_AUTOCHECKBOX, 0};
 }
 
 void TCheckBox::HandleCreated()
@@ -26,18 +26,27 @@ void TCheckBox::SetChecked(bool checked)
         TControl::Click();
 }
 
-bool TCheckBox::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TCheckBox::Messages() const
 {
-    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    }
-    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {CN_CTLCOLORSTATIC, &TCheckBox::CNCtlColor},
+                                                           {CN_CTLCOLORBTN, &TCheckBox::CNCtlColor},
+                                                           {CN_COMMAND, &TCheckBox::CNCommand},
+                                                       });
+    return map;
+}
+
+void TCheckBox::CNCtlColor(TMessage& m)
+{
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+void TCheckBox::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == BN_CLICKED) {
         checked_ = Checked();
         Click();
-        return true;
     }
-    return TControl::Notify(msg, wp, lp, result);
 }
 
 const TPropertyTable& TCheckBox::Properties() const

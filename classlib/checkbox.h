@@ -5,7 +5,11 @@
 
 class TCheckBox : public TControl {
 public:
-    TCheckBox() { SetParentColor(true); }
+    TCheckBox()
+    {
+        SetParentColor(true);
+        SetTabStop(true);
+    }
     bool Checked() const;
     void SetChecked(bool checked);
 
@@ -13,7 +17,9 @@ protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCtlColor(TMessage& message);
+    void CNCommand(TMessage& message);
 
 private:
     bool checked_ = false;

@@ -39,34 +39,45 @@ protected:
         return r;
     }
 
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    const TMessageMap& Messages() const override
     {
-        switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(this->Handle(), &ps);
-            PaintOn(dc);
-            EndPaint(this->Handle(), &ps);
-            return 0;
+        static const TMessageMap map(Base::Messages(), {
+                                                           {WM_PAINT, &TPaintedControl::WMPaint},
+                                                           {WM_PRINTCLIENT, &TPaintedControl::WMPrintClient},
+                                                           {WM_ERASEBKGND, &TPaintedControl::WMEraseBkgnd},
+                                                           {WM_DESTROY, &TPaintedControl::WMDestroy},
+                                                       });
+        return map;
+    }
+
+    void WMPaint(TMessage&)
+    {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(this->Handle(), &ps);
+        PaintOn(dc);
+        EndPaint(this->Handle(), &ps);
+    }
+
+    void WMPrintClient(TMessage& m)
+    {
+        if (m.LParam & PRF_ERASEBKGND)
+            this->Perform(WM_ERASEBKGND, m.WParam, 0);
+        PaintOn(reinterpret_cast<HDC>(m.WParam));
+    }
+
+    void WMEraseBkgnd(TMessage& m)
+    {
+        if (!opaque_) {
+            RECT r = ClientRect();
+            FillRect(reinterpret_cast<HDC>(m.WParam), &r, this->BackgroundBrush());
         }
-        case WM_PRINTCLIENT:
-            if (lp & PRF_ERASEBKGND)
-                WndProc(WM_ERASEBKGND, wp, 0);
-            PaintOn(reinterpret_cast<HDC>(wp));
-            return 0;
-        case WM_ERASEBKGND:
-            if (!opaque_) {
-                RECT r = ClientRect();
-                FillRect(reinterpret_cast<HDC>(wp), &r, this->BackgroundBrush());
-            }
-            return 1;
-        case WM_DESTROY:
-            canvas_.FreeHandle();
-            break;
-        default:
-            break;
-        }
-        return Base::WndProc(msg, wp, lp);
+        m.Result = 1;
+    }
+
+    void WMDestroy(TMessage& m)
+    {
+        canvas_.FreeHandle();
+        Base::Messages().Dispatch(*this, m);
     }
 
 private:
@@ -98,14 +109,16 @@ public:
     using TPaintedControl<TControl>::TPaintedControl;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    const TMessageMap& Messages() const override
     {
-        // Never keeps the focus: it goes back where it came from.
-        if (msg == WM_SETFOCUS) {
-            if (wp)
-                ::SetFocus(reinterpret_cast<HWND>(wp));
-            return 0;
-        }
-        return TPaintedControl<TControl>::WndProc(msg, wp, lp);
+        static const TMessageMap map(TPaintedControl<TControl>::Messages(), {{WM_SETFOCUS, &TGraphicControl::WMSetFocus}});
+        return map;
+    }
+
+    // Never keeps the focus: it goes back where it came from.
+    void WMSetFocus(TMessage& m)
+    {
+        if (m.WParam)
+            ::SetFocus(reinterpret_cast<HWND>(m.WParam));
     }
 };

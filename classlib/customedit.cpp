@@ -76,7 +76,7 @@ TCreateParams TCustomEdit::CreateParams() const
 {
     TCreateParams p;
     p.className = "EDIT";
-    p.style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
+    p.style = ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
     p.exStyle = border_ ? WS_EX_CLIENTEDGE : 0;
     return p;
 }
@@ -101,20 +101,25 @@ void TCustomEdit::SetReadOnly(bool value)
         SendMessageA(Handle(), EM_SETREADONLY, value, 0);
 }
 
-bool TCustomEdit::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TCustomEdit::Messages() const
 {
-    switch (msg) {
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    case WM_COMMAND:
-        if (HIWORD(wp) == EN_CHANGE && OnChange)
-            OnChange(*this);
-        return false;
-    default:
-        return TControl::Notify(msg, wp, lp, result);
-    }
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor},
+                                                           {CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor},
+                                                           {CN_COMMAND, &TCustomEdit::CNCommand},
+                                                       });
+    return map;
+}
+
+void TCustomEdit::CNCtlColor(TMessage& m)
+{
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+void TCustomEdit::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
+        OnChange(*this);
 }
 
 int TCustomEdit::LineCount() const
@@ -299,7 +304,7 @@ TMemo::TMemo()
 TCreateParams TMemo::CreateParams() const
 {
     TCreateParams p = TCustomEdit::CreateParams();
-    p.style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
+    p.style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
               (ReadOnly() ? ES_READONLY : 0);
     if (scrollBars_ == TScrollStyle::ssBoth || scrollBars_ == TScrollStyle::ssHorizontal)
         p.style |= WS_HSCROLL;

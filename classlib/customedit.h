@@ -11,7 +11,7 @@ enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class TCustomEdit : public TControl {
 public:
-    using TControl::TControl;
+    TCustomEdit() { SetTabStop(true); }
 
     int SelStart() const;
     int SelLength() const;
@@ -52,7 +52,9 @@ protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCtlColor(TMessage& message);
+    void CNCommand(TMessage& message);
     bool border_ = true;
 
 private:

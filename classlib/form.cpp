@@ -9,7 +9,7 @@
 #include "classlib/classregistry.h"
 #include "classlib/formdesc.h"
 #include "classlib/resources.h"
-#include "classlib/speedbutton.h"
+#include "classlib/screen.h"
 #include "classlib/windowclasses.h"
 
 TForm::TForm()
@@ -97,68 +97,121 @@ void TForm::Close()
         Application.Terminate();
 }
 
-namespace {
-bool ClickAccelerator(const std::vector<TControl*>& controls, char key)
+void TForm::SetActiveControl(TControl* control)
 {
-    for (TControl* c : controls) {
-        if (!c->Visible() || !c->Enabled())
-            continue;
-        if (auto* button = dynamic_cast<TSpeedButton*>(c); button && button->IsAccelerator(key)) {
-            button->Click();
-            return true;
-        }
-        if (auto* parent = dynamic_cast<TWinControl*>(c); parent && ClickAccelerator(parent->Controls(), key))
-            return true;
-    }
-    return false;
-}
-} // namespace
-
-bool TForm::DialogChar(char key)
-{
-    return ClickAccelerator(Controls(), key);
+    if (control && control->CanFocus() && GetActiveWindow() == Handle())
+        control->SetFocus();
+    else
+        activeControl_ = control;
 }
 
-LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+void TForm::ControlFocused(TControl& control)
 {
-    switch (msg) {
-    case WM_CLOSE:
+    if (activeControl_ == &control)
+        return;
+    TControl* previous = activeControl_;
+    activeControl_ = &control;
+    if (previous)
+        previous->Perform(CM_EXIT, 0, 0);
+    // An OnExit handler may have moved the focus on.
+    if (activeControl_ == &control)
+        control.Perform(CM_ENTER, 0, 0);
+}
+
+void TForm::ControlRemoved(TControl& control)
+{
+    if (activeControl_ == &control)
+        activeControl_ = nullptr;
+}
+
+void TForm::PreviewKey(UINT msg, WORD& key, TShiftState shift)
+{
+    if (!keyPreview_)
+        return;
+    bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
+    if (down && OnKeyDown)
+        OnKeyDown(*this, key, shift);
+    else if (!down && OnKeyUp)
+        OnKeyUp(*this, key, shift);
+}
+
+void TForm::PreviewChar(char& key)
+{
+    if (keyPreview_ && OnKeyPress)
+        OnKeyPress(*this, key);
+}
+
+const TMessageMap& TForm::Messages() const
+{
+    static const TMessageMap map(TWinControl::Messages(), {
+                                                              {WM_CLOSE, &TForm::WMClose},
+                                                              {WM_QUERYENDSESSION, &TForm::WMQueryEndSession},
+                                                              {WM_ENDSESSION, &TForm::WMEndSession},
+                                                              {WM_SHOWWINDOW, &TForm::WMShowWindow},
+                                                              {WM_ACTIVATE, &TForm::WMActivate},
+                                                              {CM_DIALOGKEY, &TForm::CMDialogKey},
+                                                          });
+    return map;
+}
+
+void TForm::WMClose(TMessage&)
+{
+    Close();
+}
+
+// Logging off or shutting down takes the same close path as the close box.
+void TForm::WMQueryEndSession(TMessage& m)
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(*this, canClose);
+    m.Result = canClose ? TRUE : FALSE;
+}
+
+void TForm::WMEndSession(TMessage& m)
+{
+    if (m.WParam)
         Close();
-        return 0;
-    // Logging off or shutting down takes the same close path as the close box.
-    case WM_QUERYENDSESSION: {
-        bool canClose = true;
-        if (OnCloseQuery)
-            OnCloseQuery(*this, canClose);
-        return canClose ? TRUE : FALSE;
+}
+
+void TForm::WMShowWindow(TMessage& m)
+{
+    if (m.WParam && OnShow)
+        OnShow(*this);
+    DefaultHandler(m);
+}
+
+void TForm::WMActivate(TMessage& m)
+{
+    if (LOWORD(m.WParam) == WA_INACTIVE) {
+        // Also a child window that is none of our controls: its control keeps the place.
+        HWND focus = GetFocus();
+        if (TControl* control = FindControl(focus); control && control != this && IsChild(Handle(), focus))
+            activeControl_ = control;
+        if (Screen.ActiveForm() == this)
+            Screen.SetActiveForm(nullptr);
+        DefaultHandler(m);
+        return;
     }
-    case WM_ENDSESSION:
-        if (wp)
-            Close();
-        return 0;
-    case WM_SHOWWINDOW:
-        if (wp && OnShow)
-            OnShow(*this);
-        break;
-    case WM_ACTIVATE:
-        // Give the focus back to the control that had it, not to the form.
-        if (LOWORD(wp) == WA_INACTIVE) {
-            // Also a child window that is none of our controls.
-            HWND focus = GetFocus();
-            if (focus && IsChild(Handle(), focus))
-                savedFocus_ = focus;
-        } else if (savedFocus_ && IsWindow(savedFocus_) && IsChild(Handle(), savedFocus_)) {
-            ::SetFocus(savedFocus_);
-            return 0;
-        } else if (auto* first = dynamic_cast<TControl*>(FindComponent(activeControl_)); first && first->HandleAllocated()) {
-            first->SetFocus();
-            return 0;
-        }
-        break;
-    default:
-        break;
+    Screen.SetActiveForm(this);
+    // Give the focus back to the control that had it, not to the form.
+    if (activeControl_ && activeControl_->CanFocus()) {
+        activeControl_->SetFocus();
+        return;
     }
-    return TWinControl::WndProc(msg, wp, lp);
+    DefaultHandler(m);
+}
+
+// Tab and Shift+Tab move the focus through the form's tab stops.
+void TForm::CMDialogKey(TMessage& m)
+{
+    TShiftState shift = KeyShift();
+    if (LOWORD(m.WParam) == VK_TAB && !(shift & (ssAlt | ssCtrl))) {
+        SelectNext(activeControl_, !(shift & ssShift), true);
+        m.Result = 1;
+        return;
+    }
+    TWinControl::Messages().Dispatch(*this, m);
 }
 
 const TPropertyTable& TForm::Properties() const
@@ -175,7 +228,7 @@ const TPropertyTable& TForm::Properties() const
         {"BorderStyle", [](TForm& f, const TPropertyValue& v) { f.borderStyle_ = v.Enum(borderStyles); }},
         {"Position", [](TForm& f, const TPropertyValue& v) { f.position_ = v.Enum(positions); }},
         {"KeyPreview", [](TForm& f, const TPropertyValue& v) { f.keyPreview_ = v.Bool(); }},
-        {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControl_ = v.Text(); }},
+        {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControlName_ = v.Text(); }},
         {"ShowHint", [](TForm& f, const TPropertyValue& v) { f.showHint_ = v.Bool(); }},
         {"OnCreate", [](TForm& f, const TPropertyValue& v) { f.OnCreate = v.Handler<TNotifyEvent>(); }},
         {"OnShow", [](TForm& f, const TPropertyValue& v) { f.OnShow = v.Handler<TNotifyEvent>(); }},
@@ -244,6 +297,8 @@ void TForm::LoadFromText(const std::string& text)
         ApplyProperties(*this, root);
         TLoadedList loaded;
         CreateChildren(*this, this, root, loaded);
+        if (!activeControlName_.empty())
+            activeControl_ = dynamic_cast<TControl*>(FindComponent(activeControlName_));
         CreateHandle();
         for (auto [component, line] : loaded)
             AtLine(line, [&] { component->Loaded(); });

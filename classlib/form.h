@@ -6,11 +6,12 @@
 #include <string>
 
 #include "classlib/control.h"
+#include "classlib/formhost.h"
 
 enum class TFormBorderStyle { bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
 
-class TForm : public TWinControl {
+class TForm : public TWinControl, public IFormHost {
 public:
     TForm();
     ~TForm() override;
@@ -28,11 +29,16 @@ public:
     int ClientHeight() const { return clientHeight_; }
     HWND TooltipHandle() const { return tooltip_; }
 
-    // The control (window) that gets the focus when the form is active again.
-    void SetFocusedControl(HWND control) { savedFocus_ = control; }
+    // The control that has the focus while the form is active, and gets it
+    // back when the form is active again.
+    TControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TControl* control);
 
-    // Alt+key: clicks the control whose caption carries that accelerator.
-    bool DialogChar(char key);
+    void PreviewKey(UINT msg, WORD& key, TShiftState shift) override;
+    void PreviewChar(char& key) override;
+    HWND HintWindow() const override { return showHint_ ? tooltip_ : nullptr; }
+    void ControlFocused(TControl& control) override;
+    void ControlRemoved(TControl& control) override;
 
     TNotifyEvent OnCreate, OnShow;
     std::function<void(TComponent& Sender, bool& CanClose)> OnCloseQuery;
@@ -51,7 +57,13 @@ protected:
 
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMClose(TMessage& message);
+    void WMQueryEndSession(TMessage& message);
+    void WMEndSession(TMessage& message);
+    void WMShowWindow(TMessage& message);
+    void WMActivate(TMessage& message);
+    void CMDialogKey(TMessage& message);
 
 private:
     int clientWidth_ = 300, clientHeight_ = 200;
@@ -60,6 +72,6 @@ private:
     bool keyPreview_ = false;
     bool showHint_ = false;
     HWND tooltip_ = nullptr;
-    HWND savedFocus_ = nullptr;
-    std::string activeControl_;
+    TControl* activeControl_ = nullptr;
+    std::string activeControlName_;
 };

@@ -13,13 +13,15 @@ TCreateParams TLabel::CreateParams() const
     return p;
 }
 
-bool TLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TLabel::Messages() const
 {
-    if (msg == WM_CTLCOLORSTATIC) {
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    }
-    return TControl::Notify(msg, wp, lp, result);
+    static const TMessageMap map(TControl::Messages(), {{CN_CTLCOLORSTATIC, &TLabel::CNCtlColorStatic}});
+    return map;
+}
+
+void TLabel::CNCtlColorStatic(TMessage& m)
+{
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
 }
 
 const TPropertyTable& TLabel::Properties() const

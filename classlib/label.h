@@ -12,7 +12,8 @@ public:
 protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCtlColorStatic(TMessage& message);
 
 private:
     TAlignment alignment_ = TAlignment::taLeftJustify;

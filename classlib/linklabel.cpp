@@ -1,6 +1,5 @@
 #include "classlib/linklabel.h"
 
-
 TCreateParams TLinkLabel::CreateParams() const
 {
     TCreateParams p = TLabel::CreateParams();
@@ -8,29 +7,23 @@ TCreateParams TLinkLabel::CreateParams() const
     return p;
 }
 
-LRESULT TLinkLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TLinkLabel::Messages() const
 {
-    if (msg == WM_SETCURSOR && cursor_ == TCursor::crHandPoint && LOWORD(lp) == HTCLIENT) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-        return TRUE;
-    }
-    return TLabel::WndProc(msg, wp, lp);
+    static const TMessageMap map(TLabel::Messages(), {{CN_COMMAND, &TLinkLabel::CNCommand}});
+    return map;
 }
 
-bool TLinkLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+void TLinkLabel::CNCommand(TMessage& m)
 {
-    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+    if (HIWORD(m.WParam) == STN_CLICKED)
         Click();
-        return true;
-    }
-    return TLabel::Notify(msg, wp, lp, result);
 }
 
 const TPropertyTable& TLinkLabel::Properties() const
 {
-    static const TEnumName<TCursor> cursors[] = {{"crDefault", TCursor::crDefault}, {"crHandPoint", TCursor::crHandPoint}};
+    static const TEnumName<TCursor> cursors[] = {{"crDefault", crDefault}, {"crHandPoint", crHandPoint}};
     static const TPropertyTable table = TPropertyTable::Of<TLinkLabel>(TLabel::Properties(), {
-        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.cursor_ = v.Enum(cursors); }},
+        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.SetCursor(v.Enum(cursors)); }},
     });
     return table;
 }

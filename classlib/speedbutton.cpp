@@ -49,57 +49,84 @@ bool TSpeedButton::IsAccelerator(char key) const
            std::toupper(static_cast<unsigned char>(caption[amp + 1])) == std::toupper(static_cast<unsigned char>(key));
 }
 
-LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TSpeedButton::Messages() const
 {
-    switch (msg) {
-    case BM_CLICK:
-        if (Enabled())
-            Click();
-        return 0;
-    case WM_LBUTTONDOWN:
-        SetCapture(Handle());
+    static const TMessageMap map(TGraphicControl::Messages(), {
+                                                           {BM_CLICK, &TSpeedButton::BMClick},
+                                                           {WM_CAPTURECHANGED, &TSpeedButton::WMCaptureChanged},
+                                                           {CM_DIALOGCHAR, &TSpeedButton::CMDialogChar},
+                                                       });
+    return map;
+}
+
+void TSpeedButton::BMClick(TMessage&)
+{
+    if (Enabled())
+        Click();
+}
+
+void TSpeedButton::CMDialogChar(TMessage& m)
+{
+    if (IsAccelerator(static_cast<char>(m.WParam)) && Showing() && Enabled()) {
+        Click();
+        m.Result = 1;
+    }
+}
+
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft) {
         pressed_ = inside_ = true;
         Invalidate();
-        break;
-    case WM_MOUSEMOVE: {
-        if (!hot_) {
-            hot_ = true;
-            TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, Handle(), 0};
-            TrackMouseEvent(&tme);
-            Invalidate();
-        }
-        if (pressed_) {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-            bool inside = PtInRect(&r, pt) != FALSE;
-            if (inside != inside_)
-                inside_ = inside, Invalidate();
-        }
-        break;
     }
-    case WM_MOUSELEAVE:
-        hot_ = false;
+    TControl::MouseDown(button, shift, x, y);
+}
+
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
+{
+    if (pressed_) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        bool inside = PtInRect(&r, POINT{x, y}) != FALSE;
+        if (inside != inside_)
+            inside_ = inside, Invalidate();
+    }
+    TControl::MouseMove(shift, x, y);
+}
+
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft && pressed_) {
+        bool click = inside_;
+        pressed_ = false;
+        // Let go before the click: its handler may open a window.
+        SetMouseCapture(false);
         Invalidate();
-        return 0;
-    case WM_LBUTTONUP:
-        if (pressed_) {
-            bool click = inside_;
-            pressed_ = false;
-            ReleaseCapture();
-            Invalidate();
-            if (click)
-                Click();
-        }
-        break;
-    case WM_CAPTURECHANGED:
-        if (pressed_)
-            pressed_ = false, Invalidate();
-        return 0;
-    default:
-        break;
+        if (click)
+            Click();
     }
-    return TGraphicControl::WndProc(msg, wp, lp);
+    TControl::MouseUp(button, shift, x, y);
+}
+
+void TSpeedButton::MouseEnter()
+{
+    hot_ = true;
+    Invalidate();
+    TControl::MouseEnter();
+}
+
+void TSpeedButton::MouseLeave()
+{
+    hot_ = false;
+    Invalidate();
+    TControl::MouseLeave();
+}
+
+void TSpeedButton::WMCaptureChanged(TMessage& m)
+{
+    if (pressed_)
+        pressed_ = false, Invalidate();
+    TGraphicControl::Messages().Dispatch(*this, m);
 }
 
 void TSpeedButton::Paint()

@@ -12,6 +12,7 @@ public:
     {
         SetParentColor(true);
         SetOpaque(true);
+        SetControlStyle(ControlStyle() | csCaptureMouse);
     }
 
     bool Down() const { return down_; }
@@ -21,14 +22,24 @@ public:
     int ImageIndex() const { return imageIndex_; }
 
     void Click() override;
+    // Never takes the focus: the control being typed into keeps it.
+    bool CanFocus() const override { return false; }
     // Alt+key matches the "&" letter of the caption.
     bool IsAccelerator(char key) const;
 
 protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void Paint() override;
+    const TMessageMap& Messages() const override;
+    void BMClick(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
     HIMAGELIST Images() const { return images_ ? images_->Handle() : ownGlyph_.get(); }

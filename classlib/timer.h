@@ -1,4 +1,4 @@
-// A window-less timer on the GUI thread.
+// A timer on the GUI thread; its ticks arrive through the hidden message window.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,8 @@ public:
     void SetEnabled(bool enabled);
     void SetInterval(unsigned ms);
     TNotifyEvent OnTimer;
+    // Fires OnTimer; the timers' window calls it on each tick.
+    void Tick();
 
     void Loaded() override
     {
@@ -24,7 +26,6 @@ protected:
     const TPropertyTable& Properties() const override;
 
 private:
-    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
     void Update();
 
     bool enabled_ = true;

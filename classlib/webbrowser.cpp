@@ -76,6 +76,7 @@ void TWebBrowser::Teardown()
 
 void TWebBrowser::Resize()
 {
+    TWinControl::Resize();
     if (!browser_)
         return;
     if (auto inPlace = browser_.as<IOleInPlaceObject>(IID_IOleInPlaceObject)) {
@@ -85,22 +86,17 @@ void TWebBrowser::Resize()
     }
 }
 
-LRESULT TWebBrowser::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TWebBrowser::Messages() const
 {
-    switch (msg) {
-    case WM_SIZE: {
-        LRESULT r = TWinControl::WndProc(msg, wp, lp);
-        Resize();
-        return r;
-    }
-    case WM_DESTROY:
-        // The control's window goes with ours: let go of it first.
-        Teardown();
-        break;
-    default:
-        break;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TWinControl::Messages(), {{WM_DESTROY, &TWebBrowser::WMDestroy}});
+    return map;
+}
+
+void TWebBrowser::WMDestroy(TMessage& m)
+{
+    // The control's window goes with ours: let go of it first.
+    Teardown();
+    DefaultHandler(m);
 }
 
 IWebBrowser2& TWebBrowser::Browser() const

@@ -77,11 +77,15 @@ protected:
 // A panel that reports the messages of its own going.
 class TDestroyProbe : public TPanel {
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override
+    const TMessageMap& Messages() const override
     {
-        if (msg == WM_DESTROY)
-            events.push_back(Name() + (ComponentState() & csDestroying ? " destroying" : " alive"));
-        return TPanel::WndProc(msg, wp, lp);
+        static const TMessageMap map(TPanel::Messages(), {{WM_DESTROY, &TDestroyProbe::WMDestroy}});
+        return map;
+    }
+    void WMDestroy(TMessage& m)
+    {
+        events.push_back(Name() + (ComponentState() & csDestroying ? " destroying" : " alive"));
+        TPanel::Messages().Dispatch(*this, m);
     }
 };
 
