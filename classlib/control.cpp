@@ -823,7 +823,9 @@ void TControl::CNKeyDown(TMessage& m)
     default:
         return;
     }
-    if (Perform(WM_GETDLGCODE, 0, 0) & (want | DLGC_WANTALLKEYS))
+    // Only the bit of that key counts: a multi-line EDIT asks for all keys,
+    // and a memo that does not want tabs takes the Tab bit away.
+    if (Perform(WM_GETDLGCODE, 0, 0) & want)
         return;
     if (TControl* top = TopParent(); top != this)
         m.Result = top->Perform(CM_DIALOGKEY, m.WParam, m.LParam);

@@ -339,6 +339,22 @@ const TPropertyTable& TMemo::Properties() const
                                                      {"ssBoth", TScrollStyle::ssBoth}};
     static const TPropertyTable table = TPropertyTable::Of<TMemo>(TCustomEdit::Properties(), {
         {"ScrollBars", [](TMemo& m, const TPropertyValue& v) { m.scrollBars_ = v.Enum(styles); }},
+        {"WantTabs", [](TMemo& m, const TPropertyValue& v) { m.wantTabs_ = v.Bool(); }},
+        {"WantReturns", [](TMemo& m, const TPropertyValue& v) { m.wantReturns_ = v.Bool(); }},
     });
     return table;
+}
+
+const TMessageMap& TMemo::Messages() const
+{
+    static const TMessageMap map(TCustomEdit::Messages(), {{WM_GETDLGCODE, &TMemo::WMGetDlgCode}});
+    return map;
+}
+
+void TMemo::WMGetDlgCode(TMessage& m)
+{
+    TCustomEdit::Messages().Dispatch(*this, m);
+    m.Result = wantTabs_ ? m.Result | DLGC_WANTTAB : m.Result & ~DLGC_WANTTAB;
+    if (!wantReturns_)
+        m.Result &= ~DLGC_WANTALLKEYS;
 }

@@ -80,11 +80,21 @@ public:
     // The EDIT control takes its scroll bars only when it is made: a change
     // makes the window again, keeping text, selection and focus.
     void SetScrollBars(TScrollStyle value);
+    // Whether Tab is typed into the memo (else it moves the focus on) and
+    // Enter breaks the line (else it goes to the form).
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool value) { wantReturns_ = value; }
 
 protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
+    const TMessageMap& Messages() const override;
+    void WMGetDlgCode(TMessage& message);
 
 private:
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+    bool wantTabs_ = false;
+    bool wantReturns_ = true;
 };

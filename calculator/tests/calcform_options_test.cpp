@@ -152,9 +152,9 @@ TEST_F(CalcFormTest, RightHandPanelHidesAndTheTapeTakesItsRoom)
     EXPECT_EQ(tapeRight(), 752 - 133);
 }
 
-// Tab moves through the options panel's boxes, past the disabled one, while
-// the tape keeps its Tab.
-TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndTheTapeKeepsIt)
+// Tab moves through the options panel's boxes, past the disabled one, and
+// out of the tape: a Tab typed into the tape would be lost in its expression.
+TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndOutOfTheTape)
 {
     Click("SpeedButton4");
     auto focused = [] {
@@ -163,7 +163,7 @@ TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndTheTapeKeepsIt)
     };
     const std::pair<const char*, const char*> moves[] = {
         {"SpinEdit1", "Edit7"}, {"Edit7", "SpinEdit3"}, {"SpinEdit3", "CheckBox1"}, {"CheckBox2", "CheckBox4"},
-        {"Memo1", "Memo1"},
+        {"Memo1", "Edit4"},
     };
     for (const auto& [from, to] : moves) {
         form->Component<TControl>(from).SetFocus();
@@ -173,5 +173,6 @@ TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndTheTapeKeepsIt)
     form->Component<TControl>("CheckBox4").SetFocus();
     PressKey(VK_TAB, ssShift);
     EXPECT_EQ(focused(), "CheckBox2");
+    EXPECT_EQ(form->Memo1->Text().find('\t'), std::string::npos);
     Click("SpeedButton2");
 }

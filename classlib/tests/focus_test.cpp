@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/application.h"
+#include "classlib/customedit.h"
 #include "classlib/form.h"
 #include "classlib/tests/keyboard.h"
 
@@ -95,7 +96,7 @@ TEST_F(Focus, TabFollowsTabOrderSkipsWhatCannotTakeItAndWraps)
         {"B", ssShift, "Check"}, // and back around
         {"Check", ssShift, "Tape"},
         {"A", ssShift, "B"},
-        {"Tape", 0, "Tape"}, // a multi-line edit keeps its Tab
+        {"Tape", 0, "Check"}, // a memo moves on unless it wants tabs
     };
     for (const auto& m : moves) {
         Get(m.from).SetFocus();
@@ -103,6 +104,13 @@ TEST_F(Focus, TabFollowsTabOrderSkipsWhatCannotTakeItAndWraps)
         PressKey(VK_TAB, m.shift);
         EXPECT_EQ(Focused(), m.to) << "Tab from " << m.from << (m.shift ? " with Shift" : "");
     }
+    auto& tape = form->Component<TMemo>("Tape");
+    tape.SetWantTabs(true);
+    tape.SetFocus();
+    PressKey(VK_TAB);
+    EXPECT_EQ(Focused(), "Tape");
+    EXPECT_NE(tape.Text().find('\t'), std::string::npos);
+    tape.SetWantTabs(false);
 }
 
 TEST_F(Focus, TheActiveControlFollowsTheFocusWithEnterAndExit)
