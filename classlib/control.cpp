@@ -41,6 +41,18 @@ bool IsReflected(UINT msg)
     }
 }
 
+// Raises a flag for one scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 HWND ReflectTarget(UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (msg) {
@@ -193,14 +205,14 @@ void TControl::SetBounds(int left, int top, int width, int height)
     if (handle_)
         MoveWindow(handle_, left, top, width, height, TRUE);
     if (parent_ && align_ != TAlign::alNone)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 void TControl::SetAlign(TAlign align)
 {
     align_ = align;
     if (parent_)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 void TControl::SetVisible(bool visible)
@@ -209,7 +221,7 @@ void TControl::SetVisible(bool visible)
     if (handle_)
         ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
     if (parent_ && align_ != TAlign::alNone)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 void TControl::SetEnabled(bool enabled)
@@ -525,13 +537,21 @@ void TWinControl::CreateHandle()
     Realign();
 }
 
-void TWinControl::Realign()
+void TWinControl::Realign(TControl* control)
 {
     if (!HandleAllocated() || aligning_)
         return;
-    aligning_ = true;
+    FlagScope aligning(aligning_);
     RECT r;
     GetClientRect(Handle(), &r);
+    AdjustClientRect(r);
+    AlignControls(control, r);
+}
+
+void TWinControl::AdjustClientRect(RECT&) {}
+
+void TWinControl::AlignControls(TControl*, RECT& r)
+{
     // Edges first in creation order, the client-filling control last.
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (TControl* c : controls_) {
@@ -557,7 +577,37 @@ void TWinControl::Realign()
             }
         }
     }
-    aligning_ = false;
+}
+
+void TWinControl::DestroyWnd()
+{
+    text_ = Text();
+    DestroyWindow(Handle());
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!HandleAllocated() || recreating_)
+        return;
+    FlagScope recreating(recreating_);
+    HWND old = Handle();
+    HWND focus = GetFocus();
+    bool focused = focus && (focus == old || IsChild(old, focus));
+    HWND above = GetWindow(old, GW_HWNDPREV);
+    // The child windows move over instead of being made again, so each
+    // keeps everything it holds; bottom first, so their order stays.
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(old, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.insert(children.begin(), c);
+    for (HWND c : children)
+        ::SetParent(c, Application.Handle());
+    DestroyWnd();
+    CreateHandle();
+    for (HWND c : children)
+        ::SetParent(c, Handle());
+    SetWindowPos(Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused)
+        ::SetFocus(focus == old ? Handle() : focus);
 }
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)

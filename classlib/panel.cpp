@@ -37,6 +37,28 @@ void TPanel::Paint(HDC dc, const RECT& client)
         DrawEdge(dc, &r, bevelOuter_ == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
 }
 
+void TPanel::AdjustClientRect(RECT& rect)
+{
+    TCustomPanel::AdjustClientRect(rect);
+    if (bevelOuter_ != TBevelCut::bvNone)
+        InflateRect(&rect, -1, -1);
+}
+
+void TGroupBox::AdjustClientRect(RECT& rect)
+{
+    TCustomPanel::AdjustClientRect(rect);
+    HDC dc = GetDC(Handle());
+    TEXTMETRICA tm{};
+    {
+        SelectObjectScope font(dc, Font().Handle());
+        GetTextMetricsA(dc, &tm);
+    }
+    ReleaseDC(Handle(), dc);
+    // Below the caption, inside the etched frame.
+    rect.top += tm.tmHeight;
+    InflateRect(&rect, -2, -2);
+}
+
 void TGroupBox::Paint(HDC dc, const RECT& client)
 {
     std::string caption = Text();

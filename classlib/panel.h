@@ -22,6 +22,7 @@ public:
 
 protected:
     void Paint(HDC dc, const RECT& client) override;
+    void AdjustClientRect(RECT& rect) override;
 
 private:
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
@@ -30,4 +31,5 @@ private:
 class TGroupBox : public TCustomPanel {
 protected:
     void Paint(HDC dc, const RECT& client) override;
+    void AdjustClientRect(RECT& rect) override;
 };
