@@ -48,6 +48,16 @@ size_t AsciiPrefix(std::string_view text, size_t limit)
 // A line of the EDIT control ends at CR LF, as in the text.
 constexpr std::string_view kLineEnd = "\r\n";
 
+// The value of an enumerated property from its name in the form text.
+template <class E, size_t N>
+E EnumProperty(const std::string& name, const std::string& value, const std::pair<const char*, E> (&names)[N])
+{
+    for (const auto& [text, e] : names)
+        if (value == text)
+            return e;
+    throw EComponentError("Invalid property value " + name + " = " + value);
+}
+
 } // namespace
 
 int TCustomEdit::BytesFromUnits(std::string_view text, int units)
@@ -74,9 +84,14 @@ int TCustomEdit::UnitsFromBytes(std::string_view text, int bytes)
 
 TCreateParams TCustomEdit::CreateParams() const
 {
+    static constexpr DWORD alignments[] = {ES_LEFT, ES_CENTER, ES_RIGHT};
+    static constexpr DWORD cases[] = {0, ES_UPPERCASE, ES_LOWERCASE};
     TCreateParams p;
     p.className = "EDIT";
-    p.style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
+    p.style = WS_TABSTOP | ES_AUTOHSCROLL | alignments[static_cast<int>(alignment_)] |
+              cases[static_cast<int>(charCase_)] | (readOnly_ ? ES_READONLY : 0) |
+              (hideSelection_ ? 0 : ES_NOHIDESEL) | (oemConvert_ ? ES_OEMCONVERT : 0) |
+              (passwordChar_ ? ES_PASSWORD : 0);
     p.exStyle = border_ ? WS_EX_CLIENTEDGE : 0;
     return p;
 }
@@ -85,6 +100,80 @@ void TCustomEdit::HandleCreated()
 {
     if (maxLength_ > 0)
         SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    if (passwordChar_)
+        SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+    if (kept_) {
+        SendMessageA(Handle(), EM_SETSEL, kept_->selStart, kept_->selEnd);
+        auto first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+        if ((GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE) && first != kept_->firstLine)
+            SendMessageA(Handle(), EM_LINESCROLL, 0, kept_->firstLine - first);
+        kept_.reset();
+    }
+}
+
+void TCustomEdit::DestroyWnd()
+{
+    TKeptState state{};
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&state.selStart),
+                 reinterpret_cast<LPARAM>(&state.selEnd));
+    state.firstLine = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    kept_ = state;
+    TWinControl::DestroyWnd();
+}
+
+LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        // The EDIT takes the focus inside its own handling of the click.
+        clicked_ = true;
+        LRESULT r = TWinControl::WndProc(msg, wp, lp);
+        clicked_ = false;
+        return r;
+    }
+    case WM_SETFOCUS:
+        if (autoSelect_ && !clicked_ && !Recreating() && !(GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE))
+            SelectAll();
+        break;
+    case WM_ERASEBKGND:
+        // The EDIT paints its background in the colour it asks its parent for.
+        return DefaultHandler(msg, wp, lp);
+    default:
+        break;
+    }
+    return TWinControl::WndProc(msg, wp, lp);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value)
+{
+    SetCreationStyle(alignment_, value);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase value)
+{
+    SetCreationStyle(charCase_, value);
+}
+
+void TCustomEdit::SetHideSelection(bool value)
+{
+    SetCreationStyle(hideSelection_, value);
+}
+
+void TCustomEdit::SetOEMConvert(bool value)
+{
+    SetCreationStyle(oemConvert_, value);
+}
+
+void TCustomEdit::SetPasswordChar(char value)
+{
+    if (value == passwordChar_)
+        return;
+    passwordChar_ = value;
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
+        Invalidate();
+    }
 }
 
 void TCustomEdit::SetMaxLength(int length)
@@ -113,7 +202,7 @@ bool TCustomEdit::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
             OnChange(*this);
         return false;
     default:
-        return TControl::Notify(msg, wp, lp, result);
+        return TWinControl::Notify(msg, wp, lp, result);
     }
 }
 
@@ -228,10 +317,10 @@ void TCustomEdit::Replace(const std::string& text, int start, int end, const std
     // caret; the replacement brings the caret into view either way.
     if (selStart != first || selEnd != last)
         SendMessageA(Handle(), EM_SETSEL, first, last);
-    ReplaceSel(s);
+    SetSelText(s);
 }
 
-void TCustomEdit::ReplaceSel(const std::string& text)
+void TCustomEdit::SetSelText(const std::string& text)
 {
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -271,6 +360,36 @@ void TCustomEdit::PasteFromClipboard()
     SendMessageA(Handle(), WM_PASTE, 0, 0);
 }
 
+void TCustomEdit::CopyToClipboard()
+{
+    SendMessageA(Handle(), WM_COPY, 0, 0);
+}
+
+void TCustomEdit::CutToClipboard()
+{
+    SendMessageA(Handle(), WM_CUT, 0, 0);
+}
+
+std::string TCustomEdit::SelText() const
+{
+    std::string text = Text();
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    auto first = static_cast<size_t>(BytesAt(text, static_cast<int>(start)));
+    auto last = static_cast<size_t>(BytesAt(text, static_cast<int>(end)));
+    return first < last && last <= text.size() ? text.substr(first, last - first) : std::string();
+}
+
+void TCustomEdit::SelectAll()
+{
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomEdit::ClearSelection()
+{
+    SendMessageA(Handle(), WM_CLEAR, 0, 0);
+}
+
 void TCustomEdit::ScrollCaret()
 {
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
@@ -284,8 +403,28 @@ bool TCustomEdit::SetProperty(const std::string& name, const std::string& value)
         SetMaxLength(PropertyInt(name, value));
     else if (name == "BorderStyle")
         border_ = value != "bsNone";
-    else
-        return TControl::SetProperty(name, value);
+    else if (name == "Alignment") {
+        static const std::pair<const char*, TAlignment> alignments[] = {{"taLeftJustify", TAlignment::taLeftJustify},
+                                                                        {"taCenter", TAlignment::taCenter},
+                                                                        {"taRightJustify", TAlignment::taRightJustify}};
+        SetAlignment(EnumProperty(name, value, alignments));
+    } else if (name == "CharCase") {
+        static const std::pair<const char*, TEditCharCase> cases[] = {{"ecNormal", TEditCharCase::ecNormal},
+                                                                      {"ecUpperCase", TEditCharCase::ecUpperCase},
+                                                                      {"ecLowerCase", TEditCharCase::ecLowerCase}};
+        SetCharCase(EnumProperty(name, value, cases));
+    } else if (name == "HideSelection")
+        SetHideSelection(PropertyBool(name, value));
+    else if (name == "OEMConvert")
+        SetOEMConvert(PropertyBool(name, value));
+    else if (name == "AutoSelect")
+        SetAutoSelect(PropertyBool(name, value));
+    else if (name == "PasswordChar") {
+        if (value.size() > 1)
+            throw EComponentError("Invalid property value " + name + " = " + value);
+        SetPasswordChar(value.empty() ? '\0' : value[0]);
+    } else
+        return TWinControl::SetProperty(name, value);
     return true;
 }
 
@@ -296,36 +435,19 @@ TMemo::TMemo()
 {
     SetColor(clWindow);
     SetMaxLength(kMemoLimit);
+    // The tape keeps its selection in sight while a button has the focus.
+    SetHideSelection(false);
 }
 
 TCreateParams TMemo::CreateParams() const
 {
     TCreateParams p = TCustomEdit::CreateParams();
-    p.style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
-              (ReadOnly() ? ES_READONLY : 0);
+    p.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
     if (scrollBars_ == TScrollStyle::ssBoth || scrollBars_ == TScrollStyle::ssHorizontal)
         p.style |= WS_HSCROLL;
     if (scrollBars_ == TScrollStyle::ssBoth || scrollBars_ == TScrollStyle::ssVertical)
         p.style |= WS_VSCROLL;
     return p;
-}
-
-void TMemo::SetScrollBars(TScrollStyle value)
-{
-    if (value == scrollBars_)
-        return;
-    scrollBars_ = value;
-    if (!HandleAllocated())
-        return;
-    std::string text = Text();
-    int start = SelStart(text), length = SelLength();
-    bool focused = Focused();
-    DestroyWindow(Handle());
-    CreateHandle();
-    SetText(text);
-    SetSel(text, start, start + length);
-    if (focused)
-        SetFocus();
 }
 
 bool TMemo::SetProperty(const std::string& name, const std::string& value)
@@ -335,10 +457,7 @@ bool TMemo::SetProperty(const std::string& name, const std::string& value)
                                                                       {"ssHorizontal", TScrollStyle::ssHorizontal},
                                                                       {"ssVertical", TScrollStyle::ssVertical},
                                                                       {"ssBoth", TScrollStyle::ssBoth}};
-        auto it = std::find_if(std::begin(styles), std::end(styles), [&](auto& s) { return value == s.first; });
-        if (it == std::end(styles))
-            throw EComponentError("Invalid property value ScrollBars = " + value);
-        scrollBars_ = it->second;
+        SetScrollBars(EnumProperty(name, value, styles));
         return true;
     }
     return TCustomEdit::SetProperty(name, value);
