@@ -80,12 +80,17 @@ void TForm::Hide()
     SetVisible(false);
 }
 
-void TForm::Close()
+bool TForm::CloseQuery()
 {
     bool canClose = true;
     if (OnCloseQuery)
         OnCloseQuery(*this, canClose);
-    if (!canClose)
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (!CloseQuery())
         return;
     Hide();
     if (Application.MainForm() == this)
