@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/application.h"
+#include "classlib/customedit.h"
 #include "classlib/form.h"
 #include "classlib/panel.h"
 
@@ -28,6 +29,11 @@ const char* const kLayoutForm = R"(LayoutForm: TForm
     Height = 100
     InRaised: TPanel
       Align = alClient
+      Note: TEdit
+        Left = 4
+        Top = 4
+        Width = 100
+        Height = 22
 )";
 
 class LayoutForm : public TForm {
@@ -139,6 +145,24 @@ TEST(Layout, DerivedContainersAndChildrenPlaceThemselves)
     }
     EXPECT_TRUE(Same(PlaceInParent(left), RECT{0, 0, 150, 60})) << Text(PlaceInParent(left));
     EXPECT_TRUE(Same(PlaceInParent(right), RECT{150, 0, 300, 15})) << Text(PlaceInParent(right));
+}
+
+TEST(Layout, RemadeContainerKeepsItsChildWindows)
+{
+    Application.Initialize();
+    LayoutForm form;
+    auto& raised = form.Component<TPanel>("Raised");
+    auto& inner = form.Component<TPanel>("InRaised");
+    auto& note = form.Component<TEdit>("Note");
+    note.SetText("备注");
+    HWND oldRaised = raised.Handle(), oldInner = inner.Handle(), oldNote = note.Handle();
+    raised.RecreateWnd();
+    ASSERT_NE(raised.Handle(), oldRaised);
+    EXPECT_EQ(inner.Handle(), oldInner);
+    EXPECT_EQ(GetParent(inner.Handle()), raised.Handle());
+    EXPECT_EQ(note.Handle(), oldNote);
+    EXPECT_EQ(note.Text(), "备注");
+    EXPECT_TRUE(Same(PlaceInParent(inner), RECT{1, 1, 199, 99})) << Text(PlaceInParent(inner));
 }
 
 } // namespace
