@@ -126,7 +126,8 @@ LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp)
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        // The EDIT takes the focus inside its own handling of the click.
+        // The EDIT places the caret and then takes the focus inside its
+        // handling of a click; the caret stays where the click put it.
         clicked_ = true;
         LRESULT r = TWinControl::WndProc(msg, wp, lp);
         clicked_ = false;

@@ -64,7 +64,7 @@ public:
     // Shown for each character instead of it; 0 shows the text.
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char value);
-    // Selects the whole text when the focus arrives other than by a click.
+    // Selects the whole one-line text when the focus arrives other than by a click.
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool value) { autoSelect_ = value; }
     // Keeps the caret in view.

@@ -67,32 +67,21 @@ TEST(ShowModal, EndsWithTheModalResultOrCancelWhenClosed)
 {
     Application.Initialize();
     struct Case {
-        const char* name;
-        std::function<void(TForm&)> act;
+        TModalResult set; // before a close; mrNone closes without a result
+        int refusals;     // of the close query
         TModalResult result;
-        int closeQueries;
-    } cases[] = {
-        {"ok", [](TForm& f) { f.SetModalResult(mrOk); }, mrOk, 1},
-        {"no", [](TForm& f) { f.SetModalResult(mrNo); }, mrNo, 1},
-        {"closed", [](TForm& f) { PostMessageA(f.Handle(), WM_CLOSE, 0, 0); }, mrCancel, 1},
-        // The first close query refuses: the result is dropped, the form stays
-        // until the close that follows.
-        {"refused",
-         [](TForm& f) {
-             f.SetModalResult(mrOk);
-             PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
-         },
-         mrCancel, 2},
-    };
+    } cases[] = {{mrOk, 0, mrOk}, {mrNone, 0, mrCancel}, {mrYes, 1, mrCancel}};
     for (const auto& c : cases) {
-        PlainForm dialog(c.name);
-        int queries = 0;
-        dialog.OnCloseQuery = [&](TComponent&, bool& canClose) { canClose = ++queries > 1 || c.closeQueries == 1; };
-        WhenModal([&] { c.act(dialog); });
-        EXPECT_EQ(ShowModal(dialog), c.result) << c.name;
-        EXPECT_EQ(dialog.ModalResult(), c.result) << c.name;
-        EXPECT_EQ(queries, c.closeQueries) << c.name;
-        EXPECT_FALSE(dialog.Visible()) << c.name;
+        PlainForm dialog("Result");
+        int refusals = c.refusals;
+        dialog.OnCloseQuery = [&](TComponent&, bool& canClose) { canClose = refusals-- <= 0; };
+        WhenModal([&] {
+            dialog.SetModalResult(c.set);
+            if (c.set == mrNone || c.refusals)
+                PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(ShowModal(dialog), c.result) << c.set;
+        EXPECT_FALSE(dialog.Visible());
     }
 }
 
