@@ -119,7 +119,9 @@ public:
 
 protected:
     int speechPace() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMTrayIcon(TMessage& message);
+    void WMCalcRead(TMessage& message);
 
 private:
     // Plays a key or result clip when the voice is on.

@@ -38,7 +38,6 @@ void TCalcForm::SpeedButton36Click(TComponent&)
     ColorDialog1->Color = Memo1->Font().Color();
     ColorDialog1->Execute();
     Memo1->Font().SetColor(ColorDialog1->Color);
-    Memo1->FontChanged();
 }
 
 void TCalcForm::SpinEdit2Change(TComponent&)
@@ -48,7 +47,6 @@ void TCalcForm::SpinEdit2Change(TComponent&)
     if (!Memo1)
         return;
     Memo1->Font().SetSize(SpinEdit2->Value());
-    Memo1->FontChanged();
 }
 
 void TCalcForm::applyontop()

@@ -72,7 +72,6 @@ void TCalcForm::loadsetting()
     SpinEdit3->SetValue(ini.ReadInteger(kSection, "rate", 280));
     int fontsize = ini.ReadInteger(kSection, "fontsize", 10);
     Memo1->Font().SetSize(fontsize);
-    Memo1->FontChanged();
     SpinEdit2->SetValue(fontsize);
 
     // A colour text that does not convert is reported once and that colour
@@ -86,10 +85,7 @@ void TCalcForm::loadsetting()
             Application.HandleException();
         }
     };
-    readcolor("fontcolor", [this](TColor color) {
-        Memo1->Font().SetColor(color);
-        Memo1->FontChanged();
-    });
+    readcolor("fontcolor", [this](TColor color) { Memo1->Font().SetColor(color); });
     readcolor("memocolor", [this](TColor color) { Memo1->SetColor(color); });
     readcolor("backcolor", [this](TColor color) { setpanelcolor(color); });
 

@@ -73,20 +73,29 @@ void TCalcForm::exitsequence()
     Application.Terminate();
 }
 
-LRESULT TCalcForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TCalcForm::Messages() const
 {
-    if (msg == WM_TRAYICON)
-        return traymessage(wp, lp);
-    if (msg == WM_CALCREAD) {
-        readqueued();
-        return 0;
-    }
-    return TForm::WndProc(msg, wp, lp);
+    static const TMessageMap map(TForm::Messages(), {
+                                                        {WM_TRAYICON, &TCalcForm::WMTrayIcon},
+                                                        {WM_CALCREAD, &TCalcForm::WMCalcRead},
+                                                    });
+    return map;
+}
+
+void TCalcForm::WMCalcRead(TMessage&)
+{
+    readqueued();
+}
+
+void TCalcForm::WMTrayIcon(TMessage& m)
+{
+    m.Result = traymessage(m.WParam, m.LParam);
 }
 
 LRESULT TCalcForm::traymessage(WPARAM wParam, LPARAM lParam)
 {
-    TForm::WndProc(WM_TRAYICON, wParam, lParam);
+    TMessage inherited{WM_TRAYICON, wParam, lParam, 0};
+    TForm::Messages().Dispatch(*this, inherited);
     if (lParam == WM_RBUTTONUP) {
         POINT at{};
         GetCursorPos(&at);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "classlib/application.h"
+
 std::uint32_t TMessagePumpClock::tickCount()
 {
     return GetTickCount();
@@ -10,14 +12,12 @@ std::uint32_t TMessagePumpClock::tickCount()
 void TMessagePumpClock::processMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
+    for (TApplication::TTaken taken; (taken = Application.HandleMessage(msg, false)) != TApplication::TTaken::None;) {
+        if (taken == TApplication::TTaken::Quit) {
             // The quit request belongs to the application's own loop: hand it back.
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
 }
 

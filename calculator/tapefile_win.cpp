@@ -1,29 +1,19 @@
 #include "calculator/tapefile_win.h"
 
-#include <windows.h>
-
 #include "calculator/tapefile.h"
 #include "classlib/exceptions.h"
 #include "classlib/filepaths.h"
-#include "classlib/handles.h"
+#include "classlib/filestream.h"
 #include "classlib/writereplacing.h"
 
 std::vector<std::string> ReadTapeFile(const std::string& fileName)
 {
-    UniqueFile file(CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + SysErrorMessage(GetLastError()));
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size))
+    TFileStream file(fileName, fmOpenRead | fmShareDenyNone);
+    std::int64_t size = file.Size();
+    if (size > 0x7FFFFFFF)
         throw EReadError("Stream read error");
-    if (size.QuadPart > 0x7FFFFFFF)
-        throw EReadError("Stream read error");
-    std::string text(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD got = 0;
-    if (!text.empty() &&
-        (!ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &got, nullptr) || got != text.size()))
-        throw EReadError("Stream read error");
+    std::string text(static_cast<std::size_t>(size), '\0');
+    file.ReadBuffer(text.data(), text.size());
     return TapeFileLines(text);
 }
 

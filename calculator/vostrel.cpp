@@ -1,16 +1,23 @@
 // Program entry of the voice calculator.
 #include <windows.h>
 
+#include "calculator/calcclasses.h"
 #include "calculator/calcform.h"
 #include "classlib/application.h"
 #include "windows/aboutform.h"
+#include "windows/accessoryclasses.h"
 #include "windows/calchelp.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     try {
+        // The modules start in order, the class library's first, before any form.
         Application.Initialize();
+        RegisterAccessoryClasses();
+        RegisterCalculatorClasses();
         CalcForm = &Application.CreateForm<TCalcForm>();
+        // The calculator is on screen first: nothing in it needs these two.
+        Application.ShowMainForm();
         // Kept for the whole run, shown by the toolbar.
         f_about = &Application.CreateForm<Tf_about>();
         f_calchelp = &Application.CreateForm<Tf_calchelp>();

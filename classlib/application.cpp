@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
+#include "classlib/control.h"
 #include "classlib/form.h"
-#include "classlib/windowclasses.h"
+#include "classlib/standardclasses.h"
 
 TApplication Application;
 
@@ -34,7 +35,7 @@ void TApplication::Initialize()
         return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    RegisterWindowClasses(Instance());
+    RegisterStandardClasses();
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = OwnerWndProc;
@@ -59,15 +60,40 @@ void TApplication::DestroyForms()
     mainForm_ = nullptr;
 }
 
-bool TApplication::HandleMessage(MSG& msg)
+namespace {
+bool IsKeyMsg(const MSG& msg)
 {
-    if (msg.message == WM_QUIT) {
-        terminated_ = true;
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
         return false;
+    TControl* control = TControl::FindControl(msg.hwnd);
+    return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
+}
+} // namespace
+
+TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait)
+{
+    if (wait) {
+        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
+            return TTaken::None;
+    } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        return TTaken::None;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-    return true;
+    if (msg.message == WM_QUIT)
+        return TTaken::Quit;
+    bool answered = Guarded([&] { return IsKeyMsg(msg); }, true);
+    if (!answered) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return TTaken::Handled;
+}
+
+void TApplication::ShowMainForm()
+{
+    if (!mainForm_)
+        return;
+    mainForm_->Show();
+    RedrawWindow(mainForm_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TApplication::Run()
@@ -76,20 +102,18 @@ void TApplication::Run()
         mainForm_->Show();
     MSG msg;
     while (!terminated_) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1 || got == 0) {
+        TTaken taken = HandleMessage(msg, true);
+        if (taken != TTaken::Handled)
             terminated_ = true;
-            break;
-        }
-        HandleMessage(msg);
     }
 }
 
 void TApplication::ProcessMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!HandleMessage(msg)) {
+    for (TTaken taken; (taken = HandleMessage(msg, false)) != TTaken::None;) {
+        if (taken == TTaken::Quit) {
+            terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }

@@ -33,12 +33,21 @@ public:
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form) { mainForm_ = form; }
 
+    // Shows the main form and paints it at once, so that it is on screen
+    // before start-up work that it does not need.
+    void ShowMainForm();
     // Shows the main form and handles messages until Terminate.
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Handles every waiting message, then returns.
     void ProcessMessages();
+    // Takes one message (waiting for one when asked) and handles it: keys
+    // are offered to their control first (CN_KEYDOWN ...), and one it
+    // answers goes no further. A quit request is not handled: the caller
+    // hands it on to the loop it belongs to.
+    enum class TTaken { None, Handled, Quit };
+    TTaken HandleMessage(MSG& msg, bool wait);
     // Frees every form, newest first.
     void DestroyForms();
 
@@ -53,7 +62,6 @@ public:
 
 private:
     void AddForm(std::unique_ptr<TForm> form);
-    bool HandleMessage(MSG& msg);
 
     HWND ownerWindow_ = nullptr;
     TForm* mainForm_ = nullptr;

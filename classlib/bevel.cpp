@@ -1,60 +1,41 @@
 #include "classlib/bevel.h"
 
-#include "classlib/windowclasses.h"
-
 TCreateParams TBevel::CreateParams() const
 {
-    // Drawn by hand on a panel-class window that lets the mouse through.
-    return {kPanelClass, 0, WS_EX_TRANSPARENT};
+    // Lets the mouse through to what lies beneath.
+    TCreateParams params = TGraphicControl::CreateParams();
+    params.exStyle |= WS_EX_TRANSPARENT;
+    params.classStyle &= ~CS_DBLCLKS;
+    return params;
 }
 
-LRESULT TBevel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TBevel::Messages() const
 {
-    if (msg == WM_NCHITTEST)
-        return HTTRANSPARENT;
-    if (msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(Handle(), &r);
-        FillRect(reinterpret_cast<HDC>(wp), &r, BackgroundBrush());
-        return 1;
-    }
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT r;
-        GetClientRect(Handle(), &r);
-        switch (shape_) {
-        case TBevelShape::bsBox:
-            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-            break;
-        case TBevelShape::bsFrame:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-            break;
-        case TBevelShape::bsTopLine:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
-            break;
-        case TBevelShape::bsBottomLine:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_BOTTOM);
-            break;
-        }
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TGraphicControl::Messages(), {{WM_NCHITTEST, &TBevel::WMNCHitTest}});
+    return map;
 }
 
-bool TBevel::SetProperty(const std::string& name, const std::string& value)
+void TBevel::WMNCHitTest(TMessage& m)
 {
-    if (name != "Shape")
-        return TControl::SetProperty(name, value);
-    static const std::pair<const char*, TBevelShape> shapes[] = {{"bsBox", TBevelShape::bsBox},
-                                                                 {"bsFrame", TBevelShape::bsFrame},
-                                                                 {"bsTopLine", TBevelShape::bsTopLine},
-                                                                 {"bsBottomLine", TBevelShape::bsBottomLine}};
-    for (const auto& [text, shape] : shapes)
-        if (value == text) {
-            shape_ = shape;
-            return true;
-        }
-    throw EComponentError("Invalid property value Shape = " + value);
+    m.Result = HTTRANSPARENT;
+}
+
+void TBevel::Paint()
+{
+    static const UINT edges[] = {BF_RECT, BF_RECT, BF_TOP, BF_BOTTOM};
+    RECT r = ClientRect();
+    DrawEdge(Canvas().Handle(), &r, shape_ == TBevelShape::bsBox ? BDR_SUNKENOUTER : EDGE_ETCHED,
+             edges[static_cast<int>(shape_)]);
+}
+
+const TPropertyTable& TBevel::Properties() const
+{
+    static const TEnumName<TBevelShape> shapes[] = {{"bsBox", TBevelShape::bsBox},
+                                                    {"bsFrame", TBevelShape::bsFrame},
+                                                    {"bsTopLine", TBevelShape::bsTopLine},
+                                                    {"bsBottomLine", TBevelShape::bsBottomLine}};
+    static const TPropertyTable table = TPropertyTable::Of<TBevel>(TControl::Properties(), {
+        {"Shape", [](TBevel& b, const TPropertyValue& v) { b.shape_ = v.Enum(shapes); }},
+    });
+    return table;
 }

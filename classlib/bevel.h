@@ -1,18 +1,20 @@
 // Etched lines and frames that only divide a form.
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 
 enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine };
 
-class TBevel : public TControl {
+class TBevel : public TGraphicControl {
 public:
     TBevel() { SetParentColor(true); }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMNCHitTest(TMessage& message);
+    void Paint() override;
 
 private:
     TBevelShape shape_ = TBevelShape::bsBox;

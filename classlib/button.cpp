@@ -2,14 +2,17 @@
 
 TCreateParams TButton::CreateParams() const
 {
-    return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    return {"BUTTON", BS_PUSHBUTTON, 0};
 }
 
-bool TButton::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TButton::Messages() const
 {
-    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
+    static const TMessageMap map(TControl::Messages(), {{CN_COMMAND, &TButton::CNCommand}});
+    return map;
+}
+
+void TButton::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == BN_CLICKED)
         Click();
-        return true;
-    }
-    return TControl::Notify(msg, wp, lp, result);
 }

@@ -4,7 +4,11 @@
 #include "classlib/control.h"
 
 class TButton : public TControl {
+public:
+    TButton() { SetTabStop(true); }
+
 protected:
     TCreateParams CreateParams() const override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCommand(TMessage& message);
 };

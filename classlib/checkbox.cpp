@@ -1,8 +1,9 @@
 #include "classlib/checkbox.h"
 
+
 TCreateParams TCheckBox::CreateParams() const
 {
-    return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    return {"BUTTON", BS_AUTOCHECKBOX, 0};
 }
 
 void TCheckBox::HandleCreated()
@@ -25,25 +26,33 @@ void TCheckBox::SetChecked(bool checked)
         TControl::Click();
 }
 
-bool TCheckBox::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TCheckBox::Messages() const
 {
-    if (msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) {
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    }
-    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
-        checked_ = Checked();
-        Click();
-        return true;
-    }
-    return TControl::Notify(msg, wp, lp, result);
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {CN_CTLCOLORSTATIC, &TCheckBox::CNCtlColor},
+                                                           {CN_CTLCOLORBTN, &TCheckBox::CNCtlColor},
+                                                           {CN_COMMAND, &TCheckBox::CNCommand},
+                                                       });
+    return map;
 }
 
-bool TCheckBox::SetProperty(const std::string& name, const std::string& value)
+void TCheckBox::CNCtlColor(TMessage& m)
 {
-    if (name == "Checked") {
-        SetChecked(PropertyBool(name, value));
-        return true;
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+void TCheckBox::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == BN_CLICKED) {
+        checked_ = Checked();
+        Click();
     }
-    return TControl::SetProperty(name, value);
+}
+
+const TPropertyTable& TCheckBox::Properties() const
+{
+    static const TPropertyTable table = TPropertyTable::Of<TCheckBox>(TControl::Properties(), {
+        {"Checked", [](TCheckBox& c, const TPropertyValue& v) { c.SetChecked(v.Bool()); }},
+    });
+    return table;
 }

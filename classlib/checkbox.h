@@ -5,15 +5,21 @@
 
 class TCheckBox : public TControl {
 public:
-    TCheckBox() { SetParentColor(true); }
+    TCheckBox()
+    {
+        SetParentColor(true);
+        SetTabStop(true);
+    }
     bool Checked() const;
     void SetChecked(bool checked);
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCtlColor(TMessage& message);
+    void CNCommand(TMessage& message);
 
 private:
     bool checked_ = false;

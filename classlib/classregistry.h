@@ -1,4 +1,7 @@
-// Component classes by name, so form descriptions can create them.
+// Component classes by name, so form descriptions can create them. Each
+// module registers its classes in one call at start-up. The names keep
+// clear of Win32's RegisterClass macro, so this header may come before or
+// after windows.h.
 #pragma once
 
 #include <memory>
@@ -8,12 +11,12 @@ class TComponent;
 
 using TComponentFactory = std::unique_ptr<TComponent> (*)();
 
-void RegisterClass(const std::string& className, TComponentFactory factory);
+void RegisterComponentClass(const std::string& className, TComponentFactory factory);
 // A new component of that class; EComponentError for an unknown name.
 std::unique_ptr<TComponent> CreateComponent(const std::string& className);
 
 template <class T>
-void RegisterClass(const std::string& className)
+void RegisterComponentClass(const std::string& className)
 {
-    RegisterClass(className, [] () -> std::unique_ptr<TComponent> { return std::make_unique<T>(); });
+    RegisterComponentClass(className, []() -> std::unique_ptr<TComponent> { return std::make_unique<T>(); });
 }

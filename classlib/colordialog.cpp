@@ -19,10 +19,10 @@ bool TColorDialog::Execute()
     return true;
 }
 
-bool TColorDialog::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TColorDialog::Properties() const
 {
-    if (name != "Color")
-        return TComponent::SetProperty(name, value);
-    Color = StringToColor(value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TColorDialog>(TComponent::Properties(), {
+        {"Color", [](TColorDialog& d, const TPropertyValue& v) { d.Color = v.Color(); }},
+    });
+    return table;
 }

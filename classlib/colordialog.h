@@ -17,7 +17,8 @@ public:
     // false (Color unchanged) when cancelled.
     bool Execute();
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
+protected:
+    const TPropertyTable& Properties() const override;
 
 private:
     // The dialog's sixteen custom colours, white at first, kept between runs.

@@ -9,6 +9,10 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
+#include "classlib/windowclasses.h"
+#include "classlib/formhost.h"
+#include "classlib/menus.h"
+#include "classlib/screen.h"
 
 namespace {
 // The control of each window. A window property would cost Wine a call to
@@ -24,20 +28,19 @@ TControlTable& Controls()
     return table;
 }
 
-bool IsReflected(UINT msg)
+HWND ReflectTarget(const TMessage& m)
 {
-    switch (msg) {
-    case WM_COMMAND:
+    switch (m.Msg) {
     case WM_NOTIFY:
+        return reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
     case WM_DRAWITEM:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_VSCROLL:
+        return m.WParam ? reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem : nullptr;
+    case WM_COMMAND:
     case WM_HSCROLL:
-        return true;
-    default:
-        return false;
+    case WM_VSCROLL:
+        return reinterpret_cast<HWND>(m.LParam);
+    default: // WM_CTLCOLOR*: the control's window is lParam
+        return reinterpret_cast<HWND>(m.LParam);
     }
 }
 
@@ -53,43 +56,64 @@ private:
     bool& flag_;
 };
 
-HWND ReflectTarget(UINT msg, WPARAM wp, LPARAM lp)
+TMouseButton ButtonOf(UINT msg)
 {
     switch (msg) {
-    case WM_NOTIFY:
-        return reinterpret_cast<NMHDR*>(lp)->hwndFrom;
-    case WM_DRAWITEM:
-        return wp ? reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem : nullptr;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        return TMouseButton::mbLeft;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return TMouseButton::mbRight;
     default:
-        return reinterpret_cast<HWND>(lp);
+        return TMouseButton::mbMiddle;
     }
+}
+
+POINT PointOf(LPARAM lp)
+{
+    return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
 }
 } // namespace
 
-int PropertyInt(const std::string& name, const std::string& value)
+const TEnumName<TAlignment> AlignmentNames[3] = {{"taLeftJustify", TAlignment::taLeftJustify},
+                                                 {"taCenter", TAlignment::taCenter},
+                                                 {"taRightJustify", TAlignment::taRightJustify}};
+
+void TMessageMap::Dispatch(TControl& control, TMessage& message) const
 {
-    char* end = nullptr;
-    long v = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0')
-        throw EComponentError("Invalid property value " + name + " = " + value);
-    return static_cast<int>(v);
+    if (auto it = handlers_.find(message.Msg); it != handlers_.end())
+        (control.*(it->second))(message);
+    else
+        control.DefaultHandler(message);
 }
 
-bool PropertyBool(const std::string& name, const std::string& value)
+TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMessage& m) { WndProc(m); })
 {
-    if (value == "true")
-        return true;
-    if (value == "false")
-        return false;
-    throw EComponentError("Invalid property value " + name + " = " + value);
+    font_.OnChange = [this] { FontChanged(); };
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+void TControl::BeforeDestruction()
+{
+    TComponent::BeforeDestruction();
+    DestroyHandle();
+}
 
-TControl::~TControl()
+void TControl::DestroyHandle()
 {
     if (handle_)
         DestroyWindow(handle_);
+}
+
+TControl::~TControl()
+{
+    if (IFormHost* host = FormHost())
+        host->ControlRemoved(*this);
+    // Only a control that was not deleted (one on the stack) still has its
+    // window here; its derived part is gone and will not see WM_DESTROY.
+    DestroyHandle();
     if (handle_) {
         // The window outlived us (its destruction did not come through our
         // procedure): never let a later message reach this freed object.
@@ -109,6 +133,14 @@ TControl* TControl::FromHandle(HWND hwnd)
     std::lock_guard guard(table.lock);
     auto it = table.controls.find(hwnd);
     return it == table.controls.end() ? nullptr : it->second;
+}
+
+TControl* TControl::FindControl(HWND hwnd)
+{
+    for (; hwnd; hwnd = GetParent(hwnd))
+        if (TControl* control = FromHandle(hwnd))
+            return control;
+    return nullptr;
 }
 
 void TControl::Attach(HWND hwnd)
@@ -145,14 +177,82 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             table.controls.erase(hwnd);
         }
         control->handle_ = nullptr;
+        control->mouseInside_ = false;
         return r;
     }
-    return Guarded([&] { return control->WndProc(msg, wp, lp); }, LRESULT(0));
+    return Guarded(
+        [&] {
+            TMessage m{msg, wp, lp, 0};
+            control->WindowProc(m);
+            return m.Result;
+        },
+        LRESULT(0));
 }
 
-LRESULT TControl::DefaultHandler(UINT msg, WPARAM wp, LPARAM lp)
+LRESULT TControl::Perform(UINT msg, WPARAM wp, LPARAM lp)
 {
-    return CallWindowProcA(defProc_ ? defProc_ : DefWindowProcA, handle_, msg, wp, lp);
+    TMessage m{msg, wp, lp, 0};
+    WindowProc(m);
+    return m.Result;
+}
+
+void TControl::DefaultHandler(TMessage& m)
+{
+    // The class library's own messages mean nothing to Windows' procedures.
+    bool own = m.Msg >= CM_BASE && m.Msg < CN_BASE + 0x400;
+    if (handle_ && !own)
+        m.Result = CallWindowProcA(defProc_ ? defProc_ : DefWindowProcA, handle_, m.Msg, m.WParam, m.LParam);
+}
+
+void TControl::WndProc(TMessage& m)
+{
+    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST)
+        RelayToTooltip(m);
+    Dispatch(m);
+}
+
+const TMessageMap& TControl::Messages() const
+{
+    static const TMessageMap map{
+        {WM_KEYDOWN, &TControl::WMKey},
+        {WM_KEYUP, &TControl::WMKey},
+        {WM_SYSKEYDOWN, &TControl::WMKey},
+        {WM_SYSKEYUP, &TControl::WMKey},
+        {WM_CHAR, &TControl::WMChar},
+        {WM_SYSCHAR, &TControl::WMSysChar},
+        {WM_LBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_RBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_MBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_LBUTTONDBLCLK, &TControl::WMMouseDown},
+        {WM_RBUTTONDBLCLK, &TControl::WMMouseDown},
+        {WM_MBUTTONDBLCLK, &TControl::WMMouseDown},
+        {WM_LBUTTONUP, &TControl::WMMouseUp},
+        {WM_RBUTTONUP, &TControl::WMMouseUp},
+        {WM_MBUTTONUP, &TControl::WMMouseUp},
+        {WM_MOUSEMOVE, &TControl::WMMouseMove},
+        {WM_MOUSELEAVE, &TControl::WMMouseLeave},
+        {WM_MOUSEWHEEL, &TControl::WMMouseWheel},
+        {WM_CONTEXTMENU, &TControl::WMContextMenu},
+        {WM_CAPTURECHANGED, &TControl::WMCaptureChanged},
+        {WM_SETCURSOR, &TControl::WMSetCursor},
+        {WM_SETFOCUS, &TControl::WMSetFocus},
+        {WM_SIZE, &TControl::WMSize},
+        {CN_KEYDOWN, &TControl::CNKeyDown},
+        {CN_SYSKEYDOWN, &TControl::CNKeyDown},
+        {CM_ENTER, &TControl::CMEnter},
+        {CM_EXIT, &TControl::CMExit},
+        {CM_MOUSEENTER, &TControl::CMMouseEnter},
+        {CM_MOUSELEAVE, &TControl::CMMouseLeave},
+        {CM_ENABLEDCHANGED, &TControl::CMEnabledChanged},
+        {CM_VISIBLECHANGED, &TControl::CMVisibleChanged},
+        {CM_FONTCHANGED, &TControl::CMFontChanged},
+        {CM_COLORCHANGED, &TControl::CMColorChanged},
+        {CM_TEXTCHANGED, &TControl::CMTextChanged},
+        {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
+        {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged},
+        {CM_SYSCOLORCHANGE, &TControl::CMSysColorChange},
+    };
+    return map;
 }
 
 void TControl::CreateHandle()
@@ -160,11 +260,14 @@ void TControl::CreateHandle()
     if (handle_ || !parent_ || !parent_->HandleAllocated())
         return;
     TCreateParams params = CreateParams();
+    RegisterWindowClass(params);
     DWORD style = params.style | WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_)
         style |= WS_VISIBLE;
     if (!enabled_)
         style |= WS_DISABLED;
+    if (tabStop_)
+        style |= WS_TABSTOP;
     HWND hwnd = CreateWindowExA(params.exStyle, params.className, text_.c_str(), style, left_, top_, width_,
                                 height_, parent_->Handle(), nullptr, Application.Instance(), this);
     if (!hwnd)
@@ -186,17 +289,30 @@ void TControl::SetParent(TWinControl* parent)
     if (!parent_)
         return;
     parent_->InsertControl(this);
-    if (parentFont_)
-        font_ = parent_->Font();
+    if (parentFont_) {
+        font_.Assign(parent_->Font());
+        parentFont_ = true;
+    }
     CreateHandle();
+}
+
+TControl* TControl::TopParent()
+{
+    TControl* c = this;
+    while (c->parent_)
+        c = c->parent_;
+    return c;
 }
 
 TForm* TControl::ParentForm() const
 {
-    const TControl* c = this;
-    while (c->parent_)
-        c = c->parent_;
-    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+    return dynamic_cast<TForm*>(const_cast<TControl*>(this)->TopParent());
+}
+
+IFormHost* TControl::FormHost() const
+{
+    TControl* top = const_cast<TControl*>(this)->TopParent();
+    return top == this ? nullptr : dynamic_cast<IFormHost*>(top);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
@@ -217,18 +333,28 @@ void TControl::SetAlign(TAlign align)
 
 void TControl::SetVisible(bool visible)
 {
+    if (visible_ == visible)
+        return;
     visible_ = visible;
-    if (handle_)
-        ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
+    Perform(CM_VISIBLECHANGED, visible, 0);
     if (parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
 }
 
+bool TControl::Showing() const
+{
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_)
+            return false;
+    return true;
+}
+
 void TControl::SetEnabled(bool enabled)
 {
+    if (enabled_ == enabled)
+        return;
     enabled_ = enabled;
-    if (handle_)
-        EnableWindow(handle_, enabled);
+    Perform(CM_ENABLEDCHANGED, 0, 0);
 }
 
 TColor TControl::Color() const
@@ -240,13 +366,32 @@ void TControl::SetColor(TColor color)
 {
     color_ = color;
     parentColor_ = false;
-    Invalidate();
+    Perform(CM_COLORCHANGED, 0, 0);
 }
 
-void TControl::Invalidate() const
+void TControl::SetParentColor(bool value)
+{
+    parentColor_ = value;
+    if (value)
+        Perform(CM_COLORCHANGED, 0, 0);
+}
+
+void TControl::Invalidate()
 {
     if (handle_)
         InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::Update()
+{
+    if (handle_)
+        UpdateWindow(handle_);
+}
+
+void TControl::Repaint()
+{
+    Invalidate();
+    Update();
 }
 
 HBRUSH TControl::BackgroundBrush() const
@@ -269,10 +414,7 @@ LRESULT TControl::ControlColors(HDC dc)
 void TControl::FontChanged()
 {
     parentFont_ = false;
-    if (handle_) {
-        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
-        Invalidate();
-    }
+    Perform(CM_FONTCHANGED, 0, 0);
 }
 
 std::string TControl::Text() const
@@ -291,6 +433,7 @@ void TControl::SetText(const std::string& text)
     text_ = text;
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
+    Perform(CM_TEXTCHANGED, 0, 0);
 }
 
 void TControl::SetHint(const std::string& hint)
@@ -299,28 +442,36 @@ void TControl::SetHint(const std::string& hint)
     RegisterHint();
 }
 
+void TControl::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    Perform(CM_CURSORCHANGED, 0, 0);
+}
+
 void TControl::RegisterHint()
 {
-    TForm* form = ParentForm();
-    if (!handle_ || hint_.empty() || !form || !form->ShowHint() || !form->TooltipHandle())
+    IFormHost* host = FormHost();
+    HWND tips = host ? host->HintWindow() : nullptr;
+    if (!handle_ || hint_.empty() || !tips)
         return;
     TTTOOLINFOA ti{};
     ti.cbSize = TTTOOLINFOA_V2_SIZE;
     ti.uFlags = TTF_IDISHWND;
-    ti.hwnd = form->Handle();
+    ti.hwnd = GetWindow(tips, GW_OWNER);
     ti.uId = reinterpret_cast<UINT_PTR>(handle_);
     ti.lpszText = const_cast<char*>(hint_.c_str());
-    SendMessageA(form->TooltipHandle(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    SendMessageA(form->TooltipHandle(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-void TControl::RelayToTooltip(UINT msg, WPARAM wp, LPARAM lp)
+void TControl::RelayToTooltip(const TMessage& m)
 {
-    TForm* form = ParentForm();
-    if (hint_.empty() || !form || !form->TooltipHandle())
+    IFormHost* host = FormHost();
+    HWND tips = host ? host->HintWindow() : nullptr;
+    if (hint_.empty() || !tips)
         return;
-    MSG m{handle_, msg, wp, lp, 0, {}};
-    SendMessageA(form->TooltipHandle(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+    MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
+    SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void TControl::SetFocus()
@@ -334,11 +485,175 @@ bool TControl::Focused() const
     return handle_ && GetFocus() == handle_;
 }
 
+bool TControl::CanFocus() const
+{
+    if (!handle_)
+        return false;
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_ || !c->enabled_)
+            return false;
+    return true;
+}
+
+void TControl::SetTabStop(bool value)
+{
+    tabStop_ = value;
+    if (handle_) {
+        auto style = static_cast<DWORD>(GetWindowLongPtrA(handle_, GWL_STYLE));
+        SetWindowLongPtrA(handle_, GWL_STYLE, static_cast<LONG_PTR>(value ? style | WS_TABSTOP : style & ~WS_TABSTOP));
+    }
+}
+
+int TControl::TabOrder() const
+{
+    if (!parent_)
+        return -1;
+    const auto& order = parent_->controls_;
+    return static_cast<int>(std::find(order.begin(), order.end(), this) - order.begin());
+}
+
+void TControl::SetTabOrder(int order)
+{
+    if (!parent_)
+        return;
+    auto& list = parent_->controls_;
+    std::erase(list, this);
+    auto at = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + at, this);
+}
+
+bool TControl::MouseCapture() const
+{
+    return handle_ && GetCapture() == handle_;
+}
+
+void TControl::SetMouseCapture(bool value)
+{
+    if (value && handle_)
+        SetCapture(handle_);
+    else if (!value && MouseCapture())
+        ReleaseCapture();
+}
+
 void TControl::Click()
 {
     if (OnClick)
         OnClick(*this);
 }
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(*this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseDown)
+        OnMouseDown(*this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y)
+{
+    if (OnMouseMove)
+        OnMouseMove(*this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseUp)
+        OnMouseUp(*this, button, shift, x, y);
+}
+
+void TControl::KeyDown(WORD& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(*this, key, shift);
+}
+
+void TControl::KeyUp(WORD& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(*this, key, shift);
+}
+
+void TControl::KeyPress(char& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(*this, key);
+}
+
+void TControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(*this);
+}
+
+void TControl::DoExit()
+{
+    if (OnExit)
+        OnExit(*this);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos)
+{
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(*this, shift, wheelDelta, mousePos, handled);
+    return handled;
+}
+
+void TControl::DoContextPopup(POINT mousePos, bool& handled)
+{
+    if (OnContextPopup)
+        OnContextPopup(*this, mousePos, handled);
+    if (handled || !popupMenu_)
+        return;
+    // From the keyboard the menu opens at the control's corner.
+    if (mousePos.x == -1 && mousePos.y == -1) {
+        mousePos = {0, 0};
+        ClientToScreen(handle_, &mousePos);
+    }
+    popupMenu_->Popup(mousePos.x, mousePos.y);
+    handled = true;
+}
+
+void TControl::MouseEnter()
+{
+    if (OnMouseEnter)
+        OnMouseEnter(*this);
+}
+
+void TControl::MouseLeave()
+{
+    if (OnMouseLeave)
+        OnMouseLeave(*this);
+}
+
+void TControl::Resize()
+{
+    if (OnResize)
+        OnResize(*this);
+}
+
+void TControl::EnabledChanged()
+{
+    if (handle_)
+        EnableWindow(handle_, enabled_);
+}
+
+void TControl::VisibleChanged()
+{
+    if (handle_)
+        ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+}
+
+void TControl::ColorChanged()
+{
+    Invalidate();
+}
+
+void TControl::TextChanged() {}
 
 TShiftState TControl::KeyShift() const
 {
@@ -353,167 +668,295 @@ TShiftState TControl::KeyShift() const
         s |= ssCtrl;
     if (down(VK_MENU))
         s |= ssAlt;
+    if (down(VK_LBUTTON))
+        s |= ssLeft;
+    if (down(VK_RBUTTON))
+        s |= ssRight;
+    if (down(VK_MBUTTON))
+        s |= ssMiddle;
     return s;
 }
 
 // Keys go to the form first when it previews them, then to the control's
 // own handler, and only then, possibly changed, to the window itself.
-LRESULT TControl::HandleKey(UINT msg, WPARAM wp, LPARAM lp)
+void TControl::WMKey(TMessage& m)
 {
-    TForm* form = ParentForm();
-    bool preview = form && form != this && form->KeyPreview();
-    if (msg == WM_CHAR) {
-        char key = static_cast<char>(wp);
-        if (preview && form->OnKeyPress)
-            form->OnKeyPress(*form, key);
-        if (key != 0 && OnKeyPress)
-            OnKeyPress(*this, key);
-        if (key == 0)
-            return 0;
-        return DefaultHandler(msg, static_cast<unsigned char>(key), lp);
-    }
-    WORD key = static_cast<WORD>(wp);
-    TKeyEvent TControl::*event = (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) ? &TControl::OnKeyDown : &TControl::OnKeyUp;
-    if (preview && form->*event)
-        (form->*event)(*form, key, KeyShift());
-    if (key != 0 && this->*event)
-        (this->*event)(*this, key, KeyShift());
+    auto key = static_cast<WORD>(m.WParam);
+    TShiftState shift = KeyShift();
+    if (IFormHost* host = FormHost())
+        host->PreviewKey(m.Msg, key, shift);
+    bool down = m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN;
+    if (key != 0)
+        down ? KeyDown(key, shift) : KeyUp(key, shift);
     if (key == 0)
-        return 0;
-    return DefaultHandler(msg, key, lp);
+        return;
+    m.WParam = key;
+    DefaultHandler(m);
+}
+
+void TControl::WMChar(TMessage& m)
+{
+    auto key = static_cast<char>(m.WParam);
+    if (IFormHost* host = FormHost())
+        host->PreviewChar(key);
+    if (key != 0)
+        KeyPress(key);
+    if (key == 0)
+        return;
+    m.WParam = static_cast<unsigned char>(key);
+    DefaultHandler(m);
+}
+
+// Alt+letter: the control whose caption carries that accelerator answers.
+void TControl::WMSysChar(TMessage& m)
+{
+    if (TopParent()->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0)
+        return;
+    DefaultHandler(m);
 }
 
 // A double click arrives instead of the second button-down, so it is a
 // mouse-down as well, marked ssDouble.
-LRESULT TControl::HandleMouseDown(UINT msg, WPARAM wp, LPARAM lp)
+void TControl::WMMouseDown(TMessage& m)
 {
-    RelayToTooltip(msg, wp, lp);
-    LRESULT r = DefaultHandler(msg, wp, lp);
-    if (!OnMouseDown)
-        return r;
-    TMouseButton button = TMouseButton::mbMiddle;
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)
-        button = TMouseButton::mbLeft;
-    else if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK)
-        button = TMouseButton::mbRight;
+    if ((controlStyle_ & csCaptureMouse) && m.Msg != WM_RBUTTONDOWN && m.Msg != WM_RBUTTONDBLCLK)
+        SetMouseCapture(true);
+    DefaultHandler(m);
     TShiftState shift = KeyShift();
-    if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+    bool dbl = m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK || m.Msg == WM_MBUTTONDBLCLK;
+    if (dbl)
         shift |= ssDouble;
-    OnMouseDown(*this, button, shift, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
-    return r;
+    POINT p = PointOf(m.LParam);
+    MouseDown(ButtonOf(m.Msg), shift, p.x, p.y);
+    if (m.Msg == WM_LBUTTONDBLCLK)
+        DblClick();
 }
 
-LRESULT TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+// The capture is let go after MouseUp, which still sees the press.
+void TControl::WMMouseUp(TMessage& m)
 {
-    switch (msg) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_CHAR:
-        return HandleKey(msg, wp, lp);
-    case WM_SYSCHAR:
-        if (TForm* form = ParentForm(); form && form->DialogChar(static_cast<char>(wp)))
-            return 0;
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        return HandleMouseDown(msg, wp, lp);
-    case WM_MOUSEMOVE: {
-        RelayToTooltip(msg, wp, lp);
-        LRESULT r = DefaultHandler(msg, wp, lp);
-        if (OnMouseMove)
-            OnMouseMove(*this, KeyShift(), static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
-        return r;
-    }
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        RelayToTooltip(msg, wp, lp);
-        break;
-    case WM_SETFOCUS: {
-        // Followed here, not only when the form goes inactive: minimising
-        // takes the focus away before the form hears of it.
-        if (TForm* form = ParentForm(); form && form != this)
-            form->SetFocusedControl(Handle());
-        LRESULT r = DefaultHandler(msg, wp, lp);
-        if (OnEnter)
-            OnEnter(*this);
-        return r;
-    }
-    default:
-        break;
-    }
-    return DefaultHandler(msg, wp, lp);
+    DefaultHandler(m);
+    POINT p = PointOf(m.LParam);
+    MouseUp(ButtonOf(m.Msg), KeyShift(), p.x, p.y);
+    if ((controlStyle_ & csCaptureMouse) && m.Msg != WM_RBUTTONUP)
+        SetMouseCapture(false);
 }
 
-bool TControl::Notify(UINT, WPARAM, LPARAM, LRESULT&)
+void TControl::WMMouseMove(TMessage& m)
 {
-    return false;
+    if (!mouseInside_ && handle_) {
+        // Windows tells of the leaving only once asked, once per entering.
+        mouseInside_ = true;
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
+        TrackMouseEvent(&tme);
+        Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
+    }
+    DefaultHandler(m);
+    POINT p = PointOf(m.LParam);
+    MouseMove(KeyShift(), p.x, p.y);
 }
 
-bool TControl::SetProperty(const std::string& name, const std::string& value)
+void TControl::WMMouseLeave(TMessage& m)
 {
-    if (name == "Left")
-        SetBounds(PropertyInt(name, value), top_, width_, height_);
-    else if (name == "Top")
-        SetBounds(left_, PropertyInt(name, value), width_, height_);
-    else if (name == "Width")
-        SetBounds(left_, top_, PropertyInt(name, value), height_);
-    else if (name == "Height")
-        SetBounds(left_, top_, width_, PropertyInt(name, value));
-    else if (name == "Align") {
-        static const std::pair<const char*, TAlign> aligns[] = {
-            {"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},     {"alBottom", TAlign::alBottom},
-            {"alLeft", TAlign::alLeft}, {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
-        auto it = std::find_if(std::begin(aligns), std::end(aligns), [&](auto& a) { return value == a.first; });
-        if (it == std::end(aligns))
-            throw EComponentError("Invalid property value Align = " + value);
-        SetAlign(it->second);
-    } else if (name == "Visible")
-        SetVisible(PropertyBool(name, value));
-    else if (name == "Enabled")
-        SetEnabled(PropertyBool(name, value));
-    else if (name == "Color")
-        SetColor(StringToColor(value));
-    else if (name == "ParentColor")
-        parentColor_ = PropertyBool(name, value);
-    else if (name == "Caption" || name == "Text")
-        SetText(value);
-    else if (name == "Hint")
-        SetHint(value);
-    else if (name == "Font.Name")
-        font_.SetName(value), FontChanged();
-    else if (name == "Font.Size")
-        font_.SetSize(PropertyInt(name, value)), FontChanged();
-    else if (name == "Font.Color")
-        font_.SetColor(StringToColor(value)), FontChanged();
-    else if (name == "Font.Bold")
-        font_.SetBold(PropertyBool(name, value)), FontChanged();
-    else if (name == "Font.Charset")
-        font_.SetCharset(PropertyInt(name, value)), FontChanged();
-    else if (name == "OnClick")
-        OnClick = Handler<TNotifyEvent>(value);
-    else if (name == "OnChange")
-        OnChange = Handler<TNotifyEvent>(value);
-    else if (name == "OnEnter")
-        OnEnter = Handler<TNotifyEvent>(value);
-    else if (name == "OnKeyDown")
-        OnKeyDown = Handler<TKeyEvent>(value);
-    else if (name == "OnKeyUp")
-        OnKeyUp = Handler<TKeyEvent>(value);
-    else if (name == "OnKeyPress")
-        OnKeyPress = Handler<TKeyPressEvent>(value);
-    else if (name == "OnMouseDown")
-        OnMouseDown = Handler<TMouseEvent>(value);
-    else if (name == "OnMouseMove")
-        OnMouseMove = Handler<TMouseMoveEvent>(value);
+    if (mouseInside_) {
+        mouseInside_ = false;
+        Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
+    }
+    DefaultHandler(m);
+}
+
+void TControl::WMMouseWheel(TMessage& m)
+{
+    if (DoMouseWheel(KeyShift(), static_cast<short>(HIWORD(m.WParam)), PointOf(m.LParam)))
+        m.Result = 1;
     else
-        return TComponent::SetProperty(name, value);
-    return true;
+        DefaultHandler(m);
+}
+
+void TControl::WMContextMenu(TMessage& m)
+{
+    bool handled = false;
+    DoContextPopup(PointOf(m.LParam), handled);
+    if (handled)
+        m.Result = 1;
+    else
+        DefaultHandler(m);
+}
+
+void TControl::WMCaptureChanged(TMessage& m)
+{
+    DefaultHandler(m);
+}
+
+void TControl::WMSetCursor(TMessage& m)
+{
+    TCursor cursor = Screen.Cursor() != crDefault ? Screen.Cursor() : cursor_;
+    if (cursor != crDefault && LOWORD(m.LParam) == HTCLIENT) {
+        ::SetCursor(Screen.Cursors(cursor));
+        m.Result = TRUE;
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void TControl::WMSetFocus(TMessage& m)
+{
+    DefaultHandler(m);
+    // Followed here, not only when the form goes inactive: minimising
+    // takes the focus away before the form hears of it.
+    if (IFormHost* host = FormHost())
+        host->ControlFocused(*this);
+}
+
+void TControl::WMSize(TMessage& m)
+{
+    DefaultHandler(m);
+    Resize();
+}
+
+// Dialog keys (Tab, Enter, Esc, arrows) that the focused window does not
+// ask for go to its form, which moves the focus on Tab.
+void TControl::CNKeyDown(TMessage& m)
+{
+    m.Result = 0;
+    UINT want = 0;
+    switch (LOWORD(m.WParam)) {
+    case VK_TAB:
+        want = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        want = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        want = DLGC_WANTALLKEYS;
+        break;
+    default:
+        return;
+    }
+    if (Perform(WM_GETDLGCODE, 0, 0) & (want | DLGC_WANTALLKEYS))
+        return;
+    if (TControl* top = TopParent(); top != this)
+        m.Result = top->Perform(CM_DIALOGKEY, m.WParam, m.LParam);
+}
+
+void TControl::CMEnter(TMessage&)
+{
+    DoEnter();
+}
+
+void TControl::CMExit(TMessage&)
+{
+    DoExit();
+}
+
+void TControl::CMMouseEnter(TMessage&)
+{
+    MouseEnter();
+}
+
+void TControl::CMMouseLeave(TMessage&)
+{
+    MouseLeave();
+}
+
+void TControl::CMEnabledChanged(TMessage&)
+{
+    EnabledChanged();
+}
+
+void TControl::CMVisibleChanged(TMessage&)
+{
+    VisibleChanged();
+}
+
+void TControl::CMFontChanged(TMessage&)
+{
+    if (handle_) {
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        Invalidate();
+    }
+    TMessage parentFont{CM_PARENTFONTCHANGED, 0, 0, 0};
+    Broadcast(parentFont);
+}
+
+void TControl::CMColorChanged(TMessage&)
+{
+    ColorChanged();
+    TMessage parentColor{CM_PARENTCOLORCHANGED, 0, 0, 0};
+    Broadcast(parentColor);
+}
+
+void TControl::CMTextChanged(TMessage&)
+{
+    TextChanged();
+}
+
+void TControl::CMParentColorChanged(TMessage&)
+{
+    if (parentColor_)
+        Perform(CM_COLORCHANGED, 0, 0);
+}
+
+void TControl::CMParentFontChanged(TMessage&)
+{
+    if (parentFont_ && parent_) {
+        // The font tells the control it changed, which would end the following.
+        font_.Assign(parent_->Font());
+        parentFont_ = true;
+    }
+}
+
+void TControl::CMSysColorChange(TMessage& m)
+{
+    // System colours may have new values: repaint with them.
+    brushColor_ = clNone;
+    Invalidate();
+    Broadcast(m);
+}
+
+const TPropertyTable& TControl::Properties() const
+{
+    static const TEnumName<TAlign> aligns[] = {{"alNone", TAlign::alNone}, {"alTop", TAlign::alTop},
+                                               {"alBottom", TAlign::alBottom}, {"alLeft", TAlign::alLeft},
+                                               {"alRight", TAlign::alRight}, {"alClient", TAlign::alClient}};
+    static const TPropertyTable table = TPropertyTable::Of<TControl>(TComponent::Properties(), {
+        {"Left", [](TControl& c, const TPropertyValue& v) { c.SetBounds(v.Int(), c.top_, c.width_, c.height_); }},
+        {"Top", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, v.Int(), c.width_, c.height_); }},
+        {"Width", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, c.top_, v.Int(), c.height_); }},
+        {"Height", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, c.top_, c.width_, v.Int()); }},
+        {"Align", [](TControl& c, const TPropertyValue& v) { c.SetAlign(v.Enum(aligns)); }},
+        {"Visible", [](TControl& c, const TPropertyValue& v) { c.SetVisible(v.Bool()); }},
+        {"Enabled", [](TControl& c, const TPropertyValue& v) { c.SetEnabled(v.Bool()); }},
+        {"Color", [](TControl& c, const TPropertyValue& v) { c.SetColor(v.Color()); }},
+        {"ParentColor", [](TControl& c, const TPropertyValue& v) { c.SetParentColor(v.Bool()); }},
+        {"Caption", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
+        {"Text", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
+        {"Hint", [](TControl& c, const TPropertyValue& v) { c.SetHint(v.Text()); }},
+        {"OnClick", [](TControl& c, const TPropertyValue& v) { c.OnClick = v.Handler<TNotifyEvent>(); }},
+        {"OnChange", [](TControl& c, const TPropertyValue& v) { c.OnChange = v.Handler<TNotifyEvent>(); }},
+        {"TabStop", [](TControl& c, const TPropertyValue& v) { c.SetTabStop(v.Bool()); }},
+        {"TabOrder", [](TControl& c, const TPropertyValue& v) { c.SetTabOrder(v.Int()); }},
+        {"OnEnter", [](TControl& c, const TPropertyValue& v) { c.OnEnter = v.Handler<TNotifyEvent>(); }},
+        {"OnExit", [](TControl& c, const TPropertyValue& v) { c.OnExit = v.Handler<TNotifyEvent>(); }},
+        {"OnDblClick", [](TControl& c, const TPropertyValue& v) { c.OnDblClick = v.Handler<TNotifyEvent>(); }},
+        {"OnKeyDown", [](TControl& c, const TPropertyValue& v) { c.OnKeyDown = v.Handler<TKeyEvent>(); }},
+        {"OnKeyUp", [](TControl& c, const TPropertyValue& v) { c.OnKeyUp = v.Handler<TKeyEvent>(); }},
+        {"OnKeyPress", [](TControl& c, const TPropertyValue& v) { c.OnKeyPress = v.Handler<TKeyPressEvent>(); }},
+        {"OnMouseDown", [](TControl& c, const TPropertyValue& v) { c.OnMouseDown = v.Handler<TMouseEvent>(); }},
+        {"OnMouseMove", [](TControl& c, const TPropertyValue& v) { c.OnMouseMove = v.Handler<TMouseMoveEvent>(); }},
+    });
+    return table;
+}
+
+TPersistent* TControl::NestedObject(std::string_view name)
+{
+    return name == "Font" ? &font_ : nullptr;
 }
 
 TWinControl::~TWinControl()
@@ -582,7 +1025,7 @@ void TWinControl::AlignControls(TControl*, RECT& r)
 void TWinControl::DestroyWnd()
 {
     text_ = Text();
-    DestroyWindow(Handle());
+    DestroyHandle();
 }
 
 void TWinControl::RecreateWnd()
@@ -606,32 +1049,138 @@ void TWinControl::RecreateWnd()
     for (HWND c : children)
         ::SetParent(c, Handle());
     SetWindowPos(Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (focused)
-        ::SetFocus(focus == old ? Handle() : focus);
+    if (!focused)
+        return;
+    // The form still names the control that had the focus: it gets it back
+    // as the same control, so no exit and enter follow.
+    TForm* form = ParentForm();
+    TControl* active = form ? form->ActiveControl() : nullptr;
+    if (active && active->CanFocus())
+        active->SetFocus();
+    else if (focus != old && IsWindow(focus))
+        ::SetFocus(focus);
+    else
+        SetFocus();
 }
 
-LRESULT TWinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+
+void TWinControl::Broadcast(TMessage& message)
 {
-    if (IsReflected(msg)) {
-        if (TControl* child = FromHandle(ReflectTarget(msg, wp, lp)); child && child != this) {
-            LRESULT result = 0;
-            if (child->Notify(msg, wp, lp, result))
-                return result;
-        }
+    // A copy: a handler may add or remove children.
+    std::vector<TControl*> children = controls_;
+    for (TControl* c : children) {
+        c->WindowProc(message);
+        if (message.Result != 0)
+            return;
     }
-    switch (msg) {
-    case WM_SIZE: {
-        LRESULT r = TControl::WndProc(msg, wp, lp);
-        Realign();
-        return r;
+}
+
+const TMessageMap& TWinControl::Messages() const
+{
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {WM_SIZE, &TWinControl::WMSize},
+                                                           {WM_ERASEBKGND, &TWinControl::WMEraseBkgnd},
+                                                           {WM_COMMAND, &TWinControl::WMReflected},
+                                                           {WM_NOTIFY, &TWinControl::WMReflected},
+                                                           {WM_DRAWITEM, &TWinControl::WMReflected},
+                                                           {WM_CTLCOLOREDIT, &TWinControl::WMReflected},
+                                                           {WM_CTLCOLORSTATIC, &TWinControl::WMReflected},
+                                                           {WM_CTLCOLORBTN, &TWinControl::WMReflected},
+                                                           {WM_CTLCOLORLISTBOX, &TWinControl::WMReflected},
+                                                           {WM_CTLCOLORSCROLLBAR, &TWinControl::WMReflected},
+                                                           {WM_HSCROLL, &TWinControl::WMReflected},
+                                                           {WM_VSCROLL, &TWinControl::WMReflected},
+                                                           {WM_SYSCOLORCHANGE, &TWinControl::WMSysColorChange},
+                                                           {CM_DIALOGCHAR, &TWinControl::CMDialogChar},
+                                                           {CM_DIALOGKEY, &TWinControl::CMBroadcastToChildren},
+                                                       });
+    return map;
+}
+
+void TWinControl::WMSize(TMessage& m)
+{
+    TControl::WMSize(m);
+    Realign();
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m)
+{
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &rc, BackgroundBrush());
+    m.Result = 1;
+}
+
+void TWinControl::WMReflected(TMessage& m)
+{
+    TControl* child = FromHandle(ReflectTarget(m));
+    if (child && child != this) {
+        m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+        // The child's default for a reflected notification is "not handled":
+        // Windows' own answer (and the parent's events) follow.
+        if (m.Result != 0)
+            return;
     }
-    case WM_ERASEBKGND: {
-        RECT rc;
-        GetClientRect(Handle(), &rc);
-        FillRect(reinterpret_cast<HDC>(wp), &rc, BackgroundBrush());
-        return 1;
+    DefaultHandler(m);
+}
+
+void TWinControl::WMSysColorChange(TMessage& m)
+{
+    DefaultHandler(m);
+    Perform(CM_SYSCOLORCHANGE, m.WParam, m.LParam);
+}
+
+void TWinControl::CMDialogChar(TMessage& m)
+{
+    std::vector<TControl*> children = controls_;
+    for (TControl* c : children) {
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        c->WindowProc(m);
+        if (m.Result != 0)
+            return;
     }
-    default:
-        return TControl::WndProc(msg, wp, lp);
+}
+
+void TWinControl::CMBroadcastToChildren(TMessage& m)
+{
+    Broadcast(m);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TControl*>& list) const
+{
+    for (TControl* c : controls_) {
+        list.push_back(c);
+        if (auto* container = dynamic_cast<TWinControl*>(c))
+            container->GetTabOrderList(list);
     }
+}
+
+TControl* TWinControl::FindNextControl(TControl* current, bool forward, bool checkTabStop) const
+{
+    std::vector<TControl*> list;
+    GetTabOrderList(list);
+    if (list.empty())
+        return nullptr;
+    if (!forward)
+        std::reverse(list.begin(), list.end());
+    auto start = std::find(list.begin(), list.end(), current);
+    // From after the current control around to it, or from the first.
+    auto n = static_cast<std::ptrdiff_t>(list.size());
+    std::ptrdiff_t first = start == list.end() ? 0 : (start - list.begin() + 1) % n;
+    for (std::ptrdiff_t i = 0; i < n; ++i) {
+        TControl* c = list[static_cast<size_t>((first + i) % n)];
+        if (c != current && c->CanFocus() && (!checkTabStop || c->TabStop()))
+            return c;
+    }
+    return nullptr;
+}
+
+bool TWinControl::SelectNext(TControl* current, bool forward, bool checkTabStop)
+{
+    TControl* next = FindNextControl(current, forward, checkTabStop);
+    if (!next)
+        return false;
+    next->SetFocus();
+    return true;
 }

@@ -1,31 +1,49 @@
 // Controls over real Win32 windows. TControl holds what every control has
-// (window, bounds, alignment, colour, font, hint, events); TWinControl can
+// (window, bounds, alignment, colour, font, hint, focus, events) and routes
+// each message to the handler its class has for the id; TWinControl can
 // hold child controls and reflects their notifications back to them.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "classlib/colors.h"
 #include "classlib/component.h"
+#include "classlib/cursors.h"
 #include "classlib/events.h"
 #include "classlib/font.h"
 #include "classlib/handles.h"
+#include "classlib/propertytable.h"
+#include "classlib/messagemap.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
+// The form-text names of the alignments.
+extern const TEnumName<TAlignment> AlignmentNames[3];
 
 class TWinControl;
 class TForm;
+class TPopupMenu;
+class IFormHost;
 
 // What a control's window is made of.
 struct TCreateParams {
     const char* className = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
+    UINT classStyle = 0;
 };
+
+// Control styles: csCaptureMouse holds the mouse from a button press until
+// its release.
+using TControlStyle = unsigned;
+constexpr TControlStyle csCaptureMouse = 1;
+
+// The replaceable entry of a control's messages.
+using TWndMethod = std::function<void(TMessage&)>;
 
 class TControl : public TComponent {
 public:
@@ -51,61 +69,150 @@ public:
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+    // Visible, and so is every parent.
+    bool Showing() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
     // The colour the control paints with; ParentColor follows the parent's.
     TColor Color() const;
     void SetColor(TColor color);
+    // Changing it redraws the control with it.
     TFont& Font() { return font_; }
-    void FontChanged();
 
     virtual std::string Text() const;
     virtual void SetText(const std::string& text);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+    // Whether this control holds the mouse capture.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool value);
 
-    void SetFocus();
-    bool Focused() const;
+    virtual void SetFocus();
+    virtual bool Focused() const;
+    // Has a window, shows and is enabled along its parents.
+    virtual bool CanFocus() const;
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool value);
+    // The position among the parent's children that Tab follows.
+    int TabOrder() const;
+    void SetTabOrder(int order);
 
-    TNotifyEvent OnClick, OnChange, OnEnter;
+    // Marks the window for painting; Update paints what is marked now.
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+
+    TNotifyEvent OnClick, OnDblClick, OnChange, OnEnter, OnExit, OnResize, OnMouseEnter, OnMouseLeave;
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
-    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseDown, OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TMouseWheelEvent OnMouseWheel;
+    TContextPopupEvent OnContextPopup;
 
     virtual void Click();
-    bool SetProperty(const std::string& name, const std::string& value) override;
+
+    // Every message of the control passes here; by default it calls WndProc.
+    // Replace it to see or swallow messages, calling the one replaced to pass them on.
+    TWndMethod WindowProc;
+    // Sends a message through WindowProc, without Windows (also without a window).
+    LRESULT Perform(UINT msg, WPARAM wp, LPARAM lp);
+    // Runs the handler of the message's id, or DefaultHandler.
+    void Dispatch(TMessage& message) { Messages().Dispatch(*this, message); }
+    // What a message without a handler gets: the window's own procedure.
+    virtual void DefaultHandler(TMessage& message);
+    // Sends a message to every child; stops at the first with a non-zero result.
+    virtual void Broadcast(TMessage&) {}
 
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static TControl* FromHandle(HWND hwnd);
+    // The control of a window or of the nearest window around it.
+    static TControl* FindControl(HWND hwnd);
 
 protected:
+    const TPropertyTable& Properties() const override;
+    TPersistent* NestedObject(std::string_view name) override;
+    // The window goes while the whole control still exists, so its own
+    // handler sees WM_DESTROY.
+    void BeforeDestruction() override;
+    void DestroyHandle();
+    void FontChanged();
+
     virtual TCreateParams CreateParams() const = 0;
-    virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT DefaultHandler(UINT msg, WPARAM wp, LPARAM lp);
-    // A notification that the parent window received about this control.
-    virtual bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    virtual void WndProc(TMessage& message);
+    // This class's handlers; a class with its own overrides it.
+    virtual const TMessageMap& Messages() const;
     // Called right after the window exists.
     virtual void HandleCreated() {}
     // Colours for the WM_CTLCOLOR* answers of system controls.
     LRESULT ControlColors(HDC dc);
     HBRUSH BackgroundBrush() const;
     bool ParentColor() const { return parentColor_; }
-    void SetParentColor(bool value) { parentColor_ = value; }
-    void Invalidate() const;
-    // The event handler of that name on the form that owns this control.
-    template <class E>
-    E Handler(const std::string& name) const;
+    void SetParentColor(bool value);
+    IFormHost* FormHost() const;
+    TControl* TopParent();
 
     TShiftState KeyShift() const;
+
+    // Decoded messages; the default bodies fire the events.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void DblClick();
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    virtual void KeyUp(WORD& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos);
+    virtual void DoContextPopup(POINT mousePos, bool& handled);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void Resize();
+    virtual void EnabledChanged();
+    virtual void VisibleChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged();
+
+    // Message handlers, one per message.
+    void WMKey(TMessage& message);
+    void WMChar(TMessage& message);
+    void WMSysChar(TMessage& message);
+    void WMMouseDown(TMessage& message);
+    void WMMouseUp(TMessage& message);
+    void WMMouseMove(TMessage& message);
+    void WMMouseLeave(TMessage& message);
+    void WMMouseWheel(TMessage& message);
+    void WMContextMenu(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
+    void WMSetCursor(TMessage& message);
+    void WMSetFocus(TMessage& message);
+    void WMSize(TMessage& message);
+    void CNKeyDown(TMessage& message);
+    void CMEnter(TMessage& message);
+    void CMExit(TMessage& message);
+    void CMMouseEnter(TMessage& message);
+    void CMMouseLeave(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void CMColorChanged(TMessage& message);
+    void CMTextChanged(TMessage& message);
+    void CMParentColorChanged(TMessage& message);
+    void CMParentFontChanged(TMessage& message);
+    void CMSysColorChange(TMessage& message);
 
 private:
     friend class TWinControl;
     void Attach(HWND hwnd);
-    LRESULT HandleKey(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT HandleMouseDown(UINT msg, WPARAM wp, LPARAM lp);
-    void RelayToTooltip(UINT msg, WPARAM wp, LPARAM lp);
+    void RelayToTooltip(const TMessage& message);
     void RegisterHint();
 
     HWND handle_ = nullptr;
@@ -115,12 +222,17 @@ private:
     TAlign align_ = TAlign::alNone;
     bool visible_ = true;
     bool enabled_ = true;
+    bool tabStop_ = false;
+    bool mouseInside_ = false;
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     bool parentFont_ = true;
-    TFont font_;
+    TFont font_{this};
     std::string text_;
     std::string hint_;
+    TCursor cursor_ = crDefault;
+    TPopupMenu* popupMenu_ = nullptr;
+    TControlStyle controlStyle_ = 0;
     mutable UniqueBrush brush_;
     mutable TColor brushColor_ = clNone;
 };
@@ -135,6 +247,7 @@ public:
     // Lays the aligned children out in the client area; control is the
     // child whose place or size changed, if one did.
     void Realign(TControl* control = nullptr);
+    void Broadcast(TMessage& message) override;
 
     // Makes the window again, for what Windows takes only at creation
     // (styles): text, focus, place among the siblings and the child
@@ -142,8 +255,23 @@ public:
     void RecreateWnd();
     bool Recreating() const { return recreating_; }
 
+    // The children and their children that Tab visits, in Tab order.
+    void GetTabOrderList(std::vector<TControl*>& list) const;
+    // The control after (or before) current that can take the focus; with
+    // checkTabStop only tab stops. Wraps around; null when there is none.
+    TControl* FindNextControl(TControl* current, bool forward, bool checkTabStop) const;
+    // Focuses that control; false when there was none.
+    bool SelectNext(TControl* current, bool forward, bool checkTabStop);
+
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMSize(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    // A notification about a child goes back to the child as CN_BASE + msg.
+    void WMReflected(TMessage& message);
+    void WMSysColorChange(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void CMBroadcastToChildren(TMessage& message);
     // The part of the client area the aligned children share.
     virtual void AdjustClientRect(RECT& rect);
     // Places the aligned children inside rect, shrinking it by each edge one.
@@ -160,7 +288,3 @@ private:
     bool aligning_ = false;
     bool recreating_ = false;
 };
-
-// Property text helpers of the form descriptions.
-int PropertyInt(const std::string& name, const std::string& value);
-bool PropertyBool(const std::string& name, const std::string& value);

@@ -48,16 +48,6 @@ size_t AsciiPrefix(std::string_view text, size_t limit)
 // A line of the EDIT control ends at CR LF, as in the text.
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The value of an enumerated property from its name in the form text.
-template <class E, size_t N>
-E EnumProperty(const std::string& name, const std::string& value, const std::pair<const char*, E> (&names)[N])
-{
-    for (const auto& [text, e] : names)
-        if (value == text)
-            return e;
-    throw EComponentError("Invalid property value " + name + " = " + value);
-}
-
 } // namespace
 
 int TCustomEdit::BytesFromUnits(std::string_view text, int units)
@@ -88,9 +78,8 @@ TCreateParams TCustomEdit::CreateParams() const
     static constexpr DWORD cases[] = {0, ES_UPPERCASE, ES_LOWERCASE};
     TCreateParams p;
     p.className = "EDIT";
-    p.style = WS_TABSTOP | ES_AUTOHSCROLL | alignments[static_cast<int>(alignment_)] |
-              cases[static_cast<int>(charCase_)] | (readOnly_ ? ES_READONLY : 0) |
-              (hideSelection_ ? 0 : ES_NOHIDESEL) | (oemConvert_ ? ES_OEMCONVERT : 0) |
+    p.style = ES_AUTOHSCROLL | alignments[static_cast<int>(alignment_)] | cases[static_cast<int>(charCase_)] |
+              (readOnly_ ? ES_READONLY : 0) | (hideSelection_ ? 0 : ES_NOHIDESEL) | (oemConvert_ ? ES_OEMCONVERT : 0) |
               (passwordChar_ ? ES_PASSWORD : 0);
     p.exStyle = border_ ? WS_EX_CLIENTEDGE : 0;
     return p;
@@ -121,29 +110,54 @@ void TCustomEdit::DestroyWnd()
     TWinControl::DestroyWnd();
 }
 
-LRESULT TCustomEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TCustomEdit::Messages() const
 {
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        // The EDIT places the caret and then takes the focus inside its
-        // handling of a click; the caret stays where the click put it.
-        clicked_ = true;
-        LRESULT r = TWinControl::WndProc(msg, wp, lp);
-        clicked_ = false;
-        return r;
-    }
-    case WM_SETFOCUS:
-        if (autoSelect_ && !clicked_ && !Recreating() && !(GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE))
-            SelectAll();
-        break;
-    case WM_ERASEBKGND:
-        // The EDIT paints its background in the colour it asks its parent for.
-        return DefaultHandler(msg, wp, lp);
-    default:
-        break;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TWinControl::Messages(), {
+                                                              {WM_LBUTTONDOWN, &TCustomEdit::WMMouseDown},
+                                                              {WM_LBUTTONDBLCLK, &TCustomEdit::WMMouseDown},
+                                                              {WM_SETFOCUS, &TCustomEdit::WMSetFocus},
+                                                              {WM_ERASEBKGND, &TCustomEdit::WMEraseBkgnd},
+                                                              {CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor},
+                                                              {CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor},
+                                                              {CN_COMMAND, &TCustomEdit::CNCommand},
+                                                          });
+    return map;
+}
+
+// The EDIT places the caret and then takes the focus inside its handling of
+// a click; the caret stays where the click put it.
+void TCustomEdit::WMMouseDown(TMessage& m)
+{
+    struct Clicked {
+        bool& flag;
+        explicit Clicked(bool& f) : flag(f) { flag = true; }
+        ~Clicked() { flag = false; }
+    } clicked(clicked_);
+    TWinControl::Messages().Dispatch(*this, m);
+}
+
+void TCustomEdit::WMSetFocus(TMessage& m)
+{
+    if (autoSelect_ && !clicked_ && !Recreating() && !(GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE))
+        SelectAll();
+    TWinControl::Messages().Dispatch(*this, m);
+}
+
+// The EDIT paints its background in the colour it asks its parent for.
+void TCustomEdit::WMEraseBkgnd(TMessage& m)
+{
+    DefaultHandler(m);
+}
+
+void TCustomEdit::CNCtlColor(TMessage& m)
+{
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+void TCustomEdit::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
+        OnChange(*this);
 }
 
 void TCustomEdit::SetAlignment(TAlignment value)
@@ -189,22 +203,6 @@ void TCustomEdit::SetReadOnly(bool value)
     readOnly_ = value;
     if (HandleAllocated())
         SendMessageA(Handle(), EM_SETREADONLY, value, 0);
-}
-
-bool TCustomEdit::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
-{
-    switch (msg) {
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    case WM_COMMAND:
-        if (HIWORD(wp) == EN_CHANGE && OnChange)
-            OnChange(*this);
-        return false;
-    default:
-        return TWinControl::Notify(msg, wp, lp, result);
-    }
 }
 
 int TCustomEdit::LineCount() const
@@ -396,37 +394,30 @@ void TCustomEdit::ScrollCaret()
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
-bool TCustomEdit::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TCustomEdit::Properties() const
 {
-    if (name == "ReadOnly")
-        SetReadOnly(PropertyBool(name, value));
-    else if (name == "MaxLength")
-        SetMaxLength(PropertyInt(name, value));
-    else if (name == "BorderStyle")
-        border_ = value != "bsNone";
-    else if (name == "Alignment") {
-        static const std::pair<const char*, TAlignment> alignments[] = {{"taLeftJustify", TAlignment::taLeftJustify},
-                                                                        {"taCenter", TAlignment::taCenter},
-                                                                        {"taRightJustify", TAlignment::taRightJustify}};
-        SetAlignment(EnumProperty(name, value, alignments));
-    } else if (name == "CharCase") {
-        static const std::pair<const char*, TEditCharCase> cases[] = {{"ecNormal", TEditCharCase::ecNormal},
-                                                                      {"ecUpperCase", TEditCharCase::ecUpperCase},
-                                                                      {"ecLowerCase", TEditCharCase::ecLowerCase}};
-        SetCharCase(EnumProperty(name, value, cases));
-    } else if (name == "HideSelection")
-        SetHideSelection(PropertyBool(name, value));
-    else if (name == "OEMConvert")
-        SetOEMConvert(PropertyBool(name, value));
-    else if (name == "AutoSelect")
-        SetAutoSelect(PropertyBool(name, value));
-    else if (name == "PasswordChar") {
-        if (value.size() > 1)
-            throw EComponentError("Invalid property value " + name + " = " + value);
-        SetPasswordChar(value.empty() ? '\0' : value[0]);
-    } else
-        return TWinControl::SetProperty(name, value);
-    return true;
+    static const TEnumName<bool> borders[] = {{"bsNone", false}, {"bsSingle", true}};
+    static const TEnumName<TEditCharCase> cases[] = {{"ecNormal", TEditCharCase::ecNormal},
+                                                     {"ecUpperCase", TEditCharCase::ecUpperCase},
+                                                     {"ecLowerCase", TEditCharCase::ecLowerCase}};
+    static const TPropertyTable table = TPropertyTable::Of<TCustomEdit>(TWinControl::Properties(), {
+        {"ReadOnly", [](TCustomEdit& e, const TPropertyValue& v) { e.SetReadOnly(v.Bool()); }},
+        {"MaxLength", [](TCustomEdit& e, const TPropertyValue& v) { e.SetMaxLength(v.Int()); }},
+        {"BorderStyle", [](TCustomEdit& e, const TPropertyValue& v) { e.border_ = v.Enum(borders); }},
+        {"Alignment", [](TCustomEdit& e, const TPropertyValue& v) { e.SetAlignment(v.Enum(AlignmentNames)); }},
+        {"CharCase", [](TCustomEdit& e, const TPropertyValue& v) { e.SetCharCase(v.Enum(cases)); }},
+        {"HideSelection", [](TCustomEdit& e, const TPropertyValue& v) { e.SetHideSelection(v.Bool()); }},
+        {"OEMConvert", [](TCustomEdit& e, const TPropertyValue& v) { e.SetOEMConvert(v.Bool()); }},
+        {"AutoSelect", [](TCustomEdit& e, const TPropertyValue& v) { e.SetAutoSelect(v.Bool()); }},
+        {"PasswordChar", [](TCustomEdit& e, const TPropertyValue& v) {
+             // One character, or none for the text itself.
+             const std::string& text = v.Text();
+             if (text.size() > 1)
+                 v.Invalid();
+             e.SetPasswordChar(text.empty() ? '\0' : text[0]);
+         }},
+    });
+    return table;
 }
 
 // The EDIT control's default limit is far below what a long tape holds.
@@ -451,15 +442,14 @@ TCreateParams TMemo::CreateParams() const
     return p;
 }
 
-bool TMemo::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TMemo::Properties() const
 {
-    if (name == "ScrollBars") {
-        static const std::pair<const char*, TScrollStyle> styles[] = {{"ssNone", TScrollStyle::ssNone},
-                                                                      {"ssHorizontal", TScrollStyle::ssHorizontal},
-                                                                      {"ssVertical", TScrollStyle::ssVertical},
-                                                                      {"ssBoth", TScrollStyle::ssBoth}};
-        SetScrollBars(EnumProperty(name, value, styles));
-        return true;
-    }
-    return TCustomEdit::SetProperty(name, value);
+    static const TEnumName<TScrollStyle> styles[] = {{"ssNone", TScrollStyle::ssNone},
+                                                     {"ssHorizontal", TScrollStyle::ssHorizontal},
+                                                     {"ssVertical", TScrollStyle::ssVertical},
+                                                     {"ssBoth", TScrollStyle::ssBoth}};
+    static const TPropertyTable table = TPropertyTable::Of<TMemo>(TCustomEdit::Properties(), {
+        {"ScrollBars", [](TMemo& m, const TPropertyValue& v) { m.SetScrollBars(v.Enum(styles)); }},
+    });
+    return table;
 }

@@ -13,7 +13,7 @@ enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    explicit TCustomEdit(TComponent* owner = nullptr) : TWinControl(owner) { SetTabStop(true); }
 
     int SelStart() const;
     int SelLength() const;
@@ -70,18 +70,21 @@ public:
     // Keeps the caret in view.
     void ScrollCaret();
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
-
     // Byte offset of the control's position in text, and back.
     static int BytesFromUnits(std::string_view text, int units);
     static int UnitsFromBytes(std::string_view text, int bytes);
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
     void DestroyWnd() override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void WMMouseDown(TMessage& message);
+    void WMSetFocus(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void CNCtlColor(TMessage& message);
+    void CNCommand(TMessage& message);
     bool border_ = true;
     // Stores a style that the window takes only at creation.
     template <class T>
@@ -127,11 +130,12 @@ class TMemo : public TCustomEdit {
 public:
     TMemo();
     TScrollStyle ScrollBars() const { return scrollBars_; }
-    // The EDIT control takes its scroll bars only when it is made.
+    // The EDIT control takes its scroll bars only when it is made: a change
+    // makes the window again, keeping text, selection and focus.
     void SetScrollBars(TScrollStyle value) { SetCreationStyle(scrollBars_, value); }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
 
 private:

@@ -13,17 +13,14 @@ void ShowMessage(const std::string& text)
     Application.MessageBox(text, Application.Title(), MB_OK);
 }
 
-bool TFileDialog::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TFileDialog::Properties() const
 {
-    if (name == "Filter")
-        Filter = value;
-    else if (name == "FileName")
-        FileName = value;
-    else if (name == "Title")
-        Title = value;
-    else
-        return TComponent::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TFileDialog>(TComponent::Properties(), {
+        {"Filter", [](TFileDialog& d, const TPropertyValue& v) { d.Filter = v.Text(); }},
+        {"FileName", [](TFileDialog& d, const TPropertyValue& v) { d.FileName = v.Text(); }},
+        {"Title", [](TFileDialog& d, const TPropertyValue& v) { d.Title = v.Text(); }},
+    });
+    return table;
 }
 
 bool TFileDialog::Run(bool save)

@@ -16,9 +16,9 @@ public:
     std::string Title;
     // Runs the dialog modally; true when the user confirmed a file name.
     virtual bool Execute() = 0;
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     bool Run(bool save);
 };
 

@@ -18,3 +18,7 @@ using TKeyPressEvent = std::function<void(TComponent& Sender, char& Key)>;
 using TKeyEvent = std::function<void(TComponent& Sender, WORD& Key, TShiftState Shift)>;
 using TMouseEvent = std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;
+// Handled set to true keeps the default handling (scrolling, the menu) away.
+using TMouseWheelEvent =
+    std::function<void(TComponent& Sender, TShiftState Shift, int WheelDelta, POINT MousePos, bool& Handled)>;
+using TContextPopupEvent = std::function<void(TComponent& Sender, POINT MousePos, bool& Handled)>;

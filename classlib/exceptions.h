@@ -23,3 +23,11 @@ std::string SysErrorMessage(unsigned long code);
 
 // Raises EOSError for the calling thread's last error; what names the call.
 [[noreturn]] void RaiseLastOSError(const char* what);
+
+// Misuse of an object in its present state (a canvas without a DC).
+class EInvalidOperation : public Exception { using Exception::Exception; };
+// A picture that cannot be read, or an operation the picture does not allow.
+class EInvalidGraphic : public Exception { using Exception::Exception; };
+class EInvalidGraphicOperation : public Exception { using Exception::Exception; };
+// GDI could not make an object.
+class EOutOfResources : public Exception { using Exception::Exception; };

@@ -2,11 +2,14 @@
 
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 #include "classlib/application.h"
 #include "classlib/classregistry.h"
 #include "classlib/formdesc.h"
 #include "classlib/resources.h"
-#include "classlib/speedbutton.h"
+#include "classlib/screen.h"
 #include "classlib/windowclasses.h"
 
 TForm::TForm()
@@ -16,7 +19,8 @@ TForm::TForm()
 
 TForm::~TForm()
 {
-    // Children go while the form's window still exists.
+    // Children go while this is still a form; their windows went with the
+    // form's own before any destructor ran.
     FreeComponents();
     if (tooltip_)
         DestroyWindow(tooltip_);
@@ -36,7 +40,7 @@ TCreateParams TForm::CreateParams() const
         style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         break;
     }
-    return {kFormClass, style, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT};
+    return {kFormClass, style, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, CS_DBLCLKS};
 }
 
 void TForm::CreateHandle()
@@ -44,6 +48,7 @@ void TForm::CreateHandle()
     if (HandleAllocated())
         return;
     TCreateParams params = CreateParams();
+    RegisterWindowClass(params);
     RECT r{0, 0, clientWidth_, clientHeight_};
     AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
     int width = r.right - r.left, height = r.bottom - r.top;
@@ -97,120 +102,185 @@ void TForm::Close()
         Application.Terminate();
 }
 
-namespace {
-bool ClickAccelerator(const std::vector<TControl*>& controls, char key)
+void TForm::SetActiveControl(TControl* control)
 {
-    for (TControl* c : controls) {
-        if (!c->Visible() || !c->Enabled())
-            continue;
-        if (auto* button = dynamic_cast<TSpeedButton*>(c); button && button->IsAccelerator(key)) {
-            button->Click();
-            return true;
-        }
-        if (auto* parent = dynamic_cast<TWinControl*>(c); parent && ClickAccelerator(parent->Controls(), key))
-            return true;
-    }
-    return false;
-}
-} // namespace
-
-bool TForm::DialogChar(char key)
-{
-    return ClickAccelerator(Controls(), key);
-}
-
-LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp)
-{
-    switch (msg) {
-    case WM_CLOSE:
-        Close();
-        return 0;
-    // Logging off or shutting down takes the same close path as the close box.
-    case WM_QUERYENDSESSION: {
-        bool canClose = true;
-        if (OnCloseQuery)
-            OnCloseQuery(*this, canClose);
-        return canClose ? TRUE : FALSE;
-    }
-    case WM_ENDSESSION:
-        if (wp)
-            Close();
-        return 0;
-    case WM_SHOWWINDOW:
-        if (wp && OnShow)
-            OnShow(*this);
-        break;
-    case WM_ACTIVATE:
-        // Give the focus back to the control that had it, not to the form.
-        if (LOWORD(wp) == WA_INACTIVE) {
-            // Also a child window that is none of our controls.
-            HWND focus = GetFocus();
-            if (focus && IsChild(Handle(), focus))
-                savedFocus_ = focus;
-        } else if (savedFocus_ && IsWindow(savedFocus_) && IsChild(Handle(), savedFocus_)) {
-            ::SetFocus(savedFocus_);
-            return 0;
-        } else if (auto* first = dynamic_cast<TControl*>(FindComponent(activeControl_)); first && first->HandleAllocated()) {
-            first->SetFocus();
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
-}
-
-bool TForm::SetProperty(const std::string& name, const std::string& value)
-{
-    if (name == "ClientWidth")
-        clientWidth_ = PropertyInt(name, value);
-    else if (name == "ClientHeight")
-        clientHeight_ = PropertyInt(name, value);
-    else if (name == "BorderStyle")
-        borderStyle_ = value == "bsSingle" ? TFormBorderStyle::bsSingle
-                       : value == "bsDialog" ? TFormBorderStyle::bsDialog
-                                             : TFormBorderStyle::bsSizeable;
-    else if (name == "Position")
-        position_ = value == "poScreenCenter" ? TPosition::poScreenCenter : TPosition::poDesigned;
-    else if (name == "KeyPreview")
-        keyPreview_ = PropertyBool(name, value);
-    else if (name == "ActiveControl")
-        activeControl_ = value;
-    else if (name == "ShowHint")
-        showHint_ = PropertyBool(name, value);
-    else if (name == "OnCreate")
-        OnCreate = Handler<TNotifyEvent>(value);
-    else if (name == "OnShow")
-        OnShow = Handler<TNotifyEvent>(value);
-    else if (name == "OnCloseQuery")
-        OnCloseQuery = Handler<std::function<void(TComponent&, bool&)>>(value);
+    if (control && control->CanFocus() && GetActiveWindow() == Handle())
+        control->SetFocus();
     else
-        return TWinControl::SetProperty(name, value);
-    return true;
+        activeControl_ = control;
+}
+
+void TForm::ControlFocused(TControl& control)
+{
+    if (activeControl_ == &control)
+        return;
+    TControl* previous = activeControl_;
+    activeControl_ = &control;
+    if (previous)
+        previous->Perform(CM_EXIT, 0, 0);
+    // An OnExit handler may have moved the focus on.
+    if (activeControl_ == &control)
+        control.Perform(CM_ENTER, 0, 0);
+}
+
+void TForm::ControlRemoved(TControl& control)
+{
+    if (activeControl_ == &control)
+        activeControl_ = nullptr;
+}
+
+void TForm::PreviewKey(UINT msg, WORD& key, TShiftState shift)
+{
+    if (!keyPreview_)
+        return;
+    bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
+    if (down && OnKeyDown)
+        OnKeyDown(*this, key, shift);
+    else if (!down && OnKeyUp)
+        OnKeyUp(*this, key, shift);
+}
+
+void TForm::PreviewChar(char& key)
+{
+    if (keyPreview_ && OnKeyPress)
+        OnKeyPress(*this, key);
+}
+
+const TMessageMap& TForm::Messages() const
+{
+    static const TMessageMap map(TWinControl::Messages(), {
+                                                              {WM_CLOSE, &TForm::WMClose},
+                                                              {WM_QUERYENDSESSION, &TForm::WMQueryEndSession},
+                                                              {WM_ENDSESSION, &TForm::WMEndSession},
+                                                              {WM_SHOWWINDOW, &TForm::WMShowWindow},
+                                                              {WM_ACTIVATE, &TForm::WMActivate},
+                                                              {CM_DIALOGKEY, &TForm::CMDialogKey},
+                                                          });
+    return map;
+}
+
+void TForm::WMClose(TMessage&)
+{
+    Close();
+}
+
+// Logging off or shutting down takes the same close path as the close box.
+void TForm::WMQueryEndSession(TMessage& m)
+{
+    m.Result = CloseQuery() ? TRUE : FALSE;
+}
+
+void TForm::WMEndSession(TMessage& m)
+{
+    if (m.WParam)
+        Close();
+}
+
+void TForm::WMShowWindow(TMessage& m)
+{
+    if (m.WParam && OnShow)
+        OnShow(*this);
+    DefaultHandler(m);
+}
+
+void TForm::WMActivate(TMessage& m)
+{
+    if (LOWORD(m.WParam) == WA_INACTIVE) {
+        // Also a child window that is none of our controls: its control keeps the place.
+        HWND focus = GetFocus();
+        if (TControl* control = FindControl(focus); control && control != this && IsChild(Handle(), focus))
+            activeControl_ = control;
+        if (Screen.ActiveForm() == this)
+            Screen.SetActiveForm(nullptr);
+        DefaultHandler(m);
+        return;
+    }
+    Screen.SetActiveForm(this);
+    // Give the focus back to the control that had it, not to the form.
+    if (activeControl_ && activeControl_->CanFocus()) {
+        activeControl_->SetFocus();
+        return;
+    }
+    DefaultHandler(m);
+}
+
+// Tab and Shift+Tab move the focus through the form's tab stops.
+void TForm::CMDialogKey(TMessage& m)
+{
+    TShiftState shift = KeyShift();
+    if (LOWORD(m.WParam) == VK_TAB && !(shift & (ssAlt | ssCtrl))) {
+        SelectNext(activeControl_, !(shift & ssShift), true);
+        m.Result = 1;
+        return;
+    }
+    TWinControl::Messages().Dispatch(*this, m);
+}
+
+const TPropertyTable& TForm::Properties() const
+{
+    static const TEnumName<TFormBorderStyle> borderStyles[] = {{"bsSingle", TFormBorderStyle::bsSingle},
+                                                               {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                               {"bsDialog", TFormBorderStyle::bsDialog}};
+    static const TEnumName<TPosition> positions[] = {{"poDesigned", TPosition::poDesigned},
+                                                     {"poScreenCenter", TPosition::poScreenCenter}};
+    using TCloseQueryEvent = std::function<void(TComponent&, bool&)>;
+    static const TPropertyTable table = TPropertyTable::Of<TForm>(TWinControl::Properties(), {
+        {"ClientWidth", [](TForm& f, const TPropertyValue& v) { f.clientWidth_ = v.Int(); }},
+        {"ClientHeight", [](TForm& f, const TPropertyValue& v) { f.clientHeight_ = v.Int(); }},
+        {"BorderStyle", [](TForm& f, const TPropertyValue& v) { f.borderStyle_ = v.Enum(borderStyles); }},
+        {"Position", [](TForm& f, const TPropertyValue& v) { f.position_ = v.Enum(positions); }},
+        {"KeyPreview", [](TForm& f, const TPropertyValue& v) { f.keyPreview_ = v.Bool(); }},
+        {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControlName_ = v.Text(); }},
+        {"ShowHint", [](TForm& f, const TPropertyValue& v) { f.showHint_ = v.Bool(); }},
+        {"OnCreate", [](TForm& f, const TPropertyValue& v) { f.OnCreate = v.Handler<TNotifyEvent>(); }},
+        {"OnShow", [](TForm& f, const TPropertyValue& v) { f.OnShow = v.Handler<TNotifyEvent>(); }},
+        {"OnCloseQuery", [](TForm& f, const TPropertyValue& v) { f.OnCloseQuery = v.Handler<TCloseQueryEvent>(); }},
+    });
+    return table;
 }
 
 namespace {
+// One step of loading; its failure names the line of the form text.
+template <class F>
+void AtLine(int line, F&& step)
+{
+    try {
+        step();
+    } catch (const Exception& e) {
+        throw EComponentError("Form description line " + std::to_string(line) + ": " + e.what());
+    }
+}
+
 void ApplyProperties(TComponent& component, const TFormNode& node)
 {
-    for (const auto& [key, value] : node.properties)
-        if (!component.SetProperty(key, value))
-            throw EComponentError(node.name + ": unknown property " + key);
+    for (const TFormProperty& p : node.properties)
+        AtLine(p.line, [&] {
+            auto value = p.binary ? TPropertyValue::Binary(p.name, p.value) : TPropertyValue(p.name, p.value);
+            if (!component.SetProperty(value))
+                throw EComponentError(node.name + ": unknown property " + p.name);
+        });
 }
 
-void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node)
+// Each component made, with its line, in the order of the text.
+using TLoadedList = std::vector<std::pair<TComponent*, int>>;
+
+void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node, TLoadedList& loaded)
 {
     for (const TFormNode& child : node.children) {
-        TComponent& component = form.Adopt(CreateComponent(child.className));
-        component.SetName(child.name);
-        auto* control = dynamic_cast<TControl*>(&component);
+        TComponent* component = nullptr;
+        AtLine(child.line, [&] {
+            component = &form.Adopt(CreateComponent(child.className));
+            if (!child.children.empty() && !dynamic_cast<TWinControl*>(component))
+                throw EComponentError(child.name + " cannot hold other components");
+        });
+        loaded.emplace_back(component, child.line);
+        component->BeginLoading();
+        component->SetName(child.name);
+        auto* control = dynamic_cast<TControl*>(component);
         if (control && parent)
             control->SetParent(parent);
-        ApplyProperties(component, child);
-        auto* container = dynamic_cast<TWinControl*>(&component);
-        if (!child.children.empty() && !container)
-            throw EComponentError(child.name + " cannot hold other components");
-        CreateChildren(form, container, child);
+        ApplyProperties(*component, child);
+        CreateChildren(form, dynamic_cast<TWinControl*>(component), child, loaded);
     }
 }
 } // namespace
@@ -223,10 +293,22 @@ void TForm::LoadFromResource(const std::string& resourceName)
 void TForm::LoadFromText(const std::string& text)
 {
     TFormNode root = ParseFormDescription(text);
-    SetName(root.name);
-    ApplyProperties(*this, root);
-    CreateChildren(*this, this, root);
-    CreateHandle();
-    for (const auto& c : Components())
-        c->Loaded();
+    BeginLoading();
+    try {
+        SetName(root.name);
+        ApplyProperties(*this, root);
+        TLoadedList loaded;
+        CreateChildren(*this, this, root, loaded);
+        if (!activeControlName_.empty())
+            activeControl_ = dynamic_cast<TControl*>(FindComponent(activeControlName_));
+        CreateHandle();
+        for (auto [component, line] : loaded)
+            AtLine(line, [&] { component->Loaded(); });
+        AtLine(root.line, [&] { Loaded(); });
+    } catch (...) {
+        // Nothing half-made stays behind: no component, no window.
+        FreeComponents();
+        DestroyHandle();
+        throw;
+    }
 }

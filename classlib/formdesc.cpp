@@ -39,6 +39,67 @@ bool IsIdentifier(const std::string& s)
     return true;
 }
 
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// One line of a binary value, appended to bytes.
+void AppendHexLine(const std::string& line, int lineNo, std::string& bytes)
+{
+    if (line.size() % 2 != 0)
+        Fail(lineNo, "odd number of hex digits");
+    for (size_t i = 0; i < line.size(); i += 2) {
+        int high = HexDigit(line[i]), low = HexDigit(line[i + 1]);
+        if (high < 0 || low < 0)
+            Fail(lineNo, "not a hex digit in binary value");
+        bytes.push_back(static_cast<char>(high * 16 + low));
+    }
+}
+
+// Splits text into lines, counting from 1.
+class TLineReader {
+public:
+    explicit TLineReader(const std::string& text) : text_(text) {}
+    bool Next(std::string& line)
+    {
+        if (pos_ > text_.size())
+            return false;
+        size_t end = text_.find('\n', pos_);
+        if (end == std::string::npos)
+            end = text_.size();
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        ++number_;
+        return true;
+    }
+    int Number() const { return number_; }
+
+private:
+    const std::string& text_;
+    size_t pos_ = 0;
+    int number_ = 0;
+};
+
+// The bytes of a binary value whose opening brace stood on the line before.
+std::string ReadBinary(TLineReader& lines, int openedAt)
+{
+    std::string bytes, raw;
+    while (lines.Next(raw)) {
+        std::string line = Trim(raw);
+        if (line == "}")
+            return bytes;
+        AppendHexLine(line, lines.Number(), bytes);
+    }
+    Fail(openedAt, "binary value without its closing brace");
+}
+
 } // namespace
 
 TFormNode ParseFormDescription(const std::string& text)
@@ -47,15 +108,10 @@ TFormNode ParseFormDescription(const std::string& text)
     // The chain of open components with their indentation.
     std::vector<std::pair<int, TFormNode*>> open;
     bool haveRoot = false;
-    size_t pos = 0;
-    int lineNo = 0;
-    while (pos <= text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string raw = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++lineNo;
+    TLineReader lines(text);
+    std::string raw;
+    while (lines.Next(raw)) {
+        int lineNo = lines.Number();
         std::string line = Trim(raw);
         if (line.empty() || line[0] == '#')
             continue;
@@ -71,7 +127,10 @@ TFormNode ParseFormDescription(const std::string& text)
             std::string key = Trim(line.substr(0, eq));
             if (!IsIdentifier(key))
                 Fail(lineNo, "bad property name");
-            open.back().second->properties.emplace_back(key, Unquote(Trim(line.substr(eq + 3)), lineNo));
+            std::string value = Trim(line.substr(eq + 3));
+            TFormProperty property{key, {}, value == "{", lineNo};
+            property.value = property.binary ? ReadBinary(lines, lineNo) : Unquote(value, lineNo);
+            open.back().second->properties.push_back(std::move(property));
             continue;
         }
         if (colon == std::string::npos)
@@ -97,6 +156,6 @@ TFormNode ParseFormDescription(const std::string& text)
         open.emplace_back(indent, placed);
     }
     if (!haveRoot)
-        Fail(lineNo, "no component");
+        Fail(lines.Number(), "no component");
     return root;
 }

@@ -6,17 +6,28 @@
 //     Panel3: TPanel             a child, one indent deeper
 //       Hint = "行1 列0 "        quotes keep blanks at either end
 //
+//     Picture.Data = {           binary data: hex lines up to a closing brace
+//       474946383961
+//     }
+//
 // Lines starting with # are comments; indentation is by spaces.
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
+
+struct TFormProperty {
+    std::string name;
+    // The text, or the bytes of a binary value.
+    std::string value;
+    bool binary = false;
+    int line = 0;
+};
 
 struct TFormNode {
     std::string name;
     std::string className;
-    std::vector<std::pair<std::string, std::string>> properties;
+    std::vector<TFormProperty> properties;
     std::vector<TFormNode> children;
     int line = 0;
 };

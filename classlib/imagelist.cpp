@@ -5,19 +5,17 @@
 #include "classlib/control.h"
 #include "classlib/glyphs.h"
 
-bool TImageList::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TImageList::Properties() const
 {
-    if (name == "Width") {
-        size_ = PropertyInt(name, value);
-        return true;
-    }
-    if (name == "Glyphs") {
-        std::istringstream words(value);
-        std::vector<std::string> names;
-        for (std::string w; words >> w;)
-            names.push_back(w);
-        images_ = MakeGlyphImages(names, size_);
-        return true;
-    }
-    return TComponent::SetProperty(name, value);
+    static const TPropertyTable table = TPropertyTable::Of<TImageList>(TComponent::Properties(), {
+        {"Width", [](TImageList& l, const TPropertyValue& v) { l.size_ = v.Int(); }},
+        {"Glyphs", [](TImageList& l, const TPropertyValue& v) {
+             std::istringstream words(v.Text());
+             std::vector<std::string> names;
+             for (std::string w; words >> w;)
+                 names.push_back(w);
+             l.images_ = MakeGlyphImages(names, l.size_);
+         }},
+    });
+    return table;
 }

@@ -12,8 +12,10 @@ public:
     HIMAGELIST Handle() const { return images_.get(); }
     int Width() const { return size_; }
     int Count() const { return images_ ? ImageList_GetImageCount(images_.get()) : 0; }
+
+protected:
     // "Glyphs = name name ..." fills the list.
-    bool SetProperty(const std::string& name, const std::string& value) override;
+    const TPropertyTable& Properties() const override;
 
 private:
     int size_ = 16;

@@ -1,5 +1,6 @@
 #include "classlib/label.h"
 
+
 TCreateParams TLabel::CreateParams() const
 {
     TCreateParams p;
@@ -12,24 +13,24 @@ TCreateParams TLabel::CreateParams() const
     return p;
 }
 
-bool TLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+const TMessageMap& TLabel::Messages() const
 {
-    if (msg == WM_CTLCOLORSTATIC) {
-        result = ControlColors(reinterpret_cast<HDC>(wp));
-        return true;
-    }
-    return TControl::Notify(msg, wp, lp, result);
+    static const TMessageMap map(TControl::Messages(), {{CN_CTLCOLORSTATIC, &TLabel::CNCtlColorStatic}});
+    return map;
 }
 
-bool TLabel::SetProperty(const std::string& name, const std::string& value)
+void TLabel::CNCtlColorStatic(TMessage& m)
 {
-    if (name == "Alignment")
-        alignment_ = value == "taCenter"         ? TAlignment::taCenter
-                     : value == "taRightJustify" ? TAlignment::taRightJustify
-                                                 : TAlignment::taLeftJustify;
-    else if (name == "Layout")
-        centerVertically_ = value == "tlCenter";
-    else
-        return TControl::SetProperty(name, value);
-    return true;
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+const TPropertyTable& TLabel::Properties() const
+{
+    // Only centring is drawn: a bottom layout stays at the top.
+    static const TEnumName<bool> layouts[] = {{"tlTop", false}, {"tlCenter", true}, {"tlBottom", false}};
+    static const TPropertyTable table = TPropertyTable::Of<TLabel>(TControl::Properties(), {
+        {"Alignment", [](TLabel& l, const TPropertyValue& v) { l.alignment_ = v.Enum(AlignmentNames); }},
+        {"Layout", [](TLabel& l, const TPropertyValue& v) { l.centerVertically_ = v.Enum(layouts); }},
+    });
+    return table;
 }

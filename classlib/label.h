@@ -6,11 +6,12 @@
 class TLabel : public TControl {
 public:
     TLabel() { SetParentColor(true); }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    const TMessageMap& Messages() const override;
+    void CNCtlColorStatic(TMessage& message);
 
 private:
     TAlignment alignment_ = TAlignment::taLeftJustify;

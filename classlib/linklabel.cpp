@@ -7,33 +7,23 @@ TCreateParams TLinkLabel::CreateParams() const
     return p;
 }
 
-LRESULT TLinkLabel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TLinkLabel::Messages() const
 {
-    if (msg == WM_SETCURSOR && cursor_ == TCursor::crHandPoint && LOWORD(lp) == HTCLIENT) {
-        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
-        return TRUE;
-    }
-    return TLabel::WndProc(msg, wp, lp);
+    static const TMessageMap map(TLabel::Messages(), {{CN_COMMAND, &TLinkLabel::CNCommand}});
+    return map;
 }
 
-bool TLinkLabel::Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+void TLinkLabel::CNCommand(TMessage& m)
 {
-    if (msg == WM_COMMAND && HIWORD(wp) == STN_CLICKED) {
+    if (HIWORD(m.WParam) == STN_CLICKED)
         Click();
-        return true;
-    }
-    return TLabel::Notify(msg, wp, lp, result);
 }
 
-bool TLinkLabel::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TLinkLabel::Properties() const
 {
-    if (name != "Cursor")
-        return TLabel::SetProperty(name, value);
-    if (value == "crHandPoint")
-        cursor_ = TCursor::crHandPoint;
-    else if (value == "crDefault")
-        cursor_ = TCursor::crDefault;
-    else
-        throw EComponentError("Invalid property value Cursor = " + value);
-    return true;
+    static const TEnumName<TCursor> cursors[] = {{"crDefault", crDefault}, {"crHandPoint", crHandPoint}};
+    static const TPropertyTable table = TPropertyTable::Of<TLinkLabel>(TLabel::Properties(), {
+        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.SetCursor(v.Enum(cursors)); }},
+    });
+    return table;
 }

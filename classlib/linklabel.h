@@ -4,18 +4,10 @@
 
 #include "classlib/label.h"
 
-enum class TCursor { crDefault, crHandPoint };
-
 class TLinkLabel : public TLabel {
-public:
-    TCursor Cursor() const { return cursor_; }
-    bool SetProperty(const std::string& name, const std::string& value) override;
-
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-
-private:
-    TCursor cursor_ = TCursor::crDefault;
+    const TMessageMap& Messages() const override;
+    void CNCommand(TMessage& message);
 };

@@ -21,39 +21,36 @@ void TMenuItem::Click()
         OnClick(*this);
 }
 
-bool TMenuItem::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TMenuItem::Properties() const
 {
-    if (name == "Caption")
-        Caption = value;
-    else if (name == "Checked")
-        Checked = PropertyBool(name, value);
-    else if (name == "OnClick") {
-        auto* form = dynamic_cast<TForm*>(Owner());
-        if (!form)
-            throw EComponentError("No form for handler " + value);
-        OnClick = form->Handler<TNotifyEvent>(value);
-    } else
-        return TComponent::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TMenuItem>(TComponent::Properties(), {
+        {"Caption", [](TMenuItem& m, const TPropertyValue& v) { m.Caption = v.Text(); }},
+        {"Checked", [](TMenuItem& m, const TPropertyValue& v) { m.Checked = v.Bool(); }},
+        {"OnClick", [](TMenuItem& m, const TPropertyValue& v) { m.OnClick = v.Handler<TNotifyEvent>(); }},
+    });
+    return table;
 }
 
-bool TPopupMenu::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TPopupMenu::Properties() const
 {
-    if (name != "Items")
-        return TComponent::SetProperty(name, value);
-    itemNames_.clear();
-    std::istringstream names(value);
-    for (std::string item; std::getline(names, item, ',');) {
-        item.erase(0, item.find_first_not_of(' '));
-        item.erase(item.find_last_not_of(' ') + 1);
-        if (!item.empty())
-            itemNames_.push_back(item);
-    }
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TPopupMenu>(TComponent::Properties(), {
+        {"Items", [](TPopupMenu& m, const TPropertyValue& v) {
+             m.itemNames_.clear();
+             std::istringstream names(v.Text());
+             for (std::string item; std::getline(names, item, ',');) {
+                 item.erase(0, item.find_first_not_of(' '));
+                 item.erase(item.find_last_not_of(' ') + 1);
+                 if (!item.empty())
+                     m.itemNames_.push_back(item);
+             }
+         }},
+    });
+    return table;
 }
 
 void TPopupMenu::Loaded()
 {
+    TComponent::Loaded();
     // The items may be described after the menu: look them up only now.
     if (!Owner())
         throw EComponentError(Name() + ": menu items without an owner");

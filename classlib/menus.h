@@ -19,7 +19,8 @@ public:
     // What choosing the item does.
     void Click();
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
+protected:
+    const TPropertyTable& Properties() const override;
 };
 
 class TPopupMenu : public TComponent {
@@ -32,9 +33,11 @@ public:
     // the chosen item's OnClick has run.
     void Popup(int x, int y);
 
-    // "Items = N1, N2": the owner's menu items of those names, in that order.
-    bool SetProperty(const std::string& name, const std::string& value) override;
     void Loaded() override;
+
+protected:
+    // "Items = N1, N2": the owner's menu items of those names, in that order.
+    const TPropertyTable& Properties() const override;
 
 private:
     // The window that owns the menu while it is shown.

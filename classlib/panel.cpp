@@ -1,40 +1,45 @@
 #include "classlib/panel.h"
 
-#include "classlib/windowclasses.h"
-
 TCreateParams TCustomPanel::CreateParams() const
 {
-    return {kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    TCreateParams params = TCustomControl::CreateParams();
+    params.style |= WS_CLIPCHILDREN;
+    params.exStyle |= WS_EX_CONTROLPARENT;
+    // Two quick clicks are two clicks on a panel.
+    params.classStyle &= ~CS_DBLCLKS;
+    return params;
 }
 
-LRESULT TCustomPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TPropertyTable& TPanel::Properties() const
 {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        Paint(dc, client);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    static const TEnumName<TBevelCut> cuts[] = {
+        {"bvNone", TBevelCut::bvNone}, {"bvLowered", TBevelCut::bvLowered}, {"bvRaised", TBevelCut::bvRaised}};
+    static const TPropertyTable table = TPropertyTable::Of<TPanel>(TCustomPanel::Properties(), {
+        {"BevelOuter", [](TPanel& p, const TPropertyValue& v) { p.bevelOuter_ = v.Enum(cuts); }},
+    });
+    return table;
 }
 
-bool TPanel::SetProperty(const std::string& name, const std::string& value)
+void TPanel::Paint()
 {
-    if (name == "BevelOuter") {
-        bevelOuter_ = value == "bvNone" ? TBevelCut::bvNone : value == "bvLowered" ? TBevelCut::bvLowered : TBevelCut::bvRaised;
-        return true;
-    }
-    return TWinControl::SetProperty(name, value);
-}
-
-void TPanel::Paint(HDC dc, const RECT& client)
-{
-    RECT r = client;
+    RECT r = ClientRect();
     if (bevelOuter_ != TBevelCut::bvNone)
-        DrawEdge(dc, &r, bevelOuter_ == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+        DrawEdge(Canvas().Handle(), &r, bevelOuter_ == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    if (std::string caption = Text(); !caption.empty()) {
+        Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+        DrawTextA(Canvas().Handle(), caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+void TGroupBox::Paint()
+{
+    TCanvas& canvas = Canvas();
+    RECT frame = ClientRect();
+    frame.top += canvas.TextHeight("0") / 2;
+    DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
+    // The caption interrupts the frame's top line, on the group box's colour.
+    if (std::string caption = Text(); !caption.empty())
+        canvas.TextOut(8, 0, caption);
 }
 
 void TPanel::AdjustClientRect(RECT& rect)
@@ -47,31 +52,16 @@ void TPanel::AdjustClientRect(RECT& rect)
 void TGroupBox::AdjustClientRect(RECT& rect)
 {
     TCustomPanel::AdjustClientRect(rect);
-    HDC dc = GetDC(Handle());
-    TEXTMETRICA tm{};
-    {
-        SelectObjectScope font(dc, Font().Handle());
-        GetTextMetricsA(dc, &tm);
-    }
-    ReleaseDC(Handle(), dc);
+    // The caption's height as Paint measures it; outside painting the
+    // canvas takes the window's DC only for this.
+    TCanvas& canvas = Canvas();
+    bool painting = canvas.HandleAllocated();
+    if (!painting)
+        canvas.SetFont(Font());
+    int captionHeight = canvas.TextHeight("0");
+    if (!painting)
+        canvas.FreeHandle();
     // Below the caption, inside the etched frame.
-    rect.top += tm.tmHeight;
+    rect.top += captionHeight;
     InflateRect(&rect, -2, -2);
-}
-
-void TGroupBox::Paint(HDC dc, const RECT& client)
-{
-    std::string caption = Text();
-    SelectObjectScope font(dc, Font().Handle());
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
-    RECT frame = client;
-    frame.top += tm.tmHeight / 2;
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (!caption.empty()) {
-        SetBkColor(dc, ColorToRGB(Color()));
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        SetBkMode(dc, OPAQUE);
-        TextOutA(dc, 8, 0, caption.c_str(), static_cast<int>(caption.size()));
-    }
 }

@@ -2,26 +2,24 @@
 // with an etched frame and caption.
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
-class TCustomPanel : public TWinControl {
+class TCustomPanel : public TCustomControl {
 public:
-    using TWinControl::TWinControl;
+    using TCustomControl::TCustomControl;
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    virtual void Paint(HDC dc, const RECT& client) = 0;
 };
 
 class TPanel : public TCustomPanel {
 public:
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
-    void Paint(HDC dc, const RECT& client) override;
+    const TPropertyTable& Properties() const override;
+    void Paint() override;
     void AdjustClientRect(RECT& rect) override;
 
 private:
@@ -30,6 +28,6 @@ private:
 
 class TGroupBox : public TCustomPanel {
 protected:
-    void Paint(HDC dc, const RECT& client) override;
+    void Paint() override;
     void AdjustClientRect(RECT& rect) override;
 };

@@ -89,14 +89,12 @@ TModalResult ShowModal(TForm& form)
             }
             form.SetModalResult(mrNone);
         }
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
+        TApplication::TTaken taken = Application.HandleMessage(msg, true);
+        if (taken != TApplication::TTaken::Handled) {
             // The quit request belongs to the main loop.
-            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+            PostQuitMessage(taken == TApplication::TTaken::Quit ? static_cast<int>(msg.wParam) : 0);
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
     RemoveWindowSubclass(form.Handle(), EnableBeforeHiding, kModalSubclass);
     disabled.Enable();

@@ -4,7 +4,6 @@
 
 #include "classlib/form.h"
 #include "classlib/glyphs.h"
-#include "classlib/windowclasses.h"
 
 namespace {
 constexpr int kGlyphSize = 20;
@@ -12,7 +11,10 @@ constexpr int kGlyphSize = 20;
 
 TCreateParams TSpeedButton::CreateParams() const
 {
-    return {kSpeedButtonClass, 0, 0};
+    // A quick second click is a click of its own (keypad keys are typed twice).
+    TCreateParams params = TGraphicControl::CreateParams();
+    params.classStyle &= ~CS_DBLCLKS;
+    return params;
 }
 
 void TSpeedButton::SetDown(bool down)
@@ -47,73 +49,91 @@ bool TSpeedButton::IsAccelerator(char key) const
            std::toupper(static_cast<unsigned char>(caption[amp + 1])) == std::toupper(static_cast<unsigned char>(key));
 }
 
-LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TSpeedButton::Messages() const
 {
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case BM_CLICK:
-        if (Enabled())
-            Click();
-        return 0;
-    case WM_LBUTTONDOWN:
-        SetCapture(Handle());
-        pressed_ = inside_ = true;
-        Invalidate();
-        break;
-    case WM_MOUSEMOVE: {
-        if (!hot_) {
-            hot_ = true;
-            TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, Handle(), 0};
-            TrackMouseEvent(&tme);
-            Invalidate();
-        }
-        if (pressed_) {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-            bool inside = PtInRect(&r, pt) != FALSE;
-            if (inside != inside_)
-                inside_ = inside, Invalidate();
-        }
-        break;
-    }
-    case WM_MOUSELEAVE:
-        hot_ = false;
-        Invalidate();
-        return 0;
-    case WM_LBUTTONUP:
-        if (pressed_) {
-            bool click = inside_;
-            pressed_ = false;
-            ReleaseCapture();
-            Invalidate();
-            if (click)
-                Click();
-        }
-        break;
-    case WM_CAPTURECHANGED:
-        if (pressed_)
-            pressed_ = false, Invalidate();
-        return 0;
-    default:
-        break;
-    }
-    return TControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TGraphicControl::Messages(), {
+                                                           {BM_CLICK, &TSpeedButton::BMClick},
+                                                           {WM_CAPTURECHANGED, &TSpeedButton::WMCaptureChanged},
+                                                           {CM_DIALOGCHAR, &TSpeedButton::CMDialogChar},
+                                                       });
+    return map;
 }
 
-void TSpeedButton::Paint(HDC dc)
+void TSpeedButton::BMClick(TMessage&)
 {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    FillRect(dc, &r, BackgroundBrush());
+    if (Enabled())
+        Click();
+}
+
+void TSpeedButton::CMDialogChar(TMessage& m)
+{
+    if (IsAccelerator(static_cast<char>(m.WParam)) && Showing() && Enabled()) {
+        Click();
+        m.Result = 1;
+    }
+}
+
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft) {
+        pressed_ = inside_ = true;
+        Invalidate();
+    }
+    TControl::MouseDown(button, shift, x, y);
+}
+
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
+{
+    if (pressed_) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        bool inside = PtInRect(&r, POINT{x, y}) != FALSE;
+        if (inside != inside_)
+            inside_ = inside, Invalidate();
+    }
+    TControl::MouseMove(shift, x, y);
+}
+
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft && pressed_) {
+        bool click = inside_;
+        pressed_ = false;
+        // Let go before the click: its handler may open a window.
+        SetMouseCapture(false);
+        Invalidate();
+        if (click)
+            Click();
+    }
+    TControl::MouseUp(button, shift, x, y);
+}
+
+void TSpeedButton::MouseEnter()
+{
+    hot_ = true;
+    Invalidate();
+    TControl::MouseEnter();
+}
+
+void TSpeedButton::MouseLeave()
+{
+    hot_ = false;
+    Invalidate();
+    TControl::MouseLeave();
+}
+
+void TSpeedButton::WMCaptureChanged(TMessage& m)
+{
+    if (pressed_)
+        pressed_ = false, Invalidate();
+    TGraphicControl::Messages().Dispatch(*this, m);
+}
+
+void TSpeedButton::Paint()
+{
+    RECT r = ClientRect();
+    Canvas().FillRect(r);
+    HDC dc = Canvas().Handle();
     bool sunk = down_ || (pressed_ && inside_);
     if (sunk)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
@@ -121,7 +141,6 @@ void TSpeedButton::Paint(HDC dc)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
 
     std::string caption = Text();
-    SelectObjectScope font(dc, Font().Handle());
     SIZE text{0, 0};
     if (!caption.empty()) {
         RECT calc{0, 0, 0, 0};
@@ -141,34 +160,31 @@ void TSpeedButton::Paint(HDC dc)
     }
     if (text.cx) {
         RECT tr{x, y, x + text.cx, r.bottom + y};
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, Enabled() ? ColorToRGB(Font().Color()) : GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER);
+        Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+        if (!Enabled())
+            Canvas().Font().SetColor(clGrayText);
+        DrawTextA(Canvas().Handle(), caption.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER);
     }
 }
 
-bool TSpeedButton::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TSpeedButton::Properties() const
 {
-    if (name == "Down")
-        SetDown(PropertyBool(name, value));
-    else if (name == "GroupIndex")
-        groupIndex_ = PropertyInt(name, value);
-    else if (name == "AllowAllUp")
-        allowAllUp_ = PropertyBool(name, value);
-    else if (name == "Flat")
-        flat_ = PropertyBool(name, value);
-    else if (name == "Glyph") {
-        ownGlyph_ = MakeGlyphImages({value}, kGlyphSize);
-        images_ = nullptr;
-        imageIndex_ = 0;
-    } else if (name == "Images") {
-        auto* form = dynamic_cast<TForm*>(Owner());
-        if (!form)
-            throw EComponentError("No form to find " + value);
-        images_ = &form->Component<TImageList>(value);
-    } else if (name == "ImageIndex")
-        SetImageIndex(PropertyInt(name, value));
-    else
-        return TControl::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TSpeedButton>(TControl::Properties(), {
+        {"Down", [](TSpeedButton& b, const TPropertyValue& v) { b.SetDown(v.Bool()); }},
+        {"GroupIndex", [](TSpeedButton& b, const TPropertyValue& v) { b.groupIndex_ = v.Int(); }},
+        {"AllowAllUp", [](TSpeedButton& b, const TPropertyValue& v) { b.allowAllUp_ = v.Bool(); }},
+        {"Flat", [](TSpeedButton& b, const TPropertyValue& v) { b.flat_ = v.Bool(); }},
+        {"Glyph", [](TSpeedButton& b, const TPropertyValue& v) {
+             b.ownGlyph_ = MakeGlyphImages({v.Text()}, kGlyphSize);
+             b.images_ = nullptr;
+             b.imageIndex_ = 0;
+         }},
+        {"Images", [](TSpeedButton& b, const TPropertyValue& v) {
+             if (!b.Owner())
+                 throw EComponentError("No form to find " + v.Text());
+             b.images_ = &b.Owner()->Component<TImageList>(v.Text());
+         }},
+        {"ImageIndex", [](TSpeedButton& b, const TPropertyValue& v) { b.SetImageIndex(v.Int()); }},
+    });
+    return table;
 }

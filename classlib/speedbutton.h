@@ -3,12 +3,17 @@
 // behave like radio buttons ("down" one at a time).
 #pragma once
 
-#include "classlib/control.h"
+#include "classlib/customcontrol.h"
 #include "classlib/imagelist.h"
 
-class TSpeedButton : public TControl {
+class TSpeedButton : public TGraphicControl {
 public:
-    TSpeedButton() { SetParentColor(true); }
+    TSpeedButton()
+    {
+        SetParentColor(true);
+        SetOpaque(true);
+        SetControlStyle(ControlStyle() | csCaptureMouse);
+    }
 
     bool Down() const { return down_; }
     void SetDown(bool down);
@@ -17,16 +22,26 @@ public:
     int ImageIndex() const { return imageIndex_; }
 
     void Click() override;
+    // Never takes the focus: the control being typed into keeps it.
+    bool CanFocus() const override { return false; }
     // Alt+key matches the "&" letter of the caption.
     bool IsAccelerator(char key) const;
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Paint() override;
+    const TMessageMap& Messages() const override;
+    void BMClick(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
-    void Paint(HDC dc);
     HIMAGELIST Images() const { return images_ ? images_->Handle() : ownGlyph_.get(); }
 
     bool down_ = false;

@@ -61,18 +61,13 @@ void TSpinEdit::UpdateUpDown()
     SendMessageA(upDown_, UDM_SETPOS32, 0, Value());
 }
 
-bool TSpinEdit::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TSpinEdit::Properties() const
 {
-    if (name == "MinValue")
-        min_ = PropertyInt(name, value);
-    else if (name == "MaxValue")
-        max_ = PropertyInt(name, value);
-    else if (name == "Increment")
-        increment_ = PropertyInt(name, value);
-    else if (name == "Value")
-        SetValue(PropertyInt(name, value));
-    else
-        return TCustomEdit::SetProperty(name, value);
-    UpdateUpDown();
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TSpinEdit>(TCustomEdit::Properties(), {
+        {"MinValue", [](TSpinEdit& e, const TPropertyValue& v) { e.min_ = v.Int(), e.UpdateUpDown(); }},
+        {"MaxValue", [](TSpinEdit& e, const TPropertyValue& v) { e.max_ = v.Int(), e.UpdateUpDown(); }},
+        {"Increment", [](TSpinEdit& e, const TPropertyValue& v) { e.increment_ = v.Int(), e.UpdateUpDown(); }},
+        {"Value", [](TSpinEdit& e, const TPropertyValue& v) { e.SetValue(v.Int()), e.UpdateUpDown(); }},
+    });
+    return table;
 }

@@ -13,9 +13,9 @@ public:
     void SetValue(int value);
     int MinValue() const { return min_; }
     int MaxValue() const { return max_; }
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     void HandleCreated() override;
 
 private:

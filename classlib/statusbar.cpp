@@ -53,16 +53,23 @@ void TStatusBar::SetPanelText(int index, const std::string& text)
         SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool TStatusBar::SetProperty(const std::string& name, const std::string& value)
+TPersistent* TStatusBar::NestedObject(std::string_view name)
 {
-    if (name == "Panels.Width") {
-        panels_.push_back({PropertyInt(name, value), {}});
-        ApplyPanels();
-    } else if (name == "Panels.Text") {
-        if (textsSet_ >= panels_.size())
-            throw EComponentError("Panels.Text before its Panels.Width");
-        SetPanelText(static_cast<int>(textsSet_++), value);
-    } else
-        return TControl::SetProperty(name, value);
-    return true;
+    return name == "Panels" ? &panelsText_ : nullptr;
+}
+
+const TPropertyTable& TStatusBar::TStatusPanels::Properties() const
+{
+    static const TPropertyTable table = TPropertyTable::Of<TStatusPanels>(TPersistent::Properties(), {
+        {"Width", [](TStatusPanels& p, const TPropertyValue& v) {
+             p.bar_.panels_.push_back({v.Int(), {}});
+             p.bar_.ApplyPanels();
+         }},
+        {"Text", [](TStatusPanels& p, const TPropertyValue& v) {
+             if (p.textsSet_ >= p.bar_.panels_.size())
+                 throw EComponentError("Panels.Text before its Panels.Width");
+             p.bar_.SetPanelText(static_cast<int>(p.textsSet_++), v.Text());
+         }},
+    });
+    return table;
 }

@@ -15,9 +15,9 @@ public:
     // The text the panel shows; out-of-range indexes raise EComponentError.
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    TPersistent* NestedObject(std::string_view name) override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
 
@@ -26,9 +26,22 @@ private:
         int width = 50;
         std::string text;
     };
+    // The panels as form text sets them.
+    class TStatusPanels : public TPersistent {
+    public:
+        explicit TStatusPanels(TStatusBar& bar) : bar_(bar) {}
+        TPersistent* GetOwner() const override { return &bar_; }
+
+    protected:
+        const TPropertyTable& Properties() const override;
+
+    private:
+        TStatusBar& bar_;
+        size_t textsSet_ = 0;
+    };
     Panel& At(int index);
     void ApplyPanels();
 
     std::vector<Panel> panels_;
-    size_t textsSet_ = 0;
+    TStatusPanels panelsText_{*this};
 };

@@ -5,6 +5,7 @@
 #include "classlib/application.h"
 #include "classlib/control.h"
 #include "classlib/form.h"
+#include "classlib/messagewindow.h"
 
 namespace {
 std::map<UINT_PTR, TTimer*>& Timers()
@@ -12,37 +13,56 @@ std::map<UINT_PTR, TTimer*>& Timers()
     static std::map<UINT_PTR, TTimer*> timers;
     return timers;
 }
+
+// One window carries every timer's ticks; it lives as long as the process.
+HWND TimerWindow()
+{
+    static TMessageWindow* window = new TMessageWindow([](TMessage& m) {
+        if (m.Msg != WM_TIMER)
+            return false;
+        // A timer freed while its tick waited in the queue is gone from the table.
+        if (auto it = Timers().find(m.WParam); it != Timers().end())
+            it->second->Tick();
+        return true;
+    });
+    return window->Handle();
+}
+
+UINT_PTR NextTimerId()
+{
+    static UINT_PTR last = 0;
+    return ++last;
+}
 } // namespace
 
 TTimer::~TTimer()
 {
     if (id_) {
-        KillTimer(nullptr, id_);
+        KillTimer(TimerWindow(), id_);
         Timers().erase(id_);
     }
 }
 
-void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
+void TTimer::Tick()
 {
-    auto it = Timers().find(id);
-    if (it == Timers().end() || !it->second->OnTimer)
-        return;
-    TTimer* timer = it->second;
-    Guarded([&] { timer->OnTimer(*timer); return 0; }, 0);
+    if (OnTimer)
+        OnTimer(*this);
 }
 
 void TTimer::Update()
 {
     loaded_ = true;
     if (id_) {
-        KillTimer(nullptr, id_);
+        KillTimer(TimerWindow(), id_);
         Timers().erase(id_);
         id_ = 0;
     }
     if (enabled_ && interval_ > 0) {
-        id_ = SetTimer(nullptr, 0, interval_, TimerProc);
-        if (id_)
+        UINT_PTR id = NextTimerId();
+        if (SetTimer(TimerWindow(), id, interval_, nullptr)) {
+            id_ = id;
             Timers()[id_] = this;
+        }
     }
 }
 
@@ -60,18 +80,12 @@ void TTimer::SetInterval(unsigned ms)
         Update();
 }
 
-bool TTimer::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TTimer::Properties() const
 {
-    if (name == "Interval")
-        SetInterval(static_cast<unsigned>(PropertyInt(name, value)));
-    else if (name == "Enabled")
-        SetEnabled(PropertyBool(name, value));
-    else if (name == "OnTimer") {
-        auto* form = dynamic_cast<TForm*>(Owner());
-        if (!form)
-            throw EComponentError("No form for handler " + value);
-        OnTimer = form->Handler<TNotifyEvent>(value);
-    } else
-        return TComponent::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TTimer>(TComponent::Properties(), {
+        {"Interval", [](TTimer& t, const TPropertyValue& v) { t.SetInterval(static_cast<unsigned>(v.Int())); }},
+        {"Enabled", [](TTimer& t, const TPropertyValue& v) { t.SetEnabled(v.Bool()); }},
+        {"OnTimer", [](TTimer& t, const TPropertyValue& v) { t.OnTimer = v.Handler<TNotifyEvent>(); }},
+    });
+    return table;
 }

@@ -1,4 +1,4 @@
-// A window-less timer on the GUI thread.
+// A timer on the GUI thread; its ticks arrive through the hidden message window.
 #pragma once
 
 #include <windows.h>
@@ -13,12 +13,19 @@ public:
     void SetEnabled(bool enabled);
     void SetInterval(unsigned ms);
     TNotifyEvent OnTimer;
+    // Fires OnTimer; the timers' window calls it on each tick.
+    void Tick();
 
-    bool SetProperty(const std::string& name, const std::string& value) override;
-    void Loaded() override { Update(); }
+    void Loaded() override
+    {
+        TComponent::Loaded();
+        Update();
+    }
+
+protected:
+    const TPropertyTable& Properties() const override;
 
 private:
-    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
     void Update();
 
     bool enabled_ = true;

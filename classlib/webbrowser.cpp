@@ -5,15 +5,16 @@
 #include "classlib/oleerror.h"
 #include "classlib/olesite.h"
 #include "classlib/webbrowserevents.h"
+#include "classlib/webbrowserole.h"
 #include "classlib/windowclasses.h"
 
 namespace {
 // A BSTR for one call.
 class Bstr {
 public:
-    explicit Bstr(const std::wstring& text) : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    explicit Bstr(const std::wstring& text) : b_(webbrowserole::AllocString(text.data(), static_cast<UINT>(text.size()))) {}
     Bstr() = default;
-    ~Bstr() { SysFreeString(b_); }
+    ~Bstr() { webbrowserole::FreeString(b_); }
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
     BSTR get() const { return b_; }
@@ -31,14 +32,13 @@ TWebBrowser::~TWebBrowser()
 
 TCreateParams TWebBrowser::CreateParams() const
 {
-    return {kPanelClass, WS_CLIPCHILDREN, 0};
+    return {WindowClassName(typeid(*this)), WS_CLIPCHILDREN, 0, CS_HREDRAW | CS_VREDRAW};
 }
 
 void TWebBrowser::HandleCreated()
 {
-    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-    OleCheck(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IWebBrowser2, browser_.put_void()),
-             "WebBrowser");
+    oleInitialized_ = SUCCEEDED(webbrowserole::Initialize());
+    OleCheck(webbrowserole::CreateInstance(CLSID_WebBrowser, IID_IWebBrowser2, browser_.put_void()), "WebBrowser");
     auto object = browser_.as<IOleObject>(IID_IOleObject);
     if (!object)
         throw EOleSysError("WebBrowser", E_NOINTERFACE);
@@ -70,12 +70,13 @@ void TWebBrowser::Teardown()
         std::exchange(site_, nullptr)->Release();
     if (oleInitialized_) {
         oleInitialized_ = false;
-        OleUninitialize();
+        webbrowserole::Uninitialize();
     }
 }
 
 void TWebBrowser::Resize()
 {
+    TWinControl::Resize();
     if (!browser_)
         return;
     if (auto inPlace = browser_.as<IOleInPlaceObject>(IID_IOleInPlaceObject)) {
@@ -85,22 +86,17 @@ void TWebBrowser::Resize()
     }
 }
 
-LRESULT TWebBrowser::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& TWebBrowser::Messages() const
 {
-    switch (msg) {
-    case WM_SIZE: {
-        LRESULT r = TWinControl::WndProc(msg, wp, lp);
-        Resize();
-        return r;
-    }
-    case WM_DESTROY:
-        // The control's window goes with ours: let go of it first.
-        Teardown();
-        break;
-    default:
-        break;
-    }
-    return TWinControl::WndProc(msg, wp, lp);
+    static const TMessageMap map(TWinControl::Messages(), {{WM_DESTROY, &TWebBrowser::WMDestroy}});
+    return map;
+}
+
+void TWebBrowser::WMDestroy(TMessage& m)
+{
+    // The control's window goes with ours: let go of it first.
+    Teardown();
+    DefaultHandler(m);
 }
 
 IWebBrowser2& TWebBrowser::Browser() const
@@ -113,8 +109,8 @@ IWebBrowser2& TWebBrowser::Browser() const
 void TWebBrowser::Navigate(const std::wstring& url)
 {
     Bstr address(url);
-    VARIANT empty;
-    VariantInit(&empty);
+    VARIANT empty{};
+    empty.vt = VT_EMPTY;
     OleCheck(Browser().Navigate(address.get(), &empty, &empty, &empty, &empty), "Navigate");
 }
 
@@ -138,7 +134,7 @@ std::wstring TWebBrowser::LocationURL() const
     Bstr location;
     if (FAILED(Browser().get_LocationURL(location.put())) || !location.get())
         return {};
-    return {location.get(), SysStringLen(location.get())};
+    return {location.get(), webbrowserole::StringLength(location.get())};
 }
 
 void TWebBrowser::Event(DISPID id)
@@ -149,13 +145,12 @@ void TWebBrowser::Event(DISPID id)
         OnDownloadComplete(*this);
 }
 
-bool TWebBrowser::SetProperty(const std::string& name, const std::string& value)
+const TPropertyTable& TWebBrowser::Properties() const
 {
-    if (name == "OnDownloadBegin")
-        OnDownloadBegin = Handler<TNotifyEvent>(value);
-    else if (name == "OnDownloadComplete")
-        OnDownloadComplete = Handler<TNotifyEvent>(value);
-    else
-        return TWinControl::SetProperty(name, value);
-    return true;
+    static const TPropertyTable table = TPropertyTable::Of<TWebBrowser>(TWinControl::Properties(), {
+        {"OnDownloadBegin", [](TWebBrowser& b, const TPropertyValue& v) { b.OnDownloadBegin = v.Handler<TNotifyEvent>(); }},
+        {"OnDownloadComplete",
+         [](TWebBrowser& b, const TPropertyValue& v) { b.OnDownloadComplete = v.Handler<TNotifyEvent>(); }},
+    });
+    return table;
 }

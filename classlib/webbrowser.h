@@ -29,17 +29,19 @@ public:
     IWebBrowser2* DefaultInterface() const { return browser_.get(); }
 
     TNotifyEvent OnDownloadBegin, OnDownloadComplete;
-    bool SetProperty(const std::string& name, const std::string& value) override;
 
 protected:
+    const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMDestroy(TMessage& message);
+    // The control's window follows ours.
+    void Resize() override;
 
 private:
     IWebBrowser2& Browser() const;
     void Event(DISPID id);
-    void Resize();
     void Teardown();
 
     bool oleInitialized_ = false;

@@ -1,26 +1,56 @@
 #include "classlib/windowclasses.h"
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+
+#include "classlib/application.h"
 #include "classlib/control.h"
 
-void RegisterWindowClasses(HINSTANCE instance)
+void RegisterWindowClass(const TCreateParams& params)
 {
-    struct ClassInfo {
-        const char* name;
-        UINT style;
-    };
-    const ClassInfo classes[] = {
-        {kFormClass, CS_DBLCLKS},
-        {kPanelClass, CS_HREDRAW | CS_VREDRAW},
-        {kSpeedButtonClass, CS_HREDRAW | CS_VREDRAW},
-    };
-    for (const auto& c : classes) {
-        WNDCLASSA wc{};
-        wc.style = c.style;
-        wc.lpfnWndProc = TControl::StdWndProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hIcon = LoadIconA(instance, "MAINICON");
-        wc.lpszClassName = c.name;
-        RegisterClassA(&wc);
+    // Names already settled, so each class costs one look-up per run.
+    static std::mutex lock;
+    static std::set<std::string> known;
+    std::lock_guard guard(lock);
+    if (!known.insert(params.className).second)
+        return;
+    HINSTANCE instance = Application.Instance();
+    WNDCLASSA wc{};
+    if (GetClassInfoA(instance, params.className, &wc))
+        return;
+    wc.style = params.classStyle;
+    wc.lpfnWndProc = TControl::StdWndProc;
+    wc.hInstance = instance;
+    // Loaded once: each load of the icon builds its bitmaps anew.
+    static HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    static HICON icon = LoadIconA(instance, "MAINICON");
+    wc.hCursor = arrow;
+    wc.hIcon = icon;
+    wc.lpszClassName = params.className;
+    if (!RegisterClassA(&wc)) {
+        known.erase(params.className);
+        RaiseLastOSError(("RegisterClass " + std::string(params.className)).c_str());
     }
+}
+
+const char* WindowClassName(const std::type_info& type)
+{
+    static std::mutex lock;
+    static std::unordered_map<std::type_index, std::string> names;
+    std::lock_guard guard(lock);
+    auto [it, added] = names.try_emplace(type);
+    if (added) {
+        int status = 0;
+        std::unique_ptr<char, decltype(&std::free)> name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
+                                                         &std::free);
+        it->second = status == 0 && name ? name.get() : type.name();
+    }
+    return it->second.c_str();
 }

@@ -1,10 +1,15 @@
-// Window classes of our own controls; all share the controls' window procedure.
+// Window classes of our own controls, registered on first use from the
+// control's creation parameters; all share the controls' window procedure.
 #pragma once
 
-#include <windows.h>
+#include <typeinfo>
+
+struct TCreateParams;
 
 inline constexpr char kFormClass[] = "VostrelForm";
-inline constexpr char kPanelClass[] = "VostrelPanel";
-inline constexpr char kSpeedButtonClass[] = "VostrelSpeedButton";
 
-void RegisterWindowClasses(HINSTANCE instance);
+// Registers params.className with params.classStyle unless a class of that
+// name exists already (the system's EDIT, BUTTON ... included).
+void RegisterWindowClass(const TCreateParams& params);
+// A class name made from the C++ class, alive for the whole run.
+const char* WindowClassName(const std::type_info& type);

@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "classlib/exceptions.h"
 #include "classlib/filepaths.h"
-#include "classlib/handles.h"
+#include "classlib/filestream.h"
 
 namespace {
 [[noreturn]] void CannotCreate(const std::string& fileName, DWORD error)
@@ -32,18 +30,6 @@ private:
     std::string name_;
     bool kept_ = false;
 };
-
-void WriteAll(HANDLE file, const std::string& bytes)
-{
-    for (size_t done = 0; done < bytes.size();) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20)), written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            throw EWriteError("Stream write error");
-        done += written;
-    }
-    if (!FlushFileBuffers(file))
-        throw EWriteError("Stream write error");
-}
 } // namespace
 
 void WriteFileReplacing(const std::string& fileName, const std::string& bytes)
@@ -53,12 +39,14 @@ void WriteFileReplacing(const std::string& fileName, const std::string& bytes)
     if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "new", 0, tempName))
         CannotCreate(fileName, GetLastError());
     TempFile temp(tempName);
-    {
-        UniqueFile file(CreateFileA(temp.Name().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            CannotCreate(fileName, GetLastError());
-        WriteAll(file.get(), bytes);
+    try {
+        TFileStream file(temp.Name(), fmCreate | fmShareExclusive);
+        file.WriteBuffer(bytes.data(), bytes.size());
+        file.FlushBuffers();
+    } catch (const EFCreateError& e) {
+        // Named after the file asked for; the temporary name means nothing to the user.
+        std::string reason = e.what();
+        throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason.substr(reason.find("\". ") + 3));
     }
     if (!MoveFileExA(temp.Name().c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         CannotCreate(fileName, GetLastError());

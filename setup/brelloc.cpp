@@ -4,6 +4,7 @@
 #include "classlib/application.h"
 #include "classlib/cominit.h"
 #include "setup/form1.h"
+#include "setup/setupclasses.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -11,6 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     TComInitializer com;
     try {
         Application.Initialize();
+        RegisterSetupClasses();
         Application.CreateForm<TForm1>();
     } catch (...) {
         Application.HandleException();

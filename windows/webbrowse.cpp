@@ -36,18 +36,22 @@ TCreateParams Tf_webbrowse::CreateParams() const
     return params;
 }
 
-LRESULT Tf_webbrowse::WndProc(UINT msg, WPARAM wp, LPARAM lp)
+const TMessageMap& Tf_webbrowse::Messages() const
 {
-    // The first showing maximizes; later ones keep what the user left. Done
-    // once the window is on screen: a window maximized before it is mapped
-    // keeps its designed size under Wine.
-    if (msg == WM_WINDOWPOSCHANGED && !shown_ && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)) {
+    static const TMessageMap map(TForm::Messages(), {{WM_WINDOWPOSCHANGED, &Tf_webbrowse::WMWindowPosChanged}});
+    return map;
+}
+
+// The first showing maximizes; later ones keep what the user left. Done
+// once the window is on screen: a window maximized before it is mapped
+// keeps its designed size under Wine.
+void Tf_webbrowse::WMWindowPosChanged(TMessage& m)
+{
+    DefaultHandler(m);
+    if (!shown_ && (reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_SHOWWINDOW)) {
         shown_ = true;
-        LRESULT r = TForm::WndProc(msg, wp, lp);
         ShowWindow(Handle(), SW_MAXIMIZE);
-        return r;
     }
-    return TForm::WndProc(msg, wp, lp);
 }
 
 void Tf_webbrowse::NavigateTo(const std::string& address)

@@ -33,7 +33,8 @@ public:
 
 protected:
     TCreateParams CreateParams() const override;
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    const TMessageMap& Messages() const override;
+    void WMWindowPosChanged(TMessage& message);
 
 private:
     void NavigateTo(const std::string& address);

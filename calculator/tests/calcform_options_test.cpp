@@ -1,6 +1,8 @@
 // The options panel and the toolbar switches, clicked as a user would.
 #include "calculator/tests/calcform_fixture.h"
 
+#include "classlib/tests/keyboard.h"
+
 namespace {
 
 const char* const kColoured[] = {"Panel3", "Panel7", "Panel4", "Panel1", "GroupBox1", "GroupBox2",
@@ -148,4 +150,28 @@ TEST_F(CalcFormTest, RightHandPanelHidesAndTheTapeTakesItsRoom)
     Click("SpeedButton48");
     EXPECT_TRUE(form->Panel1->Visible());
     EXPECT_EQ(tapeRight(), 752 - 133);
+}
+
+// Tab moves through the options panel's boxes, past the disabled one, while
+// the tape keeps its Tab.
+TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndTheTapeKeepsIt)
+{
+    Click("SpeedButton4");
+    auto focused = [] {
+        TControl* control = TControl::FromHandle(GetFocus());
+        return control ? control->Name() : std::string("none");
+    };
+    const std::pair<const char*, const char*> moves[] = {
+        {"SpinEdit1", "Edit7"}, {"Edit7", "SpinEdit3"}, {"SpinEdit3", "CheckBox1"}, {"CheckBox2", "CheckBox4"},
+        {"Memo1", "Memo1"},
+    };
+    for (const auto& [from, to] : moves) {
+        form->Component<TControl>(from).SetFocus();
+        PressKey(VK_TAB);
+        EXPECT_EQ(focused(), to) << "Tab from " << from;
+    }
+    form->Component<TControl>("CheckBox4").SetFocus();
+    PressKey(VK_TAB, ssShift);
+    EXPECT_EQ(focused(), "CheckBox2");
+    Click("SpeedButton2");
 }

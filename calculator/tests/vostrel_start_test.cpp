@@ -156,9 +156,12 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 752);
     EXPECT_EQ(client.bottom, 490);
-    // The about and help windows are made at start, hidden until asked for.
+    // The about and help windows are made at start, right after the
+    // calculator is on screen, and stay hidden until asked for.
     for (const char* caption : {"Tessrow", "Help"}) {
-        HWND made = FindFormWindow(program.Id(), caption);
+        HWND made = nullptr;
+        for (int i = 0; i < 100 && !(made = FindFormWindow(program.Id(), caption)); ++i)
+            Sleep(50);
         EXPECT_NE(made, nullptr) << caption;
         EXPECT_FALSE(IsWindowVisible(made)) << caption;
     }

@@ -36,6 +36,7 @@ TEST(ColorDialog, ConfirmGivesThePresetAsPlainColourCancelKeepsIt)
 
 TEST(ColorDialog, NewComponentsAreKnownByName)
 {
+    Application.Initialize();
     for (const char* name : {"TColorDialog", "TPopupMenu", "TMenuItem"})
         EXPECT_NE(CreateComponent(name), nullptr) << name;
     auto dialog = CreateComponent("TColorDialog");

@@ -312,12 +312,13 @@ TEST(FormLoading, BrokenDescriptionsNameTheirFault)
         const char* text;
         const char* message;
     } cases[] = {
-        {"F: TForm\n  X: TNoSuchClass\n", "Class TNoSuchClass not found"},
-        {"F: TForm\n  B: TSpeedButton\n    OnClick = Missing\n", "Event handler 'Missing' not found"},
-        {"F: TForm\n  B: TSpeedButton\n    OnKeyPress = ClearClick\n", "Event handler 'ClearClick' does not fit its event"},
-        {"F: TForm\n  B: TSpeedButton\n    Colour = clRed\n", "B: unknown property Colour"},
-        {"F: TForm\n  L: TLabel\n    E: TEdit\n", "L cannot hold other components"},
-        {"F: TForm\n  L: TLabel\n    Width = wide\n", "Invalid property value Width = wide"},
+        {"F: TForm\n  X: TNoSuchClass\n", "Form description line 2: Class TNoSuchClass not found"},
+        {"F: TForm\n  B: TSpeedButton\n    OnClick = Missing\n", "Form description line 3: Event handler 'Missing' not found"},
+        {"F: TForm\n  B: TSpeedButton\n    OnKeyPress = ClearClick\n",
+         "Form description line 3: Event handler 'ClearClick' does not fit its event"},
+        {"F: TForm\n  B: TSpeedButton\n    Colour = clRed\n", "Form description line 3: B: unknown property Colour"},
+        {"F: TForm\n  L: TLabel\n    E: TEdit\n", "Form description line 2: L cannot hold other components"},
+        {"F: TForm\n  L: TLabel\n    Width = wide\n", "Form description line 3: Invalid property value Width = wide"},
     };
     for (const auto& c : cases) {
         try {

@@ -128,7 +128,14 @@ TEST_F(Edits, RemadeWindowKeepsTextSelectionFocusScrollingAndPlace)
         SendMessageA(c.box.Handle(), EM_LINESCROLL, 0, 30);
         auto firstLine = SendMessageA(c.box.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
         HWND old = c.box.Handle(), above = GetWindow(old, GW_HWNDPREV);
+        int enters = 0, exits = 0;
+        c.box.OnEnter = [&](TComponent&) { ++enters; };
+        c.box.OnExit = [&](TComponent&) { ++exits; };
         c.change();
+        c.box.OnEnter = nullptr;
+        c.box.OnExit = nullptr;
+        EXPECT_EQ(form->ActiveControl(), &c.box);
+        EXPECT_EQ(enters + exits, 0) << "the focus stayed with the same control";
         ASSERT_NE(c.box.Handle(), old) << "made again";
         EXPECT_EQ(Style(c.box) & c.bits, c.bits);
         EXPECT_EQ(c.box.Text(), c.text);

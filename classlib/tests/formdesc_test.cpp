@@ -20,13 +20,13 @@ TEST(FormDescription, NestingPropertiesAndQuotes)
     EXPECT_EQ(root.name, "Main");
     EXPECT_EQ(root.className, "TForm");
     ASSERT_EQ(root.properties.size(), 1u);
-    EXPECT_EQ(root.properties[0].second, "语音 = 计算");
+    EXPECT_EQ(root.properties[0].value, "语音 = 计算");
     ASSERT_EQ(root.children.size(), 2u);
     EXPECT_EQ(root.children[0].name, "Panel1");
     ASSERT_EQ(root.children[0].children.size(), 1u);
-    EXPECT_EQ(root.children[0].children[0].properties[0].second, "行1 列0 ");
+    EXPECT_EQ(root.children[0].children[0].properties[0].value, "行1 列0 ");
     EXPECT_EQ(root.children[1].className, "TEdit");
-    EXPECT_EQ(root.children[1].properties[0].second, "a: b");
+    EXPECT_EQ(root.children[1].properties[0].value, "a: b");
     EXPECT_EQ(root.children[1].line, 9);
 }
 

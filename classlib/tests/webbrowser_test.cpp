@@ -10,6 +10,7 @@
 #include "classlib/application.h"
 #include "classlib/form.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/webbrowserole.h"
 #include "classlib/widetext.h"
 
 namespace {
@@ -26,6 +27,29 @@ TEST(WideText, GbkTextsRoundTrip)
     EXPECT_EQ(AnsiFromWide(L"\u4E07\u5E74\u5386 C:\\a.html"), "万年历 C:\\a.html");
     EXPECT_EQ(WideFromAnsi(""), L"");
     EXPECT_EQ(AnsiFromWide(L""), "");
+}
+
+TEST(WebBrowserOle, StringsKeepEveryCharacterAndTheirLength)
+{
+    const std::wstring texts[] = {L"", L"about:blank", L"\u4E07\u5E74\u5386 C:\\a.html", std::wstring(L"a\0b", 3)};
+    for (const std::wstring& text : texts) {
+        BSTR copy = webbrowserole::AllocString(text.data(), static_cast<UINT>(text.size()));
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(std::wstring(copy, webbrowserole::StringLength(copy)), text);
+        webbrowserole::FreeString(copy);
+    }
+}
+
+TEST(WebBrowserOle, InitializesOleAndCreatesOnlyRegisteredClasses)
+{
+    ASSERT_TRUE(SUCCEEDED(webbrowserole::Initialize()));
+    IUnknown* object = nullptr;
+    // A class id nobody registers.
+    const CLSID unknown = {0x6f1c2a61, 0x0c3e, 0x4b5e, {0x9a, 0x11, 0x52, 0x7e, 0x00, 0x42, 0x13, 0x37}};
+    EXPECT_EQ(webbrowserole::CreateInstance(unknown, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(object, nullptr);
+    webbrowserole::Uninitialize();
 }
 
 TEST(WebBrowser, FillsItsHostAndFollowsItsSize)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/keyboard.h"
 #include "setup/tests/setupfixture.h"
 
 namespace {
@@ -275,3 +276,31 @@ TEST_F(SetupTest, BrowseStartsAtTheInstallFolderAndCancelKeepsThePath)
 }
 
 } // namespace
+
+// Tab and Shift+Tab visit every control that can take the focus, once
+// each way round.
+TEST_F(SetupTest, TabMovesTheFocusThroughTheWindow)
+{
+    SetForegroundWindow(form->Handle());
+    std::vector<TControl*> stops;
+    for (TControl* c : std::initializer_list<TControl*>{form->chbstart, form->chbrun, form->edtpath, form->Button1,
+                                                        form->btnnext, form->btnexit})
+        if (c->CanFocus())
+            stops.push_back(c);
+    ASSERT_GE(stops.size(), 2u);
+    form->edtpath->SetFocus();
+    std::vector<TControl*> forward, backward;
+    for (size_t i = 0; i < stops.size(); ++i) {
+        PressKey(VK_TAB);
+        forward.push_back(TControl::FromHandle(GetFocus()));
+    }
+    EXPECT_EQ(forward.back(), form->edtpath) << "Tab did not come round";
+    std::sort(forward.begin(), forward.end());
+    std::sort(stops.begin(), stops.end());
+    EXPECT_EQ(forward, stops);
+    for (size_t i = 0; i < stops.size(); ++i) {
+        PressKey(VK_TAB, ssShift);
+        backward.push_back(TControl::FromHandle(GetFocus()));
+    }
+    EXPECT_EQ(backward.back(), form->edtpath) << "Shift+Tab did not come round";
+}

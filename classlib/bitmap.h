@@ -1,0 +1,66 @@
+// Bitmaps as DIB sections: pixels reachable row by row, a canvas that draws
+// into them, and the bitmap file format for streams and files.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "classlib/canvas.h"
+#include "classlib/graphic.h"
+#include "classlib/handles.h"
+
+// pf15bit is 5-5-5 and pf16bit 5-6-5 bits of red, green and blue.
+enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
+
+class TBitmap : public TGraphic {
+public:
+    TBitmap();
+    ~TBitmap() override;
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    bool Empty() const override { return width_ == 0 || height_ == 0; }
+    // Keeps the picture in the part that stays.
+    void SetSize(int width, int height);
+    void SetWidth(int width) { SetSize(width, height_); }
+    void SetHeight(int height) { SetSize(width_, height); }
+
+    TPixelFormat PixelFormat() const;
+    // Converts the picture; palette formats take the nearest colours of a standard palette.
+    void SetPixelFormat(TPixelFormat format);
+
+    // The bytes of row y (0 the top row) in the pixel format's layout.
+    std::uint8_t* ScanLine(int y);
+    TCanvas& Canvas() const;
+    HBITMAP Handle() const { return handle_.get(); }
+
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) const override;
+
+    // A transparent bitmap leaves out the colour of its bottom-left pixel.
+    TColor TransparentColor() const;
+
+protected:
+    void Draw(TCanvas& canvas, const RECT& r) const override;
+
+private:
+    class TBitmapCanvas;
+    struct Format {
+        int bitCount = 24;
+        std::vector<std::uint32_t> palette;
+        std::array<std::uint32_t, 3> masks{};
+    };
+    // A new DIB section of that size and format, holding what the old one showed.
+    void Recreate(int width, int height, Format format);
+    std::size_t RowSize() const;
+
+    int width_ = 0, height_ = 0;
+    Format format_;
+    UniqueBitmap handle_;
+    std::uint8_t* bits_ = nullptr;
+    std::unique_ptr<TBitmapCanvas> canvas_;
+};

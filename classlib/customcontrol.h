@@ -1,0 +1,124 @@
+// Controls that paint themselves on a canvas: TCustomControl (a windowed
+// control that can hold children) and TGraphicControl (one that never takes
+// the focus). Each C++ class gets a window class of its own, registered on
+// first use; Paint draws the client area from WM_PAINT and WM_PRINTCLIENT.
+#pragma once
+
+#include <typeinfo>
+
+#include "classlib/control.h"
+#include "classlib/controlcanvas.h"
+#include "classlib/windowclasses.h"
+
+template <class Base>
+class TPaintedControl : public Base {
+public:
+    using Base::Base;
+
+    TCanvas& Canvas() { return canvas_; }
+
+protected:
+    // Draws the client area on Canvas, which holds the control's font and
+    // a brush of its colour.
+    virtual void Paint() {}
+
+    TCreateParams CreateParams() const override
+    {
+        return {WindowClassName(typeid(*this)), 0, 0, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW};
+    }
+
+    // A control that paints its whole client area says so: its background is
+    // then never erased first, which would only flicker.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool opaque) { opaque_ = opaque; }
+
+    RECT ClientRect() const
+    {
+        RECT r{0, 0, 0, 0};
+        GetClientRect(this->Handle(), &r);
+        return r;
+    }
+
+    const TMessageMap& Messages() const override
+    {
+        static const TMessageMap map(Base::Messages(), {
+                                                           {WM_PAINT, &TPaintedControl::WMPaint},
+                                                           {WM_PRINTCLIENT, &TPaintedControl::WMPrintClient},
+                                                           {WM_ERASEBKGND, &TPaintedControl::WMEraseBkgnd},
+                                                           {WM_DESTROY, &TPaintedControl::WMDestroy},
+                                                       });
+        return map;
+    }
+
+    void WMPaint(TMessage&)
+    {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(this->Handle(), &ps);
+        PaintOn(dc);
+        EndPaint(this->Handle(), &ps);
+    }
+
+    void WMPrintClient(TMessage& m)
+    {
+        if (m.LParam & PRF_ERASEBKGND)
+            this->Perform(WM_ERASEBKGND, m.WParam, 0);
+        PaintOn(reinterpret_cast<HDC>(m.WParam));
+    }
+
+    void WMEraseBkgnd(TMessage& m)
+    {
+        if (!opaque_) {
+            RECT r = ClientRect();
+            FillRect(reinterpret_cast<HDC>(m.WParam), &r, this->BackgroundBrush());
+        }
+        m.Result = 1;
+    }
+
+    void WMDestroy(TMessage& m)
+    {
+        canvas_.FreeHandle();
+        Base::Messages().Dispatch(*this, m);
+    }
+
+private:
+    // The canvas lent to Paint on dc, and given back however Paint ends.
+    void PaintOn(HDC dc)
+    {
+        struct Lend {
+            TCanvas& canvas;
+            Lend(TCanvas& c, HDC dc) : canvas(c) { canvas.Lock(), canvas.SetHandle(dc); }
+            ~Lend() { canvas.SetHandle(nullptr), canvas.Unlock(); }
+        } lend(canvas_, dc);
+        canvas_.SetFont(this->Font());
+        canvas_.Brush().SetColor(this->Color());
+        canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
+        Paint();
+    }
+
+    TControlCanvas canvas_{*this};
+    bool opaque_ = false;
+};
+
+class TCustomControl : public TPaintedControl<TWinControl> {
+public:
+    using TPaintedControl<TWinControl>::TPaintedControl;
+};
+
+class TGraphicControl : public TPaintedControl<TControl> {
+public:
+    using TPaintedControl<TControl>::TPaintedControl;
+
+protected:
+    const TMessageMap& Messages() const override
+    {
+        static const TMessageMap map(TPaintedControl<TControl>::Messages(), {{WM_SETFOCUS, &TGraphicControl::WMSetFocus}});
+        return map;
+    }
+
+    // Never keeps the focus: it goes back where it came from.
+    void WMSetFocus(TMessage& m)
+    {
+        if (m.WParam)
+            ::SetFocus(reinterpret_cast<HWND>(m.WParam));
+    }
+};

@@ -1,0 +1,27 @@
+// What a control asks of the form it sits on: key preview, the hint window
+// and the active control. The form implements it, so controls need not know
+// forms.
+#pragma once
+
+#include <windows.h>
+
+#include "classlib/events.h"
+
+class TControl;
+
+class IFormHost {
+public:
+    // The form's own key events see a child's key first while it previews
+    // keys; a key set to 0 goes no further.
+    virtual void PreviewKey(UINT msg, WORD& key, TShiftState shift) = 0;
+    virtual void PreviewChar(char& key) = 0;
+    // The tooltip window that shows the controls' hints; null without hints.
+    virtual HWND HintWindow() const = 0;
+    // A control of the form took the focus.
+    virtual void ControlFocused(TControl& control) = 0;
+    // A control of the form goes away: the form forgets it.
+    virtual void ControlRemoved(TControl& control) = 0;
+
+protected:
+    ~IFormHost() = default;
+};

@@ -1,0 +1,92 @@
+// Form-text properties of a class: one table of setters per class, each
+// falling back to its parent class's table, and the typed readings of a
+// property's text that the setters use.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "classlib/colors.h"
+#include "classlib/persistent.h"
+
+// Enumeration texts of a property: {"alTop", TAlign::alTop}, ...
+template <class E>
+struct TEnumName {
+    const char* text;
+    E value;
+};
+
+class TPropertyValue {
+public:
+    // Text as written after "Name = ".
+    TPropertyValue(std::string name, std::string text) : name_(std::move(name)), text_(std::move(text)) {}
+    // Bytes from hex lines in braces.
+    static TPropertyValue Binary(std::string name, std::string bytes);
+
+    const std::string& Name() const { return name_; }
+    const std::string& Text() const;
+    const std::string& Bytes() const;
+    int Int() const;
+    bool Bool() const;
+    TColor Color() const;
+    // The value of the enumeration named by the text.
+    template <class E, std::size_t N>
+    E Enum(const TEnumName<E> (&names)[N]) const
+    {
+        for (const auto& n : names)
+            if (Text() == n.text)
+                return n.value;
+        Invalid();
+    }
+    // The handler the text names, found from the object being set.
+    template <class E>
+    E Handler() const
+    {
+        return target_->Handler<E>(Text());
+    }
+
+    [[noreturn]] void Invalid() const;
+
+private:
+    friend class TPersistent;
+    std::string name_;
+    std::string text_;
+    bool binary_ = false;
+    const TPersistent* target_ = nullptr;
+};
+
+class TPropertyTable {
+public:
+    using Setter = std::function<void(TPersistent&, const TPropertyValue&)>;
+    template <class T>
+    struct Entry {
+        const char* name;
+        void (*set)(T&, const TPropertyValue&);
+    };
+
+    TPropertyTable() = default;
+
+    // T's own properties over those of its parent class.
+    template <class T>
+    static TPropertyTable Of(const TPropertyTable& parent, std::initializer_list<Entry<T>> entries)
+    {
+        TPropertyTable table;
+        table.parent_ = &parent;
+        for (const auto& e : entries)
+            table.setters_.emplace(e.name, [set = e.set](TPersistent& object, const TPropertyValue& value) {
+                set(static_cast<T&>(object), value);
+            });
+        return table;
+    }
+
+    // The setter of that name in this class or the nearest parent class.
+    const Setter* Find(std::string_view name) const;
+
+private:
+    const TPropertyTable* parent_ = nullptr;
+    std::map<std::string, Setter, std::less<>> setters_;
+};

@@ -1,0 +1,41 @@
+// The screen (the cursor shown over every control, the cursor table, the
+// active form) and the mouse (drag threshold, wheel lines) as the system
+// reports them.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "classlib/cursors.h"
+
+class TForm;
+
+class TScreen {
+public:
+    // A cursor other than crDefault shows over every control (an hourglass while busy).
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    // The cursor of an id: a system cursor for the negative ids, else one
+    // the program registered; the arrow for an unknown id.
+    HCURSOR Cursors(TCursor id) const;
+    void SetCursors(TCursor id, HCURSOR cursor) { registered_[id] = cursor; }
+    TForm* ActiveForm() const { return activeForm_; }
+    void SetActiveForm(TForm* form) { activeForm_ = form; }
+
+private:
+    TCursor cursor_ = crDefault;
+    std::map<TCursor, HCURSOR> registered_;
+    TForm* activeForm_ = nullptr;
+};
+
+class TMouse {
+public:
+    // How far the mouse moves with a button down before a drag starts.
+    int DragThreshold() const { return GetSystemMetrics(SM_CXDRAG); }
+    int WheelScrollLines() const;
+    bool WheelPresent() const { return GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0; }
+};
+
+extern TScreen Screen;
+extern TMouse Mouse;

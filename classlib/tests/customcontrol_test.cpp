@@ -1,0 +1,187 @@
+// Painted controls read back through WM_PRINTCLIENT into bitmaps.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "classlib/application.h"
+#include "classlib/bevel.h"
+#include "classlib/bitmap.h"
+#include "classlib/customedit.h"
+#include "classlib/form.h"
+#include "classlib/panel.h"
+#include "classlib/speedbutton.h"
+
+namespace {
+constexpr TColor kSentinel = 0x123456;
+
+const char* const kPaintForm = R"(PaintForm: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  Panel: TPanel
+    Left = 0
+    Top = 0
+    Width = 120
+    Height = 60
+    Color = clMoneyGreen
+    Button: TSpeedButton
+      Left = 10
+      Top = 10
+      Width = 40
+      Height = 30
+      Caption = &C
+      Down = true
+  Line: TBevel
+    Left = 130
+    Top = 0
+    Width = 50
+    Height = 40
+    Shape = bsFrame
+  Memo: TMemo
+    Left = 0
+    Top = 100
+    Width = 200
+    Height = 80
+)";
+
+// Fills a red square and counts its paints.
+class TSquare : public TCustomControl {
+public:
+    using TCustomControl::SetOpaque;
+    int paints = 0;
+
+protected:
+    void Paint() override
+    {
+        ++paints;
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(RECT{2, 2, 12, 12});
+    }
+};
+
+class PaintForm : public TForm {
+public:
+    PaintForm() { LoadFromText(kPaintForm); }
+};
+
+TColor Sys(int index)
+{
+    return static_cast<TColor>(GetSysColor(index));
+}
+
+class Painting : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Application.Initialize();
+        form = std::make_unique<PaintForm>();
+        form->Show();
+    }
+    static void TearDownTestSuite() { form.reset(); }
+
+    // What the control paints on a bitmap pre-filled with the sentinel colour.
+    static std::unique_ptr<TBitmap> Print(TControl& control, bool erase = true)
+    {
+        auto bitmap = std::make_unique<TBitmap>();
+        bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+        bitmap->SetSize(control.Width(), control.Height());
+        bitmap->Canvas().Brush().SetColor(kSentinel);
+        bitmap->Canvas().FillRect(RECT{0, 0, control.Width(), control.Height()});
+        SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap->Canvas().Handle()),
+                     PRF_CLIENT | (erase ? PRF_ERASEBKGND : 0));
+        return bitmap;
+    }
+    static TSquare& NewSquare(bool opaque)
+    {
+        auto& square = form->Adopt(std::make_unique<TSquare>());
+        square.SetOpaque(opaque);
+        square.SetColor(clYellow);
+        square.SetBounds(200, 0, 30, 30);
+        square.SetParent(form.get());
+        return square;
+    }
+    static std::unique_ptr<PaintForm> form;
+};
+
+std::unique_ptr<PaintForm> Painting::form;
+} // namespace
+
+TEST_F(Painting, PaintDrawsOnTheCanvasAndOnlyAnOpaqueControlSkipsTheBackground)
+{
+    for (bool opaque : {false, true}) {
+        TSquare& square = NewSquare(opaque);
+        auto picture = Print(square);
+        EXPECT_EQ(picture->Canvas().Pixels(5, 5), clRed) << opaque;
+        EXPECT_EQ(picture->Canvas().Pixels(20, 20), opaque ? kSentinel : clYellow) << opaque;
+        EXPECT_EQ(Print(square, false)->Canvas().Pixels(20, 20), kSentinel) << "no erase asked";
+    }
+}
+
+TEST_F(Painting, RepaintPaintsThroughTheWindowAtOnce)
+{
+    TSquare& square = NewSquare(false);
+    square.Update();
+    int before = square.paints;
+    square.Repaint();
+    EXPECT_EQ(square.paints, before + 1);
+    square.Invalidate();
+    EXPECT_EQ(square.paints, before + 1) << "invalidating alone paints later";
+    square.Update();
+    EXPECT_EQ(square.paints, before + 2);
+}
+
+TEST_F(Painting, EachClassHasItsOwnWindowClassWithItsStyle)
+{
+    struct Case {
+        TControl* control;
+        const char* name;
+        bool doubleClicks;
+    };
+    TSquare& square = NewSquare(false);
+    const Case cases[] = {{&square, nullptr, true},
+                          {&form->Component<TPanel>("Panel"), "TPanel", false},
+                          {&form->Component<TSpeedButton>("Button"), "TSpeedButton", false},
+                          {&form->Component<TBevel>("Line"), "TBevel", false}};
+    for (const auto& c : cases) {
+        char name[256] = {};
+        GetClassNameA(c.control->Handle(), name, sizeof name);
+        if (c.name)
+            EXPECT_STREQ(name, c.name);
+        else
+            EXPECT_NE(std::string(name).find("TSquare"), std::string::npos) << name;
+        EXPECT_EQ((GetClassLongA(c.control->Handle(), GCL_STYLE) & CS_DBLCLKS) != 0, c.doubleClicks) << name;
+    }
+}
+
+TEST_F(Painting, PanelSpeedButtonAndBevelKeepTheirLook)
+{
+    auto panel = Print(form->Component<TPanel>("Panel"));
+    EXPECT_EQ(panel->Canvas().Pixels(0, 0), Sys(COLOR_BTNHIGHLIGHT)) << "raised bevel";
+    EXPECT_EQ(panel->Canvas().Pixels(119, 59), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(panel->Canvas().Pixels(80, 30), clMoneyGreen);
+
+    TSpeedButton& button = form->Component<TSpeedButton>("Button");
+    auto down = Print(button);
+    EXPECT_EQ(down->Canvas().Pixels(0, 0), Sys(COLOR_BTNSHADOW)) << "sunk while down";
+    EXPECT_EQ(down->Canvas().Pixels(3, 3), clMoneyGreen) << "the panel's colour";
+    int ink = 0;
+    for (int x = 1; x < 39; ++x)
+        for (int y = 1; y < 29; ++y)
+            ink += down->Canvas().Pixels(x, y) != clMoneyGreen;
+    EXPECT_GT(ink, 0) << "the caption";
+    button.SetDown(false);
+    EXPECT_EQ(Print(button)->Canvas().Pixels(0, 0), clMoneyGreen) << "flat while up and cold";
+    button.SetDown(true);
+
+    auto bevel = Print(form->Component<TBevel>("Line"));
+    EXPECT_EQ(bevel->Canvas().Pixels(0, 0), Sys(COLOR_BTNSHADOW)) << "etched frame";
+    EXPECT_EQ(bevel->Canvas().Pixels(25, 20), Sys(COLOR_BTNFACE)) << "the form's colour";
+}
+
+TEST_F(Painting, GraphicControlHandsTheFocusBack)
+{
+    TMemo& memo = form->Component<TMemo>("Memo");
+    memo.SetFocus();
+    ASSERT_TRUE(memo.Focused());
+    SetFocus(form->Component<TSpeedButton>("Button").Handle());
+    EXPECT_TRUE(memo.Focused());
+}

@@ -1,0 +1,13 @@
+#include "windows/accessoryclasses.h"
+
+#include "classlib/classregistry.h"
+#include "windows/aboutform.h"
+#include "windows/calchelp.h"
+#include "windows/webbrowse.h"
+
+void RegisterAccessoryClasses()
+{
+    RegisterComponentClass<Tf_about>("Tf_about");
+    RegisterComponentClass<Tf_calchelp>("Tf_calchelp");
+    RegisterComponentClass<Tf_webbrowse>("Tf_webbrowse");
+}

@@ -1,0 +1,5 @@
+// The accessory windows' classes, registered by name.
+#pragma once
+
+// Once at start-up, after the class library's classes.
+void RegisterAccessoryClasses();
