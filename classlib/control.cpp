@@ -44,6 +44,18 @@ HWND ReflectTarget(const TMessage& m)
     }
 }
 
+// Raises a flag for one scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 TMouseButton ButtonOf(UINT msg)
 {
     switch (msg) {
@@ -65,6 +77,10 @@ POINT PointOf(LPARAM lp)
     return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
 }
 } // namespace
+
+const TEnumName<TAlignment> AlignmentNames[3] = {{"taLeftJustify", TAlignment::taLeftJustify},
+                                                 {"taCenter", TAlignment::taCenter},
+                                                 {"taRightJustify", TAlignment::taRightJustify}};
 
 void TMessageMap::Dispatch(TControl& control, TMessage& message) const
 {
@@ -305,14 +321,14 @@ void TControl::SetBounds(int left, int top, int width, int height)
     if (handle_)
         MoveWindow(handle_, left, top, width, height, TRUE);
     if (parent_ && align_ != TAlign::alNone)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 void TControl::SetAlign(TAlign align)
 {
     align_ = align;
     if (parent_)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 void TControl::SetVisible(bool visible)
@@ -322,7 +338,7 @@ void TControl::SetVisible(bool visible)
     visible_ = visible;
     Perform(CM_VISIBLECHANGED, visible, 0);
     if (parent_ && align_ != TAlign::alNone)
-        parent_->Realign();
+        parent_->Realign(this);
 }
 
 bool TControl::Showing() const
@@ -966,13 +982,21 @@ void TWinControl::CreateHandle()
     Realign();
 }
 
-void TWinControl::Realign()
+void TWinControl::Realign(TControl* control)
 {
     if (!HandleAllocated() || aligning_)
         return;
-    aligning_ = true;
+    FlagScope aligning(aligning_);
     RECT r;
     GetClientRect(Handle(), &r);
+    AdjustClientRect(r);
+    AlignControls(control, r);
+}
+
+void TWinControl::AdjustClientRect(RECT&) {}
+
+void TWinControl::AlignControls(TControl*, RECT& r)
+{
     // Edges first in creation order, the client-filling control last.
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (TControl* c : controls_) {
@@ -998,7 +1022,47 @@ void TWinControl::Realign()
             }
         }
     }
-    aligning_ = false;
+}
+
+void TWinControl::DestroyWnd()
+{
+    text_ = Text();
+    DestroyHandle();
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!HandleAllocated() || recreating_)
+        return;
+    FlagScope recreating(recreating_);
+    HWND old = Handle();
+    HWND focus = GetFocus();
+    bool focused = focus && (focus == old || IsChild(old, focus));
+    HWND above = GetWindow(old, GW_HWNDPREV);
+    // The child windows move over instead of being made again, so each
+    // keeps everything it holds; bottom first, so their order stays.
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(old, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.insert(children.begin(), c);
+    for (HWND c : children)
+        ::SetParent(c, Application.Handle());
+    DestroyWnd();
+    CreateHandle();
+    for (HWND c : children)
+        ::SetParent(c, Handle());
+    SetWindowPos(Handle(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!focused)
+        return;
+    // The form still names the control that had the focus: it gets it back
+    // as the same control, so no exit and enter follow.
+    TForm* form = ParentForm();
+    TControl* active = form ? form->ActiveControl() : nullptr;
+    if (active && active->CanFocus())
+        active->SetFocus();
+    else if (focus != old && IsWindow(focus))
+        ::SetFocus(focus);
+    else
+        SetFocus();
 }
 
 

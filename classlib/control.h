@@ -20,6 +20,9 @@
 #include "classlib/messagemap.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
+// The form-text names of the alignments.
+extern const TEnumName<TAlignment> AlignmentNames[3];
 
 class TWinControl;
 class TForm;
@@ -60,7 +63,7 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void SetBounds(int left, int top, int width, int height);
+    virtual void SetBounds(int left, int top, int width, int height);
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
 
@@ -241,9 +244,16 @@ public:
 
     void CreateHandle() override;
     const std::vector<TControl*>& Controls() const { return controls_; }
-    // Lays the aligned children out in the client area.
-    void Realign();
+    // Lays the aligned children out in the client area; control is the
+    // child whose place or size changed, if one did.
+    void Realign(TControl* control = nullptr);
     void Broadcast(TMessage& message) override;
+
+    // Makes the window again, for what Windows takes only at creation
+    // (styles): text, focus, place among the siblings and the child
+    // windows are kept, and what DestroyWnd saves.
+    void RecreateWnd();
+    bool Recreating() const { return recreating_; }
 
     // The children and their children that Tab visits, in Tab order.
     void GetTabOrderList(std::vector<TControl*>& list) const;
@@ -262,6 +272,12 @@ protected:
     void WMSysColorChange(TMessage& message);
     void CMDialogChar(TMessage& message);
     void CMBroadcastToChildren(TMessage& message);
+    // The part of the client area the aligned children share.
+    virtual void AdjustClientRect(RECT& rect);
+    // Places the aligned children inside rect, shrinking it by each edge one.
+    virtual void AlignControls(TControl* control, RECT& rect);
+    // Saves what only the window holds, then destroys it.
+    virtual void DestroyWnd();
 
 private:
     friend class TControl;
@@ -270,4 +286,5 @@ private:
 
     std::vector<TControl*> controls_;
     bool aligning_ = false;
+    bool recreating_ = false;
 };

@@ -74,9 +74,13 @@ int TCustomEdit::UnitsFromBytes(std::string_view text, int bytes)
 
 TCreateParams TCustomEdit::CreateParams() const
 {
+    static constexpr DWORD alignments[] = {ES_LEFT, ES_CENTER, ES_RIGHT};
+    static constexpr DWORD cases[] = {0, ES_UPPERCASE, ES_LOWERCASE};
     TCreateParams p;
     p.className = "EDIT";
-    p.style = ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
+    p.style = ES_AUTOHSCROLL | alignments[static_cast<int>(alignment_)] | cases[static_cast<int>(charCase_)] |
+              (readOnly_ ? ES_READONLY : 0) | (hideSelection_ ? 0 : ES_NOHIDESEL) | (oemConvert_ ? ES_OEMCONVERT : 0) |
+              (passwordChar_ ? ES_PASSWORD : 0);
     p.exStyle = border_ ? WS_EX_CLIENTEDGE : 0;
     return p;
 }
@@ -85,6 +89,106 @@ void TCustomEdit::HandleCreated()
 {
     if (maxLength_ > 0)
         SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    if (passwordChar_)
+        SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+    if (kept_) {
+        SendMessageA(Handle(), EM_SETSEL, kept_->selStart, kept_->selEnd);
+        auto first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+        if ((GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE) && first != kept_->firstLine)
+            SendMessageA(Handle(), EM_LINESCROLL, 0, kept_->firstLine - first);
+        kept_.reset();
+    }
+}
+
+void TCustomEdit::DestroyWnd()
+{
+    TKeptState state{};
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&state.selStart),
+                 reinterpret_cast<LPARAM>(&state.selEnd));
+    state.firstLine = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    kept_ = state;
+    TWinControl::DestroyWnd();
+}
+
+const TMessageMap& TCustomEdit::Messages() const
+{
+    static const TMessageMap map(TWinControl::Messages(), {
+                                                              {WM_LBUTTONDOWN, &TCustomEdit::WMMouseDown},
+                                                              {WM_LBUTTONDBLCLK, &TCustomEdit::WMMouseDown},
+                                                              {WM_SETFOCUS, &TCustomEdit::WMSetFocus},
+                                                              {WM_ERASEBKGND, &TCustomEdit::WMEraseBkgnd},
+                                                              {CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor},
+                                                              {CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor},
+                                                              {CN_COMMAND, &TCustomEdit::CNCommand},
+                                                          });
+    return map;
+}
+
+// The EDIT places the caret and then takes the focus inside its handling of
+// a click; the caret stays where the click put it.
+void TCustomEdit::WMMouseDown(TMessage& m)
+{
+    struct Clicked {
+        bool& flag;
+        explicit Clicked(bool& f) : flag(f) { flag = true; }
+        ~Clicked() { flag = false; }
+    } clicked(clicked_);
+    TWinControl::Messages().Dispatch(*this, m);
+}
+
+void TCustomEdit::WMSetFocus(TMessage& m)
+{
+    if (autoSelect_ && !clicked_ && !Recreating() && !(GetWindowLongA(Handle(), GWL_STYLE) & ES_MULTILINE))
+        SelectAll();
+    TWinControl::Messages().Dispatch(*this, m);
+}
+
+// The EDIT paints its background in the colour it asks its parent for.
+void TCustomEdit::WMEraseBkgnd(TMessage& m)
+{
+    DefaultHandler(m);
+}
+
+void TCustomEdit::CNCtlColor(TMessage& m)
+{
+    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+}
+
+void TCustomEdit::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
+        OnChange(*this);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value)
+{
+    SetCreationStyle(alignment_, value);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase value)
+{
+    SetCreationStyle(charCase_, value);
+}
+
+void TCustomEdit::SetHideSelection(bool value)
+{
+    SetCreationStyle(hideSelection_, value);
+}
+
+void TCustomEdit::SetOEMConvert(bool value)
+{
+    SetCreationStyle(oemConvert_, value);
+}
+
+void TCustomEdit::SetPasswordChar(char value)
+{
+    if (value == passwordChar_)
+        return;
+    passwordChar_ = value;
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(value), 0);
+        Invalidate();
+    }
 }
 
 void TCustomEdit::SetMaxLength(int length)
@@ -99,27 +203,6 @@ void TCustomEdit::SetReadOnly(bool value)
     readOnly_ = value;
     if (HandleAllocated())
         SendMessageA(Handle(), EM_SETREADONLY, value, 0);
-}
-
-const TMessageMap& TCustomEdit::Messages() const
-{
-    static const TMessageMap map(TControl::Messages(), {
-                                                           {CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor},
-                                                           {CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor},
-                                                           {CN_COMMAND, &TCustomEdit::CNCommand},
-                                                       });
-    return map;
-}
-
-void TCustomEdit::CNCtlColor(TMessage& m)
-{
-    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
-}
-
-void TCustomEdit::CNCommand(TMessage& m)
-{
-    if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
-        OnChange(*this);
 }
 
 int TCustomEdit::LineCount() const
@@ -233,10 +316,10 @@ void TCustomEdit::Replace(const std::string& text, int start, int end, const std
     // caret; the replacement brings the caret into view either way.
     if (selStart != first || selEnd != last)
         SendMessageA(Handle(), EM_SETSEL, first, last);
-    ReplaceSel(s);
+    SetSelText(s);
 }
 
-void TCustomEdit::ReplaceSel(const std::string& text)
+void TCustomEdit::SetSelText(const std::string& text)
 {
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -276,6 +359,36 @@ void TCustomEdit::PasteFromClipboard()
     SendMessageA(Handle(), WM_PASTE, 0, 0);
 }
 
+void TCustomEdit::CopyToClipboard()
+{
+    SendMessageA(Handle(), WM_COPY, 0, 0);
+}
+
+void TCustomEdit::CutToClipboard()
+{
+    SendMessageA(Handle(), WM_CUT, 0, 0);
+}
+
+std::string TCustomEdit::SelText() const
+{
+    std::string text = Text();
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    auto first = static_cast<size_t>(BytesAt(text, static_cast<int>(start)));
+    auto last = static_cast<size_t>(BytesAt(text, static_cast<int>(end)));
+    return first < last && last <= text.size() ? text.substr(first, last - first) : std::string();
+}
+
+void TCustomEdit::SelectAll()
+{
+    SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomEdit::ClearSelection()
+{
+    SendMessageA(Handle(), WM_CLEAR, 0, 0);
+}
+
 void TCustomEdit::ScrollCaret()
 {
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
@@ -284,10 +397,25 @@ void TCustomEdit::ScrollCaret()
 const TPropertyTable& TCustomEdit::Properties() const
 {
     static const TEnumName<bool> borders[] = {{"bsNone", false}, {"bsSingle", true}};
-    static const TPropertyTable table = TPropertyTable::Of<TCustomEdit>(TControl::Properties(), {
+    static const TEnumName<TEditCharCase> cases[] = {{"ecNormal", TEditCharCase::ecNormal},
+                                                     {"ecUpperCase", TEditCharCase::ecUpperCase},
+                                                     {"ecLowerCase", TEditCharCase::ecLowerCase}};
+    static const TPropertyTable table = TPropertyTable::Of<TCustomEdit>(TWinControl::Properties(), {
         {"ReadOnly", [](TCustomEdit& e, const TPropertyValue& v) { e.SetReadOnly(v.Bool()); }},
         {"MaxLength", [](TCustomEdit& e, const TPropertyValue& v) { e.SetMaxLength(v.Int()); }},
         {"BorderStyle", [](TCustomEdit& e, const TPropertyValue& v) { e.border_ = v.Enum(borders); }},
+        {"Alignment", [](TCustomEdit& e, const TPropertyValue& v) { e.SetAlignment(v.Enum(AlignmentNames)); }},
+        {"CharCase", [](TCustomEdit& e, const TPropertyValue& v) { e.SetCharCase(v.Enum(cases)); }},
+        {"HideSelection", [](TCustomEdit& e, const TPropertyValue& v) { e.SetHideSelection(v.Bool()); }},
+        {"OEMConvert", [](TCustomEdit& e, const TPropertyValue& v) { e.SetOEMConvert(v.Bool()); }},
+        {"AutoSelect", [](TCustomEdit& e, const TPropertyValue& v) { e.SetAutoSelect(v.Bool()); }},
+        {"PasswordChar", [](TCustomEdit& e, const TPropertyValue& v) {
+             // One character, or none for the text itself.
+             const std::string& text = v.Text();
+             if (text.size() > 1)
+                 v.Invalid();
+             e.SetPasswordChar(text.empty() ? '\0' : text[0]);
+         }},
     });
     return table;
 }
@@ -299,36 +427,19 @@ TMemo::TMemo()
 {
     SetColor(clWindow);
     SetMaxLength(kMemoLimit);
+    // The tape keeps its selection in sight while a button has the focus.
+    SetHideSelection(false);
 }
 
 TCreateParams TMemo::CreateParams() const
 {
     TCreateParams p = TCustomEdit::CreateParams();
-    p.style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
-              (ReadOnly() ? ES_READONLY : 0);
+    p.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
     if (scrollBars_ == TScrollStyle::ssBoth || scrollBars_ == TScrollStyle::ssHorizontal)
         p.style |= WS_HSCROLL;
     if (scrollBars_ == TScrollStyle::ssBoth || scrollBars_ == TScrollStyle::ssVertical)
         p.style |= WS_VSCROLL;
     return p;
-}
-
-void TMemo::SetScrollBars(TScrollStyle value)
-{
-    if (value == scrollBars_)
-        return;
-    scrollBars_ = value;
-    if (!HandleAllocated())
-        return;
-    std::string text = Text();
-    int start = SelStart(text), length = SelLength();
-    bool focused = Focused();
-    DestroyWindow(Handle());
-    CreateHandle();
-    SetText(text);
-    SetSel(text, start, start + length);
-    if (focused)
-        SetFocus();
 }
 
 const TPropertyTable& TMemo::Properties() const
@@ -338,7 +449,7 @@ const TPropertyTable& TMemo::Properties() const
                                                      {"ssVertical", TScrollStyle::ssVertical},
                                                      {"ssBoth", TScrollStyle::ssBoth}};
     static const TPropertyTable table = TPropertyTable::Of<TMemo>(TCustomEdit::Properties(), {
-        {"ScrollBars", [](TMemo& m, const TPropertyValue& v) { m.scrollBars_ = v.Enum(styles); }},
+        {"ScrollBars", [](TMemo& m, const TPropertyValue& v) { m.SetScrollBars(v.Enum(styles)); }},
         {"WantTabs", [](TMemo& m, const TPropertyValue& v) { m.wantTabs_ = v.Bool(); }},
         {"WantReturns", [](TMemo& m, const TPropertyValue& v) { m.wantReturns_ = v.Bool(); }},
     });

@@ -2,23 +2,24 @@
 // Positions are byte offsets into the GBK text, whatever unit the control counts in.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "classlib/control.h"
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
-class TCustomEdit : public TControl {
+class TCustomEdit : public TWinControl {
 public:
-    TCustomEdit() { SetTabStop(true); }
+    explicit TCustomEdit(TComponent* owner = nullptr) : TWinControl(owner) { SetTabStop(true); }
 
     int SelStart() const;
     int SelLength() const;
     void SetSelStart(int pos);
     // Selects bytes [start, end) of the text.
     void SetSel(int start, int end);
-    void ReplaceSel(const std::string& text);
     // The same, with the control's current text already at hand.
     int SelStart(const std::string& text) const;
     void SetSel(const std::string& text, int start, int end);
@@ -40,7 +41,32 @@ public:
     void SetReadOnly(bool value);
     void SetMaxLength(int length);
     void PasteFromClipboard();
+    void CopyToClipboard();
+    void CutToClipboard();
     void Clear() { SetText(""); }
+    // The selected bytes; writing replaces them.
+    std::string SelText() const;
+    void SetSelText(const std::string& text);
+    void SelectAll();
+    // Deletes the selected text.
+    void ClearSelection();
+
+    // Styles the EDIT control takes only when it is made: a change makes
+    // the window again.
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase value);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    bool OEMConvert() const { return oemConvert_; }
+    void SetOEMConvert(bool value);
+    // Shown for each character instead of it; 0 shows the text.
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char value);
+    // Selects the whole one-line text when the focus arrives other than by a click.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool value) { autoSelect_ = value; }
     // Keeps the caret in view.
     void ScrollCaret();
 
@@ -52,12 +78,31 @@ protected:
     const TPropertyTable& Properties() const override;
     TCreateParams CreateParams() const override;
     void HandleCreated() override;
+    void DestroyWnd() override;
     const TMessageMap& Messages() const override;
+    void WMMouseDown(TMessage& message);
+    void WMSetFocus(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
     void CNCtlColor(TMessage& message);
     void CNCommand(TMessage& message);
     bool border_ = true;
+    // Stores a style that the window takes only at creation.
+    template <class T>
+    void SetCreationStyle(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RecreateWnd();
+    }
 
 private:
+    // What the window holds across its re-creation, in units of the control.
+    struct TKeptState {
+        DWORD selStart, selEnd;
+        int firstLine;
+    };
+
     // Byte offset of a position in units and back, converting only from the
     // start of a line (the position's own, or the caret's): a long tape is
     // not rescanned from its start.
@@ -66,6 +111,14 @@ private:
 
     bool readOnly_ = false;
     int maxLength_ = 0;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
+    TEditCharCase charCase_ = TEditCharCase::ecNormal;
+    bool hideSelection_ = true;
+    bool oemConvert_ = false;
+    char passwordChar_ = 0;
+    bool autoSelect_ = true;
+    bool clicked_ = false;
+    std::optional<TKeptState> kept_;
 };
 
 class TEdit : public TCustomEdit {
@@ -79,7 +132,7 @@ public:
     TScrollStyle ScrollBars() const { return scrollBars_; }
     // The EDIT control takes its scroll bars only when it is made: a change
     // makes the window again, keeping text, selection and focus.
-    void SetScrollBars(TScrollStyle value);
+    void SetScrollBars(TScrollStyle value) { SetCreationStyle(scrollBars_, value); }
     // Whether Tab is typed into the memo (else it moves the focus on) and
     // Enter breaks the line (else it goes to the form).
     bool WantTabs() const { return wantTabs_; }

@@ -85,12 +85,17 @@ void TForm::Hide()
     SetVisible(false);
 }
 
-void TForm::Close()
+bool TForm::CloseQuery()
 {
     bool canClose = true;
     if (OnCloseQuery)
         OnCloseQuery(*this, canClose);
-    if (!canClose)
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (!CloseQuery())
         return;
     Hide();
     if (Application.MainForm() == this)
@@ -162,10 +167,7 @@ void TForm::WMClose(TMessage&)
 // Logging off or shutting down takes the same close path as the close box.
 void TForm::WMQueryEndSession(TMessage& m)
 {
-    bool canClose = true;
-    if (OnCloseQuery)
-        OnCloseQuery(*this, canClose);
-    m.Result = canClose ? TRUE : FALSE;
+    m.Result = CloseQuery() ? TRUE : FALSE;
 }
 
 void TForm::WMEndSession(TMessage& m)

@@ -11,6 +11,11 @@
 enum class TFormBorderStyle { bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
 
+// How a modal form was ended: mrNone while it is still showing.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                       mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
+
 class TForm : public TWinControl, public IFormHost {
 public:
     TForm();
@@ -22,6 +27,11 @@ public:
     void Hide();
     // Asks OnCloseQuery, hides the form; closing the main form ends the program.
     void Close();
+    // Whether OnCloseQuery lets the form close.
+    virtual bool CloseQuery();
+    // Set while the form is shown modally, it ends ShowModal with that value.
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult value) { modalResult_ = value; }
     bool ShowHint() const { return showHint_; }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
@@ -74,4 +84,5 @@ private:
     HWND tooltip_ = nullptr;
     TControl* activeControl_ = nullptr;
     std::string activeControlName_;
+    TModalResult modalResult_ = mrNone;
 };

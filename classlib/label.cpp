@@ -26,13 +26,10 @@ void TLabel::CNCtlColorStatic(TMessage& m)
 
 const TPropertyTable& TLabel::Properties() const
 {
-    static const TEnumName<TAlignment> alignments[] = {{"taLeftJustify", TAlignment::taLeftJustify},
-                                                       {"taCenter", TAlignment::taCenter},
-                                                       {"taRightJustify", TAlignment::taRightJustify}};
     // Only centring is drawn: a bottom layout stays at the top.
     static const TEnumName<bool> layouts[] = {{"tlTop", false}, {"tlCenter", true}, {"tlBottom", false}};
     static const TPropertyTable table = TPropertyTable::Of<TLabel>(TControl::Properties(), {
-        {"Alignment", [](TLabel& l, const TPropertyValue& v) { l.alignment_ = v.Enum(alignments); }},
+        {"Alignment", [](TLabel& l, const TPropertyValue& v) { l.alignment_ = v.Enum(AlignmentNames); }},
         {"Layout", [](TLabel& l, const TPropertyValue& v) { l.centerVertically_ = v.Enum(layouts); }},
     });
     return table;

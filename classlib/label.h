@@ -3,8 +3,6 @@
 
 #include "classlib/control.h"
 
-enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
-
 class TLabel : public TControl {
 public:
     TLabel() { SetParentColor(true); }

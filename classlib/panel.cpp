@@ -41,3 +41,27 @@ void TGroupBox::Paint()
     if (std::string caption = Text(); !caption.empty())
         canvas.TextOut(8, 0, caption);
 }
+
+void TPanel::AdjustClientRect(RECT& rect)
+{
+    TCustomPanel::AdjustClientRect(rect);
+    if (bevelOuter_ != TBevelCut::bvNone)
+        InflateRect(&rect, -1, -1);
+}
+
+void TGroupBox::AdjustClientRect(RECT& rect)
+{
+    TCustomPanel::AdjustClientRect(rect);
+    // The caption's height as Paint measures it; outside painting the
+    // canvas takes the window's DC only for this.
+    TCanvas& canvas = Canvas();
+    bool painting = canvas.HandleAllocated();
+    if (!painting)
+        canvas.SetFont(Font());
+    int captionHeight = canvas.TextHeight("0");
+    if (!painting)
+        canvas.FreeHandle();
+    // Below the caption, inside the etched frame.
+    rect.top += captionHeight;
+    InflateRect(&rect, -2, -2);
+}

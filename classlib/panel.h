@@ -20,6 +20,7 @@ public:
 protected:
     const TPropertyTable& Properties() const override;
     void Paint() override;
+    void AdjustClientRect(RECT& rect) override;
 
 private:
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
@@ -28,4 +29,5 @@ private:
 class TGroupBox : public TCustomPanel {
 protected:
     void Paint() override;
+    void AdjustClientRect(RECT& rect) override;
 };

@@ -69,10 +69,11 @@ LRESULT CALLBACK EnableBeforeHiding(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, U
 constexpr UINT_PTR kModalSubclass = 1;
 } // namespace
 
-void ShowModal(TForm& form)
+TModalResult ShowModal(TForm& form)
 {
     // Activation goes back there afterwards, which gives it its focus again.
     HWND previous = GetActiveWindow();
+    form.SetModalResult(mrNone);
     form.Show();
     DisabledWindows disabled(form.Handle());
     ModalState state{&form, &disabled};
@@ -80,6 +81,14 @@ void ShowModal(TForm& form)
     SetActiveWindow(form.Handle());
     MSG msg;
     while (form.Visible()) {
+        if (form.ModalResult() != mrNone) {
+            // A result closes the form, unless it refuses to close.
+            if (form.CloseQuery()) {
+                form.Hide();
+                break;
+            }
+            form.SetModalResult(mrNone);
+        }
         TApplication::TTaken taken = Application.HandleMessage(msg, true);
         if (taken != TApplication::TTaken::Handled) {
             // The quit request belongs to the main loop.
@@ -91,4 +100,7 @@ void ShowModal(TForm& form)
     disabled.Enable();
     if (previous && previous != form.Handle() && IsWindowVisible(previous) && IsWindowEnabled(previous))
         SetActiveWindow(previous);
+    if (form.ModalResult() == mrNone)
+        form.SetModalResult(mrCancel);
+    return form.ModalResult();
 }

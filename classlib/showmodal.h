@@ -1,7 +1,9 @@
 // Showing a form modally: the application's other windows are disabled and
-// messages are handled here until the form is hidden (closed).
+// messages are handled here until the form is hidden (closed) or its
+// ModalResult is set.
 #pragma once
 
-class TForm;
+#include "classlib/form.h"
 
-void ShowModal(TForm& form);
+// The form's ModalResult; mrCancel when it was closed without one.
+TModalResult ShowModal(TForm& form);

@@ -41,6 +41,9 @@ void TSpinEdit::SetValue(int value)
 void TSpinEdit::HandleCreated()
 {
     TCustomEdit::HandleCreated();
+    // A re-made box gets a new up-down: the old one's buddy is gone.
+    if (upDown_ && IsWindow(upDown_))
+        DestroyWindow(upDown_);
     upDown_ = CreateWindowExA(0, UPDOWN_CLASSA, "",
                               WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                               0, 0, 0, 0, Parent()->Handle(), nullptr, Application.Instance(), nullptr);

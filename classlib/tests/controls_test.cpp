@@ -205,7 +205,7 @@ TEST_F(Controls, PositionsCountBytesOfDoubleByteText)
     memo().SetText("中a\r\n∴b");
     memo().SetSelStart(2);
     EXPECT_EQ(memo().SelStart(), 2);
-    memo().ReplaceSel("X");
+    memo().SetSelText("X");
     EXPECT_EQ(memo().Text(), "中Xa\r\n∴b");
     memo().SetSelStart(9);
     EXPECT_EQ(memo().SelStart(), 9);

@@ -63,4 +63,26 @@ TEST(ShowModal, AQuitRequestEndsTheLoopAndReachesTheMainLoop)
     EXPECT_EQ(msg.wParam, 7u);
 }
 
+TEST(ShowModal, EndsWithTheModalResultOrCancelWhenClosed)
+{
+    Application.Initialize();
+    struct Case {
+        TModalResult set; // before a close; mrNone closes without a result
+        int refusals;     // of the close query
+        TModalResult result;
+    } cases[] = {{mrOk, 0, mrOk}, {mrNone, 0, mrCancel}, {mrYes, 1, mrCancel}};
+    for (const auto& c : cases) {
+        PlainForm dialog("Result");
+        int refusals = c.refusals;
+        dialog.OnCloseQuery = [&](TComponent&, bool& canClose) { canClose = refusals-- <= 0; };
+        WhenModal([&] {
+            dialog.SetModalResult(c.set);
+            if (c.set == mrNone || c.refusals)
+                PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+        });
+        EXPECT_EQ(ShowModal(dialog), c.result) << c.set;
+        EXPECT_FALSE(dialog.Visible());
+    }
+}
+
 } // namespace

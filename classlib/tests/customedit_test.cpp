@@ -1,0 +1,149 @@
+// Edit boxes over real EDIT windows: styles made with the window, the
+// selection in GBK bytes, the clipboard, and re-making the window.
+#include "classlib/customedit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "classlib/application.h"
+#include "classlib/clipboard.h"
+#include "classlib/form.h"
+
+namespace {
+
+class EditForm : public TForm {
+public:
+    EditForm()
+    {
+        LoadFromText("EditForm: TForm\n  Edit: TEdit\n    Width = 200\n    Height = 24\n  Secret: TEdit\n"
+                     "    Top = 30\n    PasswordChar = *\n  Memo: TMemo\n    Top = 60\n    Width = 300\n"
+                     "    Height = 100\n    ScrollBars = ssVertical\n");
+    }
+};
+
+// One form for the suite: hiding a window under Wine without a window
+// manager waits for a state change that never comes.
+class Edits : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Application.Initialize();
+        form = std::make_unique<EditForm>();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+    }
+    static void TearDownTestSuite() { form.reset(); }
+    static TEdit& edit() { return form->Component<TEdit>("Edit"); }
+    static TEdit& secret() { return form->Component<TEdit>("Secret"); }
+    static TMemo& memo() { return form->Component<TMemo>("Memo"); }
+    static DWORD Style(const TControl& c) { return static_cast<DWORD>(GetWindowLongA(c.Handle(), GWL_STYLE)); }
+    static inline std::unique_ptr<EditForm> form;
+};
+
+TEST_F(Edits, StylesReachTheWindowAndShapeTypedText)
+{
+    EXPECT_EQ(SendMessageA(secret().Handle(), EM_GETPASSWORDCHAR, 0, 0), '*') << "from the form text";
+    struct Case {
+        std::function<void()> set;
+        DWORD bits;
+        const char* shown; // after typing aB1
+    } cases[] = {
+        {[] { edit().SetAlignment(TAlignment::taRightJustify); }, ES_RIGHT, "aB1"},
+        {[] { edit().SetAlignment(TAlignment::taCenter); }, ES_CENTER, "aB1"},
+        {[] { edit().SetPasswordChar('#'); }, ES_PASSWORD, "aB1"},
+        {[] { edit().SetCharCase(TEditCharCase::ecUpperCase); }, ES_UPPERCASE, "AB1"},
+        {[] { edit().SetCharCase(TEditCharCase::ecLowerCase); }, ES_LOWERCASE, "ab1"},
+    };
+    for (const auto& c : cases) {
+        edit().SetText("");
+        c.set();
+        EXPECT_EQ(Style(edit()) & c.bits, c.bits) << c.shown;
+        for (char ch : std::string("aB1"))
+            SendMessageA(edit().Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1);
+        EXPECT_EQ(edit().Text(), c.shown);
+    }
+    EXPECT_EQ(SendMessageA(edit().Handle(), EM_GETPASSWORDCHAR, 0, 0), '#');
+    edit().SetPasswordChar(0);
+    edit().SetCharCase(TEditCharCase::ecNormal);
+    edit().SetAlignment(TAlignment::taLeftJustify);
+    EXPECT_EQ(SendMessageA(edit().Handle(), EM_GETPASSWORDCHAR, 0, 0), 0);
+}
+
+TEST_F(Edits, SelectionAndClipboardCountBytesOfDoubleByteText)
+{
+    edit().SetText("ab中文cd");
+    edit().SetSel(2, 6);
+    EXPECT_EQ(edit().SelText(), "中文");
+    edit().CopyToClipboard();
+    EXPECT_EQ(Clipboard().AsText(), "中文");
+    edit().SetSelText("X");
+    edit().SelectAll();
+    EXPECT_EQ(edit().SelText(), "abXcd");
+    edit().SetSel(1, 3);
+    edit().ClearSelection();
+    EXPECT_EQ(edit().Text(), "acd");
+    edit().SetText("1中2");
+    edit().SetSel(1, 3);
+    edit().CutToClipboard();
+    EXPECT_EQ(edit().Text(), "12");
+    EXPECT_EQ(Clipboard().AsText(), "中");
+}
+
+TEST_F(Edits, AutoSelectUnlessTheFocusCameByAClick)
+{
+    for (bool click : {false, true}) {
+        edit().SetText("12中3");
+        edit().SetSelStart(0);
+        secret().SetFocus();
+        if (click)
+            SendMessageA(edit().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 5));
+        else
+            edit().SetFocus();
+        SendMessageA(edit().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 5));
+        EXPECT_EQ(edit().SelText(), click ? "" : "12中3");
+    }
+}
+
+TEST_F(Edits, RemadeWindowKeepsTextSelectionFocusScrollingAndPlace)
+{
+    std::string lines;
+    for (int i = 0; i < 60; ++i)
+        lines += "第" + std::to_string(i) + "行\r\n";
+    struct Case {
+        TCustomEdit& box;
+        std::string text;
+        int selStart, selEnd;
+        std::function<void()> change;
+        DWORD bits;
+    } cases[] = {
+        {memo(), lines, 200, 204, [] { memo().SetScrollBars(TScrollStyle::ssBoth); }, WS_HSCROLL | WS_VSCROLL},
+        {edit(), "左中右", 2, 4, [] { edit().SetAlignment(TAlignment::taCenter); }, ES_CENTER},
+    };
+    for (auto& c : cases) {
+        c.box.SetText(c.text);
+        c.box.SetFocus();
+        c.box.SetSel(c.selStart, c.selEnd);
+        SendMessageA(c.box.Handle(), EM_LINESCROLL, 0, 30);
+        auto firstLine = SendMessageA(c.box.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+        HWND old = c.box.Handle(), above = GetWindow(old, GW_HWNDPREV);
+        int enters = 0, exits = 0;
+        c.box.OnEnter = [&](TComponent&) { ++enters; };
+        c.box.OnExit = [&](TComponent&) { ++exits; };
+        c.change();
+        c.box.OnEnter = nullptr;
+        c.box.OnExit = nullptr;
+        EXPECT_EQ(form->ActiveControl(), &c.box);
+        EXPECT_EQ(enters + exits, 0) << "the focus stayed with the same control";
+        ASSERT_NE(c.box.Handle(), old) << "made again";
+        EXPECT_EQ(Style(c.box) & c.bits, c.bits);
+        EXPECT_EQ(c.box.Text(), c.text);
+        EXPECT_EQ(c.box.SelText(), c.text.substr(static_cast<size_t>(c.selStart), static_cast<size_t>(c.selEnd - c.selStart)));
+        EXPECT_EQ(GetFocus(), c.box.Handle());
+        EXPECT_EQ(SendMessageA(c.box.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
+        EXPECT_EQ(GetWindow(c.box.Handle(), GW_HWNDPREV), above) << "same place among its siblings";
+    }
+}
+
+} // namespace

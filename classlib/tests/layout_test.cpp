@@ -1,0 +1,59 @@
+// Where aligned children go when a derived container keeps a margin, and
+// that a re-made container keeps its child windows.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "classlib/application.h"
+#include "classlib/form.h"
+#include "classlib/panel.h"
+
+namespace {
+
+// Children keep a margin of 10 inside the panel's bevel.
+class TMarginPanel : public TPanel {
+protected:
+    void AdjustClientRect(RECT& rect) override
+    {
+        TPanel::AdjustClientRect(rect);
+        InflateRect(&rect, -10, -10);
+    }
+};
+
+std::array<LONG, 4> PlaceInParent(const TControl& c)
+{
+    RECT r;
+    GetWindowRect(c.Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(c.Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+TEST(Layout, AlignedChildrenStayInsideTheMarginThroughResizeAndRemaking)
+{
+    Application.Initialize();
+    TForm form;
+    form.CreateHandle();
+    TMarginPanel margin;
+    margin.SetParent(&form);
+    margin.SetBounds(0, 0, 200, 100);
+    TPanel top, fill;
+    top.SetParent(&margin);
+    top.SetBounds(0, 0, 50, 20);
+    top.SetAlign(TAlign::alTop);
+    fill.SetParent(&margin);
+    fill.SetAlign(TAlign::alClient);
+    EXPECT_EQ(PlaceInParent(top), (std::array<LONG, 4>{11, 11, 189, 31}));
+    EXPECT_EQ(PlaceInParent(fill), (std::array<LONG, 4>{11, 31, 189, 89}));
+
+    margin.SetBounds(0, 0, 150, 150);
+    EXPECT_EQ(PlaceInParent(fill), (std::array<LONG, 4>{11, 31, 139, 139}));
+
+    HWND oldMargin = margin.Handle(), oldFill = fill.Handle();
+    margin.RecreateWnd();
+    ASSERT_NE(margin.Handle(), oldMargin);
+    EXPECT_EQ(fill.Handle(), oldFill) << "child windows move over, not made again";
+    EXPECT_EQ(GetParent(fill.Handle()), margin.Handle());
+    EXPECT_EQ(PlaceInParent(fill), (std::array<LONG, 4>{11, 31, 139, 139}));
+}
+
+} // namespace
