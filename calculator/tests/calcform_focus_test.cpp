@@ -3,6 +3,7 @@
 #include "calculator/tests/calcform_fixture.h"
 
 #include "classlib/application.h"
+#include "classlib/tests/keyboard.h"
 #include "classlib/windowclasses.h"
 
 TEST_F(CalcFormTest, TheControlThatHadTheFocusHasItAgain)
@@ -40,4 +41,29 @@ TEST_F(CalcFormTest, TheControlThatHadTheFocusHasItAgain)
         EXPECT_TRUE(PumpUntil([this] { return Tape() == "7"; }, 2000)) << name << ": the key went elsewhere";
     }
     Application.SetMainForm(nullptr);
+}
+
+// Tab moves through the options panel's boxes, past the disabled one, and
+// out of the tape: a Tab typed into the tape would be lost in its expression.
+TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndOutOfTheTape)
+{
+    Click("SpeedButton4");
+    auto focused = [] {
+        TControl* control = TControl::FromHandle(GetFocus());
+        return control ? control->Name() : std::string("none");
+    };
+    const std::pair<const char*, const char*> moves[] = {
+        {"SpinEdit1", "Edit7"}, {"Edit7", "SpinEdit3"}, {"SpinEdit3", "CheckBox1"}, {"CheckBox2", "CheckBox4"},
+        {"Memo1", "Edit4"},
+    };
+    for (const auto& [from, to] : moves) {
+        form->Component<TControl>(from).SetFocus();
+        PressKey(VK_TAB);
+        EXPECT_EQ(focused(), to) << "Tab from " << from;
+    }
+    form->Component<TControl>("CheckBox4").SetFocus();
+    PressKey(VK_TAB, ssShift);
+    EXPECT_EQ(focused(), "CheckBox2");
+    EXPECT_EQ(form->Memo1->Text().find('\t'), std::string::npos);
+    Click("SpeedButton2");
 }

@@ -1,7 +1,6 @@
 // The options panel and the toolbar switches, clicked as a user would.
 #include "calculator/tests/calcform_fixture.h"
 
-#include "classlib/tests/keyboard.h"
 
 namespace {
 
@@ -150,29 +149,4 @@ TEST_F(CalcFormTest, RightHandPanelHidesAndTheTapeTakesItsRoom)
     Click("SpeedButton48");
     EXPECT_TRUE(form->Panel1->Visible());
     EXPECT_EQ(tapeRight(), 752 - 133);
-}
-
-// Tab moves through the options panel's boxes, past the disabled one, and
-// out of the tape: a Tab typed into the tape would be lost in its expression.
-TEST_F(CalcFormTest, TabMovesThroughTheOptionsAndOutOfTheTape)
-{
-    Click("SpeedButton4");
-    auto focused = [] {
-        TControl* control = TControl::FromHandle(GetFocus());
-        return control ? control->Name() : std::string("none");
-    };
-    const std::pair<const char*, const char*> moves[] = {
-        {"SpinEdit1", "Edit7"}, {"Edit7", "SpinEdit3"}, {"SpinEdit3", "CheckBox1"}, {"CheckBox2", "CheckBox4"},
-        {"Memo1", "Edit4"},
-    };
-    for (const auto& [from, to] : moves) {
-        form->Component<TControl>(from).SetFocus();
-        PressKey(VK_TAB);
-        EXPECT_EQ(focused(), to) << "Tab from " << from;
-    }
-    form->Component<TControl>("CheckBox4").SetFocus();
-    PressKey(VK_TAB, ssShift);
-    EXPECT_EQ(focused(), "CheckBox2");
-    EXPECT_EQ(form->Memo1->Text().find('\t'), std::string::npos);
-    Click("SpeedButton2");
 }
