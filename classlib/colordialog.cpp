@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "classlib/form.h"
+#include "classlib/lateproc.h"
 
 bool TColorDialog::Execute()
 {
@@ -13,7 +14,9 @@ bool TColorDialog::Execute()
     cc.rgbResult = ColorToRGB(Color);
     cc.lpCustColors = customColors_.data();
     cc.Flags = CC_RGBINIT;
-    if (!ChooseColorA(&cc))
+    // comdlg32 comes with the first dialog, not with every start.
+    static const auto choose = LateProc<BOOL(WINAPI*)(CHOOSECOLORA*)>("comdlg32.dll", "ChooseColorA");
+    if (!choose || !choose(&cc))
         return false;
     Color = static_cast<TColor>(cc.rgbResult);
     return true;

@@ -7,6 +7,7 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
+#include "classlib/lateproc.h"
 
 void ShowMessage(const std::string& text)
 {
@@ -41,7 +42,12 @@ bool TFileDialog::Run(bool save)
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    // comdlg32 comes with the first dialog, not with every start.
+    using Dialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+    static const auto open = LateProc<Dialog>("comdlg32.dll", "GetOpenFileNameA");
+    static const auto saveAs = LateProc<Dialog>("comdlg32.dll", "GetSaveFileNameA");
+    Dialog run = save ? saveAs : open;
+    BOOL ok = run && run(&ofn);
     if (!ok)
         return false;
     FileName = file.c_str();

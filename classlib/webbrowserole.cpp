@@ -1,41 +1,31 @@
 #include "classlib/webbrowserole.h"
 
+#include "classlib/lateproc.h"
+
 namespace webbrowserole {
 
 namespace {
 
 struct Entries {
-    HRESULT(WINAPI* oleInitialize)(void*) = nullptr;
-    void(WINAPI* oleUninitialize)() = nullptr;
-    HRESULT(WINAPI* coCreateInstance)(REFCLSID, IUnknown*, DWORD, REFIID, void**) = nullptr;
-    BSTR(WINAPI* sysAllocStringLen)(const OLECHAR*, UINT) = nullptr;
-    void(WINAPI* sysFreeString)(BSTR) = nullptr;
-    UINT(WINAPI* sysStringLen)(BSTR) = nullptr;
+    HRESULT(WINAPI* oleInitialize)(void*);
+    void(WINAPI* oleUninitialize)();
+    HRESULT(WINAPI* coCreateInstance)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+    BSTR(WINAPI* sysAllocStringLen)(const OLECHAR*, UINT);
+    void(WINAPI* sysFreeString)(BSTR);
+    UINT(WINAPI* sysStringLen)(BSTR);
 };
 
-template <class F>
-void Find(HMODULE module, const char* name, F& entry)
-{
-    // void(*)() converts to and from every function pointer type without a warning.
-    if (module)
-        entry = reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// Loaded once, on the first call; the libraries stay for the rest of the run.
+// Found once, on the first call.
 const Entries& Loaded()
 {
-    static const Entries entries = [] {
-        Entries e;
-        HMODULE ole = LoadLibraryA("ole32.dll");
-        Find(ole, "OleInitialize", e.oleInitialize);
-        Find(ole, "OleUninitialize", e.oleUninitialize);
-        Find(ole, "CoCreateInstance", e.coCreateInstance);
-        HMODULE automation = LoadLibraryA("oleaut32.dll");
-        Find(automation, "SysAllocStringLen", e.sysAllocStringLen);
-        Find(automation, "SysFreeString", e.sysFreeString);
-        Find(automation, "SysStringLen", e.sysStringLen);
-        return e;
-    }();
+    static const Entries entries{
+        LateProc<decltype(Entries::oleInitialize)>("ole32.dll", "OleInitialize"),
+        LateProc<decltype(Entries::oleUninitialize)>("ole32.dll", "OleUninitialize"),
+        LateProc<decltype(Entries::coCreateInstance)>("ole32.dll", "CoCreateInstance"),
+        LateProc<decltype(Entries::sysAllocStringLen)>("oleaut32.dll", "SysAllocStringLen"),
+        LateProc<decltype(Entries::sysFreeString)>("oleaut32.dll", "SysFreeString"),
+        LateProc<decltype(Entries::sysStringLen)>("oleaut32.dll", "SysStringLen"),
+    };
     return entries;
 }
 

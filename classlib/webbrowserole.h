@@ -1,6 +1,6 @@
 // The OLE and automation calls of the WebBrowser control, found in ole32 and
-// oleaut32 on first use: a program loads those libraries (and the COM
-// run-time under them) only once it shows a web page, not at every start.
+// oleaut32 on first use: the program itself imports neither, so oleaut32
+// stays unloaded until a web page is shown (ole32 comes with shell32).
 #pragma once
 
 #include <ole2.h>
