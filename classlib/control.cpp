@@ -183,7 +183,9 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return Guarded(
         [&] {
             TMessage m{msg, wp, lp, 0};
-            control->WindowProc(m);
+            // Nothing of the control is touched after its handler: it may have freed it.
+            TWndMethod proc = control->WindowProc;
+            proc(m);
             return m.Result;
         },
         LRESULT(0));
@@ -192,7 +194,9 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 LRESULT TControl::Perform(UINT msg, WPARAM wp, LPARAM lp)
 {
     TMessage m{msg, wp, lp, 0};
-    WindowProc(m);
+    // A copy runs: a handler may free this control, and its WindowProc with it.
+    TWndMethod proc = WindowProc;
+    proc(m);
     return m.Result;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classlib/application.h"
+#include "classlib/button.h"
 #include "classlib/classregistry.h"
 #include "classlib/customedit.h"
 #include "classlib/form.h"
@@ -268,4 +269,22 @@ TEST_F(Persistence, ControlsSeeTheirOwnWindowGoWhileWhole)
     EXPECT_EQ(events, std::vector<std::string>{"Inner destroying"});
     form.reset();
     EXPECT_EQ(events, (std::vector<std::string>{"Inner destroying", "Outer destroying"}));
+}
+
+TEST_F(Persistence, AControlFreedByItsOwnHandlerIsLeftAlone)
+{
+    auto form = std::make_unique<ProbeForm>();
+    form->Load("F: TForm\n  B: TButton\n  C: TButton\n");
+    for (const char* name : {"B", "C"}) {
+        auto& button = form->Component<TButton>(name);
+        HWND handle = button.Handle();
+        button.OnClick = [](TComponent& sender) { delete &sender; };
+        // Through the parent's window, and through Perform alone.
+        if (std::string(name) == "B")
+            SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(handle));
+        else
+            button.Perform(CN_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(handle));
+        EXPECT_FALSE(IsWindow(handle)) << name;
+        EXPECT_EQ(form->FindComponent(name), nullptr) << name;
+    }
 }
