@@ -129,14 +129,16 @@ private:
     // Line and column of the caret on the bottom bar; sets curline.
     void showcaret();
     // The Enter road: cleaning, evaluation, line rewrite, total, words; the
-    // speech is queued for readqueued.
-    void evaluate();
+    // speech is queued for readqueued. broken: the rewritten line was given
+    // its line break too.
+    void evaluate(bool& broken);
     // Reads the queued results one after another. It runs from a posted
     // message, so the Enter that queued a result has put its line break in
     // the tape first and keys typed meanwhile land on the new line.
     void readqueued();
-    // Replaces tape line index by text (caret at its end); text is the tape as it stands.
-    void rewriteline(std::string& text, int index, const std::string& line);
+    // Replaces the tape line within bounds by line (caret after it); text is
+    // the tape as it stands.
+    void rewriteline(std::string& text, const TapeLine& bounds, const std::string& line);
     // This result's words and the total in the bottom fields; returns the words.
     void showresult(long double r, double total, std::string& shown, std::string& words);
     // Inserts s at byte p, replacing `replace` bytes before it, caret to caret.

@@ -36,13 +36,18 @@ void TCalcForm::Memo1KeyPress(TComponent&, char& Key)
         Key = '\r';
     if (Key != '\r')
         return;
+    bool broken = false;
     try {
-        evaluate();
+        evaluate(broken);
     } catch (...) {
         // Every failure of the evaluation reads the same to the user; the
         // Enter still goes on into the tape.
         ShowMessage("表达式错误！");
     }
+    // A rewritten line got its line break with its result, in one change of
+    // the tape; otherwise the EDIT breaks the line at the caret.
+    if (broken)
+        Key = 0;
 }
 
 namespace {
@@ -60,11 +65,8 @@ bool MemoLine(const TMemo& memo, const std::string& text, int index, TapeLine& b
 
 } // namespace
 
-void TCalcForm::rewriteline(std::string& text, int index, const std::string& line)
+void TCalcForm::rewriteline(std::string& text, const TapeLine& bounds, const std::string& line)
 {
-    TapeLine bounds;
-    if (!MemoLine(*Memo1, text, index, bounds))
-        return;
     // Only what differs is replaced: the control redoes less work, and the
     // line and the caret (at its end) come out the same.
     std::string_view old = std::string_view(text).substr(bounds.start, bounds.length);
@@ -76,7 +78,7 @@ void TCalcForm::rewriteline(std::string& text, int index, const std::string& lin
     text.replace(bounds.start, bounds.length, line);
 }
 
-void TCalcForm::evaluate()
+void TCalcForm::evaluate(bool& broken)
 {
     // The tape is read once; every later step works on this copy, kept equal
     // to the control's text.
@@ -88,7 +90,7 @@ void TCalcForm::evaluate()
         std::string line = text.substr(bounds.start, bounds.length);
         std::string cleaned = CleanTapeLine(line);
         if (cleaned != line)
-            rewriteline(text, curline, cleaned);
+            rewriteline(text, bounds, cleaned);
     }
 
     auto caret = static_cast<std::size_t>(Memo1->SelStart(text));
@@ -98,8 +100,10 @@ void TCalcForm::evaluate()
         r = calcbracket();
         std::string result = FloatToStr(RoundTo(static_cast<double>(r), -SpinEdit1->Value()));
         curline = Memo1->SelStartLine();
-        MemoLine(*Memo1, text, curline, bounds);
-        rewriteline(text, curline, text.substr(bounds.start, bounds.length) + "=" + result);
+        if (MemoLine(*Memo1, text, curline, bounds)) {
+            rewriteline(text, bounds, text.substr(bounds.start, bounds.length) + "=" + result + "\r\n");
+            broken = true;
+        }
     }
 
     double total = total_(text);

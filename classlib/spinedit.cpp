@@ -21,6 +21,17 @@ int TSpinEdit::Clamp(int value) const
 
 int TSpinEdit::Value() const
 {
+    // Read again only after the text changed: a read passes the up-down's
+    // subclass, which Wine serves through its server.
+    if (!known_ || !HandleAllocated()) {
+        value_ = ReadValue();
+        known_ = HandleAllocated();
+    }
+    return value_;
+}
+
+int TSpinEdit::ReadValue() const
+{
     // A number's text in one message: each message to the box passes the
     // up-down's subclass, which Wine serves through its server.
     char buffer[64];
@@ -35,12 +46,27 @@ int TSpinEdit::Value() const
 
 void TSpinEdit::SetValue(int value)
 {
+    known_ = false;
     SetText(std::to_string(Clamp(value)));
+}
+
+const TMessageMap& TSpinEdit::Messages() const
+{
+    static const TMessageMap map(TCustomEdit::Messages(), {{CN_COMMAND, &TSpinEdit::CNCommand}});
+    return map;
+}
+
+void TSpinEdit::CNCommand(TMessage& m)
+{
+    if (HIWORD(m.WParam) == EN_CHANGE)
+        known_ = false;
+    TCustomEdit::Messages().Dispatch(*this, m);
 }
 
 void TSpinEdit::HandleCreated()
 {
     TCustomEdit::HandleCreated();
+    known_ = false;
     // A re-made box gets a new up-down: the old one's buddy is gone.
     if (upDown_ && IsWindow(upDown_))
         DestroyWindow(upDown_);

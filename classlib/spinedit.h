@@ -16,11 +16,18 @@ public:
 
 protected:
     const TPropertyTable& Properties() const override;
+    const TMessageMap& Messages() const override;
+    void CNCommand(TMessage& message);
     void HandleCreated() override;
 
 private:
     int Clamp(int value) const;
+    int ReadValue() const;
     void UpdateUpDown();
+
+    // The value as last read from the box; every change of its text forgets it.
+    mutable int value_ = 0;
+    mutable bool known_ = false;
 
     int min_ = 0, max_ = 0, increment_ = 1;
     HWND upDown_ = nullptr;
