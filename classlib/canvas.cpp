@@ -121,6 +121,22 @@ void TCanvas::Polyline(const std::vector<POINT>& points)
         ::Polyline(Require(kPen | kBrush), points.data(), static_cast<int>(points.size()));
 }
 
+void TCanvas::Polygon(const std::vector<POINT>& points)
+{
+    if (!points.empty())
+        ::Polygon(Require(kPen | kBrush), points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom)
+{
+    ::Ellipse(Require(kPen | kBrush), left, top, right, bottom);
+}
+
+void TCanvas::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    ::Arc(Require(kPen | kBrush), left, top, right, bottom, x1, y1, x2, y2);
+}
+
 void TCanvas::TextOut(int x, int y, const std::string& text)
 {
     ::TextOutA(Require(kFont | kBrush), x, y, text.data(), static_cast<int>(text.size()));

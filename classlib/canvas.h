@@ -44,6 +44,11 @@ public:
     void LineTo(int x, int y);
     POINT PenPos() const { return penPos_; }
     void Polyline(const std::vector<POINT>& points);
+    // Outlined with the pen and filled with the brush.
+    void Polygon(const std::vector<POINT>& points);
+    void Ellipse(int left, int top, int right, int bottom);
+    // The part of the ellipse in the box from the ray to (x1, y1) anticlockwise to the ray to (x2, y2).
+    void Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
     void TextOut(int x, int y, const std::string& text);
     // Text at (x, y) clipped to r; an opaque brush fills r first.
     void TextRect(const RECT& r, int x, int y, const std::string& text);

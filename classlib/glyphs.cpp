@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "classlib/bitmap.h"
 #include "classlib/exceptions.h"
 
 namespace {
@@ -20,26 +21,19 @@ void RegisterGlyph(const std::string& name, TGlyphPainter painter)
 UniqueImageList MakeGlyphImages(const std::vector<std::string>& names, int size)
 {
     UniqueImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(names.size()), 1));
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
     for (const auto& name : names) {
         auto it = Painters().find(name);
-        if (it == Painters().end()) {
-            DeleteDC(dc);
-            ReleaseDC(nullptr, screen);
+        if (it == Painters().end())
             throw EComponentError("Unknown glyph '" + name + "'");
-        }
-        UniqueBitmap bitmap(CreateCompatibleBitmap(screen, size, size));
-        {
-            SelectObjectScope select(dc, bitmap.get());
-            UniqueBrush key(CreateSolidBrush(kGlyphTransparent));
-            RECT all{0, 0, size, size};
-            FillRect(dc, &all, key.get());
-            it->second(dc, size);
-        }
-        ImageList_AddMasked(list.get(), bitmap.get(), kGlyphTransparent);
+        TBitmap bitmap;
+        bitmap.SetSize(size, size);
+        TCanvas& canvas = bitmap.Canvas();
+        canvas.Brush().SetColor(kGlyphTransparent);
+        canvas.FillRect(RECT{0, 0, size, size});
+        it->second(canvas, size);
+        // The image list selects the bitmap into a DC of its own.
+        canvas.FreeHandle();
+        ImageList_AddMasked(list.get(), bitmap.Handle(), ColorToRGB(kGlyphTransparent));
     }
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return list;
 }

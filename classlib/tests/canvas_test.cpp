@@ -4,6 +4,7 @@
 #include "classlib/bitmap.h"
 #include "classlib/exceptions.h"
 #include "classlib/filestream.h"
+#include "classlib/glyphs.h"
 #include "classlib/streams.h"
 #include "classlib/tests/testfiles.h"
 
@@ -67,6 +68,36 @@ TEST(Canvas, LinesFollowThePenPositionAndStopBeforeTheirEnd)
     EXPECT_EQ(s.At(3, 15), clBlue);
     EXPECT_EQ(s.At(5, 18), clBlue);
     EXPECT_EQ(s.At(2, 2), kSentinel);
+}
+
+TEST(Canvas, PolygonsAndEllipsesAreFilledAndArcsOnlyOutlined)
+{
+    Surface s(30, 30);
+    TCanvas& c = s.bitmap.Canvas();
+    c.Pen().SetColor(clRed);
+    c.Brush().SetColor(clYellow);
+    c.Polygon({{1, 1}, {11, 1}, {1, 11}});
+    c.Pen().SetColor(clBlue);
+    c.Brush().SetColor(clLime);
+    c.Ellipse(14, 1, 28, 15);
+    c.Pen().SetColor(clFuchsia);
+    c.Brush().SetColor(clAqua);
+    // The upper half, anticlockwise from the right end to the left.
+    c.Arc(1, 16, 13, 28, 13, 22, 1, 22);
+    struct Case {
+        int x, y;
+        TColor expected;
+    };
+    const Case cases[] = {{1, 1, clRed},       {3, 3, clYellow},    {9, 9, kSentinel},     {14, 8, clBlue},
+                          {21, 8, clLime},     {14, 1, kSentinel},  {7, 16, clFuchsia},    {7, 22, kSentinel},
+                          {7, 27, kSentinel}};
+    for (const auto& p : cases)
+        EXPECT_EQ(s.At(p.x, p.y), p.expected) << p.x << "," << p.y;
+}
+
+TEST(Glyphs, AnUnknownNameIsAComponentError)
+{
+    EXPECT_THROW(MakeGlyphImages({"no-such-glyph"}, 20), EComponentError);
 }
 
 TEST(Canvas, TextIsMeasuredWithTheCanvasFontAndDrawnInItsColour)
