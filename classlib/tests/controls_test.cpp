@@ -265,8 +265,13 @@ TEST_F(Controls, SpinEditClampsAndSteps)
 {
     auto& spin = form->Component<TSpinEdit>("Spin");
     spin.SetValue(280);
+    // Each read comes after a change of the box's text, which a kept value must follow.
+    EXPECT_EQ(spin.Value(), 280);
     SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(spin.Value(), 285);
+    SendMessageA(spin.Handle(), EM_SETSEL, 0, -1);
+    SendMessageA(spin.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("300"));
+    EXPECT_EQ(spin.Value(), 300);
     spin.SetValue(999);
     EXPECT_EQ(spin.Text(), "380");
     spin.SetValue(5);
