@@ -108,7 +108,7 @@ void TCalcForm::showcaret()
     // From the control's own line table: a key-down never reads the whole tape.
     int line = Memo1->CaretLine();
     curline = line;
-    Label1->SetText("行:" + std::to_string(line + 1) + " 列:" + std::to_string(Memo1->CaretColumn()));
+    Label1->SetText("行:" + std::to_string(line + 1) + " 列:" + std::to_string(Memo1->CaretColumn(line)));
 }
 
 void TCalcForm::Memo1KeyDown(TComponent&, WORD&, TShiftState)

@@ -331,19 +331,23 @@ int TCustomEdit::CaretLine() const
 
 int TCustomEdit::CaretColumn() const
 {
+    return CaretColumn(CaretLine());
+}
+
+int TCustomEdit::CaretColumn(int caretLine) const
+{
     DWORD start = 0, end = 0;
     SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    int caretLine = CaretLine();
     auto lineStart = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(caretLine), 0));
     int units = static_cast<int>(start) - lineStart;
-    if (!EditCountsCharacters())
+    if (units <= 0 || !EditCountsCharacters())
         return units;
-    // Only this line's text is needed to count its bytes; EM_GETLINE takes
-    // at most 65535 bytes, longer lines are cut out of the whole text.
-    auto length = static_cast<size_t>(SendMessageA(Handle(), EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
+    // Only the line up to the caret is needed to count its bytes: at most two
+    // bytes a character. EM_GETLINE takes at most 65535 bytes; a longer line
+    // is cut out of the whole text.
     std::string line;
-    if (length * 2 + sizeof(WORD) <= 0xFFFF) {
-        line.assign(std::max<size_t>(length * 2, sizeof(WORD)), '\0');
+    if (static_cast<size_t>(units) * 2 + sizeof(WORD) <= 0xFFFF) {
+        line.assign(std::max<size_t>(static_cast<size_t>(units) * 2, sizeof(WORD)), '\0');
         *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size());
         auto got = SendMessageA(Handle(), EM_GETLINE, static_cast<WPARAM>(caretLine), reinterpret_cast<LPARAM>(line.data()));
         line.resize(static_cast<size_t>(got));

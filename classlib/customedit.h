@@ -30,6 +30,8 @@ public:
     // The line that holds the caret, and the caret's byte offset in it.
     int CaretLine() const;
     int CaretColumn() const;
+    // The same, with the caret's line already at hand.
+    int CaretColumn(int caretLine) const;
     // The line that holds the start of the selection.
     int SelStartLine() const;
     int LineCount() const;

@@ -1,6 +1,5 @@
 #include "classlib/label.h"
 
-
 TCreateParams TLabel::CreateParams() const
 {
     TCreateParams p;
@@ -15,8 +14,20 @@ TCreateParams TLabel::CreateParams() const
 
 const TMessageMap& TLabel::Messages() const
 {
-    static const TMessageMap map(TControl::Messages(), {{CN_CTLCOLORSTATIC, &TLabel::CNCtlColorStatic}});
+    static const TMessageMap map(TControl::Messages(), {
+                                                           {CN_CTLCOLORSTATIC, &TLabel::CNCtlColorStatic},
+                                                           {WM_SETTEXT, &TLabel::WMSetText},
+                                                       });
     return map;
+}
+
+// Wine's STATIC paints a new text at once, inside the caller's message: a
+// label that follows the caret would cost every key a paint. The new text
+// is painted with the next WM_PAINT instead, like any other change.
+void TLabel::WMSetText(TMessage& m)
+{
+    m.Result = DefWindowProcA(Handle(), WM_SETTEXT, m.WParam, m.LParam);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TLabel::CNCtlColorStatic(TMessage& m)

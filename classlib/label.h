@@ -12,6 +12,7 @@ protected:
     TCreateParams CreateParams() const override;
     const TMessageMap& Messages() const override;
     void CNCtlColorStatic(TMessage& message);
+    void WMSetText(TMessage& message);
 
 private:
     TAlignment alignment_ = TAlignment::taLeftJustify;
