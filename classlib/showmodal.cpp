@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
+#include <utility>
 #include <vector>
 
 #include "classlib/application.h"
@@ -45,28 +44,6 @@ private:
     std::vector<HWND> windows_;
 };
 
-// The modal form being hidden (closed, not hidden along with its owner):
-// the other windows are enabled before it goes, so that one of them, not
-// another program's window or none, becomes active in its place.
-struct ModalState {
-    TForm* form;
-    DisabledWindows* disabled;
-};
-
-LRESULT CALLBACK EnableBeforeHiding(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data)
-{
-    return Guarded(
-        [&] {
-            auto& state = *reinterpret_cast<ModalState*>(data);
-            if (msg == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_HIDEWINDOW) &&
-                !state.form->Visible())
-                state.disabled->Enable();
-            return DefSubclassProc(hwnd, msg, wp, lp);
-        },
-        LRESULT(0));
-}
-
-constexpr UINT_PTR kModalSubclass = 1;
 } // namespace
 
 TModalResult ShowModal(TForm& form)
@@ -76,8 +53,21 @@ TModalResult ShowModal(TForm& form)
     form.SetModalResult(mrNone);
     form.Show();
     DisabledWindows disabled(form.Handle());
-    ModalState state{&form, &disabled};
-    SetWindowSubclass(form.Handle(), EnableBeforeHiding, kModalSubclass, reinterpret_cast<DWORD_PTR>(&state));
+    // The modal form being hidden (closed, not hidden along with its owner):
+    // the other windows are enabled before it goes, so that one of them, not
+    // another program's window or none, becomes active in its place.
+    struct Restore {
+        TForm& form;
+        TWndMethod proc;
+        ~Restore() { form.WindowProc = std::move(proc); }
+    } restore{form, form.WindowProc};
+    TWndMethod& formProc = restore.proc;
+    form.WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_HIDEWINDOW) &&
+            !form.Visible())
+            disabled.Enable();
+        formProc(m);
+    };
     SetActiveWindow(form.Handle());
     MSG msg;
     while (form.Visible()) {
@@ -96,7 +86,6 @@ TModalResult ShowModal(TForm& form)
             break;
         }
     }
-    RemoveWindowSubclass(form.Handle(), EnableBeforeHiding, kModalSubclass);
     disabled.Enable();
     if (previous && previous != form.Handle() && IsWindowVisible(previous) && IsWindowEnabled(previous))
         SetActiveWindow(previous);
