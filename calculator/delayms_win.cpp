@@ -11,14 +11,8 @@ std::uint32_t TMessagePumpClock::tickCount()
 
 void TMessagePumpClock::processMessages()
 {
-    MSG msg;
-    for (TApplication::TTaken taken; (taken = Application.HandleMessage(msg, false)) != TApplication::TTaken::None;) {
-        if (taken == TApplication::TTaken::Quit) {
-            // The quit request belongs to the application's own loop: hand it back.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-    }
+    // A quit request seen here is handed back to the application's own loop.
+    Application.ProcessMessages();
 }
 
 void TMessagePumpClock::waitForMessages(std::uint32_t ms)
