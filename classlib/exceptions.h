@@ -31,3 +31,5 @@ class EInvalidGraphic : public Exception { using Exception::Exception; };
 class EInvalidGraphicOperation : public Exception { using Exception::Exception; };
 // GDI could not make an object.
 class EOutOfResources : public Exception { using Exception::Exception; };
+// Memory for a picture or block that cannot be had.
+class EOutOfMemory : public Exception { using Exception::Exception; };
