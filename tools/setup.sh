@@ -7,6 +7,7 @@ packages=(
   cmake make ninja-build g++ pkg-config
   g++-mingw-w64-i686 binutils-mingw-w64-i686 libz-mingw-w64-dev
   googletest libbenchmark-dev clang libclang-rt-14-dev
+  zlib1g-dev libpng-dev libgif-dev
   wine wine32:i386 xvfb xauth fonts-wqy-microhei locales
   sox nodejs
 )
