@@ -122,6 +122,7 @@ protected:
     const TMessageMap& Messages() const override;
     void WMTrayIcon(TMessage& message);
     void WMCalcRead(TMessage& message);
+    void WMCalcTray(TMessage& message);
 
 private:
     // Plays a key or result clip when the voice is on.
@@ -178,6 +179,8 @@ private:
 
 // Posted to the window for each result to be read aloud.
 constexpr UINT WM_CALCREAD = WM_APP + 1;
+// Posted by FormCreate: the tray icon is added once the window is up.
+constexpr UINT WM_CALCTRAY = WM_APP + 2;
 
 extern TCalcForm* CalcForm;
 // The weekday name, fixed at start-up.

@@ -16,7 +16,8 @@ std::string WeekName(int dayOfWeek)
 
 void TCalcForm::FormCreate(TComponent&)
 {
-    trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
+    // The shell answers the icon across processes: the window comes first.
+    PostMessageA(Handle(), WM_CALCTRAY, 0, 0);
     // A settings file that refuses the write-back is reported; start-up goes on.
     try {
         loadsetting();
@@ -78,6 +79,7 @@ const TMessageMap& TCalcForm::Messages() const
     static const TMessageMap map(TForm::Messages(), {
                                                         {WM_TRAYICON, &TCalcForm::WMTrayIcon},
                                                         {WM_CALCREAD, &TCalcForm::WMCalcRead},
+                                                        {WM_CALCTRAY, &TCalcForm::WMCalcTray},
                                                     });
     return map;
 }
@@ -85,6 +87,12 @@ const TMessageMap& TCalcForm::Messages() const
 void TCalcForm::WMCalcRead(TMessage&)
 {
     readqueued();
+}
+
+void TCalcForm::WMCalcTray(TMessage&)
+{
+    if (!trayicon_ && !exited_)
+        trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
 }
 
 void TCalcForm::WMTrayIcon(TMessage& m)

@@ -368,6 +368,9 @@ TColor TControl::Color() const
 
 void TControl::SetColor(TColor color)
 {
+    // Settings apply colours at every start, mostly the ones already held.
+    if (color == color_ && !parentColor_)
+        return;
     color_ = color;
     parentColor_ = false;
     Perform(CM_COLORCHANGED, 0, 0);
@@ -470,9 +473,9 @@ void TControl::RegisterHint()
 
 void TControl::RelayToTooltip(const TMessage& m)
 {
-    IFormHost* host = FormHost();
-    HWND tips = host ? host->HintWindow() : nullptr;
-    if (hint_.empty() || !tips)
+    IFormHost* host = hint_.empty() ? nullptr : FormHost();
+    HWND tips = host ? host->NeedHintWindow() : nullptr;
+    if (!tips)
         return;
     MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
     SendMessageA(tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
@@ -1025,6 +1028,15 @@ void TWinControl::AlignControls(TControl*, RECT& r)
                 break;
             }
         }
+    }
+}
+
+void TWinControl::RegisterHints()
+{
+    for (TControl* c : controls_) {
+        c->RegisterHint();
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->RegisterHints();
     }
 }
 

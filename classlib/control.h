@@ -244,6 +244,8 @@ public:
 
     void CreateHandle() override;
     const std::vector<TControl*>& Controls() const { return controls_; }
+    // Gives the children's hints, and theirs, to the form's hint window.
+    void RegisterHints();
     // Lays the aligned children out in the client area; control is the
     // child whose place or size changed, if one did.
     void Realign(TControl* control = nullptr);

@@ -1,6 +1,43 @@
 #include "classlib/font.h"
 
+#include <map>
+#include <mutex>
+#include <tuple>
+
 #include "classlib/propertytable.h"
+
+namespace {
+
+int ScreenPixelsPerInch()
+{
+    static const int ppi = [] {
+        HDC screen = GetDC(nullptr);
+        int value = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return value;
+    }();
+    return ppi;
+}
+
+// A form holds dozens of controls with the same font; each would otherwise
+// make a GDI font of its own.
+std::shared_ptr<const UniqueFont> SharedFont(const std::string& name, int height, bool bold, int charset)
+{
+    using Key = std::tuple<std::string, int, bool, int>;
+    static std::mutex lock;
+    static std::map<Key, std::weak_ptr<const UniqueFont>> fonts;
+    std::lock_guard guard(lock);
+    auto& slot = fonts[Key{name, height, bold, charset}];
+    if (auto font = slot.lock())
+        return font;
+    auto font = std::make_shared<const UniqueFont>(CreateFontA(
+        height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset),
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str()));
+    slot = font;
+    return font;
+}
+
+} // namespace
 
 void TFont::Assign(const TPersistent& source)
 {
@@ -27,15 +64,9 @@ void TFont::Notify()
 
 HFONT TFont::Handle() const
 {
-    if (!handle_) {
-        HDC screen = GetDC(nullptr);
-        int height = -MulDiv(size_, GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ReleaseDC(nullptr, screen);
-        handle_.reset(CreateFontA(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                  static_cast<BYTE>(charset_), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name_.c_str()));
-    }
-    return handle_.get();
+    if (!handle_)
+        handle_ = SharedFont(name_, -MulDiv(size_, ScreenPixelsPerInch(), 72), bold_, charset_);
+    return handle_->get();
 }
 
 const TPropertyTable& TFont::Properties() const

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "classlib/colors.h"
@@ -22,11 +23,12 @@ public:
     int Size() const { return size_; }
     TColor Color() const { return color_; }
     bool Bold() const { return bold_; }
-    void SetName(const std::string& name) { name_ = name, Changed(); }
-    void SetSize(int points) { size_ = points, Changed(); }
-    void SetColor(TColor color) { color_ = color, Notify(); }
-    void SetBold(bool bold) { bold_ = bold, Changed(); }
-    void SetCharset(int charset) { charset_ = charset, Changed(); }
+    // Setting what the font already holds changes nothing.
+    void SetName(const std::string& name) { Set(name_, name, &TFont::Changed); }
+    void SetSize(int points) { Set(size_, points, &TFont::Changed); }
+    void SetColor(TColor color) { Set(color_, color, &TFont::Notify); }
+    void SetBold(bool bold) { Set(bold_, bold, &TFont::Changed); }
+    void SetCharset(int charset) { Set(charset_, charset, &TFont::Changed); }
 
     HFONT Handle() const;
 
@@ -37,6 +39,15 @@ protected:
     const TPropertyTable& Properties() const override;
 
 private:
+    template <class T>
+    void Set(T& field, const T& value, void (TFont::*changed)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        (this->*changed)();
+    }
+
     // A new GDI font is made on next use, then OnChange.
     void Changed();
     void Notify();
@@ -47,5 +58,6 @@ private:
     TColor color_ = clWindowText;
     bool bold_ = false;
     int charset_ = GB2312_CHARSET;
-    mutable UniqueFont handle_;
+    // Shared with every font of the same description while any uses it.
+    mutable std::shared_ptr<const UniqueFont> handle_;
 };

@@ -63,15 +63,25 @@ void TForm::CreateHandle()
         RaiseLastOSError("CreateWindow form");
     SetBounds(left, top, width, height);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
-    if (showHint_) {
-        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                   Application.Instance(), nullptr);
-        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
-    }
+    // A tooltip of an earlier window went with it.
+    tooltip_ = nullptr;
     for (TControl* c : Controls())
         c->CreateHandle();
     Realign();
+}
+
+HWND TForm::NeedHintWindow()
+{
+    // Made when the mouse first moves over a control, not at start-up: a
+    // tooltip window and its tools cost more than the user can see then.
+    if (showHint_ && !tooltip_ && HandleAllocated()) {
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   Application.Instance(), nullptr);
+        SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        RegisterHints();
+    }
+    return HintWindow();
 }
 
 void TForm::Show()

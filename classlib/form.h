@@ -47,6 +47,7 @@ public:
     void PreviewKey(UINT msg, WORD& key, TShiftState shift) override;
     void PreviewChar(char& key) override;
     HWND HintWindow() const override { return showHint_ ? tooltip_ : nullptr; }
+    HWND NeedHintWindow() override;
     void ControlFocused(TControl& control) override;
     void ControlRemoved(TControl& control) override;
 

@@ -15,8 +15,11 @@ public:
     // keys; a key set to 0 goes no further.
     virtual void PreviewKey(UINT msg, WORD& key, TShiftState shift) = 0;
     virtual void PreviewChar(char& key) = 0;
-    // The tooltip window that shows the controls' hints; null without hints.
+    // The tooltip window that shows the controls' hints; null without hints
+    // or before the mouse first came near the form.
     virtual HWND HintWindow() const = 0;
+    // The same, made on first need with every control's hint registered.
+    virtual HWND NeedHintWindow() = 0;
     // A control of the form took the focus.
     virtual void ControlFocused(TControl& control) = 0;
     // A control of the form goes away: the form forgets it.

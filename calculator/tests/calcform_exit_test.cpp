@@ -1,6 +1,7 @@
 // Every way out saves settings and tape and takes the tray icon away; the
 // tape survives a restart; a write that fails loses nothing and still ends.
 #include "calculator/tests/calcform_fixture.h"
+#include "classlib/application.h"
 
 #include <algorithm>
 
@@ -53,6 +54,8 @@ TEST_F(CalcShellTest, EachWayOutSavesSettingsAndTapeAndRemovesTheTrayIcon)
     for (const auto& way : kWaysOut) {
         std::string folder = FreshFolder("wayout");
         auto form = Start(folder);
+        // The icon is added once the window's messages run.
+        Application.ProcessMessages();
         if (ShellHasTray()) {
             EXPECT_TRUE(TrayIconPresent(form->Handle())) << way.name;
         }

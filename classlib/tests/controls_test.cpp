@@ -334,3 +334,41 @@ TEST(FormLoading, BrokenDescriptionsNameTheirFault)
         }
     }
 }
+
+TEST_F(Controls, ControlsOfOneFontShareOneGdiFontUntilOneChangesItsOwn)
+{
+    auto& check = form->Component<TCheckBox>("Check");
+    HWND spin = form->Component<TSpinEdit>("Spin").Handle();
+    auto fontOf = [](HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)); };
+    ASSERT_NE(fontOf(spin), nullptr);
+    EXPECT_EQ(fontOf(check.Handle()), fontOf(spin));
+
+    int size = check.Font().Size();
+    check.Font().SetSize(size + 3);
+    EXPECT_NE(fontOf(check.Handle()), fontOf(spin));
+    // The font the others still use was not deleted with the change.
+    LOGFONTA described{};
+    EXPECT_EQ(GetObjectA(fontOf(spin), sizeof described, &described), static_cast<int>(sizeof described));
+    check.Font().SetSize(size);
+    EXPECT_EQ(fontOf(check.Handle()), fontOf(spin));
+}
+
+TEST(FormHints, TheHintWindowIsMadeWhenTheMouseFirstComesWithEveryHint)
+{
+    Application.Initialize();
+    TestForm fresh;
+    EXPECT_EQ(fresh.TooltipHandle(), nullptr);
+    HWND clear = fresh.Component<TSpeedButton>("Clear").Handle();
+    SendMessageA(clear, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    HWND tips = fresh.TooltipHandle();
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    char text[80] = {};
+    TTTOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = fresh.Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(clear);
+    ti.lpszText = text;
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, "清空");
+}
