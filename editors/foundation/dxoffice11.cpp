@@ -52,13 +52,6 @@ TRGB NearestScreenColor(TRGB rgb)
 
 const TdxColorSource kSystemColors{ResolveColor, NearestScreenColor};
 
-int SystemMajorVersion()
-{
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    return GetVersionExA(&info) ? static_cast<int>(info.dwMajorVersion) : 0;
-}
-
 // A bitmap resource as a bitmap file: the resource lacks only the file header.
 void LoadBitmapResource(TBitmap& bitmap, const char* name)
 {
@@ -153,7 +146,7 @@ int Office11DetectScheme()
     if (FAILED(dxUxTheme::GetCurrentThemeName(file.data(), 1024, color.data(), 1024, size.data(), 1024)))
         return 0;
     return dxOffice11SchemeOf(reinterpret_cast<const char16_t*>(file.data()),
-                              reinterpret_cast<const char16_t*>(color.data()), SystemMajorVersion());
+                              reinterpret_cast<const char16_t*>(color.data()), static_cast<int>(dxUxTheme::SystemVersion().dwMajorVersion));
 }
 
 void Office11ColorsFill()

@@ -75,14 +75,20 @@ F Proc(TEntry entry)
 // The theme library came with system version 5.1.
 bool SystemHasThemes()
 {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    if (!GetVersionExA(&info))
-        return false;
+    OSVERSIONINFOA info = SystemVersion();
     return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1);
 }
 
 } // namespace
+
+OSVERSIONINFOA SystemVersion()
+{
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info))
+        info = OSVERSIONINFOA{};
+    return info;
+}
 
 void Bind()
 {

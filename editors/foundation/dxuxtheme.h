@@ -31,6 +31,8 @@ enum TEntry {
     eEndBufferedPaint = 50, eBufferedPaintSetAlpha = 51,
 };
 
+// The system's version as GetVersionExA reports it (zeros when it fails).
+OSVERSIONINFOA SystemVersion();
 // Binds the library on systems from 5.1 on (common controls start in every case).
 void Bind();
 void Unbind();
