@@ -1,18 +1,25 @@
 // Program entry of the voice calculator.
 #include <windows.h>
 
+#include <memory>
+
 #include "calculator/calcclasses.h"
 #include "calculator/calcform.h"
 #include "classlib/application.h"
+#include "classlib/units.h"
+#include "editors/foundation/cxfoundationunits.h"
 #include "windows/aboutform.h"
 #include "windows/accessoryclasses.h"
 #include "windows/calchelp.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // The editor library's units start before the first form and end after the last.
+    std::unique_ptr<TUnitsStarted> units;
     try {
         // The modules start in order, the class library's first, before any form.
         Application.Initialize();
+        units = std::make_unique<TUnitsStarted>(cxFoundationUnits());
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
         CalcForm = &Application.CreateForm<TCalcForm>();
@@ -27,5 +34,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     Application.Run();
     Application.DestroyForms();
+    units.reset();
     return 0;
 }

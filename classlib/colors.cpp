@@ -1,9 +1,10 @@
 #include "classlib/colors.h"
 
-#include <windows.h>
-
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "classlib/exceptions.h"
 
@@ -87,12 +88,19 @@ bool ParseInteger(const std::string& text, long long& value)
     return *end == '\0' && value >= INT32_MIN && value <= UINT32_MAX;
 }
 
+// Colour names are ASCII: compared without regard to letter case.
+bool SameAsciiText(std::string_view a, std::string_view b)
+{
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
+}
+
 } // namespace
 
 TColor StringToColor(const std::string& text)
 {
     for (const auto& c : kColorNames)
-        if (_stricmp(c.name, text.c_str()) == 0)
+        if (SameAsciiText(c.name, text))
             return c.value;
     long long value = 0;
     if (!ParseInteger(text, value))
@@ -108,11 +116,4 @@ std::string ColorToString(TColor color)
     char buf[16];
     std::snprintf(buf, sizeof buf, "$%.8X", static_cast<unsigned>(color));
     return buf;
-}
-
-std::uint32_t ColorToRGB(TColor color)
-{
-    if ((color & clSystemColor) == clSystemColor)
-        return GetSysColor(color & 0xFF);
-    return static_cast<std::uint32_t>(color) & 0xFFFFFF;
 }

@@ -19,7 +19,8 @@
 enum class TOperation { opInsert, opRemove };
 
 using TComponentState = unsigned;
-constexpr TComponentState csLoading = 1, csDestroying = 2;
+// csDesigning belongs to a form designer, which this library has not: never set.
+constexpr TComponentState csLoading = 1, csDestroying = 2, csDesigning = 4;
 
 class TComponent : public TPersistent {
 public:

@@ -4,7 +4,13 @@
 export WINEPREFIX="${VOSTREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vostrel/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEARCH=win32
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Ours come first; a test may add its own (CTest's ENVIRONMENT, "uxtheme=d").
+vostrel_dll_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
+case "${WINEDLLOVERRIDES:-}" in
+  "$vostrel_dll_overrides"*) ;;
+  "") export WINEDLLOVERRIDES="$vostrel_dll_overrides" ;;
+  *) export WINEDLLOVERRIDES="$vostrel_dll_overrides;$WINEDLLOVERRIDES" ;;
+esac
 
 vostrel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vostrel"
 # Wine maps Chinese file names to Linux ones through the Linux locale, so the

@@ -1,0 +1,24 @@
+#include "editors/foundation/cxfoundationunits.h"
+
+#include "editors/foundation/cxresourcetext.h"
+#include "editors/foundation/dxoffice11.h"
+#include "editors/foundation/dxthememanager.h"
+#include "editors/foundation/dxuxtheme.h"
+
+namespace {
+
+// Registry and geometry: nothing to start; shut-down drops any text override.
+constexpr TUnit kUnits[] = {
+    {"cxClasses", nullptr, cxClearResourceTextOverride},
+    {"dxUxTheme", dxUxTheme::Bind, dxUxTheme::Unbind},
+    {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
+    {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
+    // The owners of palette notifiers (look and feel, brush cache, painters) follow here.
+};
+
+} // namespace
+
+std::span<const TUnit> cxFoundationUnits()
+{
+    return kUnits;
+}
