@@ -473,8 +473,10 @@ void TControl::RegisterHint()
 
 void TControl::RelayToTooltip(const TMessage& m)
 {
-    IFormHost* host = hint_.empty() ? nullptr : FormHost();
-    HWND tips = host ? host->NeedHintWindow() : nullptr;
+    // Controls without a hint relay too: the tooltip then sees the mouse
+    // leave a control that has one, and takes its hint away.
+    IFormHost* host = FormHost();
+    HWND tips = !host ? nullptr : hint_.empty() ? host->HintWindow() : host->NeedHintWindow();
     if (!tips)
         return;
     MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
