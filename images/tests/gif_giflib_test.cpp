@@ -87,7 +87,7 @@ void ExpectSame(const TGiflibImage& expected, TGIF_ImageModel& ours, const std::
         const auto& table = e.localTable.empty() ? expected.globalTable : e.localTable;
         EXPECT_EQ(f.TransparentColor(), f.TransparentIndex() < 0 ? clNone : ColorOf(table[static_cast<std::size_t>(f.TransparentIndex())]))
             << where;
-        TDecodedFrame d = DecodeFrame(f);
+        TGifFramePixels d = GifFramePixels(f);
         EXPECT_EQ(d.width, e.width) << where;
         EXPECT_EQ(d.height, e.height) << where;
         EXPECT_EQ(d.indices, e.indices) << where;

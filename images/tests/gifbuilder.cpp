@@ -125,23 +125,6 @@ std::string EncodeIndices(const std::vector<std::uint8_t>& indices, int width, i
     return {reinterpret_cast<const char*>(out.Memory()), static_cast<std::size_t>(out.Size())};
 }
 
-TDecodedFrame DecodeFrame(TGIF_FrameModel& frame)
-{
-    TMemoryStream dib;
-    frame.DecodeToDib(dib);
-    dib.SetPosition(0);
-    TBitmapFileImage b = ReadBitmapFile(dib);
-    TDecodedFrame d{b.width, b.height, {}, b.palette};
-    std::size_t rowSize = static_cast<std::size_t>(BitmapRowSize(static_cast<std::uint64_t>(b.width), b.bitCount));
-    for (int y = 0; y < b.height; ++y)
-        for (int x = 0; x < b.width; ++x) {
-            const std::uint8_t* row = b.pixels.data() + static_cast<std::size_t>(b.height - 1 - y) * rowSize;
-            int bit = x * b.bitCount;
-            d.indices.push_back(static_cast<std::uint8_t>(row[bit / 8] >> (8 - b.bitCount - bit % 8) & ((1 << b.bitCount) - 1)));
-        }
-    return d;
-}
-
 void ReadGif(TGIF_ImageModel& image, const std::string& bytes)
 {
     TMemoryStream s;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "images/gifmodel.h"
+#include "images/gifpixels.h"
 
 class TGifBuilder {
 public:
@@ -40,13 +41,6 @@ std::string PackCodes(int minCodeSize, const std::vector<std::pair<int, int>>& c
 // Image data from indices, by our own encoder.
 std::string EncodeIndices(const std::vector<std::uint8_t>& indices, int width, int height, int bitCount);
 
-// A frame decoded: its size and one palette index per pixel, top row first.
-struct TDecodedFrame {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> indices;
-    std::vector<std::uint32_t> palette;
-};
-TDecodedFrame DecodeFrame(TGIF_FrameModel& frame);
 // The model read from bytes (nothing decoded).
 void ReadGif(TGIF_ImageModel& image, const std::string& bytes);
 std::string WriteGif(TGIF_ImageModel& image);

@@ -32,7 +32,7 @@ TEST(GifLzw, InterlacedRowsAreFilledOnce)
             rows.push_back(static_cast<std::uint8_t>(y + 1));
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(height));
         TGIF_ImageModel image;
-        TDecodedFrame d = DecodeFrame(Frame(image, 1, height, EncodeIndices(rows, 1, height, 8), 8, true).FrameByIndex(0));
+        TGifFramePixels d = GifFramePixels(Frame(image, 1, height, EncodeIndices(rows, 1, height, 8), 8, true).FrameByIndex(0));
         for (int y = 0; y < height; ++y)
             EXPECT_EQ(d.indices[static_cast<std::size_t>(y)], y + 1) << height;
     }
@@ -47,7 +47,7 @@ TEST(GifLzw, DibDepthFollowsTheColourBitsAndUnusedSlotsAreGrey)
         int colors = 1 << c.tableBits;
         std::vector<std::uint8_t> pixels = Ramp(40, colors);
         TGIF_ImageModel image;
-        TDecodedFrame d = DecodeFrame(Frame(image, 8, 5, EncodeIndices(pixels, 8, 5, c.dibBits), c.tableBits).FrameByIndex(0));
+        TGifFramePixels d = GifFramePixels(Frame(image, 8, 5, EncodeIndices(pixels, 8, 5, c.dibBits), c.tableBits).FrameByIndex(0));
         EXPECT_EQ(d.indices, pixels) << c.tableBits;
         ASSERT_EQ(d.palette.size(), 1u << c.dibBits) << c.tableBits;
         for (std::size_t i = 0; i < d.palette.size(); ++i) {
@@ -64,7 +64,7 @@ TEST(GifLzw, CodeSizeSmallerThanTheTable)
     std::vector<std::uint8_t> pixels = Ramp(1024, 16);
     TGIF_ImageModel image;
     TGIF_FrameModel& f = Frame(image, 32, 32, EncodeIndices(pixels, 32, 32, 4), 8).FrameByIndex(0);
-    EXPECT_EQ(DecodeFrame(f).indices, pixels);
+    EXPECT_EQ(GifFramePixels(f).indices, pixels);
     EXPECT_FALSE(f.corrupted);
 }
 
@@ -87,12 +87,12 @@ TEST(GifLzw, CodeSequences)
     for (const Case& c : cases) {
         TGIF_ImageModel image;
         TGIF_FrameModel& f = Frame(image, 4, 1, PackCodes(2, c.codes), 2).FrameByIndex(0);
-        EXPECT_EQ(DecodeFrame(f).indices, c.pixels) << c.name;
+        EXPECT_EQ(GifFramePixels(f).indices, c.pixels) << c.name;
         EXPECT_EQ(f.corrupted, c.corrupted) << c.name;
     }
     // Literals past a 2-colour table are stored masked to the 1-bit DIB.
     TGIF_ImageModel image;
-    EXPECT_EQ(DecodeFrame(Frame(image, 2, 1, PackCodes(3, {{8, 4}, {7, 4}, {6, 4}, {9, 4}}), 1).FrameByIndex(0)).indices,
+    EXPECT_EQ(GifFramePixels(Frame(image, 2, 1, PackCodes(3, {{8, 4}, {7, 4}, {6, 4}, {9, 4}}), 1).FrameByIndex(0)).indices,
               (std::vector<std::uint8_t>{1, 0}));
 }
 
@@ -111,10 +111,10 @@ TEST(GifLzw, BadDataEitherMarksTheFrameOrFails)
         TGIF_ImageModel image;
         TGIF_FrameModel& f = Frame(image, 4, 1, c.data, 2).FrameByIndex(0);
         if (c.throws) {
-            EXPECT_THROW(DecodeFrame(f), EInvalidGraphicOperation) << c.name;
+            EXPECT_THROW(GifFramePixels(f), EInvalidGraphicOperation) << c.name;
             continue;
         }
-        EXPECT_EQ(DecodeFrame(f).indices, std::vector<std::uint8_t>(4, 0)) << c.name;
+        EXPECT_EQ(GifFramePixels(f).indices, std::vector<std::uint8_t>(4, 0)) << c.name;
         EXPECT_TRUE(f.corrupted) << c.name;
     }
 }
@@ -135,7 +135,7 @@ TEST(GifLzw, LongestChainsDecode)
     codes.push_back({257, 12});
     TGIF_ImageModel image;
     TGIF_FrameModel& f = Frame(image, 4096, static_cast<int>(pixels / 4096), PackCodes(8, codes)).FrameByIndex(0);
-    TDecodedFrame d = DecodeFrame(f);
+    TGifFramePixels d = GifFramePixels(f);
     EXPECT_FALSE(f.corrupted);
     EXPECT_EQ(std::count(d.indices.begin(), d.indices.end(), 0), static_cast<std::ptrdiff_t>(d.indices.size()));
 }
@@ -160,7 +160,7 @@ TEST(GifLzw, ProgressIsReportedOnlyWhenThePercentageChanges)
             running.push_back(percent);
         ends += stage == TProgressStage::psEnding && percent == 100;
     };
-    DecodeFrame(image.FrameByIndex(0));
+    GifFramePixels(image.FrameByIndex(0));
     ASSERT_FALSE(running.empty());
     for (std::size_t i = 1; i < running.size(); ++i)
         EXPECT_GT(running[i], running[i - 1]);

@@ -131,7 +131,7 @@ TEST(GifRead, EmptyDescriptorTakesTheScreenSize)
 {
     TGIF_ImageModel image;
     ReadGif(image, TGifBuilder().Screen(3, 2, 1).Image(0, 0, 0, 0, EncodeIndices({1, 1, 1, 0, 0, 0}, 3, 2, 1)).Bytes());
-    TDecodedFrame d = DecodeFrame(image.FrameByIndex(0));
+    TGifFramePixels d = GifFramePixels(image.FrameByIndex(0));
     EXPECT_EQ(d.width, 3);
     EXPECT_EQ(d.height, 2);
     EXPECT_EQ(d.indices, (std::vector<std::uint8_t>{1, 1, 1, 0, 0, 0}));

@@ -114,7 +114,7 @@ TEST(GifWrite, TransparentSlotStaysWhereItWasRead)
     TGIF_ImageModel image;
     ReadGif(image, gif);
     TGIF_FrameModel& f = image.FrameByIndex(0);
-    TDecodedFrame d = DecodeFrame(f);
+    TGifFramePixels d = GifFramePixels(f);
     // The decoded slot has a colour of its own, and that is the frame's see-through colour.
     EXPECT_NE(d.palette[3], d.palette[1]);
     EXPECT_EQ(f.TransparentColor(), static_cast<TColor>((d.palette[3] & 0xFF) << 16 | (d.palette[3] & 0xFF00) | d.palette[3] >> 16));
@@ -138,7 +138,7 @@ TEST(GifWrite, StartOverOnTheLastPixelAddsNoPixel)
     // Read as one pixel wider, the frame ends before that pixel.
     TGIF_ImageModel image;
     ReadGif(image, TGifBuilder().Screen(3839, 1, 8).Image(0, 0, 3839, 1, data).Trailer().Bytes());
-    TDecodedFrame d = DecodeFrame(image.FrameByIndex(0));
+    TGifFramePixels d = GifFramePixels(image.FrameByIndex(0));
     EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(), d.indices.begin()));
     EXPECT_EQ(d.indices.back(), 0);
     EXPECT_NE(pixels.back(), 0);
