@@ -8,7 +8,7 @@
 
 namespace {
 constexpr int kHashSize = 17777;
-constexpr std::uint16_t kEmptySlot = 0xFFFF;
+constexpr std::uint32_t kEmptySlot = 0xFFFFFFFF;
 // The dictionary starts over before a code would need 13 bits.
 constexpr int kLastCode = 4094;
 
@@ -55,7 +55,8 @@ private:
     int count_ = 0;
 };
 
-// The dictionary: strings as (prefix code, pixel), found through a fixed hash table.
+// The dictionary: strings as (prefix code, pixel), found through a fixed
+// hash table whose slots hold the string's key and code together.
 class TLzwDictionary {
 public:
     TLzwDictionary() { Clear(); }
@@ -64,94 +65,126 @@ public:
     // The code of prefix + pixel, or -1 with slot set to where it would go.
     int Find(int prefix, int pixel, int& slot) const
     {
-        int h = static_cast<int>((static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel)) *
-                                 2654435761u % kHashSize);
+        std::uint32_t key = static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel);
+        // Multiplicative hash scaled onto the slots, without a division.
+        int h = static_cast<int>(static_cast<std::uint64_t>(key * 2654435761u) * kHashSize >> 32);
         for (;; h = h + 1 == kHashSize ? 0 : h + 1) {
-            std::uint16_t code = slots_[h];
-            if (code == kEmptySlot)
+            std::uint32_t s = slots_[h];
+            if (s == kEmptySlot)
                 return slot = h, -1;
-            if (prefixes_[code] == prefix && pixels_[code] == pixel)
-                return code;
+            if (s >> kCodeBits == key)
+                return static_cast<int>(s & kCodeMask);
         }
     }
     void Add(int slot, int code, int prefix, int pixel)
     {
-        slots_[slot] = static_cast<std::uint16_t>(code);
-        prefixes_[code] = static_cast<std::uint16_t>(prefix);
-        pixels_[code] = static_cast<std::uint8_t>(pixel);
+        slots_[slot] = (static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel)) << kCodeBits |
+                       static_cast<std::uint32_t>(code);
     }
 
 private:
-    std::array<std::uint16_t, kHashSize> slots_;
-    std::array<std::uint16_t, 4096> prefixes_{};
-    std::array<std::uint8_t, 4096> pixels_{};
+    static constexpr int kCodeBits = 12;
+    static constexpr std::uint32_t kCodeMask = (1u << kCodeBits) - 1;
+    std::array<std::uint32_t, kHashSize> slots_;
 };
 
-int PixelAt(const std::uint8_t* row, int x, int bitCount)
+// A row's pixels in order, for one depth.
+template <int Bits>
+int PixelAt(const std::uint8_t* row, int x)
 {
-    switch (bitCount) {
-    case 8:
+    if constexpr (Bits == 8)
         return row[x];
-    case 4:
+    else if constexpr (Bits == 4)
         return x & 1 ? row[x >> 1] & 0x0F : row[x >> 1] >> 4;
-    default:
+    else
         return row[x >> 3] >> (7 - (x & 7)) & 1;
-    }
 }
+
+// The string being matched and the codes assigned since the last clear.
+class TLzwEncoder {
+public:
+    TLzwEncoder(std::vector<std::uint8_t>& out, int bitCount)
+        : initialWidth_(bitCount == 1 ? 3 : bitCount + 1), clear_(1 << (initialWidth_ - 1)), end_(clear_ + 1),
+          codes_(out), dictionary_(std::make_unique<TLzwDictionary>())
+    {
+        out.push_back(static_cast<std::uint8_t>(initialWidth_ - 1));
+        StartOver();
+    }
+
+    template <int Bits>
+    void Row(const std::uint8_t* row, int width)
+    {
+        for (int x = 0; x < width; ++x) {
+            int p = PixelAt<Bits>(row, x);
+            if (!inString_) {
+                prefix_ = p, inString_ = true;
+                continue;
+            }
+            int slot;
+            int code = dictionary_->Find(prefix_, p, slot);
+            if (code >= 0) {
+                prefix_ = code;
+                continue;
+            }
+            codes_.Emit(prefix_, width_);
+            dictionary_->Add(slot, ++last_, prefix_, p);
+            prefix_ = p;
+            if (last_ == limit_)
+                limit_ <<= 1, ++width_;
+            else if (last_ == kLastCode) {
+                codes_.Emit(prefix_, width_);
+                inString_ = false;
+                StartOver();
+            }
+        }
+    }
+
+    void Finish()
+    {
+        // A string cut by the last start-over was emitted already.
+        if (inString_)
+            codes_.Emit(prefix_, width_);
+        codes_.Emit(end_, width_);
+        codes_.Flush();
+    }
+
+private:
+    // The clear code, and the dictionary and code width as at the start.
+    void StartOver()
+    {
+        codes_.Emit(clear_, width_ ? width_ : initialWidth_);
+        last_ = end_, width_ = initialWidth_, limit_ = 1 << width_;
+        dictionary_->Clear();
+    }
+
+    const int initialWidth_, clear_, end_;
+    TLzwCodeWriter codes_;
+    std::unique_ptr<TLzwDictionary> dictionary_;
+    int width_ = 0, limit_ = 0, last_ = 0;
+    int prefix_ = 0;
+    bool inString_ = false;
+};
 
 void Encode(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const TGifProgress& progress)
 {
-    const int initialWidth = pixels.bitCount == 1 ? 3 : pixels.bitCount + 1;
-    const int clear = 1 << (initialWidth - 1), end = clear + 1;
-    int width = initialWidth, limit = 1 << width, last = end;
-
     std::vector<std::uint8_t> out;
-    out.reserve(static_cast<std::size_t>(pixels.rowSize) * static_cast<std::size_t>(std::max(pixels.height, 0)) / 2 + 16);
-    out.push_back(static_cast<std::uint8_t>(initialWidth - 1));
-    TLzwCodeWriter codes(out);
-    auto dictionary = std::make_unique<TLzwDictionary>();
-    codes.Emit(clear, width);
-
-    int prefix = 0;
-    bool inString = false;
+    out.reserve(pixels.rowSize * static_cast<std::size_t>(std::max(pixels.height, 0)) / 2 + 16);
+    TLzwEncoder encoder(out, pixels.bitCount);
     int lastPercent = -1;
     for (int y = 0, pass = 0, done = 0; y < pixels.height;
          y = interlaced ? GifNextInterlacedRow(y, pass, pixels.height) : y + 1) {
         const std::uint8_t* row = pixels.bits + static_cast<std::size_t>(pixels.height - 1 - y) * pixels.rowSize;
-        for (int x = 0; x < pixels.width; ++x) {
-            int p = PixelAt(row, x, pixels.bitCount);
-            if (!inString) {
-                prefix = p, inString = true;
-                continue;
-            }
-            int slot;
-            int code = dictionary->Find(prefix, p, slot);
-            if (code >= 0) {
-                prefix = code;
-                continue;
-            }
-            codes.Emit(prefix, width);
-            dictionary->Add(slot, ++last, prefix, p);
-            prefix = p;
-            if (last == limit)
-                limit <<= 1, ++width;
-            else if (last == kLastCode) {
-                codes.Emit(prefix, width);
-                codes.Emit(clear, width);
-                inString = false;
-                last = end, width = initialWidth, limit = 1 << width;
-                dictionary->Clear();
-            }
-        }
+        if (pixels.bitCount == 8)
+            encoder.Row<8>(row, pixels.width);
+        else if (pixels.bitCount == 4)
+            encoder.Row<4>(row, pixels.width);
+        else
+            encoder.Row<1>(row, pixels.width);
         int percent = (++done * 200 + pixels.height) / (2 * pixels.height);
         if (progress && percent != lastPercent)
             progress(TProgressStage::psRunning, lastPercent = percent, {});
     }
-    // A string cut by the last start-over was emitted already.
-    if (inString)
-        codes.Emit(prefix, width);
-    codes.Emit(end, width);
-    codes.Flush();
+    encoder.Finish();
     dest.WriteBuffer(out.data(), out.size());
 }
 } // namespace

@@ -26,6 +26,7 @@ constexpr std::uint16_t kGifMaxLoopCount = 30000;
 
 struct TGifRGB {
     std::uint8_t red = 0, green = 0, blue = 0;
+    bool operator==(const TGifRGB&) const = default;
 };
 
 // Only the first count entries mean anything.

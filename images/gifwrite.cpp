@@ -110,13 +110,14 @@ void TGIF_FrameModel::EncodeDib(TStream& dib)
     TBitmapFileImage bitmap = ReadBitmapFile(dib);
     if (bitmap.bitCount != 1 && bitmap.bitCount != 4 && bitmap.bitCount != 8)
         RaiseGifError(SGifBadBitmapFormat);
-    auto table = std::make_shared<TGifColorTable>();
-    table->count = 1u << bitmap.bitCount;
-    for (std::size_t i = 0; i < bitmap.palette.size() && i < table->count; ++i) {
+    TGifColorTable colors;
+    colors.count = 1u << bitmap.bitCount;
+    for (std::size_t i = 0; i < bitmap.palette.size() && i < colors.count; ++i) {
         std::uint32_t c = bitmap.palette[i];
-        table->entries[i] = {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+        colors.entries[i] = {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
                              static_cast<std::uint8_t>(c)};
     }
+    TGifColorTablePtr table = std::make_shared<TGifColorTable>(colors);
 
     auto item = std::make_shared<TGIF_Item>();
     item->data = std::make_unique<TMemoryStream>();
@@ -128,13 +129,17 @@ void TGIF_FrameModel::EncodeDib(TStream& dib)
     item->colorBits = static_cast<std::uint8_t>(GifBitsCovering(table->count));
     item->width = bitmap.width;
     item->height = bitmap.height;
-    // The first table written becomes the global one.
-    if (image_ && image_->Data().globalTable->count == 0) {
-        image_->Data().globalTable = table;
-        image_->Data().bitsPerPixel = item->colorBits;
-        localTable = false;
-    } else
-        localTable = true;
+    // The first table written becomes the global one; frames with the same table share it.
+    localTable = true;
+    if (image_) {
+        TGifColorTablePtr& global = image_->Data().globalTable;
+        if (global->count == 0) {
+            global = table;
+            image_->Data().bitsPerPixel = item->colorBits;
+        }
+        if (global->count == table->count && global->entries == table->entries)
+            table = global, localTable = false;
+    }
     item->table = std::move(table);
     item_ = std::move(item);
     // Re-encoded: the see-through colour is found again in the new table.
