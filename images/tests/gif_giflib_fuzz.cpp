@@ -27,13 +27,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::int64_t{ours.screenWidth} * ours.screenHeight > kMaxFuzzPixels)
         return 0;
     TGiflibImage theirs;
-    if (!GiflibRead(bytes, theirs))
+    if (!GiflibRead(bytes, theirs) || theirs.frames.size() != static_cast<std::size_t>(ours.FrameCount()))
         return 0;
-    for (std::size_t i = 0; i < theirs.frames.size() && i < static_cast<std::size_t>(ours.FrameCount()); ++i) {
+    // Blocks of odd sizes (a control block whose size byte is not 4) are cut
+    // differently: compare only when both found the same frames.
+    for (std::size_t i = 0; i < theirs.frames.size(); ++i) {
+        const TGIF_FrameModel& f = ours.FrameByIndex(static_cast<int>(i));
+        const TGiflibFrame& g = theirs.frames[i];
+        if (f.left != g.left || f.top != g.top || f.Item().width != g.width || f.Item().height != g.height ||
+            f.interlaced != g.interlaced || f.localTable != !g.localTable.empty())
+            return 0;
+    }
+    for (std::size_t i = 0; i < theirs.frames.size(); ++i) {
         TGIF_FrameModel& f = ours.FrameByIndex(static_cast<int>(i));
         const TGiflibFrame& g = theirs.frames[i];
-        if (f.Item().width != g.width || f.Item().height != g.height)
-            continue;
         TGifFramePixels p;
         try {
             p = GifFramePixels(f);
