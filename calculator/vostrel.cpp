@@ -4,6 +4,7 @@
 #include "calculator/calcclasses.h"
 #include "calculator/calcform.h"
 #include "classlib/application.h"
+#include "images/gifimage.h"
 #include "windows/aboutform.h"
 #include "windows/accessoryclasses.h"
 #include "windows/calchelp.h"
@@ -15,6 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         Application.Initialize();
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
+        RegisterGifImage();
         CalcForm = &Application.CreateForm<TCalcForm>();
         // The calculator is on screen first: nothing in it needs these two.
         Application.ShowMainForm();
