@@ -37,6 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (f.left != g.left || f.top != g.top || f.Item().width != g.width || f.Item().height != g.height ||
             f.interlaced != g.interlaced || f.localTable != !g.localTable.empty())
             return 0;
+        for (std::size_t k = 0; k < g.localTable.size(); ++k)
+            if (static_cast<std::uint32_t>(GifEntryColor(f.Item().table->entries[k])) !=
+                ((g.localTable[k] & 0xFF) << 16 | (g.localTable[k] & 0xFF00) | g.localTable[k] >> 16))
+                return 0;
     }
     for (std::size_t i = 0; i < theirs.frames.size(); ++i) {
         TGIF_FrameModel& f = ours.FrameByIndex(static_cast<int>(i));
