@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 
 #include "images/gifstrings.h"
 
@@ -218,17 +217,5 @@ int GifNextInterlacedRow(int row, int& pass, int height)
 bool LzwDecodeImage(const std::uint8_t* data, std::size_t size, bool interlaced, const TLzwPixelBuffer& out,
                     const TGifProgress& progress)
 {
-    if (progress)
-        progress(TProgressStage::psStarting, 0, {});
-    bool corrupted;
-    try {
-        corrupted = Decode(data, size, interlaced, out, progress);
-    } catch (const std::exception& e) {
-        if (progress)
-            progress(TProgressStage::psEnding, 0, e.what());
-        throw;
-    }
-    if (progress)
-        progress(TProgressStage::psEnding, 100, {});
-    return corrupted;
+    return WithProgress(progress, [&] { return Decode(data, size, interlaced, out, progress); });
 }

@@ -1,8 +1,6 @@
 // TGIF_Frame.DecodeToDib: a frame's data as a bitmap file image.
 #include "images/gifdib.h"
 
-#include <vector>
-
 #include "classlib/bitmapfile.h"
 #include "classlib/exceptions.h"
 #include "images/gifdecode.h"
@@ -11,19 +9,6 @@
 
 namespace {
 constexpr TColor kUnusedSlot = 0x808080;
-constexpr std::uint32_t kFileHeaderSize = 14, kInfoHeaderSize = 40;
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 // Frees the decoder's pixel block on every way out.
 struct TMemBlock {
@@ -75,34 +60,14 @@ void TGIF_FrameModel::DecodeToDib(TStream& dest)
     if (imageSize > kMaxBitmapBytes)
         throw EOutOfMemory("Out of memory (" + std::to_string(item.width) + " x " + std::to_string(item.height) +
                            " GIF frame)");
-    std::uint32_t slots = 1u << bits;
-    std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + 4 * slots;
-
-    std::vector<std::uint8_t> head;
-    // File header.
-    Put16(head, 0x4D42);
-    Put32(head, static_cast<std::uint32_t>(imageSize) + pixelOffset);
-    Put32(head, 0);
-    Put32(head, pixelOffset);
-    // Info header, rows bottom-up.
-    Put32(head, kInfoHeaderSize);
-    Put32(head, static_cast<std::uint32_t>(item.width));
-    Put32(head, static_cast<std::uint32_t>(item.height));
-    Put16(head, 1);
-    Put16(head, static_cast<std::uint32_t>(bits));
-    Put32(head, 0);
-    Put32(head, static_cast<std::uint32_t>(imageSize));
-    for (int i = 0; i < 4; ++i)
-        Put32(head, 0);
-    // Colour table: blue, green, red, 0.
-    for (std::uint32_t i = 0; i < slots; ++i) {
-        TColor c = static_cast<int>(i) == transparentIndex_ ? transparentColor_ : GifDibSlotColor(*item.table, static_cast<int>(i));
-        head.push_back(static_cast<std::uint8_t>(c >> 16));
-        head.push_back(static_cast<std::uint8_t>(c >> 8));
-        head.push_back(static_cast<std::uint8_t>(c));
-        head.push_back(0);
+    // Colour table: the item's entries, the see-through slot's own colour, grey past the entries.
+    TBitmapFileImage header;
+    header.width = item.width, header.height = item.height, header.bitCount = bits;
+    for (int i = 0; i < 1 << bits; ++i) {
+        TColor c = i == transparentIndex_ ? transparentColor_ : GifDibSlotColor(*item.table, i);
+        header.palette.push_back(static_cast<std::uint32_t>(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
     }
-    dest.WriteBuffer(head.data(), head.size());
+    WriteBitmapFileHeader(dest, header, imageSize);
 
     TMemBlock pixels{AllocMemBlock(static_cast<std::int64_t>(imageSize))};
     TLzwPixelBuffer out{static_cast<std::uint8_t*>(pixels.block), item.width, item.height, bits,

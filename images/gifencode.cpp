@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 #include <memory>
 #include <vector>
 
@@ -191,15 +190,5 @@ void Encode(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const
 
 void LzwEncodeImage(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const TGifProgress& progress)
 {
-    if (progress)
-        progress(TProgressStage::psStarting, 0, {});
-    try {
-        Encode(dest, pixels, interlaced, progress);
-    } catch (const std::exception& e) {
-        if (progress)
-            progress(TProgressStage::psEnding, 0, e.what());
-        throw;
-    }
-    if (progress)
-        progress(TProgressStage::psEnding, 100, {});
+    WithProgress(progress, [&] { Encode(dest, pixels, interlaced, progress); });
 }

@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "classlib/colors.h"
@@ -90,6 +92,33 @@ struct TGIF_Item {
 
 enum class TProgressStage { psStarting, psRunning, psEnding };
 using TGifProgress = std::function<void(TProgressStage stage, int percent, const std::string& message)>;
+
+// Runs work between the starting report and the ending one (100 %, or 0 %
+// with the message of the exception that passes).
+template <class Work>
+auto WithProgress(const TGifProgress& progress, Work&& work)
+{
+    if (progress)
+        progress(TProgressStage::psStarting, 0, {});
+    auto done = [&] {
+        if (progress)
+            progress(TProgressStage::psEnding, 100, {});
+    };
+    try {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            work();
+            done();
+        } else {
+            auto result = work();
+            done();
+            return result;
+        }
+    } catch (const std::exception& e) {
+        if (progress)
+            progress(TProgressStage::psEnding, 0, e.what());
+        throw;
+    }
+}
 
 class TGIF_ImageModel;
 

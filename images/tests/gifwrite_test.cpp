@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "classlib/bitmapfile.h"
 #include "classlib/exceptions.h"
 #include "images/gifstrings.h"
 #include "images/tests/gifbuilder.h"
@@ -101,6 +102,18 @@ TEST(GifWrite, EmptyImagesAndFramesRefuse)
         ADD_FAILURE();
     } catch (const EInvalidGraphicOperation& e) {
         EXPECT_EQ(e.what(), GifText(SGifNothingToWrite));
+    }
+    // Only 1-, 4- and 8-bit bitmap files make frames.
+    TBitmapFileImage rgb;
+    rgb.width = rgb.height = 1, rgb.bitCount = 24, rgb.pixels.resize(4);
+    TMemoryStream dib;
+    WriteBitmapFile(dib, rgb);
+    dib.SetPosition(0);
+    try {
+        image.FrameByIndex(0).EncodeDib(dib);
+        ADD_FAILURE();
+    } catch (const EInvalidGraphicOperation& e) {
+        EXPECT_EQ(e.what(), GifText(SGifBadBitmapFormat));
     }
 }
 
