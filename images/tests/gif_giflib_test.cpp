@@ -189,10 +189,4 @@ TEST(GifGiflib, OurFilesReadTheSameInGiflib)
         EXPECT_EQ(g.transparent, e.transparent) << i;
         EXPECT_EQ(g.indices, e.indices) << i;
     }
-    // And the reduced frame shows the picture's own colours.
-    for (std::size_t i = 0; i < r.indices.size(); ++i) {
-        std::size_t y = 19 - i / 50, x = i % 50;
-        const std::uint8_t* p = rgb.pixels.data() + y * BitmapRowSize(50, 24) + x * 3;
-        ASSERT_EQ(reduced.palette[r.indices[i]], static_cast<std::uint32_t>(p[2]) << 16 | p[1] << 8 | p[0]) << i;
-    }
 }

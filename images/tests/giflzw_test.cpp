@@ -101,15 +101,17 @@ TEST(GifLzw, BadDataEitherMarksTheFrameOrFails)
     struct Case {
         const char* name;
         std::string data;
+        int tableBits;
         bool throws;
     } cases[] = {
-        {"code size 1", PackCodes(1, {{2, 2}, {1, 2}, {3, 2}}), false},
-        {"code size 10", PackCodes(10, {{1024, 11}, {1, 11}, {1025, 11}}), false},
-        {"data ends before the rows", PackCodes(2, {{4, 3}, {1, 3}}), true},
+        {"code size 1", PackCodes(1, {{2, 2}, {1, 2}, {3, 2}}), 2, false},
+        {"code size 10", PackCodes(10, {{1024, 11}, {1, 11}, {1025, 11}}), 2, false},
+        {"data ends before the rows", PackCodes(2, {{4, 3}, {1, 3}}), 2, true},
+        {"no colour table at all", PackCodes(2, {{4, 3}, {1, 3}, {5, 3}}), 0, true},
     };
     for (const Case& c : cases) {
         TGIF_ImageModel image;
-        TGIF_FrameModel& f = Frame(image, 4, 1, c.data, 2).FrameByIndex(0);
+        TGIF_FrameModel& f = Frame(image, 4, 1, c.data, c.tableBits).FrameByIndex(0);
         if (c.throws) {
             EXPECT_THROW(GifFramePixels(f), EInvalidGraphicOperation) << c.name;
             continue;
