@@ -8,6 +8,7 @@
 #include "classlib/application.h"
 #include "classlib/units.h"
 #include "editors/foundation/cxfoundationunits.h"
+#include "images/gifimage.h"
 #include "windows/aboutform.h"
 #include "windows/accessoryclasses.h"
 #include "windows/calchelp.h"
@@ -22,6 +23,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         units = std::make_unique<TUnitsStarted>(cxFoundationUnits());
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
+        RegisterGifImage();
         CalcForm = &Application.CreateForm<TCalcForm>();
         // The calculator is on screen first: nothing in it needs these two.
         Application.ShowMainForm();

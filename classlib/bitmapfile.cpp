@@ -236,6 +236,12 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image)
     if (image.width <= 0 || image.height <= 0 || image.pixels.size() != rowSize * static_cast<std::uint64_t>(image.height) ||
         (image.bitCount <= 8 && image.palette.size() > (1u << image.bitCount)))
         throw EInvalidGraphicOperation("Bitmap image is not valid (nothing to write)");
+    WriteBitmapFileHeader(stream, image, image.pixels.size());
+    stream.WriteBuffer(image.pixels.data(), image.pixels.size());
+}
+
+void WriteBitmapFileHeader(TStream& stream, const TBitmapFileImage& image, std::uint64_t pixelBytes)
+{
     bool bitfields = (image.bitCount == 16 || image.bitCount == 32) && image.masks != DefaultBitmapMasks(image.bitCount);
     std::uint32_t tableSize = bitfields ? 12 : static_cast<std::uint32_t>(image.palette.size() * 4);
     std::uint32_t pixelOffset = static_cast<std::uint32_t>(kFileHeaderSize) + kInfoHeaderSize + tableSize;
@@ -243,7 +249,7 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image)
     std::vector<std::uint8_t> head;
     // File header.
     Put16(head, kBitmapMagic);
-    Put32(head, pixelOffset + static_cast<std::uint32_t>(image.pixels.size()));
+    Put32(head, pixelOffset + static_cast<std::uint32_t>(pixelBytes));
     Put32(head, 0);
     Put32(head, pixelOffset);
     // Info header, rows bottom-up.
@@ -253,7 +259,7 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image)
     Put16(head, 1);
     Put16(head, static_cast<std::uint32_t>(image.bitCount));
     Put32(head, bitfields ? kBiBitfields : kBiRgb);
-    Put32(head, static_cast<std::uint32_t>(image.pixels.size()));
+    Put32(head, static_cast<std::uint32_t>(pixelBytes));
     Put32(head, kPixelsPerMetre);
     Put32(head, kPixelsPerMetre);
     Put32(head, image.bitCount <= 8 ? static_cast<std::uint32_t>(image.palette.size()) : 0);
@@ -266,5 +272,4 @@ void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image)
         for (std::uint32_t c : image.palette)
             Put32(head, c & 0xFFFFFF);
     stream.WriteBuffer(head.data(), head.size());
-    stream.WriteBuffer(image.pixels.data(), image.pixels.size());
 }

@@ -37,3 +37,6 @@ std::array<std::uint32_t, 3> DefaultBitmapMasks(int bitCount);
 TBitmapFileImage ReadBitmapFile(TStream& stream);
 // Writes an info-header file: BI_RGB, or BI_BITFIELDS for masks other than the plain ones.
 void WriteBitmapFile(TStream& stream, const TBitmapFileImage& image);
+// The headers and colour table or masks of such a file, for pixelBytes of
+// rows that the caller writes after them (the image's own pixels are not used).
+void WriteBitmapFileHeader(TStream& stream, const TBitmapFileImage& image, std::uint64_t pixelBytes);
