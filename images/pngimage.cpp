@@ -75,7 +75,8 @@ void TPNGImage::LoadFromStream(TStream& stream)
         if (head.name == TChunkIHDR::kName && !first)
             throw EPngInvalidIHDR();
         std::unique_ptr<TChunk> chunk = PngCreateChunk(*this, head.name);
-        if (typeid(*chunk) == typeid(TChunk) && !(head.name[0] & kCriticalBit))
+        const TChunk& created = *chunk;
+        if (typeid(created) == typeid(TChunk) && !(head.name[0] & kCriticalBit))
             throw EPNGUnknownCriticalChunk();
         const bool loaded = chunk->LoadFromStream(stream, head.name, head.length);
         chunks_.Add(std::move(chunk));

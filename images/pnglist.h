@@ -54,9 +54,11 @@ public:
     template <class Chunk>
     Chunk* ItemFromClass() const
     {
-        for (std::size_t i = 0; i < Count(); ++i)
-            if (typeid(*Get(i)) == typeid(Chunk))
-                return static_cast<Chunk*>(Get(i));
+        for (std::size_t i = 0; i < Count(); ++i) {
+            TChunk& chunk = *Get(i);
+            if (typeid(chunk) == typeid(Chunk))
+                return static_cast<Chunk*>(&chunk);
+        }
         return nullptr;
     }
 };

@@ -18,7 +18,11 @@ TPngInflate::TPngInflate()
 
 int TPngInflate::Inflate(int flush)
 {
-    return Checked(inflate(&z_, flush));
+    // A preset dictionary is not part of PNG: inflate would wait for it forever.
+    int result = inflate(&z_, flush);
+    if (result == Z_NEED_DICT)
+        throw EPNGZLIBError(result);
+    return Checked(result);
 }
 
 TPngDeflate::TPngDeflate(int level)

@@ -10,7 +10,8 @@ public:
     TPngInflate(const TPngInflate&) = delete;
     TPngInflate& operator=(const TPngInflate&) = delete;
     z_stream* operator->() { return &z_; }
-    // inflate's result; below zero raises EPNGZLIBError, Z_BUF_ERROR only asks for more.
+    // inflate's result; below zero and a dictionary request raise EPNGZLIBError,
+    // Z_BUF_ERROR only asks for more.
     int Inflate(int flush = Z_NO_FLUSH);
 
 private:

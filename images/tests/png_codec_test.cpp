@@ -156,6 +156,7 @@ TEST(PngLoad, HandMadeFilesLoadOrFailAsTheyShould)
         {"CRC error", Grey({Chunk("tEXt", std::string("a\0b", 3)).replace(12, 1, "c")}), &typeid(EPngInvalidCRC), nullptr},
         {"cut in IEND", Without(Grey({}), 3), &typeid(EPngUnexpectedEnd), nullptr},
         {"no IEND", Without(Grey({}), kIend.size()), &typeid(EPngUnexpectedEnd), nullptr},
+        {"zlib asks for a dictionary", Grey({}, {Chunk("IDAT", "\x08\x7a\x01\x02\x03\x04\x05\x06")}), &typeid(EPNGZLIBError), nullptr},
         {"broken zlib data", Grey({}, {Chunk("IDAT", "\x78\x9c\xff\xff\xff\xff")}), &typeid(EPNGZLIBError), nullptr},
         {"compression 1", WithHeader(IhdrData(4, 2, 8, 0, 0, 0, 1)), &typeid(EPNGUnknownCompression), nullptr},
         {"interlace 2", WithHeader(IhdrData(4, 2, 8, 0, 2)), &typeid(EPNGUnknownInterlace), nullptr},
