@@ -39,13 +39,12 @@ const char* const kPngNoSuchPaletteEntry = "There is no such palette entry.";
 
 std::string PngZlibResultText(int zlibResult)
 {
-    static const char* const names[] = {"incompatible version", "buffer error", "insufficient memory", "data error",
-                                        "stream error", "file error", "", "stream end", "need dictionary"};
-    std::string code = "(" + std::to_string(zlibResult) + ")";
+    static const char* const texts[] = {"incompatible version (-6)", "buffer error (-5)", "insufficient memory (-4)",
+                                        "data error (-3)", "stream error (-2)", "file error (-1)", "(0)",
+                                        "stream end (1)", "need dictionary (2)"};
     if (zlibResult < -6 || zlibResult > 2)
-        return code;
-    std::string name = names[zlibResult + 6];
-    return name.empty() ? code : name + " " + code;
+        return std::string("(").append(std::to_string(zlibResult)).append(")");
+    return texts[zlibResult + 6];
 }
 
 EPNGZLIBError::EPNGZLIBError(int zlibResult)

@@ -53,7 +53,8 @@ std::string Claim(const std::string& name, std::uint32_t length)
     std::string head;
     for (int i = 0; i < 4; ++i)
         head += static_cast<char>(length >> (24 - 8 * i));
-    return head + name;
+    head += name;
+    return head;
 }
 
 std::string WithHeader(const std::string& ihdrData, const std::string& rest = kIdat + kIend)
@@ -104,7 +105,7 @@ std::string ChunkNames(const TPNGImage& image)
 {
     std::string names;
     for (std::size_t i = 0; i < image.Chunks().Count(); ++i)
-        names += (names.empty() ? "" : " ") + image.Chunks().Get(i)->Name();
+        names.append(names.empty() ? "" : " ").append(image.Chunks().Get(i)->Name());
     return names;
 }
 
@@ -150,7 +151,7 @@ TEST(PngLoad, HandMadeFilesLoadOrFailAsTheyShould)
         {"PLTE of 770 bytes", Grey({Chunk("PLTE", std::string(770, '\0'))}), &typeid(EPNGInvalidPalette), nullptr},
         {"PLTE of 257 entries", Grey({Chunk("PLTE", std::string(771, '\0'))}), &typeid(EPNGInvalidPalette), nullptr},
         {"tRNS of 257 bytes", Grey({Chunk("tRNS", std::string(257, '\0'))}), &typeid(EPNGInvalidPalette), nullptr},
-        {"not a PNG", "GIF89a" + Grey({}).substr(6), &typeid(EPNGInvalidFileHeader), nullptr},
+        {"not a PNG", Grey({}).replace(0, 6, "GIF89a"), &typeid(EPNGInvalidFileHeader), nullptr},
         {"IHDR not first", PngFileBytes({Chunk("tEXt", std::string("a\0b", 3)), kIhdr, kIdat, kIend}), &typeid(EPNGIHDRNotFirst), nullptr},
         {"no image data", PngFileBytes({kIhdr, kIend}), &typeid(EPNGNoImageData), nullptr},
         {"CRC error", Grey({Chunk("tEXt", std::string("a\0b", 3)).replace(12, 1, "c")}), &typeid(EPngInvalidCRC), nullptr},
