@@ -140,6 +140,18 @@ void TPNGImage::CreateBlank(int colorType, int bitDepth, int width, int height)
     chunks_.Add(std::make_unique<TChunkIEND>(*this));
 }
 
+void TPNGImage::InsertBeforeImageData(std::unique_ptr<TChunk> chunk)
+{
+    std::size_t at = 0;
+    while (at < chunks_.Count() && chunks_.Get(at)->Name() != TChunkIDAT::kName)
+        ++at;
+    // The list has no insert: the chunks from there on move behind the new one.
+    const std::size_t moving = chunks_.Count() - at;
+    chunks_.Add(std::move(chunk));
+    for (std::size_t i = 0; i < moving; ++i)
+        chunks_.Add(chunks_.Remove(chunks_.Get(at)));
+}
+
 void TPNGImage::Resize(int width, int height)
 {
     if (width < 1 || height < 1)

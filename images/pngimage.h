@@ -66,6 +66,8 @@ public:
 
     // A new image of that kind with zeroed pixels: IHDR, PLTE for palettes, IDAT, IEND.
     void CreateBlank(int colorType, int bitDepth, int width, int height);
+    // Puts the chunk before the first IDAT (at the end when there is none).
+    void InsertBeforeImageData(std::unique_ptr<TChunk> chunk);
     // Below 1: EPNGInvalidNewSize. Keeps the top-left part.
     void Resize(int width, int height);
 
