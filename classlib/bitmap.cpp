@@ -194,7 +194,9 @@ void TBitmap::SaveToStream(TStream& stream) const
 
 TColor TBitmap::TransparentColor() const
 {
-    return Empty() ? clDefault : canvas_->Pixels(0, height_ - 1);
+    if (transparentColor_ != clDefault || Empty())
+        return transparentColor_;
+    return canvas_->Pixels(0, height_ - 1);
 }
 
 void TBitmap::Draw(TCanvas& canvas, const RECT& r) const

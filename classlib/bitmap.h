@@ -41,8 +41,9 @@ public:
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) const override;
 
-    // A transparent bitmap leaves out the colour of its bottom-left pixel.
+    // A transparent bitmap leaves out the colour set here, by default that of its bottom-left pixel.
     TColor TransparentColor() const;
+    void SetTransparentColor(TColor color) { transparentColor_ = color; }
 
 protected:
     void Draw(TCanvas& canvas, const RECT& r) const override;
@@ -59,6 +60,7 @@ private:
     std::size_t RowSize() const;
 
     int width_ = 0, height_ = 0;
+    TColor transparentColor_ = clDefault;
     Format format_;
     UniqueBitmap handle_;
     std::uint8_t* bits_ = nullptr;

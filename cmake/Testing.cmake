@@ -41,8 +41,9 @@ function(vostrel_add_benchmark name)
 endfunction()
 
 # vostrel_add_fuzzer(<name> SOURCES <files...> [LIBS <targets...>] [SECONDS <n>] [MAXLEN <bytes>] [CORPUS <dir>])
-# libFuzzer targets, only in the clang fuzz build; CTest runs each for a bounded time,
-# starting from the corpus folder in the build tree when one is given.
+# libFuzzer targets, only in the clang fuzz build; CTest runs each for a bounded time.
+# CORPUS seeds the run: a folder in the build tree is used as it is, one in the
+# sources is copied there first, so what the fuzzer adds never lands in the sources.
 function(vostrel_add_fuzzer name)
   if(NOT VOSTREL_FUZZ)
     return()
@@ -58,6 +59,11 @@ function(vostrel_add_fuzzer name)
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name} PRIVATE ${F_LIBS})
-  add_test(NAME fuzz.${name} COMMAND ${name} ${F_CORPUS} -max_total_time=${F_SECONDS} -max_len=${F_MAXLEN} -timeout=10)
+  set(corpus ${F_CORPUS})
+  if(F_CORPUS AND NOT F_CORPUS MATCHES "^${CMAKE_BINARY_DIR}/")
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+    file(COPY ${F_CORPUS}/ DESTINATION ${corpus})
+  endif()
+  add_test(NAME fuzz.${name} COMMAND ${name} -max_total_time=${F_SECONDS} -max_len=${F_MAXLEN} -timeout=10 ${corpus})
   set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300)
 endfunction()
