@@ -9,6 +9,7 @@
 #include "classlib/units.h"
 #include "editors/foundation/cxfoundationunits.h"
 #include "images/gifimage.h"
+#include "images/pngobject.h"
 #include "windows/aboutform.h"
 #include "windows/accessoryclasses.h"
 #include "windows/calchelp.h"
@@ -24,6 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
         RegisterGifImage();
+        RegisterPNGObject();
         CalcForm = &Application.CreateForm<TCalcForm>();
         // The calculator is on screen first: nothing in it needs these two.
         Application.ShowMainForm();
@@ -36,6 +38,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     Application.Run();
     Application.DestroyForms();
+    UnregisterPNGObject();
     units.reset();
     return 0;
 }

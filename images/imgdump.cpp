@@ -14,6 +14,7 @@
 #include "classlib/streams.h"
 #include "images/gifmodel.h"
 #include "images/gifpixels.h"
+#include "images/pngframe.h"
 
 namespace {
 struct TRgbaFrame {
@@ -56,10 +57,24 @@ std::vector<TRgbaFrame> DecodeGif(const std::string& bytes)
     return frames;
 }
 
+// A PNG is one frame; 16-bit samples come by their high byte.
+std::vector<TRgbaFrame> DecodePng(const std::string& bytes)
+{
+    TPngFrame png = PngDecodeFrame(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    TRgbaFrame out{png.width, png.height, 0, 0, 0, 0, {}};
+    out.rgba.reserve(png.pixels.size() * 4);
+    for (std::uint32_t c : png.pixels)
+        out.rgba.insert(out.rgba.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                                         static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 24)});
+    return {std::move(out)};
+}
+
 std::vector<TRgbaFrame> Decode(const std::string& bytes)
 {
     if (bytes.compare(0, 3, "GIF") == 0)
         return DecodeGif(bytes);
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return DecodePng(bytes);
     throw std::runtime_error("not a picture format imgdump knows");
 }
 

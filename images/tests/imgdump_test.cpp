@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "images/tests/gifbuilder.h"
+#include "images/tests/libpngfiles.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -71,4 +72,19 @@ TEST_F(ImgDump, UnreadableFilesGiveOneLineAndExitCode1)
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.err.rfind("imgdump: ", 0), 0u) << r.err;
     }
+}
+
+TEST_F(ImgDump, APngIsFrameZeroWithSixteenBitSamplesByTheirHighByte)
+{
+    // 2x1 RGBA at 16 bits: the second pixel see-through.
+    const std::string row = std::string("\0", 1) + std::string("\x12\x34\xAB\xCD\x00\xFF\xFF\xFF", 8) +
+                            std::string("\x80\x01\x40\x02\x20\x03\x00\x09", 8);
+    std::string png = PngFileBytes({PngChunkBytes("IHDR", IhdrData(2, 1, 16, 6)), PngChunkBytes("IDAT", ZlibBytes(row)),
+                                    PngChunkBytes("IEND", "")});
+    TRun r = Run(png);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "frame 0: 2x1 at 0,0 delay 0 ms disposal 0\n");
+    std::string pam = Slurp(dir_ / "0.pam");
+    ASSERT_GE(pam.size(), 8u);
+    EXPECT_EQ(pam.substr(pam.size() - 8), std::string("\x12\xAB\x00\xFF\x80\x40\x20\x00", 8));
 }
