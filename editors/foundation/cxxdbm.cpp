@@ -117,14 +117,14 @@ void cxWriteXdbmStream(TStream& dest, const std::uint8_t* plain, std::size_t siz
     dest.WriteBuffer(runs.data(), runs.size());
 }
 
-TBitmapFileImage cxReadBitmapStream(TStream& source)
+bool cxReadXdbmStream(TStream& source, std::vector<std::uint8_t>& plain)
 {
     std::int64_t start = source.Position();
     std::uint8_t header[kcxXdbmHeaderSize];
     if (source.Read(header, sizeof header) != sizeof header ||
         std::memcmp(header + 4, kSignature, sizeof kSignature) != 0) {
         source.SetPosition(start);
-        return ReadBitmapFile(source);
+        return false;
     }
     // The version is not looked at; the length must lie inside the stream.
     std::uint32_t length = Get32(header);
@@ -132,7 +132,15 @@ TBitmapFileImage cxReadBitmapStream(TStream& source)
         ReadError();
     std::vector<std::uint8_t> runs(length);
     source.ReadBuffer(runs.data(), runs.size());
-    std::vector<std::uint8_t> plain = cxXdbmDecode(runs.data(), runs.size());
+    plain = cxXdbmDecode(runs.data(), runs.size());
+    return true;
+}
+
+TBitmapFileImage cxReadBitmapStream(TStream& source)
+{
+    std::vector<std::uint8_t> plain;
+    if (!cxReadXdbmStream(source, plain))
+        return ReadBitmapFile(source);
     TMemoryStream file;
     file.WriteBuffer(plain.data(), plain.size());
     file.SetPosition(0);

@@ -24,6 +24,9 @@ std::vector<std::uint8_t> cxXdbmDecode(const std::uint8_t* data, std::size_t siz
 
 // Header and runs for the plain stream.
 void cxWriteXdbmStream(TStream& dest, const std::uint8_t* plain, std::size_t size);
+// The plain bytes behind an "XDBM" header at the position (the stream then
+// ends past them); false, and the position as it was, without the signature.
+bool cxReadXdbmStream(TStream& source, std::vector<std::uint8_t>& plain);
 // The plain bitmap stream from the position: the decoded runs behind an
 // "XDBM" header, else the bytes themselves read as a bitmap file. The stream
 // ends past what was read; EReadError or EInvalidGraphic for bad data.
