@@ -28,8 +28,10 @@ HBRUSH TcxSolidBrushCache::Get(TColor color)
 
 HBRUSH cxSolidBrushFor(TColor color)
 {
+    // Made on first use: its palette notifier keeps the shared listener
+    // window alive only while brushes are in use.
     if (!brushCache)
-        cxEditPaintUtilsInitialize();
+        brushCache = std::make_unique<TcxSolidBrushCache>();
     return brushCache->Get(color);
 }
 
@@ -50,12 +52,11 @@ TcxSolidBrushCache* cxSolidBrushCache()
 
 void cxEditPaintUtilsInitialize()
 {
-    if (brushCache)
+    if (systemBrushes)
         return;
     systemBrushes = std::make_unique<std::array<HBRUSH, kSystemBrushCount>>();
     for (int i = 0; i < kSystemBrushCount; ++i)
         (*systemBrushes)[static_cast<std::size_t>(i)] = GetSysColorBrush(i);
-    brushCache = std::make_unique<TcxSolidBrushCache>();
 }
 
 void cxEditPaintUtilsFinalize()

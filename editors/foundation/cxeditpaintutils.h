@@ -28,7 +28,7 @@ private:
 HBRUSH cxSolidBrushFor(TColor color);
 HBRUSH cxSolidBrushFor(TCanvas& canvas, TColor color);
 HBRUSH cxSolidBrushFor(TcxCanvas& canvas, TColor color);
-// The process-wide cache, while its unit runs.
+// The process-wide cache, made by the first brush asked for (nullptr before).
 TcxSolidBrushCache* cxSolidBrushCache();
 
 void cxEditPaintUtilsInitialize();

@@ -1,6 +1,7 @@
 #include "editors/foundation/cxxdbm.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -21,21 +22,48 @@ constexpr std::size_t kMaxPlainSize = kMaxBitmapBytes + (64u << 10);
     throw EReadError("Stream read error");
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+
+std::uint64_t Load64(const std::uint8_t* p)
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Index of the first zero byte of x, 8 when none (little-endian order).
+std::size_t FirstZeroByte(std::uint64_t x)
+{
+    std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
+    return zeros ? static_cast<std::size_t>(std::countr_zero(zeros)) / 8 : 8;
+}
+
 // Length of the literal run at data[i]: it stops before a pair of equal
-// bytes, which the next run repeats.
+// bytes, which the next run repeats. Eight bytes are compared at a time.
 std::size_t LiteralLength(const std::uint8_t* data, std::size_t i, std::size_t size)
 {
     std::size_t end = std::min(size, i + kcxXdbmMaxRun);
     std::size_t j = i + 1;
+    for (; j + 9 <= size && j < end; j += 8) {
+        std::size_t k = FirstZeroByte(Load64(data + j) ^ Load64(data + j + 1));
+        if (k < 8)
+            return std::min(j + k, end) - i;
+    }
     while (j < end && !(j + 1 < size && data[j] == data[j + 1]))
         ++j;
-    return j - i;
+    return std::min(j, end) - i;
 }
 
 std::size_t RepeatLength(const std::uint8_t* data, std::size_t i, std::size_t size)
 {
     std::size_t end = std::min(size, i + kcxXdbmMaxRun);
     std::size_t j = i + 1;
+    const std::uint64_t pattern = kOnes * data[i];
+    for (; j + 8 <= end; j += 8) {
+        std::uint64_t x = Load64(data + j) ^ pattern;
+        if (x)
+            return j + static_cast<std::size_t>(std::countr_zero(x)) / 8 - i;
+    }
     while (j < end && data[j] == data[i])
         ++j;
     return j - i;
