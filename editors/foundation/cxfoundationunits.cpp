@@ -1,5 +1,7 @@
 #include "editors/foundation/cxfoundationunits.h"
 
+#include "editors/foundation/cxeditpaintutils.h"
+#include "editors/foundation/cxgraphics.h"
 #include "editors/foundation/cxresourcetext.h"
 #include "editors/foundation/dxoffice11.h"
 #include "editors/foundation/dxthememanager.h"
@@ -13,6 +15,8 @@ constexpr TUnit kUnits[] = {
     {"dxUxTheme", dxUxTheme::Bind, dxUxTheme::Unbind},
     {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
     {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
+    {"cxGraphics", cxGraphicsInitialize, cxGraphicsFinalize},
+    {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
     // The owners of palette notifiers (look and feel, brush cache, painters) follow here.
 };
 

@@ -33,3 +33,10 @@ int cxCharSizeAt(const std::string& s, int pos)
     auto i = static_cast<std::size_t>(pos - 1);
     return static_cast<int>(cxNextCharOffset(s, i) - i);
 }
+
+bool cxIsComplexCharsetFor(int charset, const std::string& text)
+{
+    if (text.empty() || static_cast<unsigned char>(text[0]) < 0x80)
+        return false;
+    return charset == 134 || charset == 136 || charset == 178;
+}

@@ -16,3 +16,8 @@ std::size_t cxNextCharOffset(const std::string& s, std::size_t i);
 
 // Locale-aware comparison without regard to letter case: below, equal or above zero.
 int cxAnsiCompareText(const std::string& a, const std::string& b);
+
+// Whether a text in this (resolved) character set needs complex-script
+// handling: GB2312 (134), Big5 (136) and Arabic (178), unless the text is
+// empty or starts with a one-byte character below 0x80.
+bool cxIsComplexCharsetFor(int charset, const std::string& text);
