@@ -1,7 +1,8 @@
 // Controls that paint themselves on a canvas: TCustomControl (a windowed
 // control that can hold children) and TGraphicControl (one that never takes
 // the focus). Each C++ class gets a window class of its own, registered on
-// first use; Paint draws the client area from WM_PAINT and WM_PRINTCLIENT.
+// first use; Paint draws the client area from WM_PAINT (into the DC in wParam
+// when there is one) and WM_PRINTCLIENT.
 #pragma once
 
 #include <typeinfo>
@@ -50,8 +51,13 @@ protected:
         return map;
     }
 
-    void WMPaint(TMessage&)
+    // A DC in wParam asks for painting into it, outside the paint cycle.
+    void WMPaint(TMessage& m)
     {
+        if (m.WParam) {
+            PaintOn(reinterpret_cast<HDC>(m.WParam));
+            return;
+        }
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(this->Handle(), &ps);
         PaintOn(dc);
