@@ -58,18 +58,6 @@ protected:
         return control;
     }
 
-    // What the control paints, on a bitmap pre-filled with the sentinel colour.
-    static std::unique_ptr<TBitmap> Print(TControl& control)
-    {
-        auto bitmap = std::make_unique<TBitmap>();
-        bitmap->SetPixelFormat(TPixelFormat::pf32bit);
-        bitmap->SetSize(control.Width(), control.Height());
-        bitmap->Canvas().Brush().SetColor(kSentinel);
-        bitmap->Canvas().FillRect(RECT{0, 0, control.Width(), control.Height()});
-        SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap->Canvas().Handle()), PRF_CLIENT);
-        return bitmap;
-    }
-
     static void Stack(TControl& control, HWND where)
     {
         SetWindowPos(control.Handle(), where, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -92,12 +80,17 @@ TEST_F(ParentBackground, TheParentAndTheIntersectingSiblingsBelowShowThrough)
         TColor underLabel;
     };
     const Case cases[] = {{"on top", HWND_TOP, clYellow}, {"the bottom control", HWND_BOTTOM, clMoneyGreen}};
+    TBitmap picture;
+    picture.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.SetSize(control.Width(), control.Height());
     for (const auto& c : cases) {
         Stack(control, c.stacking);
-        auto picture = Print(control);
-        EXPECT_EQ(picture->Canvas().Pixels(5, 10), c.underLabel) << c.what << ": where the label lies";
-        EXPECT_EQ(picture->Canvas().Pixels(40, 30), clMoneyGreen) << c.what << ": the panel";
-        EXPECT_EQ(picture->Canvas().Pixels(59, 39), clMoneyGreen) << c.what << ": the panel at the far corner";
+        picture.Canvas().Brush().SetColor(kSentinel);
+        picture.Canvas().FillRect(RECT{0, 0, 60, 40});
+        SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), PRF_CLIENT);
+        EXPECT_EQ(picture.Canvas().Pixels(5, 10), c.underLabel) << c.what << ": where the label lies";
+        EXPECT_EQ(picture.Canvas().Pixels(40, 30), clMoneyGreen) << c.what << ": the panel";
+        EXPECT_EQ(picture.Canvas().Pixels(59, 39), clMoneyGreen) << c.what << ": the panel at the far corner";
     }
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "classlib/bitmap.h"
+#include "classlib/handles.h"
 
 namespace {
-constexpr TColor kSentinel = 0x123456;
-constexpr TColor kKey = clRed;
+constexpr TColor kSentinel = 0x123456, kKey = clRed;
 
 std::unique_ptr<TBitmap> Filled(int w, int h, TPixelFormat format, TColor color)
 {
@@ -37,13 +37,12 @@ std::unique_ptr<TBitmap> Blocks()
     return bitmap;
 }
 
-// A two-colour one-bit bitmap: the first colour left, the second right.
+// A one-bit bitmap: colour table entry 0 in the left half, entry 1 in the right.
 std::unique_ptr<TBitmap> TwoColours(TColor left, TColor right)
 {
     auto bitmap = Filled(4, 2, TPixelFormat::pf1bit, clBlack);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 2; x < 4; ++x)
-            bitmap->Canvas().SetPixels(x, y, clWhite);
+    bitmap->Canvas().Brush().SetColor(clWhite);
+    bitmap->Canvas().FillRect(RECT{2, 0, 4, 2});
     bitmap->SetColorTable({left, right});
     return bitmap;
 }
@@ -51,30 +50,25 @@ std::unique_ptr<TBitmap> TwoColours(TColor left, TColor right)
 // The slot of a newly made GDI object: it grows only while objects leak.
 unsigned GdiSlot()
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    unsigned slot = LOWORD(reinterpret_cast<UINT_PTR>(dc));
-    DeleteDC(dc);
-    return slot;
+    UniqueDC dc(CreateCompatibleDC(nullptr));
+    return LOWORD(reinterpret_cast<UINT_PTR>(dc.get()));
 }
 } // namespace
 
 TEST(TransparentDraw, KeyPixelsShowTheDestinationAtEachScale)
 {
     auto source = Blocks();
-    struct Case {
-        int num, den;
-    };
-    for (Case scale : {Case{1, 1}, Case{2, 1}, Case{1, 2}}) {
-        int size = 8 * scale.num / scale.den;
+    for (auto [num, den] : {std::pair{1, 1}, std::pair{2, 1}, std::pair{1, 2}}) {
+        int size = 8 * num / den;
         auto dest = Filled(20, 20, TPixelFormat::pf32bit, kSentinel);
         DrawBitmapTransparent(dest->Canvas(), *source, kKey, 0, 0, 8, 8, 3, 2, size, size);
         for (int x = 0; x < 20; ++x)
             for (int y = 0; y < 20; ++y) {
                 int sx = x - 3, sy = y - 2;
                 bool inside = sx >= 0 && sy >= 0 && sx < size && sy < size;
-                TColor block = inside ? BlockColor(sx * scale.den / scale.num / 2, sy * scale.den / scale.num / 2) : kKey;
+                TColor block = inside ? BlockColor(sx * den / num / 2, sy * den / num / 2) : kKey;
                 ASSERT_EQ(dest->Canvas().Pixels(x, y), block == kKey ? kSentinel : block)
-                    << scale.num << "/" << scale.den << " at " << x << "," << y;
+                    << num << "/" << den << " at " << x << "," << y;
             }
     }
 }
@@ -83,11 +77,9 @@ TEST(TransparentDraw, SidesBelowOneTakeTheBitmapsOwnSize)
 {
     auto source = Blocks();
     struct Case {
-        int srcXY, srcW, srcH, dstW, dstH;
-        int scale;  // of the bitmap as drawn
+        int srcXY, srcW, srcH, dstW, dstH, scale;
     };
-    const Case cases[] = {{0, 8, 8, 0, 0, 1}, {3, 0, 5, 16, 16, 2}, {3, 8, 0, -3, 8, 1}};
-    for (const auto& c : cases) {
+    for (const Case& c : {Case{0, 8, 8, 0, 0, 1}, Case{3, 0, 5, 16, 16, 2}, Case{3, 8, 0, -3, 8, 1}}) {
         auto dest = Filled(20, 20, TPixelFormat::pf32bit, kSentinel);
         DrawBitmapTransparent(dest->Canvas(), *source, kKey, c.srcXY, c.srcXY, c.srcW, c.srcH, 0, 0, c.dstW, c.dstH);
         std::string label = std::to_string(c.srcW) + "," + std::to_string(c.srcH) + " to " + std::to_string(c.dstW);
@@ -103,8 +95,7 @@ TEST(TransparentDraw, TheKeyOfEachKindOfBitmap)
     struct Case {
         const char* what;
         std::unique_ptr<TBitmap> bitmap;
-        TColor key;
-        TColor left, right;  // what the destination shows
+        TColor key, left, right; // what the destination shows on each side
     };
     Case cases[] = {
         {"black and white: white whatever the key", TwoColours(clBlack, clWhite), clLime, clBlack, kSentinel},
@@ -120,6 +111,7 @@ TEST(TransparentDraw, TheKeyOfEachKindOfBitmap)
         EXPECT_EQ(dest->Canvas().Pixels(0, 1), c.left) << c.what;
         EXPECT_EQ(dest->Canvas().Pixels(3, 0), c.right) << c.what;
     }
+    EXPECT_EQ(PaletteRGBColor(clBtnFace), static_cast<TColor>(GetSysColor(COLOR_BTNFACE) | 0x02000000));
 }
 
 TEST(TransparentDraw, BadRectanglesAndEmptyBitmapsDrawNothingAndLeakNothing)
@@ -127,31 +119,22 @@ TEST(TransparentDraw, BadRectanglesAndEmptyBitmapsDrawNothingAndLeakNothing)
     auto source = Blocks();
     TBitmap empty;
     auto dest = Filled(8, 8, TPixelFormat::pf32bit, kSentinel);
+    HDC from = source->Canvas().Handle();
     struct Case {
-        const TBitmap* bitmap;
-        int dstW, dstH;
-        HDC from;  // MaskedStretchBlt straight from this DC
+        const TBitmap* bitmap; // else MaskedStretchBlt straight from the source's DC
+        int w, h;
     };
-    HDC sourceDC = source->Canvas().Handle();
-    const Case cases[] = {{&empty, 8, 8, nullptr},        {source.get(), INT_MAX, INT_MAX, nullptr},
-                          {source.get(), 0, -5, sourceDC}, {source.get(), -8, 8, sourceDC},
-                          {source.get(), 8, 8, sourceDC}};
+    const Case cases[] = {{&empty, 8, 8}, {source.get(), INT_MAX, INT_MAX}, {nullptr, 0, -5}, {nullptr, -8, 8},
+                          {nullptr, 8, 8}};
     unsigned before = GdiSlot();
     for (int i = 0; i < 1000; ++i) {
         const Case& c = cases[i % std::size(cases)];
-        if (c.from)
-            MaskedStretchBlt(dest->Canvas().Handle(), 0, 0, c.dstW, c.dstH, c.from, 0, 0, c.dstW, c.dstH, kKey,
-                             nullptr);
+        if (c.bitmap)
+            DrawBitmapTransparent(dest->Canvas(), *c.bitmap, kKey, 0, 0, INT_MAX, INT_MAX, 0, 0, c.w, c.h);
         else
-            DrawBitmapTransparent(dest->Canvas(), *c.bitmap, kKey, 0, 0, INT_MAX, INT_MAX, 0, 0, c.dstW, c.dstH);
+            MaskedStretchBlt(dest->Canvas().Handle(), 0, 0, c.w, c.h, from, 0, 0, c.w, c.h, kKey, nullptr);
     }
     EXPECT_LT(GdiSlot(), before + 64) << "GDI objects were left behind";
     EXPECT_EQ(dest->Canvas().Pixels(0, 0), kSentinel) << "the key block at the top left";
     EXPECT_EQ(dest->Canvas().Pixels(2, 0), clBlue) << "the one valid case drew";
-}
-
-TEST(TransparentDraw, PaletteRGBColorFlagsThePlainRGBValue)
-{
-    EXPECT_EQ(PaletteRGBColor(clRed), 0x020000FF);
-    EXPECT_EQ(PaletteRGBColor(clBtnFace), static_cast<TColor>(GetSysColor(COLOR_BTNFACE) | 0x02000000));
 }

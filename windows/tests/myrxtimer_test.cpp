@@ -113,7 +113,7 @@ TEST_P(MyRxTimer, ATickThatThrowsIsReportedOnceAndTheTicksGoOn)
 INSTANTIATE_TEST_SUITE_P(Modes, MyRxTimer, ::testing::Values(Mode::ThreadedSync, Mode::ThreadedUnsync, Mode::Window),
                          ModeName);
 
-TEST(MyRxTimerModes, ThreadedOffMovesTheTicksToWindowTimerOneAndBack)
+TEST(MyRxTimerModes, ThreadedOffMovesTheTicksToWindowTimerOneAndBackAndThePriorityWaits)
 {
     Application.Initialize();
     Ticks ticks;
@@ -126,6 +126,8 @@ TEST(MyRxTimerModes, ThreadedOffMovesTheTicksToWindowTimerOneAndBack)
 
     timer->SetThreaded(false);
     ASSERT_NE(timer->HiddenWindow(), nullptr);
+    timer->SetThreadPriority(TThreadPriority::tpLowest);
+    EXPECT_EQ(GetThreadPriority(timer->ThreadHandle()), THREAD_PRIORITY_NORMAL) << "only stored";
     int handedOver = ticks.handedOver, count = ticks.count;
     DWORD start = GetTickCount();
     ASSERT_TRUE(PumpUntil([&] { return ticks.count >= count + 2; }));
@@ -134,25 +136,10 @@ TEST(MyRxTimerModes, ThreadedOffMovesTheTicksToWindowTimerOneAndBack)
 
     timer->SetThreaded(true);
     EXPECT_EQ(timer->HiddenWindow(), nullptr);
+    EXPECT_EQ(GetThreadPriority(timer->ThreadHandle()), THREAD_PRIORITY_LOWEST);
     count = ticks.count;
     ASSERT_TRUE(PumpUntil([&] { return ticks.count >= count + 1; }));
     EXPECT_GT(ticks.handedOver, handedOver);
-}
-
-TEST(MyRxTimerModes, APriorityChangedInWindowModeIsOnlyStored)
-{
-    Application.Initialize();
-    Ticks ticks;
-    auto timer = std::make_unique<TMyRxTimer>();
-    timer->SetThreaded(false);
-    timer->SetOnTimer(ticks.Handler());
-    timer->SetThreadPriority(TThreadPriority::tpLower);
-    EXPECT_EQ(timer->ThreadPriority(), TThreadPriority::tpLower);
-    EXPECT_EQ(GetThreadPriority(timer->ThreadHandle()), THREAD_PRIORITY_NORMAL);
-    timer->SetThreaded(true);
-    EXPECT_EQ(GetThreadPriority(timer->ThreadHandle()), THREAD_PRIORITY_BELOW_NORMAL);
-    timer->SetThreadPriority(TThreadPriority::tpLowest);
-    EXPECT_EQ(GetThreadPriority(timer->ThreadHandle()), THREAD_PRIORITY_LOWEST);
 }
 
 TEST(MyRxTimerModes, DestroyEndsTheWorkerBeforeItReturnsAndNoTickFollows)
@@ -161,41 +148,29 @@ TEST(MyRxTimerModes, DestroyEndsTheWorkerBeforeItReturnsAndNoTickFollows)
     struct Case {
         const char* what;
         unsigned interval;
-        bool tickInFlight;
+        int cycles;
+        bool tickInFlight; // the GUI thread does not pump: the worker waits with its tick
     };
-    const Case cases[] = {{"asleep", 300, false}, {"an endless interval", 0xFFFFFFFF, false}, {"a tick handed over", 1, true}};
+    const Case cases[] = {{"asleep", 300, 1, false},
+                          {"an endless interval", 0xFFFFFFFF, 1, false},
+                          {"a tick handed over", 1, 1, true},
+                          {"short-lived timers", 1, 500, false}};
     for (const auto& c : cases) {
         Ticks ticks;
-        auto timer = std::make_unique<TMyRxTimer>();
-        timer->SetInterval(c.interval);
-        timer->SetOnTimer(ticks.Handler());
-        if (c.tickInFlight)
-            Sleep(50); // not pumping: the worker waits with its tick
-        else
-            Pump(50);
-        int before = ticks.count;
-        UniqueHandle<HANDLE, KernelDeleter> thread(Duplicate(timer->ThreadHandle()));
-        timer.reset();
-        EXPECT_EQ(WaitForSingleObject(thread.get(), 0), WAIT_OBJECT_0) << c.what;
-        Pump(100);
-        EXPECT_EQ(ticks.count, before) << c.what;
+        int stillRunning = 0, late = 0;
+        for (int i = 0; i < c.cycles; ++i) {
+            auto timer = std::make_unique<TMyRxTimer>();
+            timer->SetInterval(c.interval);
+            timer->SetOnTimer(ticks.Handler());
+            c.tickInFlight || i % 2 ? Sleep(c.cycles > 1 ? 2 : 50) : Pump(c.cycles > 1 ? 0 : 50);
+            int before = ticks.count;
+            UniqueHandle<HANDLE, KernelDeleter> thread(Duplicate(timer->ThreadHandle()));
+            timer.reset();
+            stillRunning += WaitForSingleObject(thread.get(), 0) != WAIT_OBJECT_0;
+            Pump(c.cycles > 1 ? 0 : 100);
+            late += ticks.count != before;
+        }
+        EXPECT_EQ(stillRunning, 0) << c.what;
+        EXPECT_EQ(late, 0) << c.what;
     }
-}
-
-TEST(MyRxTimerModes, ManyShortLivedTimersNeitherHangNorLeaveThreads)
-{
-    Application.Initialize();
-    Ticks ticks;
-    int stillRunning = 0;
-    for (int i = 0; i < 500; ++i) {
-        auto timer = std::make_unique<TMyRxTimer>();
-        timer->SetInterval(1);
-        timer->SetOnTimer(ticks.Handler());
-        if (i % 2)
-            Sleep(2);
-        UniqueHandle<HANDLE, KernelDeleter> thread(Duplicate(timer->ThreadHandle()));
-        timer.reset();
-        stillRunning += WaitForSingleObject(thread.get(), 0) != WAIT_OBJECT_0;
-    }
-    EXPECT_EQ(stillRunning, 0);
 }
