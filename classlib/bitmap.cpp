@@ -77,6 +77,12 @@ DibInfo MakeDibInfo(int width, int height, int bitCount, const std::vector<std::
     }
     return info;
 }
+
+// Colour table entries are 0x00RRGGBB, colours 0x00BBGGRR: the same swap both ways.
+std::uint32_t SwapRedBlue(std::uint32_t c)
+{
+    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
 } // namespace
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TBitmapCanvas>(*this)) {}
@@ -124,14 +130,46 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
         f.masks = format == TPixelFormat::pf16bit ? std::array<std::uint32_t, 3>{0xF800, 0x07E0, 0x001F}
                                                   : DefaultBitmapMasks(f.bitCount);
     Recreate(width_, height_, std::move(f));
+    Changed();
+}
+
+void TBitmap::SetMonochrome(bool value)
+{
+    if (value != Monochrome())
+        SetPixelFormat(value ? TPixelFormat::pf1bit : TPixelFormat::pf24bit);
+}
+
+std::vector<TColor> TBitmap::ColorTable() const
+{
+    std::vector<TColor> colors;
+    for (std::uint32_t entry : format_.palette)
+        colors.push_back(static_cast<TColor>(SwapRedBlue(entry)));
+    return colors;
+}
+
+void TBitmap::SetColorTable(const std::vector<TColor>& colors)
+{
+    if (format_.bitCount > 8 || colors.empty() || colors.size() > (std::size_t{1} << format_.bitCount))
+        throw EInvalidGraphicOperation("Invalid colour table for this pixel format");
+    Format format = format_;
+    format.palette.clear();
+    for (TColor c : colors)
+        format.palette.push_back(SwapRedBlue(ColorToRGB(c)));
+    GdiFlush();
+    // Same layout, new table: the pixel indices are carried over as they are.
+    std::vector<std::uint8_t> pixels(bits_, bits_ + RowSize() * static_cast<std::size_t>(height_));
+    Replace(width_, height_, std::move(format), pixels.data());
+    Changed();
 }
 
 void TBitmap::SetSize(int width, int height)
 {
     if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
         throw EInvalidGraphicOperation("Invalid bitmap size " + std::to_string(width) + " x " + std::to_string(height));
-    if (width != width_ || height != height_)
+    if (width != width_ || height != height_) {
         Recreate(width, height, format_);
+        Changed();
+    }
 }
 
 void TBitmap::Recreate(int width, int height, Format format)
@@ -161,6 +199,15 @@ void TBitmap::Recreate(int width, int height, Format format)
     format_ = std::move(format);
 }
 
+void TBitmap::Replace(int width, int height, Format format, const std::uint8_t* pixels)
+{
+    canvas_->FreeHandle();
+    handle_.reset();
+    Recreate(width, height, std::move(format));
+    if (bits_)
+        std::memcpy(bits_, pixels, RowSize() * static_cast<std::size_t>(height_));
+}
+
 std::uint8_t* TBitmap::ScanLine(int y)
 {
     if (y < 0 || y >= height_)
@@ -173,10 +220,8 @@ void TBitmap::LoadFromStream(TStream& stream)
 {
     TBitmapFileImage image = ReadBitmapFile(stream);
     Format format{image.bitCount, std::move(image.palette), image.masks};
-    canvas_->FreeHandle();
-    handle_.reset();
-    Recreate(image.width, image.height, std::move(format));
-    std::memcpy(bits_, image.pixels.data(), image.pixels.size());
+    Replace(image.width, image.height, std::move(format), image.pixels.data());
+    Changed();
 }
 
 void TBitmap::SaveToStream(TStream& stream) const
@@ -194,9 +239,33 @@ void TBitmap::SaveToStream(TStream& stream) const
 
 TColor TBitmap::TransparentColor() const
 {
-    if (transparentColor_ != clDefault || Empty())
+    if (transparentColor_ != clDefault)
         return transparentColor_;
-    return canvas_->Pixels(0, height_ - 1);
+    return Empty() ? clDefault : canvas_->Pixels(0, height_ - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor color)
+{
+    if (color == transparentColor_)
+        return;
+    transparentColor_ = color;
+    Changed();
+}
+
+void TBitmap::Assign(const TPersistent& source)
+{
+    const auto* from = dynamic_cast<const TBitmap*>(&source);
+    if (!from) {
+        TGraphic::Assign(source);
+        return;
+    }
+    if (from == this)
+        return;
+    GdiFlush();
+    Replace(from->width_, from->height_, from->format_, from->bits_);
+    transparent_ = from->transparent_;
+    transparentColor_ = from->transparentColor_;
+    Changed();
 }
 
 void TBitmap::Draw(TCanvas& canvas, const RECT& r) const

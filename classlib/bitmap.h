@@ -32,6 +32,14 @@ public:
     TPixelFormat PixelFormat() const;
     // Converts the picture; palette formats take the nearest colours of a standard palette.
     void SetPixelFormat(TPixelFormat format);
+    // One bit per pixel, whatever its two colours are.
+    bool Monochrome() const { return format_.bitCount == 1; }
+    // On: one bit in black and white; off: a one-bit picture becomes 24-bit.
+    void SetMonochrome(bool value);
+    // The colours of a palette format, index by index; empty for the others.
+    std::vector<TColor> ColorTable() const;
+    // Replaces the colours and keeps each pixel's index; at most 2^bits colours.
+    void SetColorTable(const std::vector<TColor>& colors);
 
     // The bytes of row y (0 the top row) in the pixel format's layout.
     std::uint8_t* ScanLine(int y);
@@ -41,9 +49,13 @@ public:
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) const override;
 
-    // A transparent bitmap leaves out the colour set here, by default that of its bottom-left pixel.
+    // The colour a transparent bitmap leaves out: the one set, or with
+    // clDefault (the start) the colour of its bottom-left pixel.
     TColor TransparentColor() const;
-    void SetTransparentColor(TColor color) { transparentColor_ = color; }
+    void SetTransparentColor(TColor color);
+
+    // Copies another bitmap whole; other pictures draw themselves into it if they can.
+    void Assign(const TPersistent& source) override;
 
 protected:
     void Draw(TCanvas& canvas, const RECT& r) const override;
@@ -57,12 +69,14 @@ private:
     };
     // A new DIB section of that size and format, holding what the old one showed.
     void Recreate(int width, int height, Format format);
+    // A new DIB section of that size and format holding pixels, rows bottom-up in its layout.
+    void Replace(int width, int height, Format format, const std::uint8_t* pixels);
     std::size_t RowSize() const;
 
     int width_ = 0, height_ = 0;
-    TColor transparentColor_ = clDefault;
     Format format_;
     UniqueBitmap handle_;
     std::uint8_t* bits_ = nullptr;
+    TColor transparentColor_ = clDefault;
     std::unique_ptr<TBitmapCanvas> canvas_;
 };

@@ -76,6 +76,37 @@ POINT PointOf(LPARAM lp)
 {
     return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
 }
+
+// Background, then client area, as printing asks for them.
+void PrintClient(HWND hwnd, HDC dc)
+{
+    if (TControl* control = TControl::FromHandle(hwnd)) {
+        control->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        control->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    } else {
+        SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    }
+}
+
+// A window and its visible children, bottom of the z-order first, with its client area at at.
+void PrintWindowTree(HWND hwnd, HDC dc, POINT at)
+{
+    SaveDCScope saved(dc);
+    OffsetViewportOrgEx(dc, at.x, at.y, nullptr);
+    RECT client{0, 0, 0, 0};
+    GetClientRect(hwnd, &client);
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    PrintClient(hwnd, dc);
+    HWND top = GetWindow(hwnd, GW_CHILD);
+    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child))
+            continue;
+        POINT origin{0, 0};
+        MapWindowPoints(child, hwnd, &origin, 1);
+        PrintWindowTree(child, dc, origin);
+    }
+}
 } // namespace
 
 const TEnumName<TAlignment> AlignmentNames[3] = {{"taLeftJustify", TAlignment::taLeftJustify},
@@ -399,6 +430,18 @@ void TControl::Repaint()
 {
     Invalidate();
     Update();
+}
+
+void TControl::PaintWindow(HDC dc)
+{
+    if (handle_)
+        PrintClient(handle_, dc);
+}
+
+void TControl::PaintTo(HDC dc, int x, int y)
+{
+    if (handle_)
+        PrintWindowTree(handle_, dc, POINT{x, y});
 }
 
 HBRUSH TControl::BackgroundBrush() const

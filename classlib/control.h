@@ -42,6 +42,11 @@ struct TCreateParams {
 using TControlStyle = unsigned;
 constexpr TControlStyle csCaptureMouse = 1;
 
+// Control states: csPaintCopy while the control paints a copy of itself
+// into another control's picture (see-through controls).
+using TControlState = unsigned;
+constexpr TControlState csPaintCopy = 1;
+
 // The replaceable entry of a control's messages.
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -103,6 +108,16 @@ public:
     // The position among the parent's children that Tab follows.
     int TabOrder() const;
     void SetTabOrder(int order);
+
+    TControlState ControlState() const { return controlState_; }
+    void SetControlState(TControlState state) { controlState_ = state; }
+
+    // The window's background and client area into dc at its logical origin,
+    // without the child windows.
+    void PaintWindow(HDC dc);
+    // The window and its visible children, bottom first, into dc with the
+    // client area's top-left at (x, y) and clipped to it.
+    void PaintTo(HDC dc, int x = 0, int y = 0);
 
     // Marks the window for painting; Update paints what is marked now.
     virtual void Invalidate();
@@ -233,6 +248,7 @@ private:
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = 0;
+    TControlState controlState_ = 0;
     mutable UniqueBrush brush_;
     mutable TColor brushColor_ = clNone;
 };

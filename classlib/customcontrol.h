@@ -2,7 +2,7 @@
 // control that can hold children) and TGraphicControl (one that never takes
 // the focus). Each C++ class gets a window class of its own, registered on
 // first use; Paint draws the client area from WM_PAINT (into the DC in wParam
-// when one comes) and WM_PRINTCLIENT.
+// when there is one) and WM_PRINTCLIENT.
 #pragma once
 
 #include <typeinfo>
@@ -51,7 +51,7 @@ protected:
         return map;
     }
 
-    // A DC in wParam is painted into as it is: a parent's image drawn under a child.
+    // A DC in wParam asks for painting into it, outside the paint cycle.
     void WMPaint(TMessage& m)
     {
         if (m.WParam) {

@@ -24,6 +24,8 @@ std::string SysErrorMessage(unsigned long code);
 // Raises EOSError for the calling thread's last error; what names the call.
 [[noreturn]] void RaiseLastOSError(const char* what);
 
+// The silent abort: ends an operation without a message.
+class EAbort : public Exception { using Exception::Exception; };
 // Misuse of an object in its present state (a canvas without a DC).
 class EInvalidOperation : public Exception { using Exception::Exception; };
 // A picture that cannot be read, or an operation the picture does not allow.

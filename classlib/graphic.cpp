@@ -13,3 +13,23 @@ void TGraphic::SaveToFile(const std::string& fileName) const
     TFileStream stream(fileName, fmCreate);
     SaveToStream(stream);
 }
+
+void TGraphic::SetTransparent(bool value)
+{
+    if (value == transparent_)
+        return;
+    transparent_ = value;
+    Changed();
+}
+
+void TGraphic::Changed()
+{
+    if (OnChange)
+        OnChange(*this);
+}
+
+void TGraphic::Progress(TProgressStage stage, int percentDone, bool redrawNow, const RECT& r, const std::string& msg)
+{
+    if (OnProgress)
+        OnProgress(*this, stage, percentDone, redrawNow, r, msg);
+}

@@ -41,6 +41,9 @@ struct GdiDeleter {
 struct ImageListDeleter {
     void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
 };
+struct DCDeleter {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
 struct KernelDeleter {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
@@ -49,6 +52,8 @@ using UniqueFont = UniqueHandle<HFONT, GdiDeleter>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiDeleter>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiDeleter>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListDeleter>;
+// A DC of CreateCompatibleDC or CreateDC (not one of GetDC).
+using UniqueDC = UniqueHandle<HDC, DCDeleter>;
 
 // A file handle; INVALID_HANDLE_VALUE counts as none.
 class UniqueFile {
@@ -72,4 +77,17 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// Saves a device context's state (origins, clipping, selected objects) for one scope.
+class SaveDCScope {
+public:
+    explicit SaveDCScope(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SaveDCScope() { RestoreDC(dc_, saved_); }
+    SaveDCScope(const SaveDCScope&) = delete;
+    SaveDCScope& operator=(const SaveDCScope&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
 };

@@ -4,6 +4,7 @@
 
 #include "classlib/exceptions.h"
 #include "images/gifstrings.h"
+#include "images/transparentdraw.h"
 
 namespace {
 // A bitmap copied through its file image.
@@ -61,11 +62,8 @@ void TGIF_Frame::Draw(TCanvas& canvas, const RECT& r, bool transparent)
         return;
     }
     // The decoded table gives the see-through slot a colour of its own.
-    HDC dest = canvas.Handle();
-    int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-    TransparentBlt(dest, r.left, r.top, r.right - r.left, r.bottom - r.top, bitmap.Canvas().Handle(), 0, 0,
-                   bitmap.Width(), bitmap.Height(), static_cast<UINT>(TransparentColor()));
-    SetStretchBltMode(dest, oldMode);
+    DrawBitmapRectTransparent(canvas, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                              RECT{0, 0, bitmap.Width(), bitmap.Height()}, bitmap, TransparentColor());
 }
 
 void TGIF_Frame::Assign(const TGIF_Frame& source)
@@ -120,6 +118,14 @@ void TGIF_Frame::EncodeBitmap()
         TMemoryStream dib = ReduceBitmapColors(*bitmap_);
         EncodeDib(dib);
     }
+}
+
+TGIF_Image::TGIF_Image()
+{
+    // The codec's reports reach the picture's OnProgress.
+    onProgress = [this](TProgressStage stage, int percent, const std::string& message) {
+        Progress(stage, percent, false, RECT{0, 0, 0, 0}, message);
+    };
 }
 
 int TGIF_Image::Width() const
@@ -225,6 +231,27 @@ void TGIF_Image::Assign(const TGraphic* source)
     } else
         throw EConvertError("Cannot assign this picture to a GIF image");
     Changed();
+}
+
+void TGIF_Image::Assign(const TPersistent& source)
+{
+    if (auto* graphic = dynamic_cast<const TGraphic*>(&source))
+        Assign(graphic);
+    else
+        TGraphic::Assign(source);
+}
+
+void TGIF_Image::AssignTo(TPersistent& dest) const
+{
+    if (auto* graphic = dynamic_cast<TGraphic*>(&dest))
+        AssignTo(*graphic);
+    else
+        TGraphic::AssignTo(dest);
+}
+
+void TGIF_Image::Changed()
+{
+    TGraphic::Changed();
 }
 
 void TGIF_Image::Assign(const TGIF_Frame& frame)

@@ -41,7 +41,7 @@ private:
 
 class TGIF_Image : public TGraphic, public TGIF_ImageModel {
 public:
-    TGIF_Image() = default;
+    TGIF_Image();
 
     int Width() const override;
     int Height() const override;
@@ -69,10 +69,12 @@ public:
     virtual int AddFrame(const TGraphic& graphic);
     // None empties the image; a GIF image shares its data; a bitmap becomes the only frame.
     void Assign(const TGraphic* source);
+    void Assign(const TPersistent& source) override;
     // One frame, with its image's screen data.
     void Assign(const TGIF_Frame& frame);
     // A GIF image takes this one; any other graphic the current frame's bitmap.
     void AssignTo(TGraphic& dest) const;
+    void AssignTo(TPersistent& dest) const override;
     bool Equals(const TGraphic& graphic) const;
 
     // Frame 0's bitmap for the clipboard (the caller puts it there) and, when
@@ -85,6 +87,8 @@ public:
 
 protected:
     void Draw(TCanvas& canvas, const RECT& r) const override;
+    // The model's changes are the picture's: OnChange.
+    void Changed() override;
     std::unique_ptr<TGIF_FrameModel> CreateFrame() override;
     void DecodeFirst(TGIF_FrameModel& frame) override;
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "classlib/colors.h"
+#include "classlib/progressstage.h"
 #include "classlib/streams.h"
 
 // Block introducers and extension labels of the stream.
@@ -90,7 +91,6 @@ struct TGIF_Item {
     TGifColorTablePtr table = std::make_shared<TGifColorTable>();
 };
 
-enum class TProgressStage { psStarting, psRunning, psEnding };
 using TGifProgress = std::function<void(TProgressStage stage, int percent, const std::string& message)>;
 
 // Runs work between the starting report and the ending one (100 %, or 0 %

@@ -16,10 +16,6 @@
 
 namespace {
 
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using UniqueDC = UniqueHandle<HDC, DcDeleter>;
 using UniquePalette = UniqueHandle<HPALETTE, GdiDeleter>;
 
 // BITMAPINFO with room for a full colour table.
@@ -302,6 +298,26 @@ void TPNGObject::AssignTo(TBitmap& dest) const
         dest.SetTransparentColor(static_cast<TColor>(image_->TransparentColor()));
         dest.SetTransparent(true);
     }
+}
+
+void TPNGObject::Assign(const TPersistent& source)
+{
+    if (auto* png = dynamic_cast<const TPNGObject*>(&source))
+        Assign(png);
+    else if (auto* bitmap = dynamic_cast<const TBitmap*>(&source))
+        Assign(*bitmap);
+    else
+        TGraphic::Assign(source);
+}
+
+void TPNGObject::AssignTo(TPersistent& dest) const
+{
+    if (auto* png = dynamic_cast<TPNGObject*>(&dest))
+        AssignTo(*png);
+    else if (auto* bitmap = dynamic_cast<TBitmap*>(&dest))
+        AssignTo(*bitmap);
+    else
+        TGraphic::AssignTo(dest);
 }
 
 void TPNGObject::Assign(const TBitmap& source)

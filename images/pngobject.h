@@ -33,6 +33,9 @@ public:
     void AssignTo(TPNGObject& dest) const { dest.Assign(this); }
     // The bitmap gets the image's size and a pixel format for its kind, and the image drawn on it.
     void AssignTo(TBitmap& dest) const;
+    // The same, reached through any persistent object; others as the class library does.
+    void Assign(const TPersistent& source) override;
+    void AssignTo(TPersistent& dest) const override;
 
     // CF_BITMAP: a bitmap of the picture, or a picture from one (no transparency).
     void SaveToClipboardFormat(UINT& format, HANDLE& data) const;

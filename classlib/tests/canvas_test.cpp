@@ -1,6 +1,10 @@
 // Drawing into bitmaps and reading the pixels back; bitmaps through streams and files.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "classlib/bitmap.h"
 #include "classlib/exceptions.h"
 #include "classlib/filestream.h"
@@ -269,4 +273,70 @@ TEST(Bitmap, FilesRoundTripAndMissingOrCorruptFilesFailCleanly)
     EXPECT_THROW(back.LoadFromFile(path), EInvalidGraphic);
     EXPECT_EQ(back.Canvas().Pixels(4, 4), clRed) << "a failed load keeps the picture";
     EXPECT_THROW(TFileStream(folder.Path() + "\\no folder\\x.bmp", fmCreate), EFCreateError);
+}
+
+TEST(Bitmap, EachChangeFiresOnChangeOnceAndAssigningFromAnotherKindIsRefused)
+{
+    Surface s(4, 4);
+    TBitmap copy;
+    int changes = 0;
+    s.bitmap.OnChange = [&](TGraphic& sender) {
+        EXPECT_EQ(&sender, &s.bitmap);
+        ++changes;
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"size", [&] { s.bitmap.SetSize(5, 4); }},
+        {"format", [&] { s.bitmap.SetPixelFormat(TPixelFormat::pf24bit); }},
+        {"monochrome", [&] { s.bitmap.SetMonochrome(true); }},
+        {"transparent", [&] { s.bitmap.SetTransparent(true); }},
+        {"key", [&] { s.bitmap.SetTransparentColor(clRed); }},
+        {"assign", [&] { s.bitmap.Assign(copy); }},
+    };
+    for (const auto& [name, step] : steps) {
+        int before = changes;
+        step();
+        EXPECT_EQ(changes, before + 1) << name;
+    }
+    s.bitmap.SetTransparent(false);
+    int before = changes;
+    s.bitmap.SetTransparent(false);
+    s.bitmap.SetSize(0, 0);
+    EXPECT_EQ(changes, before) << "unchanged values fire nothing";
+    EXPECT_THROW(s.bitmap.Assign(s.bitmap.Canvas().Font()), EConvertError);
+}
+
+TEST(Bitmap, AssignCopiesPixelsFormatAndTransparency)
+{
+    Surface s(3, 2, TPixelFormat::pf8bit);
+    s.bitmap.Canvas().SetPixels(2, 1, clRed);
+    s.bitmap.SetTransparent(true);
+    s.bitmap.SetTransparentColor(clBlue);
+    TBitmap copy;
+    copy.Assign(s.bitmap);
+    s.bitmap.Canvas().SetPixels(2, 1, clLime);
+    EXPECT_EQ(copy.PixelFormat(), TPixelFormat::pf8bit);
+    EXPECT_EQ(copy.Canvas().Pixels(2, 1), clRed) << "a copy, not a share";
+    EXPECT_TRUE(copy.Transparent());
+    EXPECT_EQ(copy.TransparentColor(), clBlue);
+    copy.SetTransparentColor(clDefault);
+    EXPECT_EQ(copy.TransparentColor(), copy.Canvas().Pixels(0, 1)) << "the bottom-left pixel again";
+    EXPECT_NE(copy.TransparentColor(), clBlue);
+}
+
+TEST(Bitmap, AColourTableKeepsThePixelIndicesAndMonochromeMeansOneBit)
+{
+    Surface s(2, 1, TPixelFormat::pf1bit);
+    s.bitmap.Canvas().SetPixels(0, 0, clBlack);
+    s.bitmap.Canvas().SetPixels(1, 0, clWhite);
+    EXPECT_TRUE(s.bitmap.Monochrome());
+    EXPECT_EQ(s.bitmap.ColorTable(), (std::vector<TColor>{clBlack, clWhite}));
+    s.bitmap.SetColorTable({clRed, clBlue});
+    EXPECT_TRUE(s.bitmap.Monochrome()) << "one bit with any two colours";
+    EXPECT_EQ(s.At(0, 0), clRed);
+    EXPECT_EQ(s.At(1, 0), clBlue);
+    EXPECT_THROW(s.bitmap.SetColorTable({clRed, clBlue, clLime}), EInvalidGraphicOperation);
+    s.bitmap.SetMonochrome(false);
+    EXPECT_EQ(s.bitmap.PixelFormat(), TPixelFormat::pf24bit);
+    EXPECT_TRUE(s.bitmap.ColorTable().empty());
+    EXPECT_EQ(s.At(1, 0), clBlue);
 }

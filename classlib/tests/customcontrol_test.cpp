@@ -185,3 +185,32 @@ TEST_F(Painting, GraphicControlHandsTheFocusBack)
     SetFocus(form->Component<TSpeedButton>("Button").Handle());
     EXPECT_TRUE(memo.Focused());
 }
+
+TEST_F(Painting, PaintToDrawsTheControlWithItsChildrenAtThePlaceAskedAndClipped)
+{
+    TPanel& panel = form->Component<TPanel>("Panel");
+    TBitmap picture;
+    picture.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.SetSize(140, 80);
+    picture.Canvas().Brush().SetColor(kSentinel);
+    picture.Canvas().FillRect(RECT{0, 0, 140, 80});
+    panel.PaintTo(picture.Canvas().Handle(), 5, 7);
+    struct Case {
+        int x, y;
+        TColor expected;
+        const char* what;
+    };
+    const Case cases[] = {{4, 7, kSentinel, "left of the panel"},
+                          {5, 7, Sys(COLOR_BTNHIGHLIGHT), "the panel's raised bevel"},
+                          {85, 37, clMoneyGreen, "the panel's colour"},
+                          {15, 17, Sys(COLOR_BTNSHADOW), "the speed button inside, sunk"},
+                          {125, 67, kSentinel, "clipped to the panel"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(picture.Canvas().Pixels(c.x, c.y), c.expected) << c.what;
+
+    // WM_PAINT with a DC paints into it, outside the paint cycle.
+    TSquare& square = NewSquare(true);
+    picture.Canvas().FillRect(RECT{0, 0, 140, 80});
+    square.Perform(WM_PAINT, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), 0);
+    EXPECT_EQ(picture.Canvas().Pixels(5, 5), clRed);
+}
