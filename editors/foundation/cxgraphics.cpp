@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -221,4 +222,26 @@ void cxGraphicsInitialize()
 void cxGraphicsFinalize()
 {
     unit.reset();
+}
+
+namespace {
+int WholeOr(const char* text, int length)
+{
+    return length == -1 ? static_cast<int>(std::strlen(text)) : length;
+}
+} // namespace
+
+int cxDrawTextApi(HDC dc, const char* text, int length, RECT& r, UINT format)
+{
+    return DrawTextA(dc, text, WholeOr(text, length), &r, format);
+}
+
+bool cxExtTextOutApi(HDC dc, int x, int y, UINT options, const RECT* r, const char* text, int length, const int* dx)
+{
+    return ExtTextOutA(dc, x, y, options, r, text, static_cast<UINT>(WholeOr(text, length)), dx) != FALSE;
+}
+
+bool cxTextExtentApi(HDC dc, const char* text, int length, SIZE& size)
+{
+    return GetTextExtentPoint32A(dc, text, WholeOr(text, length), &size) != FALSE;
 }

@@ -39,5 +39,10 @@ void cxPaintParentImage(HWND control, TcxCanvas& canvas, const RECT& r, bool wit
 // The theme's parent background when the theme library is there, else the parent's image.
 void cxDrawParentBackground(HWND control, TcxCanvas& canvas, const RECT& r);
 
+// DrawText, ExtTextOut and GetTextExtentPoint32, where a length of -1 means the whole text.
+int cxDrawTextApi(HDC dc, const char* text, int length, RECT& r, UINT format);
+bool cxExtTextOutApi(HDC dc, int x, int y, UINT options, const RECT* r, const char* text, int length, const int* dx);
+bool cxTextExtentApi(HDC dc, const char* text, int length, SIZE& size);
+
 void cxGraphicsInitialize();
 void cxGraphicsFinalize();

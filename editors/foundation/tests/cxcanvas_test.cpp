@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -190,3 +191,22 @@ TEST(cxSolidBrushFor, ColoursShareOneBrushAndSystemColoursUseTheSystemsBrush)
 }
 
 } // namespace
+
+TEST(TextApi, LengthMinusOneMeansTheWholeTextInEveryCall)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const char* text = "合计 12.5";
+    int bytes = static_cast<int>(std::strlen(text));
+    SIZE whole{}, given{};
+    ASSERT_TRUE(cxTextExtentApi(dc, text, -1, whole));
+    ASSERT_TRUE(cxTextExtentApi(dc, text, bytes, given));
+    EXPECT_EQ(whole.cx, given.cx);
+    SIZE part{};
+    cxTextExtentApi(dc, text, 2, part);
+    EXPECT_LT(part.cx, whole.cx);
+    RECT r{0, 0, 0, 0};
+    cxDrawTextApi(dc, text, -1, r, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(r.right, whole.cx);
+    EXPECT_TRUE(cxExtTextOutApi(dc, 0, 0, 0, nullptr, text, -1, nullptr));
+    DeleteDC(dc);
+}
