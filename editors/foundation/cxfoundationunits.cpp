@@ -2,6 +2,8 @@
 
 #include "editors/foundation/cxeditpaintutils.h"
 #include "editors/foundation/cxgraphics.h"
+#include "editors/foundation/cxlookandfeelplatform.h"
+#include "editors/foundation/cxpainterresources.h"
 #include "editors/foundation/cxresourcetext.h"
 #include "editors/foundation/dxoffice11.h"
 #include "editors/foundation/dxthememanager.h"
@@ -17,7 +19,8 @@ constexpr TUnit kUnits[] = {
     {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
     {"cxGraphics", cxGraphicsInitialize, cxGraphicsFinalize},
     {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
-    // The owners of palette notifiers (look and feel, brush cache, painters) follow here.
+    {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
+    {"cxLookAndFeels", cxLookAndFeelsStart, cxLookAndFeelsStop},
 };
 
 } // namespace
