@@ -252,6 +252,20 @@ TEST_F(GifAnimatorTest, FormTextReadsTheImageAfterTheFrameIndex)
     EXPECT_EQ(banner.Cursor(), crHandPoint);
 }
 
+TEST_F(GifAnimatorTest, AutoSizeFitsUnlessTheAlignmentSetsTheBounds)
+{
+    Load(Gif(8, 3, kFourFrames));
+    EXPECT_EQ(std::make_pair(animator->Width(), animator->Height()), std::make_pair(8, 3));
+    animator->SetAlign(TAlign::alClient);
+    form->SetBounds(0, 0, 240, 120);
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    RECT bounds;
+    GetWindowRect(animator->Handle(), &bounds);
+    EXPECT_EQ(std::make_pair(animator->Width(), animator->Height()), std::make_pair(int(client.right), int(client.bottom)));
+    EXPECT_EQ(bounds.right - bounds.left, client.right);
+}
+
 TEST_F(GifAnimatorTest, ClicksCaptureTheMouseShowTheHandAndLeaveTheFocus)
 {
     Load(Gif(8, 1, kFourFrames));
