@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +50,18 @@ std::string Gif(int width, int height, const std::vector<Frame>& frames)
     return gif.Trailer().Bytes();
 }
 
+// The control as PaintTo draws it on a 32-bit bitmap filled with the sentinel.
+std::unique_ptr<TBitmap> Shot(TControl& control)
+{
+    auto shot = std::make_unique<TBitmap>();
+    shot->SetPixelFormat(TPixelFormat::pf32bit);
+    shot->SetSize(control.Width(), control.Height());
+    shot->Canvas().Brush().SetColor(kSentinel);
+    shot->Canvas().FillRect(RECT{0, 0, shot->Width(), shot->Height()});
+    control.PaintTo(shot->Canvas().Handle());
+    return shot;
+}
+
 class TTestForm : public TForm {
 public:
     using TForm::LoadFromText;
@@ -80,15 +91,10 @@ protected:
     // The control's first row as letters; '.' for the parent's colour, '?' for anything else.
     std::string Row()
     {
-        TBitmap shot;
-        shot.SetPixelFormat(TPixelFormat::pf32bit);
-        shot.SetSize(animator->Width(), animator->Height());
-        shot.Canvas().Brush().SetColor(kSentinel);
-        shot.Canvas().FillRect(RECT{0, 0, shot.Width(), shot.Height()});
-        animator->PaintTo(shot.Canvas().Handle());
+        std::unique_ptr<TBitmap> shot = Shot(*animator);
         std::string row;
-        for (int x = 0; x < shot.Width(); ++x) {
-            TColor c = shot.Canvas().Pixels(x, 0);
+        for (int x = 0; x < shot->Width(); ++x) {
+            TColor c = shot->Canvas().Pixels(x, 0);
             size_t i = std::find(std::begin(kColors), std::end(kColors), c) - std::begin(kColors);
             row += c == kParent ? '.' : i < kLetters.size() ? kLetters[i] : '?';
         }
@@ -235,11 +241,8 @@ TEST_F(GifAnimatorTest, FormTextReadsTheImageAfterTheFrameIndex)
     auto size = static_cast<std::uint32_t>(data.size());
     for (int i = 0; i < 4; ++i)
         data.insert(data.begin() + i, static_cast<char>(size >> (8 * i) & 0xFF));
-    for (unsigned char b : data) {
-        char two[3];
-        std::snprintf(two, sizeof two, "%02X", b);
-        hex += two;
-    }
+    for (unsigned char b : data)
+        hex += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
     TTestForm loaded;
     loaded.LoadFromText("F: TForm\n  Banner: TGifAnimator\n    Left = 3\n    Cursor = crHandPoint\n"
                         "    Animate = true\n    FrameIndex = 2\n    Image.Data = {\n      " +
@@ -354,11 +357,7 @@ TEST_F(GifAnimatorTest, ScreenshotsOfThreeTicks)
     animator->SetBounds(10, 10, 160, 40);
     std::vector<std::string> rows;
     animator->OnFrameChanged = [&](TComponent&) {
-        TBitmap shot;
-        shot.SetPixelFormat(TPixelFormat::pf32bit);
-        shot.SetSize(form->Width(), form->Height());
-        form->PaintTo(shot.Canvas().Handle());
-        shot.SaveToFile("gifanimator_tick" + std::to_string(rows.size() + 1) + ".bmp");
+        Shot(*form)->SaveToFile("gifanimator_tick" + std::to_string(rows.size() + 1) + ".bmp");
         rows.push_back(Row());
     };
     animator->SetAnimate(true);
