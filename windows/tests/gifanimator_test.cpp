@@ -50,12 +50,14 @@ std::string Gif(int width, int height, const std::vector<Frame>& frames)
     return gif.Trailer().Bytes();
 }
 
-// The control as PaintTo draws it on a 32-bit bitmap filled with the sentinel.
+// The control's client area as PaintTo draws it on a 32-bit bitmap filled with the sentinel.
 std::unique_ptr<TBitmap> Shot(TControl& control)
 {
+    RECT client{0, 0, 0, 0};
+    GetClientRect(control.Handle(), &client);
     auto shot = std::make_unique<TBitmap>();
     shot->SetPixelFormat(TPixelFormat::pf32bit);
-    shot->SetSize(control.Width(), control.Height());
+    shot->SetSize(client.right, client.bottom);
     shot->Canvas().Brush().SetColor(kSentinel);
     shot->Canvas().FillRect(RECT{0, 0, shot->Width(), shot->Height()});
     control.PaintTo(shot->Canvas().Handle());
