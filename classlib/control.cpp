@@ -113,6 +113,8 @@ const TEnumName<TAlignment> AlignmentNames[3] = {{"taLeftJustify", TAlignment::t
                                                  {"taCenter", TAlignment::taCenter},
                                                  {"taRightJustify", TAlignment::taRightJustify}};
 
+const TEnumName<TCursor> CursorNames[2] = {{"crDefault", crDefault}, {"crHandPoint", crHandPoint}};
+
 void TMessageMap::Dispatch(TControl& control, TMessage& message) const
 {
     if (auto it = handlers_.find(message.Msg); it != handlers_.end())

@@ -23,6 +23,8 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
 // The form-text names of the alignments.
 extern const TEnumName<TAlignment> AlignmentNames[3];
+// The form-text names of the cursors that form texts use.
+extern const TEnumName<TCursor> CursorNames[2];
 
 class TWinControl;
 class TForm;

@@ -21,9 +21,8 @@ void TLinkLabel::CNCommand(TMessage& m)
 
 const TPropertyTable& TLinkLabel::Properties() const
 {
-    static const TEnumName<TCursor> cursors[] = {{"crDefault", crDefault}, {"crHandPoint", crHandPoint}};
     static const TPropertyTable table = TPropertyTable::Of<TLinkLabel>(TLabel::Properties(), {
-        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.SetCursor(v.Enum(cursors)); }},
+        {"Cursor", [](TLinkLabel& l, const TPropertyValue& v) { l.SetCursor(v.Enum(CursorNames)); }},
     });
     return table;
 }

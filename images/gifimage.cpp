@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/exceptions.h"
+#include "classlib/propertytable.h"
 #include "images/gifstrings.h"
 #include "images/transparentdraw.h"
 
@@ -175,6 +176,19 @@ void TGIF_Image::ReadData(TStream& stream)
     std::uint8_t count[4];
     stream.ReadBuffer(count, 4);
     ParseStream(count[0] | count[1] << 8 | count[2] << 16 | static_cast<std::int64_t>(count[3]) << 24, stream, true);
+}
+
+const TPropertyTable& TGIF_Image::Properties() const
+{
+    static const TPropertyTable table = TPropertyTable::Of<TGIF_Image>(TGraphic::Properties(), {
+        {"Data", [](TGIF_Image& image, const TPropertyValue& v) {
+             TMemoryStream s;
+             s.WriteBuffer(v.Bytes().data(), v.Bytes().size());
+             s.SetPosition(0);
+             image.ReadData(s);
+         }},
+    });
+    return table;
 }
 
 void TGIF_Image::WriteData(TStream& stream)

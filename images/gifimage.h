@@ -87,6 +87,8 @@ public:
 
 protected:
     void Draw(TCanvas& canvas, const RECT& r) const override;
+    // Data: the form text's binary value, read as ReadData reads it.
+    const TPropertyTable& Properties() const override;
     // The model's changes are the picture's: OnChange.
     void Changed() override;
     std::unique_ptr<TGIF_FrameModel> CreateFrame() override;

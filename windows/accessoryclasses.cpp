@@ -3,6 +3,7 @@
 #include "classlib/classregistry.h"
 #include "windows/aboutform.h"
 #include "windows/calchelp.h"
+#include "windows/gifanimator.h"
 #include "windows/webbrowse.h"
 
 void RegisterAccessoryClasses()
@@ -10,4 +11,5 @@ void RegisterAccessoryClasses()
     RegisterComponentClass<Tf_about>("Tf_about");
     RegisterComponentClass<Tf_calchelp>("Tf_calchelp");
     RegisterComponentClass<Tf_webbrowse>("Tf_webbrowse");
+    RegisterComponentClass<TGifAnimator>("TGifAnimator");
 }
