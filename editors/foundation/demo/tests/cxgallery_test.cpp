@@ -333,3 +333,25 @@ TEST_F(Gallery, ScreenshotOfTheGallery)
 }
 
 } // namespace
+
+TEST(IndicatorGlyphs, EachKindDrawsItsOwnBlackGlyphOnASeeThroughGround)
+{
+    std::vector<std::vector<TColor>> seen;
+    for (int kind = 0; kind <= 6; ++kind) {
+        TShot shot(TSize{20, 20});
+        TcxStandardLookAndFeelPainter::Instance.PaintIndicatorGlyph(shot.canvas, TRect{0, 0, 20, 20}, kind);
+        std::vector<TColor> pixels;
+        int black = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                pixels.push_back(shot.At(x, y));
+                black += shot.At(x, y) == 0;
+                // White is left out: only the glyph's black and the ground show.
+                EXPECT_TRUE(shot.At(x, y) == 0 || shot.At(x, y) == kSentinel) << kind << " at " << x << "," << y;
+            }
+        EXPECT_EQ(black == 0, kind == 0) << kind;
+        for (const auto& other : seen)
+            EXPECT_NE(pixels, other) << kind;
+        seen.push_back(pixels);
+    }
+}

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the Office11 look's small bitmaps as 16-colour BMP files in
-resources/foundation/: the submenu arrow (shaded so that its red values
-spread; the program recolours it between two palette entries) and the
-11x11 expand buttons with a minus and a plus."""
+"""Draws the editor library's small bitmaps as 16-colour BMP files in
+resources/foundation/: the Office11 look's submenu arrow (shaded so that its
+red values spread; the program recolours it between two palette entries),
+its 11x11 expand buttons with a minus and a plus, and the six 12x12 row
+indicator glyphs on white, which the program leaves see-through."""
 
 import os
 import struct
@@ -40,6 +41,33 @@ def expand_button(plus):
     return px
 
 
+def glyph(rows):
+    """A picture from text rows: '#' black, anything else white."""
+    return [[BLACK if c == '#' else WHITE for c in row] for row in rows]
+
+
+INDICATORS = {
+    'cx_arrow.bmp': [
+        '            ', '            ', '   #        ', '   ##       ', '   ###      ', '   ####     ',
+        '   ####     ', '   ###      ', '   ##       ', '   #        ', '            ', '            '],
+    'cx_edit.bmp': [
+        '            ', '        ##  ', '       #  # ', '      #  #  ', '     #  #   ', '    #  #    ',
+        '   #  #     ', '  #  #      ', '  ###       ', '  ##        ', '            ', '            '],
+    'cx_insert.bmp': [
+        '            ', '            ', '     ##     ', '  #  ##  #  ', '   ######   ', '    ####    ',
+        '   ######   ', '  #  ##  #  ', '     ##     ', '            ', '            ', '            '],
+    'cx_multidot.bmp': [
+        '            ', '            ', '            ', '            ', '     ##     ', '    ####    ',
+        '    ####    ', '     ##     ', '            ', '            ', '            ', '            '],
+    'cx_multiarrow.bmp': [
+        '            ', '            ', ' #          ', ' ##         ', ' ###    ##  ', ' ####  #### ',
+        ' ####  #### ', ' ###    ##  ', ' ##         ', ' #          ', '            ', '            '],
+    'cx_filter.bmp': [
+        '            ', ' ########## ', '  ########  ', '   ######   ', '    ####    ', '     ##     ',
+        '     ##     ', '     ##     ', '     ##     ', '     ##     ', '            ', '            '],
+}
+
+
 def bmp(px):
     """A 4-bit BMP file: file header, BITMAPINFOHEADER, palette, rows bottom-up."""
     h, w = len(px), len(px[0])
@@ -62,7 +90,8 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, px in (('dxsubmenuexpand.bmp', submenu_expand()),
                      ('dxexpandbutton_minus.bmp', expand_button(False)),
-                     ('dxexpandbutton_plus.bmp', expand_button(True))):
+                     ('dxexpandbutton_plus.bmp', expand_button(True)),
+                     *((name, glyph(rows)) for name, rows in INDICATORS.items())):
         with open(os.path.join(out, name), 'wb') as f:
             f.write(bmp(px))
 
