@@ -328,6 +328,8 @@ TEST_F(Gallery, ScreenshotOfTheGallery)
     cxFillRectByColor(screen.canvas, TRect{0, 0, gallery.Size().cx, gallery.Size().cy}, clBtnFace);
     gallery.Paint(screen.canvas);
     const std::string file = ExpectThemeLibrary() ? "foundation_gallery.bmp" : "foundation_gallery_nouxtheme.bmp";
+    // GDI leaves the alpha byte 0, which viewers take as see-through: saved without it.
+    screen.bitmap.SetPixelFormat(TPixelFormat::pf24bit);
     screen.bitmap.SaveToFile(file);
     EXPECT_NE(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
 }
