@@ -37,3 +37,27 @@ struct TcxWheelScroll {
     int Times = 0;
 };
 TcxWheelScroll cxWheelScroll(int wheelScrollKind, int delta, int wheelScrollLines);
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "classlib/events.h"
+
+class TControl;
+
+bool cxControlCanGetHandle(const TControl* control);
+UINT cxDoubleClickTime();
+// The cursor on the screen; (-1, -1), outside every client rectangle, when unknown.
+POINT cxReadMouseCursorPos();
+bool cxIsChildStyleWindow(HWND window);
+bool cxIsSelfOrChild(HWND parent, HWND window);
+bool cxIsCtrlDown();
+// With the locale's decimal separator.
+bool cxIsNumericChar(char c, int mode);
+POINT cxMapWindowPoint(HWND from, HWND to, POINT p);
+RECT cxMapWindowRect(HWND from, HWND to, RECT r);
+WPARAM ShiftStateToMouseKeys(TShiftState shift);
+WORD cxMapKey(WORD key);
+// With the class library's drag threshold.
+bool IsInsideDragSquare(POINT origin, int x, int y);
+#endif

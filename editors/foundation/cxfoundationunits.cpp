@@ -1,5 +1,7 @@
 #include "editors/foundation/cxfoundationunits.h"
 
+#include "editors/foundation/cxcontrolsunit.h"
+#include "editors/foundation/cxdwmapi.h"
 #include "editors/foundation/cxeditpaintutils.h"
 #include "editors/foundation/cxgraphics.h"
 #include "editors/foundation/cxresourcetext.h"
@@ -18,6 +20,8 @@ constexpr TUnit kUnits[] = {
     {"cxGraphics", cxGraphicsInitialize, cxGraphicsFinalize},
     {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
     // The owners of palette notifiers (look and feel, brush cache, painters) follow here.
+    {"cxDWMApi", cxDwmApi::Bind, cxDwmApi::Unbind},
+    {"cxControls", cxControlsInitialize, cxControlsFinalize},
 };
 
 } // namespace
