@@ -287,6 +287,12 @@ TEST(ControlsPlatform, CursorsThresholdAndComposition)
     EXPECT_EQ(Screen.Cursors(crNoDrop), LoadCursorA(nullptr, IDC_NO));
     EXPECT_NE(Screen.Cursors(crDrag), nullptr);
     EXPECT_EQ(Screen.Cursors(crcxHandPoint), LoadCursorA(nullptr, IDC_HAND));
+    // Every library cursor came from the program's resources.
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id) {
+        EXPECT_NE(Screen.Cursors(id), nullptr) << id;
+        EXPECT_NE(Screen.Cursors(id), arrow) << id;
+    }
     EXPECT_EQ(Mouse.DragThreshold(), 5);
     EXPECT_TRUE(cxDwmApi::Bound());
     EXPECT_NE(cxDwmApi::DwmSetWindowAttribute, nullptr);
