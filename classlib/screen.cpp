@@ -17,6 +17,9 @@ const TSystemCursor kSystemCursors[] = {
     {crSizeNS, IDC_SIZENS},     {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE}, {crUpArrow, IDC_UPARROW},
     {crHourGlass, IDC_WAIT},    {crNo, IDC_NO},           {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
     {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
+    // The drag cursors have no system image of their own: the arrow, and the
+    // no-entry sign where nothing may be dropped.
+    {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},
 };
 } // namespace
 

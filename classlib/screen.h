@@ -31,10 +31,16 @@ private:
 
 class TMouse {
 public:
-    // How far the mouse moves with a button down before a drag starts.
-    int DragThreshold() const { return GetSystemMetrics(SM_CXDRAG); }
+    // How far the mouse moves with a button down before a drag starts: the
+    // class library's own 5, not the system's metric.
+    int DragThreshold() const { return dragThreshold_; }
+    void SetDragThreshold(int value) { dragThreshold_ = value; }
+    // The system's setting; WHEEL_PAGESCROLL (a page per notch) reads as -1.
     int WheelScrollLines() const;
     bool WheelPresent() const { return GetSystemMetrics(SM_MOUSEWHEELPRESENT) != 0; }
+
+private:
+    int dragThreshold_ = 5;
 };
 
 extern TScreen Screen;

@@ -1,5 +1,7 @@
 #include "editors/foundation/cxfoundationunits.h"
 
+#include "editors/foundation/cxcontrolsunit.h"
+#include "editors/foundation/cxdwmapi.h"
 #include "editors/foundation/cxeditpaintutils.h"
 #include "editors/foundation/cxgraphics.h"
 #include "editors/foundation/cxlookandfeelplatform.h"
@@ -21,6 +23,8 @@ constexpr TUnit kUnits[] = {
     {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
     {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
     {"cxLookAndFeels", cxLookAndFeelsStart, cxLookAndFeelsStop},
+    {"cxDWMApi", cxDwmApi::Bind, cxDwmApi::Unbind},
+    {"cxControls", cxControlsInitialize, cxControlsFinalize},
 };
 
 } // namespace
