@@ -256,6 +256,49 @@ public:
                             const TRect& r) const override;
     void PaintSizeGrip(TcxCanvas& canvas, const TRect& r, TColor background) const override;
 
+    // The families nothing in this system calls yet, through their theme classes.
+    void PaintNavigationButtonFace(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
+    void PaintArrow(TcxCanvas& canvas, const TRect& r, TColor color, int direction) const override;
+    TRect GroupButtonContentRect(const TRect& r) const override;
+    TRect ButtonGroupBorderWidths(int index, int count) const override;
+    TColor ButtonGlyphColor(TcxButtonState state, TColor color = clDefault) const override;
+    void PaintGroupExpandButton(TcxCanvas& canvas, const TRect& r, bool expanded, TcxButtonState state) const override;
+    void PaintSmallExpandButton(TcxCanvas& canvas, const TRect& r, TColor color, bool expanded) const override;
+    int GroupExpandButtonExtent() const override;
+    bool HitsGroupExpandButton(const TcxPoint& p, const TRect& r) const override;
+    int SmallExpandButtonExtent() const override;
+    int CheckBorderWidth() const override;
+    void PaintCheckGlyph(TcxCanvas& canvas, const TRect& r, TColor markColor, bool marked,
+                         TcxButtonState state) const override;
+    void PaintCheckBorder(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
+    void PaintSortMark(TcxCanvas& canvas, const TRect& r, bool ascending) const override;
+    int HeaderBorderWidth() const override;
+    int HeaderSectionBorderWidth(TcxButtonState state) const override;
+    TRect HeaderSectionInnerRect(const TRect& r, TcxButtonState state) const override;
+    TSize SortMarkExtent() const override;
+    int FooterBorderWidth() const override;
+    int FooterCellBorderWidth() const override;
+    int FooterCellSpacing() const override;
+    void PaintFooterCell(TcxCanvas& canvas, const TRect& r, const TcxContentParams& params) const override;
+    void PaintFooterBorder(TcxCanvas& canvas, const TRect& r) const override;
+    void PaintFilterCloseButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
+    void PaintFilterDropDownButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state,
+                                   bool active) const override;
+    TSize FilterActivateButtonExtent() const override;
+    TSize FilterCloseButtonExtent() const override;
+    void PaintTab(TcxCanvas& canvas, const TRect& r, TcxButtonState state, const std::string& text) const override;
+    void PaintTabBorder(TcxCanvas& canvas, const TRect& r, unsigned borders) const override;
+    void PaintTabStrip(TcxCanvas& canvas, const TRect& r) const override;
+    bool PaintsTabs() const override;
+    bool TabHotTracks() const override;
+    int TabBorderWidth() const override;
+    void PaintIndicatorCell(TcxCanvas& canvas, const TRect& r, int kind, const TcxContentParams& params) const override;
+    void PaintMonthHeader(TcxCanvas& canvas, const TRect& r, const std::string& text,
+                          const TcxContentParams& params) const override;
+    void PaintEventProgress(TcxCanvas& canvas, const TRect& r, int percent) const override;
+    void PaintNavigatorButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
+    void PaintSplitterBorder(TcxCanvas& canvas, const TRect& r, bool horizontal) const override;
+
     // Added after the base slots: content text through the theme.
     virtual void PaintThemedContent(TcxCanvas& canvas, const TRect& r, int themeClass, int part, int state,
                                     const std::string& text, unsigned flags) const;

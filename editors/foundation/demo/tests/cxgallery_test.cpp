@@ -357,3 +357,50 @@ TEST(IndicatorGlyphs, EachKindDrawsItsOwnBlackGlyphOnASeeThroughGround)
         seen.push_back(pixels);
     }
 }
+
+// The families nothing in the program calls yet: WinXP draws them through
+// their theme class when it opens, and exactly as Standard without themes.
+// (With themes, a class that does not open runs Standard's drawing, whose
+// buttons are then themed.)
+TEST(WinXPFamilies, DrawThroughTheirThemeClassOrExactlyAsStandard)
+{
+    using TDraw = std::function<void(const TcxCustomLookAndFeelPainter&, TcxCanvas&, const TRect&)>;
+    struct TCase {
+        const char* name;
+        int themeClass;
+        TDraw draw;
+    };
+    const TcxContentParams cell;
+    const TCase cases[] = {
+        {"navigation face", 19, [](auto& p, auto& c, auto& r) { p.PaintNavigationButtonFace(c, r, cxbsHot); }},
+        {"group expand", 4, [](auto& p, auto& c, auto& r) { p.PaintGroupExpandButton(c, r, false, cxbsNormal); }},
+        {"small expand", 23, [](auto& p, auto& c, auto& r) { p.PaintSmallExpandButton(c, r, clBlack, true); }},
+        {"check glyph", 0, [](auto& p, auto& c, auto& r) { p.PaintCheckGlyph(c, r, clBlack, true, cxbsNormal); }},
+        {"sort mark", 5, [](auto& p, auto& c, auto& r) { p.PaintSortMark(c, r, true); }},
+        {"footer cell", 5, [&](auto& p, auto& c, auto& r) { p.PaintFooterCell(c, r, cell); }},
+        {"filter close", 24, [](auto& p, auto& c, auto& r) { p.PaintFilterCloseButton(c, r, cxbsNormal); }},
+        {"filter drop-down", 2,
+         [](auto& p, auto& c, auto& r) { p.PaintFilterDropDownButton(c, r, cxbsNormal, false); }},
+        {"tab", 16, [](auto& p, auto& c, auto& r) { p.PaintTab(c, r, cxbsPressed, "页"); }},
+        {"progress", 10, [](auto& p, auto& c, auto& r) { p.PaintEventProgress(c, r, 50); }},
+        {"navigator button", 19, [](auto& p, auto& c, auto& r) { p.PaintNavigatorButton(c, r, cxbsPressed); }},
+    };
+    const TRect r{2, 2, 26, 20};
+    for (const TCase& c : cases) {
+        TShot xp(TSize{28, 22}), standard(TSize{28, 22});
+        c.draw(TcxWinXPLookAndFeelPainter::Instance, xp.canvas, r);
+        c.draw(TcxStandardLookAndFeelPainter::Instance, standard.canvas, r);
+        int differing = 0, drawn = 0;
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 28; ++x) {
+                differing += xp.At(x, y) != standard.At(x, y);
+                drawn += xp.At(x, y) != kSentinel;
+            }
+        if (OpenTheme(c.themeClass)) {
+            EXPECT_GT(drawn, 0) << c.name;
+            EXPECT_GT(differing, 0) << c.name;
+        } else if (!ThemesUsable()) {
+            EXPECT_EQ(differing, 0) << c.name;
+        }
+    }
+}
