@@ -96,10 +96,9 @@ bool cxBitmapHasImage(const TBitmap* bitmap)
 
 TColor cxNearestScreenColor(TColor color)
 {
-    HDC dc = GetDC(nullptr);
-    COLORREF nearest = GetNearestColor(dc, ColorToRGB(color));
-    ReleaseDC(nullptr, dc);
-    return static_cast<TColor>(nearest);
+    // The screen canvas keeps its DC: painters ask this for every hot or
+    // pressed element, and getting a screen DC is a server call under Wine.
+    return static_cast<TColor>(GetNearestColor(cxGetScreenCanvas().Handle(), ColorToRGB(color)));
 }
 
 TColor cxMixedSystemColor(int a, int b, int c)

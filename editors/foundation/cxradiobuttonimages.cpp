@@ -133,10 +133,12 @@ void TcxRadioButtonImageList::Measure()
 void TcxRadioButtonImageList::Build()
 {
     images_.reset();
+    maskDC_.reset();
+    mask_.reset();
     if (size_.cx <= 0 || size_.cy <= 0)
         return;
     const int w = size_.cx, h = size_.cy, stripWidth = w * cxRadioImageCount;
-    TBitmap strip;
+    TBitmap& strip = strip_;
     strip.SetPixelFormat(TPixelFormat::pf32bit);
     strip.SetSize(stripWidth, h);
     TRGBColors pixels(static_cast<std::size_t>(stripWidth) * h);
@@ -153,7 +155,8 @@ void TcxRadioButtonImageList::Build()
         const auto kind = static_cast<TcxLookAndFeelKind>(index / 8 % 4);
         std::array<std::uint32_t, cxRadioCodeCount> quads{};
         const auto colors = CodeColors(kind, state, checked, focused, tracked);
-        for (int c = 1; c < cxRadioCodeCount; ++c)
+        // quads[rpOutside] stays 0: black outside the glyph.
+        for (int c = rpOutside + 1; c < cxRadioCodeCount; ++c)
             quads[c] = cxRGBToQuad(ColorToRGB(colors[c]), 0);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
@@ -161,9 +164,11 @@ void TcxRadioButtonImageList::Build()
                     quads[pattern_[static_cast<std::size_t>(y) * w + x]];
     }
     cxSetBitmapBits(strip, pixels);
-    UniqueBitmap mask(CreateBitmap(stripWidth, h, 1, 1, maskBits.data()));
+    mask_.reset(CreateBitmap(stripWidth, h, 1, 1, maskBits.data()));
     images_.reset(ImageList_Create(w, h, ILC_COLOR24 | ILC_MASK, cxRadioImageCount, 0));
-    ImageList_Add(images_.get(), strip.Handle(), mask.get());
+    ImageList_Add(images_.get(), strip.Handle(), mask_.get());
+    maskDC_.reset(CreateCompatibleDC(nullptr));
+    SelectObject(maskDC_.get(), mask_.get());
 }
 
 void TcxRadioButtonImageList::Reset()
@@ -180,17 +185,19 @@ void TcxRadioButtonImageList::Draw(TcxCanvas& canvas, int x, int y, int index, T
 {
     if (!images_ || index < 0 || index >= Count())
         return;
-    if (background == clNone) {
-        ImageList_Draw(images_.get(), index, canvas.Handle(), x, y, ILD_TRANSPARENT);
-        return;
+    HDC dest = canvas.Handle();
+    const int w = size_.cx, h = size_.cy;
+    if (background != clNone) {
+        const RECT r{x, y, x + w, y + h};
+        FillRect(dest, &r, cxSolidBrushFor(background));
     }
-    if (scratch_.Width() != size_.cx || scratch_.Height() != size_.cy)
-        scratch_.SetSize(size_.cx, size_.cy);
-    HDC dc = scratch_.Canvas().Handle();
-    RECT r{0, 0, size_.cx, size_.cy};
-    FillRect(dc, &r, cxSolidBrushFor(background));
-    ImageList_Draw(images_.get(), index, dc, 0, 0, ILD_TRANSPARENT);
-    BitBlt(canvas.Handle(), x, y, size_.cx, size_.cy, dc, 0, 0, SRCCOPY);
+    // The mask's set bits (outside) become white and keep what is there; the
+    // glyph, black outside, is then or-ed in.
+    const COLORREF text = SetTextColor(dest, RGB(0, 0, 0)), back = SetBkColor(dest, RGB(255, 255, 255));
+    BitBlt(dest, x, y, w, h, maskDC_.get(), index * w, 0, SRCAND);
+    BitBlt(dest, x, y, w, h, strip_.Canvas().Handle(), index * w, 0, SRCPAINT);
+    SetTextColor(dest, text);
+    SetBkColor(dest, back);
 }
 
 TcxRadioButtonImageList& cxRadioButtonImageList()

@@ -37,8 +37,12 @@ private:
     TRect dot_{0, 0, 0, 0};
     std::vector<std::uint8_t> pattern_;
     UniqueImageList images_;
-    // The glyph-sized surface for drawing over a background, kept between calls.
-    TBitmap scratch_;
+    // The same glyphs side by side, black outside the glyph, and their mask
+    // selected into a DC: two blits draw one, far cheaper than the image
+    // list's own drawing under Wine.
+    TBitmap strip_;
+    UniqueBitmap mask_;
+    UniqueDC maskDC_;
     // Primary: the glyphs are a cache that the look and feels' redraws read.
     TcxSystemPaletteChangedNotifier notifier_{true};
 };
