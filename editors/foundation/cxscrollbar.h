@@ -11,9 +11,8 @@
 #include "editors/foundation/cxcanvas.h"
 #include "editors/foundation/cxlookandfeels.h"
 #include "editors/foundation/cxscrollbargeometry.h"
+#include "editors/foundation/cxscrollbarsupdate.h"
 #include "editors/foundation/cxtimer.h"
-
-enum class TScrollBarKind { sbHorizontal, sbVertical };
 
 using TScrollEvent = std::function<void(TComponent& Sender, TScrollCode code, int& position)>;
 
