@@ -1,5 +1,5 @@
 // The editor library's painters on show: a window with the gallery of the
-// five looks; with --measure it prints the painters' speed figures instead.
+// five looks above scroll bars and custom controls in each look; with --measure it prints the painters' speed figures instead.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "classlib/form.h"
 #include "classlib/units.h"
 #include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/demo/cxcontrolsshowcase.h"
 #include "editors/foundation/demo/cxgallery.h"
 #include "editors/foundation/demo/cxgallerymeasure.h"
 
@@ -38,11 +39,15 @@ public:
     {
         SetText("Painters");
         const TSize size = TcxGallery().Size();
-        SetBounds(40, 40, size.cx + 16, size.cy + 40);
+        SetBounds(40, 40, size.cx + 16, size.cy + TcxControlsShowcase::Height() + 40);
         auto& view = Adopt(std::make_unique<TGalleryView>(this));
+        view.SetBounds(0, 0, size.cx, size.cy);
         view.SetParent(this);
-        view.SetAlign(TAlign::alClient);
+        showcase_.Place(*this, size.cy);
     }
+
+private:
+    TcxControlsShowcase showcase_;
 };
 
 } // namespace
