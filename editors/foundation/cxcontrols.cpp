@@ -341,8 +341,21 @@ const TMessageMap& TcxControl::Messages() const
                                                                  {WM_RBUTTONDOWN, &TcxControl::WMMouseDown},
                                                                  {WM_MBUTTONDOWN, &TcxControl::WMMouseDown},
                                                                  {DXM_SCROLLBARSETTINGSCHANGED, &TcxControl::SettingsChanged},
+                                                                 {WM_PRINTCLIENT, &TcxControl::WMPaintInto},
+                                                                 {WM_PAINT, &TcxControl::WMPaintInto},
                                                              });
     return map;
+}
+
+// Painting into a lent DC leaves its clip as found: the bars print after
+// the control into the same DC.
+void TcxControl::WMPaintInto(TMessage& m)
+{
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    const int saved = dc ? SaveDC(dc) : 0;
+    TCustomControl::Messages().Dispatch(*this, m);
+    if (saved)
+        RestoreDC(dc, saved);
 }
 
 void TcxControl::WMGetDlgCode(TMessage& m)

@@ -112,6 +112,7 @@ protected:
     void StartMouseScrolling();
 
 private:
+    void WMPaintInto(TMessage& m);
     void WMGetDlgCode(TMessage& m);
     void WMContextMenu(TMessage& m);
     void WMMouseDown(TMessage& m);

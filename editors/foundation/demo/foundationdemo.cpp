@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "classlib/application.h"
 #include "classlib/customcontrol.h"
@@ -39,7 +40,10 @@ public:
     {
         SetText("Painters");
         const TSize size = TcxGallery().Size();
-        SetBounds(40, 40, size.cx + 16, size.cy + TcxControlsShowcase::Height() + 40);
+        // A form's window takes its client size, not its bounds.
+        SetBounds(40, 40, 0, 0);
+        SetProperty("ClientWidth", std::to_string(size.cx));
+        SetProperty("ClientHeight", std::to_string(size.cy + TcxControlsShowcase::Height()));
         auto& view = Adopt(std::make_unique<TGalleryView>(this));
         view.SetBounds(0, 0, size.cx, size.cy);
         view.SetParent(this);

@@ -43,7 +43,8 @@ protected:
     static void SetUpTestSuite()
     {
         form = std::make_unique<TForm>();
-        form->SetBounds(20, 20, 700, 200);
+        form->SetProperty("ClientWidth", "680");
+        form->SetProperty("ClientHeight", "180");
         showcase = std::make_unique<TcxControlsShowcase>();
         showcase->Place(*form, 10);
         form->Show();
@@ -115,9 +116,14 @@ TEST_F(Showcase, ScreenshotOfTheControls)
     RECT client{};
     GetClientRect(form->Handle(), &client);
     TPrint screen(client.right, client.bottom);
-    form->PaintTo(screen.bitmap.Canvas().Handle());
-    // The first bar's first arrow came through from its child window.
-    EXPECT_NE(screen.At(12, 18), kSentinel);
+    HDC dc = screen.bitmap.Canvas().Handle();
+    form->PaintTo(dc);
+    // The bars print after their bordered control, into the same DC.
+    const TcxDemoContentControl& last = *showcase->Column(cxGalleryColumnCount - 1).Control;
+    TcxScrollBar& bar = *last.VScrollBar();
+    auto alone = Print(bar);
+    for (int y : {2, 8, bar.Height() / 2, bar.Height() - 3})
+        EXPECT_EQ(screen.At(last.Left() + bar.Left() + 8, last.Top() + bar.Top() + y), alone->At(8, y)) << y;
     const std::string file = ExpectThemeLibrary() ? "foundation_controls.bmp" : "foundation_controls_nouxtheme.bmp";
     screen.bitmap.SetPixelFormat(TPixelFormat::pf24bit);
     screen.bitmap.SaveToFile(file);
