@@ -6,8 +6,7 @@
 #include <cstdint>
 
 #include "editors/foundation/cxgeometry.h"
-
-enum TcxScrollBarPart : std::uint8_t { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
+#include "editors/foundation/cxpaintergeometry.h"
 
 // The class library's scroll codes.
 enum TScrollCode : std::uint8_t {

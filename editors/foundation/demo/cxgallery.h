@@ -34,6 +34,7 @@ public:
     TSize Size() const;
     const char* ColumnCaption(int column) const;
     TcxCustomLookAndFeelPainterClass Painter(int column) const { return lookAndFeels_[column]->GetPainter(); }
+    const TcxLookAndFeel& LookAndFeel(int column) const { return *lookAndFeels_[column]; }
     // Where an element of a row is drawn in a column.
     TRect Cell(int column, TcxGalleryRow row, int item) const;
     int ItemCount(TcxGalleryRow row) const;

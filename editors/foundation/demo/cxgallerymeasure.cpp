@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "classlib/application.h"
+#include "classlib/form.h"
 #include "editors/foundation/cxradiobuttonimages.h"
+#include "editors/foundation/cxscrollbar.h"
 #include "editors/foundation/demo/cxgallery.h"
 
 namespace {
@@ -71,5 +74,34 @@ std::string cxMeasureGallery(int repaints)
     std::snprintf(line, sizeof(line), "radio glyphs: %d images built in %.2f ms\n", cxRadioButtonImageList().Count(),
                   radios);
     report += line;
-    return report;
+    return report + cxMeasureThumbDrag(repaints);
+}
+
+std::string cxMeasureThumbDrag(int moves)
+{
+    TForm form;
+    form.SetProperty("ClientWidth", "420");
+    TcxScrollBar bar;
+    bar.SetBounds(10, 10, 400, 17);
+    bar.SetParent(&form);
+    form.Show();
+    Application.ProcessMessages();
+    const double repaints = Milliseconds([&] {
+        for (int i = 0; i < moves; ++i)
+            bar.Repaint();
+    });
+    const RECT thumb = bar.ViewInfo().Parts().Thumb;
+    const int y = 8, from = thumb.left + 2, span = 400 - 2 * 17 - (thumb.right - thumb.left);
+    bar.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from, y));
+    const double drags = Milliseconds([&] {
+        for (int i = 0; i < moves; ++i) {
+            bar.Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from + (i * 7) % span, y));
+            bar.Update();
+        }
+    });
+    bar.Perform(WM_LBUTTONUP, 0, MAKELPARAM(from, y));
+    char line[160];
+    std::snprintf(line, sizeof(line), "scroll bar 400 px: %d thumb-drag moves %.1f ms, %d repaints %.1f ms, ratio %.2f\n",
+                  moves, drags, moves, repaints, drags / repaints);
+    return line;
 }

@@ -1,16 +1,18 @@
 // The editor library's painters on show: a window with the gallery of the
-// five looks; with --measure it prints the painters' speed figures instead.
+// five looks above scroll bars and custom controls in each look; with --measure it prints the painters' speed figures instead.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "classlib/application.h"
 #include "classlib/customcontrol.h"
 #include "classlib/form.h"
 #include "classlib/units.h"
 #include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/demo/cxcontrolsshowcase.h"
 #include "editors/foundation/demo/cxgallery.h"
 #include "editors/foundation/demo/cxgallerymeasure.h"
 
@@ -38,11 +40,18 @@ public:
     {
         SetText("Painters");
         const TSize size = TcxGallery().Size();
-        SetBounds(40, 40, size.cx + 16, size.cy + 40);
+        // A form's window takes its client size, not its bounds.
+        SetBounds(40, 40, 0, 0);
+        SetProperty("ClientWidth", std::to_string(size.cx));
+        SetProperty("ClientHeight", std::to_string(size.cy + TcxControlsShowcase::Height()));
         auto& view = Adopt(std::make_unique<TGalleryView>(this));
+        view.SetBounds(0, 0, size.cx, size.cy);
         view.SetParent(this);
-        view.SetAlign(TAlign::alClient);
+        showcase_.Place(*this, size.cy);
     }
+
+private:
+    TcxControlsShowcase showcase_;
 };
 
 } // namespace
