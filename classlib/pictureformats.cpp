@@ -1,7 +1,5 @@
 #include "classlib/pictureformats.h"
 
-#include <algorithm>
-
 #include "classlib/exceptions.h"
 #include "classlib/graphic.h"
 
@@ -53,12 +51,6 @@ const TFileFormat* FindFileFormat(const std::string& extension)
         if (f.extension == ext)
             return &f;
     return nullptr;
-}
-
-bool FileFormatOfClass(const std::string& className)
-{
-    const auto& formats = FileFormats();
-    return std::any_of(formats.begin(), formats.end(), [&](const TFileFormat& f) { return f.className == className; });
 }
 
 void UnregisterGraphicClass(const std::string& className)

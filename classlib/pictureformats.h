@@ -24,8 +24,6 @@ void RegisterFileFormat(const std::string& extension, const std::string& descrip
                         const std::string& className, TGraphicFactory create);
 // The format for an extension, with or without its dot; none when unknown.
 const TFileFormat* FindFileFormat(const std::string& extension);
-// Whether some format already creates that class.
-bool FileFormatOfClass(const std::string& className);
 // Removes every file and clipboard format of the class.
 void UnregisterGraphicClass(const std::string& className);
 

@@ -17,6 +17,21 @@ TColor Entry(int entry)
     return static_cast<TColor>(Office11Palette().Entries[entry]);
 }
 
+// Buttons and check boxes share their hot, pressed and disabled faces.
+TColor FaceColor(TcxButtonState state, TColor normal)
+{
+    switch (state) {
+    case cxbsHot:
+        return Entry(22);
+    case cxbsPressed:
+        return Entry(24);
+    case cxbsDisabled:
+        return clBtnFace;
+    default:
+        return normal;
+    }
+}
+
 TColor CanvasPixel(TcxCanvas& canvas, int x, int y)
 {
     return static_cast<TColor>(GetPixel(canvas.Handle(), x, y));
@@ -81,16 +96,7 @@ void P::PaintBorderFrame(TcxCanvas& canvas, const TRect& r) const
 
 TColor P::ButtonFaceColor(TcxButtonState state) const
 {
-    switch (state) {
-    case cxbsHot:
-        return Entry(22);
-    case cxbsPressed:
-        return Entry(24);
-    case cxbsDisabled:
-        return clBtnFace;
-    default:
-        return Entry(2);
-    }
+    return FaceColor(state, Entry(2));
 }
 
 TColor P::ButtonGlyphColor(TcxButtonState state, TColor) const
@@ -151,16 +157,7 @@ int P::SmallExpandButtonExtent() const
 
 TColor P::CheckBoxFaceColor(TcxButtonState state) const
 {
-    switch (state) {
-    case cxbsHot:
-        return Entry(22);
-    case cxbsPressed:
-        return Entry(24);
-    case cxbsDisabled:
-        return clBtnFace;
-    default:
-        return clWindow;
-    }
+    return FaceColor(state, clWindow);
 }
 
 void P::PaintHeader(TcxCanvas& canvas, const TRect& r, unsigned borders, TcxButtonState state,

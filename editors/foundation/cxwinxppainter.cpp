@@ -77,6 +77,15 @@ TRect BorderWidths(HTHEME theme, int part, int state)
     return TRect{c.left, c.top, probe.right - c.right, probe.bottom - c.bottom};
 }
 
+// The theme part's frame only: its inside, width pixels in, is left as it was.
+void DrawThemeFrame(HTHEME theme, TcxCanvas& canvas, int part, int state, const TRect& r, int width)
+{
+    canvas.PushDC();
+    canvas.ExcludeClipRect(cxRectInflated(r, -width, -width));
+    DrawTheme(theme, canvas, part, state, r);
+    canvas.PopDC();
+}
+
 } // namespace
 
 TcxLookAndFeelStyle P::StyleKind() const
@@ -124,10 +133,7 @@ void P::PaintBorderFrame(TcxCanvas& canvas, const TRect& r) const
     HTHEME theme = Theme(tcListView);
     if (!theme)
         return S::PaintBorderFrame(canvas, r);
-    canvas.PushDC();
-    canvas.ExcludeClipRect(cxRectInflated(r, -1, -1));
-    DrawTheme(theme, canvas, 0, 0, r);
-    canvas.PopDC();
+    DrawThemeFrame(theme, canvas, 0, 0, r, 1);
 }
 
 int P::ButtonBorderWidth(TcxButtonState state) const
@@ -438,10 +444,7 @@ void P::PaintCheckBorder(TcxCanvas& canvas, const TRect& r, TcxButtonState state
     HTHEME theme = Theme(tcButton);
     if (!theme)
         return S::PaintCheckBorder(canvas, r, state);
-    canvas.PushDC();
-    canvas.ExcludeClipRect(cxRectInflated(r, -CheckBorderWidth(), -CheckBorderWidth()));
-    DrawTheme(theme, canvas, BP_CHECKBOX, ElementState(state), r);
-    canvas.PopDC();
+    DrawThemeFrame(theme, canvas, BP_CHECKBOX, ElementState(state), r, CheckBorderWidth());
 }
 
 void P::PaintSortMark(TcxCanvas& canvas, const TRect& r, bool ascending) const
@@ -508,10 +511,7 @@ void P::PaintFooterBorder(TcxCanvas& canvas, const TRect& r) const
     HTHEME theme = Theme(tcHeader);
     if (!theme)
         return S::PaintFooterBorder(canvas, r);
-    canvas.PushDC();
-    canvas.ExcludeClipRect(cxRectInflated(r, -FooterBorderWidth(), -FooterBorderWidth()));
-    DrawTheme(theme, canvas, HP_HEADERITEM, HIS_NORMAL, r);
-    canvas.PopDC();
+    DrawThemeFrame(theme, canvas, HP_HEADERITEM, HIS_NORMAL, r, FooterBorderWidth());
 }
 
 void P::PaintFilterCloseButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const
@@ -562,10 +562,7 @@ void P::PaintTabBorder(TcxCanvas& canvas, const TRect& r, unsigned borders) cons
     HTHEME theme = Theme(tcTab);
     if (!theme)
         return S::PaintTabBorder(canvas, r, borders);
-    canvas.PushDC();
-    canvas.ExcludeClipRect(cxRectInflated(r, -TabBorderWidth(), -TabBorderWidth()));
-    DrawTheme(theme, canvas, TABP_PANE, 0, r);
-    canvas.PopDC();
+    DrawThemeFrame(theme, canvas, TABP_PANE, 0, r, TabBorderWidth());
 }
 
 void P::PaintTabStrip(TcxCanvas& canvas, const TRect& r) const

@@ -7,6 +7,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "classlib/exceptions.h"
 #include "classlib/streams.h"
 #include "images/pngheader.h"
 
@@ -293,4 +294,25 @@ std::string SavePng(TPNGImage& image)
     TMemoryStream stream;
     image.SaveToStream(stream);
     return std::string(reinterpret_cast<const char*>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
+}
+
+bool StoreAgreesWithLibpng(const std::string& file)
+{
+    TPNGImage image;
+    try {
+        LoadPng(image, file);
+    } catch (const Exception&) {
+        return true;
+    }
+    TRawPng reference;
+    try {
+        reference = LibpngRead(file);
+    } catch (const std::runtime_error&) {
+        return true;
+    }
+    for (int i = 0; i < 256; ++i)
+        if (image.GammaTable[static_cast<std::size_t>(i)] != i)
+            return true;
+    const TPngPixelStore& store = image.RequireHeader().Store();
+    return CompareStore(image, ExpectedStore(reference, store.dibBits, store.rowSize)).empty();
 }

@@ -48,4 +48,8 @@ std::string ZlibBytes(const std::string& raw, int level = 6);
 
 // Loads bytes into a fresh image; what it raised goes to the caller.
 void LoadPng(TPNGImage& image, const std::string& file);
+// For a file both libpng and the codec read, whether the codec's store holds
+// libpng's rows; true when either refuses the file, or a gamma chunk changes
+// the codec's samples (libpng's rows are the file's own).
+bool StoreAgreesWithLibpng(const std::string& file);
 std::string SavePng(TPNGImage& image);
