@@ -110,6 +110,7 @@ void TGIF_FrameModel::LoadImageBlock(TGifReader& reader)
     else {
         const std::uint8_t* start = reader.Here();
         std::size_t kept = 1;
+        bool terminated = false;
         reader.Skip(1);
         while (!reader.Exhausted()) {
             std::size_t length = *reader.Here();
@@ -119,10 +120,18 @@ void TGIF_FrameModel::LoadImageBlock(TGifReader& reader)
             }
             reader.Skip(1 + length);
             kept += 1 + length;
-            if (length == 0)
+            if (length == 0) {
+                terminated = true;
                 break;
+            }
         }
         data.WriteBuffer(start, kept);
+        // A chain cut short is closed, so that written back it cannot run
+        // into the blocks that follow it.
+        if (!terminated) {
+            const std::uint8_t end = 0;
+            data.WriteBuffer(&end, 1);
+        }
         data.SetPosition(0);
     }
     if (item->width == 0)

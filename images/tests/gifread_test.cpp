@@ -171,3 +171,25 @@ TEST(GifRead, CommentsAfterTheLastImageJoinTheImage)
     ASSERT_EQ(image.FrameByIndex(0).extensions.size(), 1u);
     EXPECT_EQ(image.FrameByIndex(0).extensions[0].data[0], "kept by frame");
 }
+
+TEST(GifRead, AChainCutShortIsClosedSoTheFramesAfterItSurviveWritingBack)
+{
+    // Frame 0's last sub-block claims more bytes than the file has; reading
+    // goes on at that length byte, which starts a second image.
+    const std::string file(
+        "\x47\x49\x46\x38\x37\x61\x08\x00\x08\x00\x80\x00\x00\x00\x00\xFF\xFF\x01\xFE\x2C\x00\x00\x00\x00"
+        "\x08\x00\x08\x00\x00\x02\x0F\x84\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x01\x01\x15\x15"
+        "\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x15\x46\x38\x33\x61\x08\x00\x08\x00\x80\x00"
+        "\x00\x00\x00\xFF\xFF\x01\xFE\x2C\x00\x00\x00\x00\x08\x00\x08\x00\x00\x02\x19\x84\x11\x18\x99\xB7"
+        "\x3A\xF6\x9C\x62\x47\xC1\x06\x27\xAA\x2F\x15\x11\x18\x99\xB7\xF6\x9C\x62\x47\xC1\x06\x27\xAA\xF1"
+        "\x15\x00\x3B",
+        123);
+    TGIF_ImageModel image;
+    ReadGif(image, file);
+    ASSERT_EQ(image.FrameCount(), 2);
+    TGIF_ImageModel again;
+    ReadGif(again, WriteGif(image));
+    ASSERT_EQ(again.FrameCount(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(again.FrameByIndex(i).Item().data->Size(), image.FrameByIndex(i).Item().data->Size()) << i;
+}
