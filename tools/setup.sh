@@ -24,5 +24,22 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
-as_root apt-get update -q
-as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A mirror caught mid-sync fails one index now and then: try again, and go on
+# with what was fetched when it keeps failing.
+for attempt in 1 2 3; do
+  as_root apt-get update -q && break
+  echo "apt-get update failed (attempt $attempt)" >&2
+  sleep $((attempt * 10))
+done
+install_missing() { as_root apt-get install -y -q --no-install-recommends "$@" "${missing[@]}"; }
+if ! install_missing; then
+  # A security index that failed its check leaves the 32-bit libraries a
+  # version behind the 64-bit ones they must match: resolve from the main
+  # archive alone, still signed and checked.
+  sources=$(mktemp)
+  printf 'deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian %s main\n' \
+    bookworm bookworm-updates > "$sources"
+  as_root apt-get update -q -o Dir::Etc::SourceList="$sources" -o Dir::Etc::SourceParts=/nonexistent
+  install_missing -o Dir::Etc::SourceList="$sources" -o Dir::Etc::SourceParts=/nonexistent
+  rm -f "$sources"
+fi
