@@ -661,13 +661,14 @@ void TControl::DoContextPopup(POINT mousePos, bool& handled)
 {
     if (OnContextPopup)
         OnContextPopup(*this, mousePos, handled);
-    if (handled || !popupMenu_)
+    if (handled || !popupMenu_ || !popupMenu_->AutoPopup)
         return;
     // From the keyboard the menu opens at the control's corner.
     if (mousePos.x == -1 && mousePos.y == -1) {
         mousePos = {0, 0};
         ClientToScreen(handle_, &mousePos);
     }
+    popupMenu_->PopupComponent = this;
     popupMenu_->Popup(mousePos.x, mousePos.y);
     handled = true;
 }

@@ -26,6 +26,7 @@ const TPropertyTable& TMenuItem::Properties() const
     static const TPropertyTable table = TPropertyTable::Of<TMenuItem>(TComponent::Properties(), {
         {"Caption", [](TMenuItem& m, const TPropertyValue& v) { m.Caption = v.Text(); }},
         {"Checked", [](TMenuItem& m, const TPropertyValue& v) { m.Checked = v.Bool(); }},
+        {"Enabled", [](TMenuItem& m, const TPropertyValue& v) { m.Enabled = v.Bool(); }},
         {"OnClick", [](TMenuItem& m, const TPropertyValue& v) { m.OnClick = v.Handler<TNotifyEvent>(); }},
     });
     return table;
@@ -72,7 +73,8 @@ void TPopupMenu::Popup(int x, int y)
     if (!menu)
         RaiseLastOSError("CreatePopupMenu");
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        UINT flags = MF_STRING | (items_[i]->Checked ? MF_CHECKED : MF_UNCHECKED);
+        UINT flags = MF_STRING | (items_[i]->Checked ? MF_CHECKED : MF_UNCHECKED) |
+                     (items_[i]->Enabled ? MF_ENABLED : MF_GRAYED);
         AppendMenuA(menu.get(), flags, i + 1, items_[i]->Caption.c_str());
     }
     HWND window = PopupWindow();
@@ -84,4 +86,24 @@ void TPopupMenu::Popup(int x, int y)
     PostMessageA(window, WM_NULL, 0, 0);
     if (chosen >= 1 && chosen <= items_.size())
         items_[chosen - 1]->Click();
+}
+
+bool TPopupMenu::IsShortCut(WPARAM key) const
+{
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    const TShortCut wanted = ::ShortCut(static_cast<WORD>(key), shift);
+    if (wanted == 0)
+        return false;
+    for (TMenuItem* item : items_)
+        if (item->Enabled && item->ShortCut == wanted) {
+            item->Click();
+            return true;
+        }
+    return false;
 }

@@ -9,11 +9,15 @@
 
 #include "classlib/component.h"
 #include "classlib/events.h"
+#include "classlib/shortcut.h"
 
 class TMenuItem : public TComponent {
 public:
     std::string Caption;
     bool Checked = false;
+    bool Enabled = true;
+    // The key combination that chooses the item without opening the menu; 0 none.
+    TShortCut ShortCut = 0;
     TNotifyEvent OnClick;
 
     // What choosing the item does.
@@ -32,6 +36,13 @@ public:
     // Shows the menu at a screen point and returns once it closes, after
     // the chosen item's OnClick has run.
     void Popup(int x, int y);
+    // Whether the context-menu click and key open it by themselves.
+    bool AutoPopup = true;
+    // The control the menu was last opened for.
+    TComponent* PopupComponent = nullptr;
+    // A key message (WM_KEYDOWN or WM_SYSKEYDOWN) that is an enabled item's
+    // shortcut chooses that item and answers true.
+    bool IsShortCut(WPARAM key) const;
 
     void Loaded() override;
 

@@ -1,8 +1,11 @@
 #include "editors/foundation/cxcontrols.h"
 
+#include <algorithm>
+
 #include "classlib/form.h"
 #include "classlib/menus.h"
 #include "classlib/screen.h"
+#include "editors/foundation/cxcontrolchildcomponent.h"
 #include "editors/foundation/cxcontrolsunit.h"
 #include "editors/foundation/cxdragdetect.h"
 #include "editors/foundation/cxlookandfeelpainters.h"
@@ -129,11 +132,19 @@ TcxControl::TcxControl(TComponent* owner) : TCustomControl(owner)
     }
     sizeGrip_ = std::make_unique<TcxSizeGrip>(*this);
     cxSettingsController().AddControl(this);
+    defaultCursor_ = Cursor();
     SetTabStop(WantsFocus());
 }
 
 TcxControl::~TcxControl()
 {
+    // An operation in process gives the screen cursor and the capture back.
+    if (dragAndDropState_ != TcxDragAndDropState::ddsNone) {
+        Screen.SetCursor(dragAndDropPrevCursor_);
+        SetMouseCapture(false);
+    }
+    fontListeners_.clear();
+    SetPopupMenu(nullptr);
     cxSettingsController().RemoveControl(this);
     sizeGrip_.reset();
     vScrollBar_.reset();
@@ -311,13 +322,58 @@ bool TcxControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos)
     return true;
 }
 
-bool TcxControl::DoShowPopupMenu(int x, int y)
+bool TcxControl::DoShowPopupMenu(TComponent* menu, int x, int y)
 {
-    TPopupMenu* menu = PopupMenu();
-    if (!menu)
+    if (auto* handler = dynamic_cast<IPopupMenuHandler*>(menu)) {
+        handler->Popup(x, y);
+        return true;
+    }
+    auto* popup = dynamic_cast<TPopupMenu*>(menu);
+    if (!popup || !popup->AutoPopup)
         return false;
-    menu->Popup(x, y);
+    popup->PopupComponent = this;
+    popup->Popup(x, y);
     return true;
+}
+
+void TcxControl::SetPopupMenu(TComponent* value)
+{
+    if (!dynamic_cast<IPopupMenuHandler*>(value) && !dynamic_cast<TPopupMenu*>(value))
+        value = nullptr;
+    if (value == popupMenu_)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = value;
+    if (popupMenu_)
+        popupMenu_->FreeNotification(this);
+    TCustomControl::SetPopupMenu(dynamic_cast<TPopupMenu*>(value));
+}
+
+void TcxControl::Notification(TComponent* component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupMenu_) {
+        popupMenu_ = nullptr;
+        TCustomControl::SetPopupMenu(nullptr);
+    }
+}
+
+bool TcxControl::HandlePopupShortCut(const TMessage& m)
+{
+    if (ComponentState() & csDesigning)
+        return false;
+    for (TControl* c = this; c; c = c->Parent()) {
+        auto* control = dynamic_cast<TcxControl*>(c);
+        TComponent* menu = control ? control->PopupMenu() : nullptr;
+        if (auto* handler = dynamic_cast<IPopupMenuHandler*>(menu)) {
+            if (handler->IsShortCutKey(m))
+                return true;
+        } else if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup && popup->IsShortCut(m.WParam)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TcxControl::DoContextPopup(POINT mousePos, bool& handled)
@@ -329,7 +385,7 @@ void TcxControl::DoContextPopup(POINT mousePos, bool& handled)
     if (mousePos.x == -1 && mousePos.y == -1)
         mousePos = POINT{0, 0};
     ClientToScreen(Handle(), &mousePos);
-    handled = DoShowPopupMenu(mousePos.x, mousePos.y);
+    handled = DoShowPopupMenu(popupMenu_, mousePos.x, mousePos.y);
 }
 
 const TMessageMap& TcxControl::Messages() const
@@ -337,9 +393,14 @@ const TMessageMap& TcxControl::Messages() const
     static const TMessageMap map(TCustomControl::Messages(), {
                                                                  {WM_GETDLGCODE, &TcxControl::WMGetDlgCode},
                                                                  {WM_CONTEXTMENU, &TcxControl::WMContextMenu},
-                                                                 {WM_LBUTTONDOWN, &TcxControl::WMMouseDown},
-                                                                 {WM_RBUTTONDOWN, &TcxControl::WMMouseDown},
-                                                                 {WM_MBUTTONDOWN, &TcxControl::WMMouseDown},
+                                                                 {WM_CANCELMODE, &TcxControl::WMCancelMode},
+                                                                 {WM_CAPTURECHANGED, &TcxControl::WMCaptureChanged},
+                                                                 {CN_KEYDOWN, &TcxControl::CNKeyDown},
+                                                                 {CN_SYSKEYDOWN, &TcxControl::CNSysKeyDown},
+                                                                 {CM_MOUSEENTER, &TcxControl::CMMouseEnterLeave},
+                                                                 {CM_MOUSELEAVE, &TcxControl::CMMouseEnterLeave},
+                                                                 {CM_CURSORCHANGED, &TcxControl::CMCursorChanged},
+                                                                 {CM_FONTCHANGED, &TcxControl::CMFontChanged},
                                                                  {DXM_SCROLLBARSETTINGSCHANGED, &TcxControl::SettingsChanged},
                                                                  {WM_PRINTCLIENT, &TcxControl::WMPaintInto},
                                                                  {WM_PAINT, &TcxControl::WMPaintInto},
@@ -390,39 +451,327 @@ void TcxControl::WMContextMenu(TMessage& m)
     m.Result = handled;
 }
 
-// The press runs first; what follows it touches the control only while it lives.
-void TcxControl::WMMouseDown(TMessage& m)
+// Every message runs under a link: what follows a handler touches the
+// control only while it lives.
+void TcxControl::WndProc(TMessage& m)
 {
     auto link = cxObjectLinkAdd(this);
-    TCustomControl::Messages().Dispatch(*this, m);
+    if (m.Msg == WM_RBUTTONUP)
+        rightButtonBeingReleased_ = true;
+    TCustomControl::WndProc(m);
     if (!link->Target)
         return;
-    POINT p = LParamPoint(m.LParam);
-    if (HandleAllocated() && (Width() > 0x8000 || Height() > 0x8000)) {
-        GetCursorPos(&p);
-        ScreenToClient(Handle(), &p);
+    switch (m.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        FocusChanged();
+        break;
+    case WM_RBUTTONUP:
+        rightButtonBeingReleased_ = false;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        POINT p = LParamPoint(m.LParam);
+        if (HandleAllocated() && (Width() > 0x8000 || Height() > 0x8000)) {
+            GetCursorPos(&p);
+            ScreenToClient(Handle(), &p);
+        }
+        const TMouseButton button = m.Msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
+                                    : m.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
+                                                              : TMouseButton::mbMiddle;
+        MouseDownDragCheck(button, p.x, p.y);
+        break;
     }
-    const TMouseButton button = m.Msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
-                                : m.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
-                                                          : TMouseButton::mbMiddle;
-    MouseDownDragCheck(button, p.x, p.y);
+    default:
+        break;
+    }
 }
 
 void TcxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     auto link = cxObjectLinkAdd(this);
-    if (CanFocusOnClick() && !(shift & ssDouble)) {
+    mouseDownPos_ = POINT{x, y};
+    if (CanFocusAt(x, y) && !(shift & ssDouble)) {
+        const int oldLeft = Left(), oldTop = Top();
         SetFocus();
         if (!link->Target)
             return;
+        if (TForm* form = ParentForm(); form && form->ActiveControl() == this && !Focused())
+            ::SetFocus(Handle());
+        if (!Focused() && !MayProceedWithoutFocus()) {
+            SetMouseCapture(false);
+            return;
+        }
+        // Focusing may have scrolled the control into view.
+        x += oldLeft - Left();
+        y += oldTop - Top();
     }
-    TCustomControl::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbLeft && !(shift & ssDouble) && StartDragAndDrop(POINT{x, y})) {
+        if (DragAndDropObject().GetImmediateStart())
+            BeginDragAndDrop();
+        else
+            SetDragAndDropState(TcxDragAndDropState::ddsStarting);
+    } else {
+        EndDragAndDropOperation(false);
+    }
+    if (link->Target)
+        MouseDownHook(button, shift, x, y);
+    if (link->Target)
+        TCustomControl::MouseDown(button, shift, x, y);
+    if (link->Target && MouseCapture())
+        mouseButtonPressed_ = true;
+}
+
+// The cursor follows the point; the default one stays as set.
+void TcxControl::MouseMove(TShiftState shift, int x, int y)
+{
+    auto link = cxObjectLinkAdd(this);
+    const TCursor kept = defaultCursor_;
+    SetCursor(GetCursor(x, y));
+    defaultCursor_ = kept;
+    TCustomControl::MouseMove(shift, x, y);
+    if (!link->Target)
+        return;
+    if (dragAndDropState_ == TcxDragAndDropState::ddsStarting && !IsMouseInDragDetectArea(x, y))
+        BeginDragAndDrop();
+    if (dragAndDropState_ == TcxDragAndDropState::ddsInProcess) {
+        bool accepted = false;
+        DragAndDrop(POINT{x, y}, accepted);
+    }
+}
+
+void TcxControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    auto link = cxObjectLinkAdd(this);
+    mouseButtonPressed_ = false;
+    FinishDragAndDrop();
+    if (link->Target)
+        TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TcxControl::KeyDown(WORD& key, TShiftState shift)
+{
+    auto link = cxObjectLinkAdd(this);
+    if (key == VK_ESCAPE)
+        EndDragAndDropOperation(false);
+    if (link->Target)
+        TCustomControl::KeyDown(key, shift);
+}
+
+// A menu's shortcut comes first; during drag and drop the keys belong to
+// the operation, and Esc reaches KeyDown, which cancels it.
+void TcxControl::CNKeyDown(TMessage& m)
+{
+    if (HandlePopupShortCut(m)) {
+        m.Result = 1;
+        return;
+    }
+    if (dragAndDropState_ == TcxDragAndDropState::ddsNone) {
+        TCustomControl::Messages().Dispatch(*this, m);
+        return;
+    }
+    if (m.WParam == VK_ESCAPE && HandleAllocated())
+        SendMessageA(Handle(), WM_KEYDOWN, m.WParam, m.LParam);
+    m.Result = 1;
+}
+
+void TcxControl::CNSysKeyDown(TMessage& m)
+{
+    if (HandlePopupShortCut(m))
+        m.Result = 1;
+    else
+        TCustomControl::Messages().Dispatch(*this, m);
+}
+
+void TcxControl::WMCancelMode(TMessage& m)
+{
+    auto link = cxObjectLinkAdd(this);
+    DefaultHandler(m);
+    EndDragAndDropOperation(false);
+    if (link->Target)
+        CancelMouseOperations();
+}
+
+// Another window took the mouse: an operation in process cannot go on.
+void TcxControl::WMCaptureChanged(TMessage& m)
+{
+    TCustomControl::Messages().Dispatch(*this, m);
+    if (dragAndDropState_ == TcxDragAndDropState::ddsInProcess && reinterpret_cast<HWND>(m.LParam) != Handle())
+        EndDragAndDropOperation(false);
+}
+
+void TcxControl::CMMouseEnterLeave(TMessage& m)
+{
+    TCustomControl::Messages().Dispatch(*this, m);
+    auto* control = reinterpret_cast<TControl*>(m.LParam);
+    if (m.Msg == CM_MOUSEENTER)
+        MouseEnter(control);
+    else
+        MouseLeave(control);
+}
+
+void TcxControl::MouseEnter(TControl* control)
+{
+    if (OnMouseEnter)
+        OnMouseEnter(*this, control);
+}
+
+void TcxControl::MouseLeave(TControl* control)
+{
+    if (OnMouseLeave)
+        OnMouseLeave(*this, control);
+}
+
+void TcxControl::CMCursorChanged(TMessage& m)
+{
+    TCustomControl::Messages().Dispatch(*this, m);
+    CursorChanged();
+}
+
+void TcxControl::CMFontChanged(TMessage& m)
+{
+    TCustomControl::Messages().Dispatch(*this, m);
+    FontChanged();
+}
+
+void TcxControl::FontChanged()
+{
+    // A listener may take itself off the list while it is told.
+    const std::vector<IcxFontListener*> listeners = fontListeners_;
+    for (IcxFontListener* listener : listeners)
+        if (std::find(fontListeners_.begin(), fontListeners_.end(), listener) != fontListeners_.end())
+            listener->Changed(*this, Font());
+    Invalidate();
+}
+
+void TcxControl::AddFontListener(IcxFontListener* listener)
+{
+    if (listener && std::find(fontListeners_.begin(), fontListeners_.end(), listener) == fontListeners_.end())
+        fontListeners_.push_back(listener);
+}
+
+void TcxControl::RemoveFontListener(IcxFontListener* listener)
+{
+    std::erase(fontListeners_, listener);
+}
+
+void TcxControl::FocusChanged()
+{
+    if (OnFocusChanged)
+        OnFocusChanged(*this);
+}
+
+bool TcxControl::CanFocusEx() const
+{
+    if (!CanFocus())
+        return false;
+    const TForm* form = ParentForm();
+    return !form || (form->CanFocus() && form->Enabled() && form->Visible());
+}
+
+void TcxControl::CancelMouseOperations()
+{
+    mouseButtonPressed_ = false;
+    SetMouseCaptureObject(nullptr);
+}
+
+void TcxControl::SetMouseCaptureObject(IMouseCaptureObject* value)
+{
+    if (value == mouseCaptureObject_)
+        return;
+    const bool hadCapture = MouseCapture();
+    if (IMouseCaptureObject* old = mouseCaptureObject_) {
+        mouseCaptureObject_ = nullptr;
+        old->DoCancelMode();
+    }
+    mouseCaptureObject_ = value;
+    SetMouseCapture(value != nullptr);
+    if (hadCapture && !MouseCapture() && dragAndDropState_ == TcxDragAndDropState::ddsStarting && HandleAllocated())
+        SendMessageA(Handle(), WM_CANCELMODE, 0, 0);
+}
+
+bool TcxControl::IsMouseInDragDetectArea(int x, int y) const
+{
+    return IsInsideDragSquare(mouseDownPos_, x, y);
+}
+
+TcxDragAndDropObject& TcxControl::DragAndDropObject()
+{
+    if (!dragAndDropObject_)
+        dragAndDropObject_ = dragAndDropObjectClass_ ? dragAndDropObjectClass_(*this)
+                                                     : std::make_unique<TcxDragAndDropObject>(*this);
+    return *dragAndDropObject_;
+}
+
+void TcxControl::SetDragAndDropState(TcxDragAndDropState value)
+{
+    if (value == dragAndDropState_)
+        return;
+    dragAndDropState_ = value;
+    if (value == TcxDragAndDropState::ddsNone && !finishingDragAndDrop_)
+        CancelMouseOperations();
+}
+
+void TcxControl::BeginDragAndDrop()
+{
+    DragAndDropObject().Init();
+    SetMouseCapture(true);
+    dragAndDropPrevCursor_ = Screen.Cursor();
+    SetDragAndDropState(TcxDragAndDropState::ddsInProcess);
+}
+
+void TcxControl::DragAndDrop(POINT p, bool& accepted)
+{
+    DragAndDropObject().DoDragAndDrop(p, accepted);
+}
+
+void TcxControl::EndDragAndDrop(bool accepted)
+{
+    SetDragAndDropState(TcxDragAndDropState::ddsNone);
+    Screen.SetCursor(dragAndDropPrevCursor_);
+    SetMouseCapture(false);
+    SetMouseCaptureObject(nullptr);
+    DragAndDropObject().DoEndDragAndDrop(accepted);
+}
+
+void TcxControl::FinishDragAndDrop()
+{
+    EndDragAndDropOperation(true);
+    SetMouseCaptureObject(nullptr);
+}
+
+void TcxControl::EndDragAndDropOperation(bool accepted)
+{
+    if (finishingDragAndDrop_)
+        return;
+    finishingDragAndDrop_ = true;
+    // The mark goes also when a handler throws.
+    struct TClear {
+        bool& flag;
+        ~TClear() { flag = false; }
+    } clear{finishingDragAndDrop_};
+    if (dragAndDropState_ == TcxDragAndDropState::ddsInProcess)
+        EndDragAndDrop(accepted);
+    else
+        SetDragAndDropState(TcxDragAndDropState::ddsNone);
+    dragAndDropObject_.reset();
+}
+
+void TcxControl::AddChildComponent(TcxControlChildComponent& child)
+{
+    child.SetControl(this);
+}
+
+void TcxControl::RemoveChildComponent(TcxControlChildComponent& child)
+{
+    child.SetControl(nullptr);
 }
 
 void TcxControl::MouseDownDragCheck(TMouseButton button, int x, int y)
 {
-    (void)x, (void)y;
-    if (button == TMouseButton::mbLeft && dragMode_ == TDragMode::dmAutomatic && MouseCapture()) {
+    if (button == TMouseButton::mbLeft && dragMode_ == TDragMode::dmAutomatic && MouseCapture() &&
+        (!(ComponentState() & csDesigning) || AllowDragAt(x, y)) && CanDrag(x, y)) {
         auto link = cxObjectLinkAdd(this);
         const HWND window = Handle();
         const TcxDragDetect result = DetectDragStart(window);

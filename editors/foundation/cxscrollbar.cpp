@@ -4,6 +4,7 @@
 
 #include "classlib/exceptions.h"
 #include "editors/foundation/cxlookandfeelpainters.h"
+#include "editors/foundation/cxpainterresources.h"
 #include "editors/foundation/cxresourcetext.h"
 
 namespace {
@@ -68,6 +69,7 @@ TcxScrollBar::TcxScrollBar(TComponent* owner) : TCustomControl(owner)
     timer_->SetInterval(kFirstDelay);
     timer_->SetOnTimer([this](TComponent&) { TimerTick(); });
     SetBounds(0, 0, 121, GetSystemMetrics(SM_CYHSCROLL));
+    themeNotificator_.OnThemeChanged = [this] { ThemeChanged(); };
     LookAndFeelChanged();
 }
 
@@ -99,10 +101,57 @@ void TcxScrollBar::Recalculate()
 
 void TcxScrollBar::LookAndFeelChanged()
 {
+    ApplyCtl3D();
     auto painter = Painter();
     viewInfo_->SetMinThumbSize(painter ? painter->ScrollBarMinThumbLength() : 0);
     Recalculate();
     Invalidate();
+}
+
+void TcxScrollBar::SetCtl3D(bool value)
+{
+    requestedCtl3D_ = value;
+    ApplyCtl3D();
+}
+
+void TcxScrollBar::ApplyCtl3D()
+{
+    const bool value = requestedCtl3D_ && !lookAndFeel_->SkinPainter();
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+// Set from outside (a parent's change): that value is the one asked for.
+void TcxScrollBar::CMCtl3DChanged(TMessage& m)
+{
+    DefaultHandler(m);
+    if (!lookAndFeel_->SkinPainter())
+        requestedCtl3D_ = ctl3D_;
+    LookAndFeelChanged();
+}
+
+// The classic bars tile their page with patterns in system colours.
+void TcxScrollBar::CMSysColorChange(TMessage& m)
+{
+    TCustomControl::Messages().Dispatch(*this, m);
+    cxRedrawScrollBarPatterns();
+    Invalidate();
+}
+
+void TcxScrollBar::CNCtlColorScrollBar(TMessage& m)
+{
+    cxRedrawScrollBarPatterns();
+    DefaultHandler(m);
+}
+
+void TcxScrollBar::ThemeChanged()
+{
+    LookAndFeelChanged();
+    cxRedrawScrollBarPatterns();
+    if (TWinControl* parent = Parent())
+        parent->Realign();
 }
 
 void TcxScrollBar::SetKind(TScrollBarKind value)
@@ -326,6 +375,9 @@ const TMessageMap& TcxScrollBar::Messages() const
                                                                  {WM_CAPTURECHANGED, &TcxScrollBar::WMCaptureChanged},
                                                                  {CN_HSCROLL, &TcxScrollBar::CNScroll},
                                                                  {CN_VSCROLL, &TcxScrollBar::CNScroll},
+                                                                 {CM_CTL3DCHANGED, &TcxScrollBar::CMCtl3DChanged},
+                                                                 {CM_SYSCOLORCHANGE, &TcxScrollBar::CMSysColorChange},
+                                                                 {CN_CTLCOLORSCROLLBAR, &TcxScrollBar::CNCtlColorScrollBar},
                                                              });
     return map;
 }

@@ -13,6 +13,7 @@
 #include "editors/foundation/cxscrollbargeometry.h"
 #include "editors/foundation/cxscrollbarsupdate.h"
 #include "editors/foundation/cxtimer.h"
+#include "editors/foundation/dxthememanager.h"
 
 using TScrollEvent = std::function<void(TComponent& Sender, TScrollCode code, int& position)>;
 
@@ -67,6 +68,10 @@ public:
     bool UnlimitedTracking() const { return unlimitedTracking_; }
     void SetUnlimitedTracking(bool value) { unlimitedTracking_ = value; }
 
+    // The 3-D look asked for; a skin painter keeps it off while it paints.
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+
     TcxLookAndFeel& LookAndFeel() { return *lookAndFeel_; }
     void SetLookAndFeel(const TcxLookAndFeel& value) { lookAndFeel_->Assign(value); }
     TcxCustomLookAndFeelPainterClass Painter() const;
@@ -104,6 +109,11 @@ private:
     void WMCancelMode(TMessage& m);
     void WMCaptureChanged(TMessage& m);
     void CNScroll(TMessage& m);
+    void CMCtl3DChanged(TMessage& m);
+    void CMSysColorChange(TMessage& m);
+    void CNCtlColorScrollBar(TMessage& m);
+    void ThemeChanged();
+    void ApplyCtl3D();
     void TimerTick();
     void DragThumb(int x, int y);
     TcxButtonState PartState(TcxScrollBarPart part) const;
@@ -126,4 +136,6 @@ private:
     POINT mouseDown_{};
     int savedPosition_ = 0;
     POINT savedThumbTopLeft_{};
+    bool requestedCtl3D_ = true, ctl3D_ = true;
+    TdxThemeChangedNotificator themeNotificator_;
 };

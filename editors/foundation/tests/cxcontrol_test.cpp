@@ -37,7 +37,7 @@ protected:
         SetScrollBarInfo(TScrollBarKind::sbVertical, 0, 299, 1, client.bottom - client.top, 0, true, true);
     }
     void Scroll(TScrollBarKind kind, TScrollCode code, int&) override { scrolled.push_back({kind, code}); }
-    bool DoShowPopupMenu(int x, int y) override
+    bool DoShowPopupMenu(TComponent*, int x, int y) override
     {
         popupAt = POINT{x, y};
         return true;
