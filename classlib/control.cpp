@@ -142,6 +142,7 @@ void TControl::DestroyHandle()
 
 TControl::~TControl()
 {
+    DragControlDestroyed(*this);
     if (IFormHost* host = FormHost())
         host->ControlRemoved(*this);
     // Only a control that was not deleted (one on the stack) still has its
@@ -288,6 +289,7 @@ const TMessageMap& TControl::Messages() const
         {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
         {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged},
         {CM_SYSCOLORCHANGE, &TControl::CMSysColorChange},
+        {CM_DRAG, &TControl::CMDrag},
     };
     return map;
 }

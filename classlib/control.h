@@ -7,12 +7,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/colors.h"
 #include "classlib/component.h"
 #include "classlib/cursors.h"
+#include "classlib/dragdrop.h"
 #include "classlib/events.h"
 #include "classlib/font.h"
 #include "classlib/handles.h"
@@ -40,9 +42,10 @@ struct TCreateParams {
 };
 
 // Control styles: csCaptureMouse holds the mouse from a button press until
-// its release.
+// its release; csDisplayDragImage shows the control's drag image while it
+// is dragged.
 using TControlStyle = unsigned;
-constexpr TControlStyle csCaptureMouse = 1;
+constexpr TControlStyle csCaptureMouse = 1, csDisplayDragImage = 2;
 
 // Control states: csPaintCopy while the control paints a copy of itself
 // into another control's picture (see-through controls).
@@ -136,6 +139,29 @@ public:
 
     virtual void Click();
 
+    // Dragging this control (see dragdrop.h). Not immediate, the drag starts
+    // once the mouse has moved threshold pixels with the button held
+    // (Mouse.DragThreshold() when negative); a release before that ends it
+    // without a drag. Dragging is true from BeginDrag to the drag's end.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    void BeginDrag(bool immediate, int threshold = -1);
+    void EndDrag(bool drop);
+    bool Dragging() const;
+    virtual void DoStartDrag(std::unique_ptr<TDragObject>& dragObject);
+    virtual void DoEndDrag(TControl* target, int x, int y);
+    // accept comes in as whether OnDragOver is assigned.
+    virtual void DragOver(TControl* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TControl* source, int x, int y);
+    virtual TDragImageList* GetDragImages() { return nullptr; }
+
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+
     // Every message of the control passes here; by default it calls WndProc.
     // Replace it to see or swallow messages, calling the one replaced to pass them on.
     TWndMethod WindowProc;
@@ -225,6 +251,7 @@ protected:
     void CMParentColorChanged(TMessage& message);
     void CMParentFontChanged(TMessage& message);
     void CMSysColorChange(TMessage& message);
+    void CMDrag(TMessage& message);
 
 private:
     friend class TWinControl;
@@ -251,6 +278,8 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     TControlStyle controlStyle_ = 0;
     TControlState controlState_ = 0;
+    TDragMode dragMode_ = TDragMode::dmManual;
+    TCursor dragCursor_ = crDrag;
     mutable UniqueBrush brush_;
     mutable TColor brushColor_ = clNone;
 };

@@ -28,7 +28,12 @@ void TScreen::SetCursor(TCursor cursor)
     if (cursor == cursor_)
         return;
     cursor_ = cursor;
-    // Shown at once, not at the next mouse move.
+    RefreshCursor();
+}
+
+void TScreen::RefreshCursor() const
+{
+    // Putting the mouse where it is makes Windows ask for the cursor again.
     POINT p;
     if (GetCursorPos(&p))
         SetCursorPos(p.x, p.y);

@@ -16,6 +16,8 @@ public:
     // A cursor other than crDefault shows over every control (an hourglass while busy).
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
+    // Has the window under the mouse set its cursor now, not at the next move.
+    void RefreshCursor() const;
     // The cursor of an id: a system cursor for the negative ids, else one
     // the program registered; the arrow for an unknown id.
     HCURSOR Cursors(TCursor id) const;
