@@ -72,7 +72,7 @@ protected:
         source->OnMouseDown = [this](TComponent&, TMouseButton, TShiftState, int, int) { source->BeginDrag(false); };
         source->OnStartDrag = [this](TComponent&, std::unique_ptr<TDragObject>&) { log += "start "; };
         source->OnEndDrag = [this](TComponent&, TControl* to, int x, int y) {
-            log += std::string("end:") + (to == target.get() ? "target " : to ? "other " : "null ");
+            log += std::string("end:") + (!to ? "null " : to == target.get() ? "target " : "other ");
             endAt = {x, y};
         };
         target->OnDragOver = [this](TComponent&, TControl* from, int, int, TDragState state, bool& accept) {

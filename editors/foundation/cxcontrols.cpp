@@ -133,6 +133,8 @@ TcxControl::TcxControl(TComponent* owner) : TCustomControl(owner)
     sizeGrip_ = std::make_unique<TcxSizeGrip>(*this);
     cxSettingsController().AddControl(this);
     defaultCursor_ = Cursor();
+    if (HasDragImages())
+        SetControlStyle(ControlStyle() | csDisplayDragImage);
     SetTabStop(WantsFocus());
 }
 
@@ -458,7 +460,14 @@ void TcxControl::WndProc(TMessage& m)
     auto link = cxObjectLinkAdd(this);
     if (m.Msg == WM_RBUTTONUP)
         rightButtonBeingReleased_ = true;
+    // The drag image is drawn over the screen: painting under it first
+    // takes it away, else the old picture would be painted in.
+    TDragObject* drag = m.Msg == WM_PAINT ? CurrentDragObject() : nullptr;
+    if (drag)
+        drag->HideDragImage();
     TCustomControl::WndProc(m);
+    if (drag && CurrentDragObject() == drag)
+        drag->ShowDragImage();
     if (!link->Target)
         return;
     switch (m.Msg) {
@@ -758,6 +767,65 @@ void TcxControl::EndDragAndDropOperation(bool accepted)
     dragAndDropObject_.reset();
 }
 
+TCursor TcxDragControlObject::GetDragCursor(bool accepted, int x, int y)
+{
+    auto* control = dynamic_cast<TcxControl*>(&Control());
+    if (accepted && control && control->IsCopyDragDrop())
+        return crcxDragCopy;
+    return TDragControlObject::GetDragCursor(accepted, x, y);
+}
+
+bool TcxControl::IsCopyDragDrop() const
+{
+    return cxIsCtrlDown();
+}
+
+// Painted before the drag begins, so the picture the drag shows is current.
+void TcxControl::DoStartDrag(std::unique_ptr<TDragObject>& dragObject)
+{
+    Update();
+    TCustomControl::DoStartDrag(dragObject);
+    if (!dragObject)
+        dragObject = CreateDragObject();
+    if (dragObject && !AllowDragObject(*dragObject)) {
+        dragObject.reset();
+        EndDrag(false);
+    }
+}
+
+void TcxControl::DoEndDrag(TControl* target, int x, int y)
+{
+    auto link = cxObjectLinkAdd(this);
+    TCustomControl::DoEndDrag(target, x, y);
+    if (link->Target)
+        dragImages_.reset();
+}
+
+TDragImageList* TcxControl::GetDragImages()
+{
+    if (!HasDragImages())
+        return nullptr;
+    if (!dragImages_) {
+        dragImages_ = CreateDragImages();
+        InitDragImages(*dragImages_);
+    }
+    return dragImages_->Count() > 0 ? dragImages_.get() : nullptr;
+}
+
+void TcxControl::InitDragImages(TcxDragImageList& list)
+{
+    const SIZE size = GetDragImagesSize();
+    list.SetSize(size.cx, size.cy);
+    if (size.cx == 0 || size.cy == 0)
+        return;
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(TPixelFormat::pf32bit);
+    bitmap.SetSize(size.cx, size.cy);
+    TcxCanvas canvas(bitmap.Canvas());
+    DrawDragImage(canvas, TRect{0, 0, size.cx, size.cy});
+    list.AddMasked(bitmap.Handle(), bitmap.TransparentColor());
+}
+
 void TcxControl::AddChildComponent(TcxControlChildComponent& child)
 {
     child.SetControl(this);
@@ -770,13 +838,13 @@ void TcxControl::RemoveChildComponent(TcxControlChildComponent& child)
 
 void TcxControl::MouseDownDragCheck(TMouseButton button, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && dragMode_ == TDragMode::dmAutomatic && MouseCapture() &&
+    if (button == TMouseButton::mbLeft && DragMode() == TDragMode::dmAutomatic && MouseCapture() &&
         (!(ComponentState() & csDesigning) || AllowDragAt(x, y)) && CanDrag(x, y)) {
         auto link = cxObjectLinkAdd(this);
         const HWND window = Handle();
         const TcxDragDetect result = DetectDragStart(window);
         if (link->Target && result == ddDrag)
-            BeginDrag();
+            BeginDrag(true, -1);
     }
     if (button == TMouseButton::mbMiddle)
         StartMouseScrolling();

@@ -10,6 +10,7 @@
 
 #include "classlib/customcontrol.h"
 #include "classlib/customedit.h"
+#include "classlib/dragdrop.h"
 #include "editors/foundation/cxcanvas.h"
 #include "editors/foundation/cxcontrolutils.h"
 #include "editors/foundation/cxdraganddrop.h"
@@ -52,8 +53,20 @@ protected:
 
 enum class TcxDragAndDropState { ddsNone, ddsStarting, ddsInProcess };
 
+// A control dragged by the class library's drag: the copy cursor while Ctrl
+// is down over a taker.
+class TcxDragControlObject : public TDragControlObject {
+public:
+    using TDragControlObject::TDragControlObject;
+    TCursor GetDragCursor(bool accepted, int x, int y) override;
+};
+
+class TcxDragImageList : public TDragImageList {
+public:
+    using TDragImageList::TDragImageList;
+};
+
 enum class TcxControlBorderStyle { cxcbsNone, cxcbsDefault };
-enum class TDragMode { dmManual, dmAutomatic };
 // Key groups a control asks for in WM_GETDLGCODE.
 enum : unsigned { kcAll = 1, kcArrows = 2, kcChars = 4, kcTab = 8 };
 
@@ -97,8 +110,6 @@ public:
     void SetScrollBars(TScrollStyle value);
     unsigned WantedKeys() const { return wantedKeys_; }
     void SetWantedKeys(unsigned value) { wantedKeys_ = value; }
-    TDragMode DragMode() const { return dragMode_; }
-    void SetDragMode(TDragMode value) { dragMode_ = value; }
     bool FocusOnClick() const { return focusOnClick_; }
     void SetFocusOnClick(bool value) { focusOnClick_ = value; }
     // A TPopupMenu or a component implementing IPopupMenuHandler; anything
@@ -145,6 +156,8 @@ public:
 
     void AddFontListener(IcxFontListener* listener);
     void RemoveFontListener(IcxFontListener* listener);
+    // Ctrl is down: a drop copies.
+    virtual bool IsCopyDragDrop() const;
     virtual void AddChildComponent(TcxControlChildComponent& child);
     virtual void RemoveChildComponent(TcxControlChildComponent& child);
 
@@ -159,7 +172,6 @@ protected:
     virtual bool CanScrollWithoutBars(TcxScrollDirection) const { return false; }
     virtual bool WantsFocus() const { return true; }
     virtual bool MayProceedWithoutFocus() const { return false; }
-    virtual void BeginDrag() {}
     virtual void LookAndFeelUpdated() {}
     // The cursor over a client point.
     virtual TCursor GetCursor(int, int) const { return defaultCursor_; }
@@ -180,6 +192,19 @@ protected:
     virtual void DragAndDrop(POINT p, bool& accepted);
     virtual void EndDragAndDrop(bool accepted);
     virtual void FinishDragAndDrop();
+
+    // The class library's drag: the object made for it and whether it may
+    // go on, and the picture under the cursor.
+    virtual std::unique_ptr<TDragObject> CreateDragObject() { return std::make_unique<TcxDragControlObject>(*this); }
+    virtual bool AllowDragObject(TDragObject&) { return true; }
+    virtual bool HasDragImages() const { return false; }
+    virtual SIZE GetDragImagesSize() const { return SIZE{0, 0}; }
+    virtual void DrawDragImage(TcxCanvas&, const TRect&) {}
+    virtual std::unique_ptr<TcxDragImageList> CreateDragImages() { return std::make_unique<TcxDragImageList>(); }
+    virtual void InitDragImages(TcxDragImageList& list);
+    void DoStartDrag(std::unique_ptr<TDragObject>& dragObject) override;
+    void DoEndDrag(TControl* target, int x, int y) override;
+    TDragImageList* GetDragImages() override;
 
     // The stability loop's view of the real bars.
     bool ScrollBarAdmitted(TScrollBarKind kind) const override;
@@ -227,7 +252,6 @@ private:
     std::unique_ptr<TcxSizeGrip> sizeGrip_;
     TcxControlBorderStyle borderStyle_ = TcxControlBorderStyle::cxcbsNone;
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
-    TDragMode dragMode_ = TDragMode::dmManual;
     unsigned wantedKeys_ = 0;
     bool focusOnClick_ = true;
     bool scrollingContent_ = false;
@@ -243,4 +267,5 @@ private:
     bool mouseButtonPressed_ = false;
     POINT mouseDownPos_{};
     bool rightButtonBeingReleased_ = false;
+    std::unique_ptr<TcxDragImageList> dragImages_;
 };

@@ -13,6 +13,10 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
+#include "classlib/menus.h"
+#include "classlib/screen.h"
+#include "editors/foundation/cxcontrolchildcomponent.h"
+#include "editors/foundation/cxcontrolsunit.h"
 #include "editors/foundation/cxsettingscontroller.h"
 
 namespace {
@@ -231,6 +235,285 @@ TEST_F(Control, AControlFreedInsideTheMiddleButtonLoopLeavesNothingBehind)
     EXPECT_EQ(owned, nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(TopmostStatics(), 0);
+}
+
+// A library drag-and-drop operation that takes the drop left of x = 100,
+// begins at the press when asked, and notes its steps.
+class TNotingDragObject : public TcxDragAndDropObject {
+public:
+    TNotingDragObject(TcxControl& control, std::string& log, bool immediate)
+        : TcxDragAndDropObject(control), log_(log), immediate_(immediate)
+    {
+    }
+    bool GetImmediateStart() override { return immediate_; }
+
+protected:
+    void BeginDragAndDrop() override { log_ += "begin "; }
+    void DragAndDrop(POINT p, bool& accepted) override
+    {
+        accepted = p.x < 100;
+        TcxDragAndDropObject::DragAndDrop(p, accepted);
+    }
+    void EndDragAndDrop(bool accepted) override { log_ += accepted ? "end:accepted " : "end:refused "; }
+
+private:
+    std::string& log_;
+    bool immediate_;
+};
+
+class TDraggingControl : public TContentControl {
+public:
+    std::string log;
+    bool immediate = false;
+    TDraggingControl()
+    {
+        SetDragAndDropObjectClass(
+            [this](TcxControl& c) { return std::make_unique<TNotingDragObject>(c, log, immediate); });
+    }
+
+protected:
+    bool StartDragAndDrop(POINT p) override { return p.x < 60; }
+    TCursor GetCursor(int x, int) const override { return x < 30 ? crHandPoint : TcxControl::GetCursor(0, 0); }
+};
+
+class LibraryDragAndDrop : public Control {
+public:
+    void SetUp() override
+    {
+        dragging = std::make_unique<TDraggingControl>();
+        dragging->SetBounds(170, 10, 150, 120);
+        dragging->SetParent(form.get());
+        Application.ProcessMessages();
+    }
+    void TearDown() override
+    {
+        dragging.reset();
+        ReleaseCapture();
+        EXPECT_EQ(Screen.Cursor(), crDefault);
+    }
+    void Send(UINT msg, int x, int y, WPARAM keys = 0) { dragging->Perform(msg, keys, MAKELPARAM(x, y)); }
+
+    std::unique_ptr<TDraggingControl> dragging;
+};
+
+TEST_F(LibraryDragAndDrop, EachWayOutEndsTheOperationAndGivesBackCursorAndCapture)
+{
+    struct Case {
+        const char* name;
+        std::function<void(LibraryDragAndDrop&)> end;
+        const char* log;
+    };
+    const Case cases[] = {
+        {"release", [](LibraryDragAndDrop& t) { t.Send(WM_LBUTTONUP, 50, 20); }, "begin end:accepted "},
+        {"Esc key", [](LibraryDragAndDrop& t) { EXPECT_EQ(t.dragging->Perform(CN_KEYDOWN, VK_ESCAPE, 0), 1); },
+         "begin end:refused "},
+        {"cancel mode", [](LibraryDragAndDrop& t) { t.dragging->Perform(WM_CANCELMODE, 0, 0); }, "begin end:refused "},
+        {"capture taken", [](LibraryDragAndDrop& t) { SetCapture(t.form->Handle()); }, "begin end:refused "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dragging->log.clear();
+        Send(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
+        EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsStarting);
+        Send(WM_MOUSEMOVE, 22, 22, MK_LBUTTON);
+        EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsStarting) << "inside the drag square";
+        Send(WM_MOUSEMOVE, 50, 20, MK_LBUTTON);
+        EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsInProcess);
+        EXPECT_EQ(Screen.Cursor(), crDrag);
+        Send(WM_MOUSEMOVE, 120, 20, MK_LBUTTON);
+        EXPECT_EQ(Screen.Cursor(), crNoDrop);
+        Send(WM_MOUSEMOVE, 50, 20, MK_LBUTTON);
+        EXPECT_EQ(GetCapture(), dragging->Handle());
+        c.end(*this);
+        EXPECT_EQ(dragging->log, c.log);
+        EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsNone);
+        EXPECT_EQ(Screen.Cursor(), crDefault);
+        EXPECT_NE(GetCapture(), dragging->Handle());
+        ReleaseCapture();
+    }
+}
+
+TEST_F(LibraryDragAndDrop, AClickThatStaysInTheSquareNeverBegins)
+{
+    Send(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
+    EXPECT_TRUE(dragging->MouseButtonPressed());
+    Send(WM_LBUTTONUP, 21, 21);
+    EXPECT_EQ(dragging->log, "");
+    EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsNone);
+    EXPECT_FALSE(dragging->MouseButtonPressed());
+    // Outside the area where an operation may start, nothing starts at all.
+    Send(WM_LBUTTONDOWN, 80, 20, MK_LBUTTON);
+    EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsNone);
+    Send(WM_LBUTTONUP, 80, 20);
+}
+
+TEST_F(LibraryDragAndDrop, AnImmediateOperationBeginsAtThePress)
+{
+    dragging->immediate = true;
+    Send(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
+    EXPECT_EQ(dragging->DragAndDropState(), TcxDragAndDropState::ddsInProcess);
+    Send(WM_LBUTTONUP, 20, 20);
+    EXPECT_EQ(dragging->log, "begin end:accepted ");
+}
+
+TEST_F(LibraryDragAndDrop, TheCursorFollowsThePointAndTheDefaultStays)
+{
+    dragging->SetCursor(crCross);
+    Send(WM_MOUSEMOVE, 10, 10);
+    EXPECT_EQ(dragging->Cursor(), crHandPoint);
+    Send(WM_MOUSEMOVE, 80, 10);
+    EXPECT_EQ(dragging->Cursor(), crCross);
+}
+
+TEST_F(LibraryDragAndDrop, AControlFreedDuringTheOperationGivesBackTheScreenCursor)
+{
+    Send(WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);
+    Send(WM_MOUSEMOVE, 120, 20, MK_LBUTTON);
+    ASSERT_EQ(Screen.Cursor(), crNoDrop);
+    dragging.reset();
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// A menu of the program's own kind, answering Ctrl+M.
+class THandlerMenu : public TComponent, public IPopupMenuHandler {
+public:
+    int popups = 0, shortcuts = 0;
+    void Popup(int, int) override { ++popups; }
+    bool IsShortCutKey(const TMessage& m) override
+    {
+        const bool mine = m.WParam == 'M' && GetKeyState(VK_CONTROL) < 0;
+        shortcuts += mine;
+        return mine;
+    }
+};
+
+TEST_F(Control, MenuShortcutsAreFoundUpTheParentsAndAnyMenuKindServes)
+{
+    TPopupMenu menu;
+    TMenuItem item;
+    item.ShortCut = scCtrl | 'K';
+    int clicks = 0;
+    item.OnClick = [&](TComponent&) { ++clicks; };
+    menu.Add(item);
+    THandlerMenu handler;
+    TContentControl inner;
+    inner.SetBounds(5, 5, 40, 30);
+    inner.SetParent(control);
+    control->SetPopupMenu(&menu);
+    inner.SetPopupMenu(&handler);
+
+    PressCtrl(true);
+    const LRESULT k = inner.Perform(CN_KEYDOWN, 'K', 0);
+    const LRESULT m = inner.Perform(CN_KEYDOWN, 'M', 0);
+    const LRESULT other = inner.Perform(CN_KEYDOWN, 'J', 0);
+    PressCtrl(false);
+    EXPECT_EQ(k, 1);
+    EXPECT_EQ(clicks, 1) << "the parent's menu item was chosen";
+    EXPECT_EQ(m, 1);
+    EXPECT_EQ(handler.shortcuts, 1);
+    EXPECT_EQ(other, 0);
+    EXPECT_EQ(inner.Perform(CN_KEYDOWN, 'K', 0), 0) << "without Ctrl";
+
+    // Anything else is no menu; a freed menu leaves none behind.
+    TComponent notAMenu;
+    inner.SetPopupMenu(&notAMenu);
+    EXPECT_EQ(inner.PopupMenu(), nullptr);
+    {
+        auto shortLived = std::make_unique<TPopupMenu>();
+        inner.SetPopupMenu(shortLived.get());
+        EXPECT_EQ(inner.TControl::PopupMenu(), shortLived.get());
+    }
+    EXPECT_EQ(inner.PopupMenu(), nullptr);
+    EXPECT_EQ(inner.TControl::PopupMenu(), nullptr);
+}
+
+class TFontNote : public IcxFontListener {
+public:
+    TFontNote(std::string& log, const char* name) : log_(log), name_(name) {}
+    void Changed(TcxControl& sender, TFont& font) override
+    {
+        log_ += name_ + ":" + std::to_string(font.Size()) + " ";
+        if (leave)
+            sender.RemoveFontListener(leave);
+    }
+    IcxFontListener* leave = nullptr;
+
+private:
+    std::string& log_;
+    std::string name_;
+};
+
+TEST_F(Control, FontListenersAreToldInOrderAndMayLeaveWhileTold)
+{
+    std::string log;
+    TFontNote a(log, "a"), b(log, "b"), c(log, "c");
+    control->AddFontListener(&a);
+    control->AddFontListener(&b);
+    control->AddFontListener(&a);
+    control->AddFontListener(&c);
+    b.leave = &c;
+    control->Font().SetSize(14);
+    EXPECT_EQ(log, "a:14 b:14 ");
+    log.clear();
+    control->RemoveFontListener(&a);
+    control->Font().SetSize(15);
+    EXPECT_EQ(log, "b:15 ");
+}
+
+TEST_F(Control, AChildComponentOutlivingItsControlForgetsIt)
+{
+    TcxControlChildComponent child(*control, false);
+    EXPECT_EQ(child.GetParentComponent(), control);
+    EXPECT_TRUE(child.HasParent());
+    control->RemoveChildComponent(child);
+    EXPECT_FALSE(child.HasParent());
+    child.SetParentComponent(control);
+    EXPECT_EQ(child.Control(), control);
+    owned.reset();
+    EXPECT_EQ(child.Control(), nullptr);
+}
+
+TEST_F(Control, APressWhoseFocusIsRefusedIsDroppedUnlessTheControlMayGoOn)
+{
+    TContentControl thief;
+    thief.SetBounds(200, 10, 50, 50);
+    thief.SetParent(form.get());
+    int presses = 0, focusChanges = 0;
+    control->OnMouseDown = [&](TComponent&, TMouseButton, TShiftState, int, int) { ++presses; };
+    control->OnFocusChanged = [&](TComponent&) { ++focusChanges; };
+    thief.SetFocus();
+    control->OnEnter = [&](TComponent&) { thief.SetFocus(); };
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(presses, 0);
+    EXPECT_NE(GetCapture(), control->Handle());
+    EXPECT_EQ(focusChanges, 2) << "focused, then left";
+
+    control->OnEnter = nullptr;
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(control->Focused());
+    EXPECT_TRUE(control->MouseButtonPressed());
+    control->Perform(WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+}
+
+// The class library's drag, started from a press that leaves the drag square.
+TEST_F(Control, AnAutomaticDragStartsOnceThePressLeavesTheSquare)
+{
+    control->SetDragMode(TDragMode::dmAutomatic);
+    const HWND window = control->Handle();
+    const UINT_PTR timer = TLoopScript::Start({
+        [&] { PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 20)); },
+    });
+    POINT at{20, 20};
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x, at.y);
+    Application.ProcessMessages();
+    control->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(control->Dragging());
+    EXPECT_NE(dynamic_cast<TcxDragControlObject*>(CurrentDragObject()), nullptr);
+    control->EndDrag(false);
+    EXPECT_FALSE(control->Dragging());
 }
 
 } // namespace
