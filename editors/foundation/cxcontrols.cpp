@@ -86,7 +86,8 @@ void TcxControlScrollBar::FocusParentOnClick()
 
 const TMessageMap& TcxControlScrollBar::Messages() const
 {
-    static const TMessageMap map(TcxScrollBar::Messages(), {{WM_LBUTTONDOWN, &TcxControlScrollBar::WMLButtonDown}});
+    static const TMessageMap map(TcxScrollBar::Messages(), {{WM_LBUTTONDOWN, &TcxControlScrollBar::WMLButtonDown},
+                                                            {CM_DESIGNHITTEST, &TcxControlScrollBar::CMDesignHitTest}});
     return map;
 }
 
@@ -403,6 +404,7 @@ const TMessageMap& TcxControl::Messages() const
                                                                  {CM_MOUSELEAVE, &TcxControl::CMMouseEnterLeave},
                                                                  {CM_CURSORCHANGED, &TcxControl::CMCursorChanged},
                                                                  {CM_FONTCHANGED, &TcxControl::CMFontChanged},
+                                                                 {CM_DESIGNHITTEST, &TcxControl::CMDesignHitTest},
                                                                  {DXM_SCROLLBARSETTINGSCHANGED, &TcxControl::SettingsChanged},
                                                                  {WM_PRINTCLIENT, &TcxControl::WMPaintInto},
                                                                  {WM_PAINT, &TcxControl::WMPaintInto},
@@ -642,6 +644,12 @@ void TcxControl::CMFontChanged(TMessage& m)
 {
     TCustomControl::Messages().Dispatch(*this, m);
     FontChanged();
+}
+
+void TcxControl::CMDesignHitTest(TMessage& m)
+{
+    const POINT p = LParamPoint(m.LParam);
+    m.Result = GetDesignHitTest(p.x, p.y, KeyShift());
 }
 
 void TcxControl::FontChanged()

@@ -80,6 +80,8 @@ protected:
 
 private:
     void WMLButtonDown(TMessage& m);
+    // A form designer's clicks reach the bar.
+    void CMDesignHitTest(TMessage& m) { m.Result = 1; }
     TcxControl& control_;
 };
 
@@ -178,6 +180,11 @@ protected:
     virtual void MouseDownHook(TMouseButton, TShiftState, int, int) {}
     virtual bool AllowDragAt(int, int) const { return true; }
     virtual bool CanDrag(int, int) const { return dragAndDropState_ == TcxDragAndDropState::ddsNone; }
+    // Whether a form designer lets the mouse through to the control.
+    virtual bool GetDesignHitTest(int, int, TShiftState) const
+    {
+        return dragAndDropState_ != TcxDragAndDropState::ddsNone || mouseButtonPressed_;
+    }
     virtual void FocusChanged();
     virtual void FontChanged();
     virtual void CursorChanged() { defaultCursor_ = Cursor(); }
@@ -242,6 +249,7 @@ private:
     void CMMouseEnterLeave(TMessage& m);
     void CMCursorChanged(TMessage& m);
     void CMFontChanged(TMessage& m);
+    void CMDesignHitTest(TMessage& m);
     void SettingsChanged(TMessage& m);
     void SetDragAndDropState(TcxDragAndDropState value);
     TcxControlScrollBar* Bar(TScrollBarKind kind) const;
