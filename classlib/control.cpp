@@ -418,6 +418,12 @@ void TControl::SetParentColor(bool value)
         Perform(CM_COLORCHANGED, 0, 0);
 }
 
+void TControl::BringToFront()
+{
+    if (handle_)
+        SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void TControl::Invalidate()
 {
     if (handle_)

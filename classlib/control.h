@@ -124,6 +124,9 @@ public:
     // client area's top-left at (x, y) and clipped to it.
     void PaintTo(HDC dc, int x = 0, int y = 0);
 
+    // Puts the window above its siblings.
+    void BringToFront();
+
     // Marks the window for painting; Update paints what is marked now.
     virtual void Invalidate();
     virtual void Update();

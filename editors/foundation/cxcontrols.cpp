@@ -259,9 +259,15 @@ void TcxControl::PlaceScrollBars()
         vScrollBar_->SetBounds(client.right, client.top, vScrollBar_->Width(), client.bottom - client.top);
     if (h && v)
         sizeGrip_->SetBounds(client.right, client.bottom, vScrollBar_->Width(), hScrollBar_->Height());
-    for (TControl* c : std::initializer_list<TControl*>{hScrollBar_.get(), vScrollBar_.get(), sizeGrip_.get()})
-        if (c->HandleAllocated())
-            SetWindowPos(c->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (KeepScrollBarsOnTop())
+        BringScrollBarsToFront();
+}
+
+void TcxControl::BringScrollBarsToFront()
+{
+    hScrollBar_->BringToFront();
+    vScrollBar_->BringToFront();
+    sizeGrip_->BringToFront();
 }
 
 void TcxControl::SetBounds(int left, int top, int width, int height)

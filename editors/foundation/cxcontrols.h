@@ -185,6 +185,9 @@ protected:
     {
         return dragAndDropState_ != TcxDragAndDropState::ddsNone || mouseButtonPressed_;
     }
+    // The bars and the grip stay above child windows of the content.
+    virtual bool KeepScrollBarsOnTop() const { return true; }
+    virtual void BringScrollBarsToFront();
     virtual void FocusChanged();
     virtual void FontChanged();
     virtual void CursorChanged() { defaultCursor_ = Cursor(); }
