@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/tests/testform.h"
 #include "classlib/application.h"
 #include "classlib/customcontrol.h"
 #include "classlib/dragdrop.h"
@@ -57,11 +58,7 @@ protected:
     static void SetUpTestSuite()
     {
         Application.Initialize();
-        form = std::make_unique<TForm>();
-        form->SetBounds(100, 100, 400, 300);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        Application.ProcessMessages();
+        form = ShowTestForm(400, 300);
     }
     static void TearDownTestSuite() { form.reset(); }
 

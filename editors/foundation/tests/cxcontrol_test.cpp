@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/testform.h"
 #include "classlib/application.h"
 #include "classlib/form.h"
 #include "classlib/menus.h"
@@ -62,11 +63,7 @@ class Control : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        form = std::make_unique<TForm>();
-        form->SetBounds(100, 100, 400, 300);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        Application.ProcessMessages();
+        form = ShowTestForm(400, 300);
     }
     static void TearDownTestSuite() { form.reset(); }
 

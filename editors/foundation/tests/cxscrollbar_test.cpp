@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/testform.h"
 #include "classlib/application.h"
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
@@ -37,11 +38,7 @@ class ScrollBar : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        form = std::make_unique<TForm>();
-        form->SetBounds(100, 100, 500, 300);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        Application.ProcessMessages();
+        form = ShowTestForm(500, 300);
     }
     static void TearDownTestSuite() { form.reset(); }
 
