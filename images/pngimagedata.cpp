@@ -15,6 +15,40 @@ namespace {
 
 constexpr std::uint32_t kInputPiece = 65535;
 
+// The passes that hold pixels: Adam7's seven, or one over the whole image.
+struct TPngPass {
+    TAdam7Pass at;
+    int width, rows;
+};
+
+std::vector<TPngPass> PngPasses(int width, int height, bool interlaced)
+{
+    std::vector<TPngPass> passes;
+    for (int p = 0; p < (interlaced ? 7 : 1); ++p) {
+        const TAdam7Pass at = interlaced ? kAdam7Passes[p] : TAdam7Pass{0, 0, 1, 1};
+        const int w = Adam7PassSize(width, at.col0, at.colStep), rows = Adam7PassSize(height, at.row0, at.rowStep);
+        if (w > 0 && rows > 0)
+            passes.push_back({at, w, rows});
+    }
+    return passes;
+}
+
+// An Adam7 row converted apart from its columns in the store; empty for
+// images without passes.
+struct TPassRow {
+    TPassRow(const TPngPixelStore& store, bool interlaced)
+    {
+        if (!interlaced)
+            return;
+        row.resize(store.rowSize);
+        alpha.resize(store.alpha.empty() ? 0 : static_cast<std::size_t>(store.width));
+        low.resize(store.low.empty() ? 0 : store.rowSize);
+    }
+    TPngStoreRow Rows() { return {row.data(), alpha.data(), low.data()}; }
+
+    std::vector<std::uint8_t> row, alpha, low;
+};
+
 } // namespace
 
 std::size_t TChunkIDAT::InflateAcrossChunks(TReader& reader, std::uint8_t* row, std::size_t count)
@@ -58,41 +92,30 @@ void TChunkIDAT::DecodeRows(TReader& reader, TChunkIHDR& header)
     std::vector<std::uint8_t> current(fullBytes + 1), previous(fullBytes + 1);
     // Adam7 rows are converted here first, then put in their columns.
     const bool interlaced = header.InterlaceMethod == 1;
-    std::vector<std::uint8_t> passRow, passAlpha, passLow;
-    if (interlaced) {
-        passRow.resize(store.rowSize);
-        passAlpha.resize(store.alpha.empty() ? 0 : static_cast<std::size_t>(store.width));
-        passLow.resize(store.low.empty() ? 0 : store.rowSize);
-    }
-
-    const int passes = interlaced ? 7 : 1;
-    for (int p = 0; p < passes; ++p) {
-        const TAdam7Pass pass = interlaced ? kAdam7Passes[p] : TAdam7Pass{0, 0, 1, 1};
-        const int width = Adam7PassSize(store.width, pass.col0, pass.colStep);
-        const int rows = Adam7PassSize(store.height, pass.row0, pass.rowStep);
-        if (width == 0 || rows == 0)
-            continue;
+    TPassRow passRow(store, interlaced);
+    for (const TPngPass& pass : PngPasses(store.width, store.height, interlaced)) {
+        const int width = pass.width;
         const std::size_t bytes = PngRowBytes(colorType, bitDepth, static_cast<std::uint64_t>(width));
         std::fill_n(previous.begin(), bytes + 1, 0);
-        for (int i = 0; i < rows; ++i) {
+        for (int i = 0; i < pass.rows; ++i) {
             std::size_t got = InflateAcrossChunks(reader, current.data(), bytes + 1);
             if (got == 0)
                 return;
             // A short last row keeps zeros where the data ended.
             std::fill(current.begin() + static_cast<std::ptrdiff_t>(got), current.begin() + static_cast<std::ptrdiff_t>(bytes + 1), 0);
             UnfilterRow(current[0], current.data() + 1, previous.data() + 1, bytes, offset);
-            const int y = pass.row0 + i * pass.rowStep;
+            const int y = pass.at.row0 + i * pass.at.rowStep;
             TPngStoreRow dest{store.Row(y), store.AlphaRow(y), store.LowRow(y)};
             if (!interlaced) {
                 PngRowToStore(current.data() + 1, colorType, bitDepth, width, gamma, dest);
             } else {
-                PngRowToStore(current.data() + 1, colorType, bitDepth, width, gamma,
-                              {passRow.data(), passAlpha.data(), passLow.data()});
-                PngScatterPixels(passRow.data(), dest.row, store.dibBits, width, pass.col0, pass.colStep);
+                const TAdam7Pass& at = pass.at;
+                PngRowToStore(current.data() + 1, colorType, bitDepth, width, gamma, passRow.Rows());
+                PngScatterPixels(passRow.row.data(), dest.row, store.dibBits, width, at.col0, at.colStep);
                 if (dest.alpha)
-                    PngScatterPixels(passAlpha.data(), dest.alpha, 8, width, pass.col0, pass.colStep);
+                    PngScatterPixels(passRow.alpha.data(), dest.alpha, 8, width, at.col0, at.colStep);
                 if (dest.low)
-                    PngScatterPixels(passLow.data(), dest.low, store.dibBits, width, pass.col0, pass.colStep);
+                    PngScatterPixels(passRow.low.data(), dest.low, store.dibBits, width, at.col0, at.colStep);
             }
             std::swap(current, previous);
         }
@@ -211,33 +234,24 @@ void TChunkIDAT::SaveToStream(TStream& stream)
     std::vector<std::uint8_t> filtered[kFilterCount];
     for (auto& f : filtered)
         f.resize(fullBytes + 1);
-    std::vector<std::uint8_t> passRow, passAlpha, passLow;
-    if (interlaced) {
-        passRow.resize(store.rowSize);
-        passAlpha.resize(store.alpha.empty() ? 0 : static_cast<std::size_t>(store.width));
-        passLow.resize(store.low.empty() ? 0 : store.rowSize);
-    }
+    TPassRow passRow(store, interlaced);
     TIdatWriter writer(stream, image.CompressionLevel, image.MaxIdatSize());
-    const int passes = interlaced ? 7 : 1;
-    for (int p = 0; p < passes; ++p) {
-        const TAdam7Pass pass = interlaced ? kAdam7Passes[p] : TAdam7Pass{0, 0, 1, 1};
-        const int width = Adam7PassSize(store.width, pass.col0, pass.colStep);
-        const int rows = Adam7PassSize(store.height, pass.row0, pass.rowStep);
-        if (width == 0 || rows == 0)
-            continue;
+    for (const TPngPass& pass : PngPasses(store.width, store.height, interlaced)) {
+        const int width = pass.width;
         const std::size_t bytes = PngRowBytes(colorType, bitDepth, static_cast<std::uint64_t>(width));
         std::fill_n(previous.begin(), bytes, 0);
-        for (int i = 0; i < rows; ++i) {
-            const int y = pass.row0 + i * pass.rowStep;
+        for (int i = 0; i < pass.rows; ++i) {
+            const int y = pass.at.row0 + i * pass.at.rowStep;
             TPngStoreRow source{store.Row(y), store.AlphaRow(y), store.LowRow(y)};
             if (interlaced) {
-                std::fill(passRow.begin(), passRow.end(), 0);
-                PngGatherPixels(source.row, passRow.data(), store.dibBits, width, pass.col0, pass.colStep);
+                const TAdam7Pass& at = pass.at;
+                std::fill(passRow.row.begin(), passRow.row.end(), 0);
+                PngGatherPixels(source.row, passRow.row.data(), store.dibBits, width, at.col0, at.colStep);
                 if (source.alpha)
-                    PngGatherPixels(source.alpha, passAlpha.data(), 8, width, pass.col0, pass.colStep);
+                    PngGatherPixels(source.alpha, passRow.alpha.data(), 8, width, at.col0, at.colStep);
                 if (source.low)
-                    PngGatherPixels(source.low, passLow.data(), store.dibBits, width, pass.col0, pass.colStep);
-                source = {passRow.data(), passAlpha.data(), passLow.data()};
+                    PngGatherPixels(source.low, passRow.low.data(), store.dibBits, width, at.col0, at.colStep);
+                source = passRow.Rows();
             }
             PngStoreToRow(source, colorType, bitDepth, width, image.InverseGamma.data(), current.data());
             std::uint8_t filter = ChooseFilter(image.Filters, current.data(), previous.data(), bytes, offset, filtered);
