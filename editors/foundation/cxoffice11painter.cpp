@@ -59,11 +59,6 @@ void P::PaintContent(TcxCanvas& canvas, const TRect& r, const TcxContentParams& 
     TcxUltraFlatLookAndFeelPainter::PaintContent(canvas, r, content);
 }
 
-void P::PaintNavigationButtonFace(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const
-{
-    PaintButton(canvas, r, "", state);
-}
-
 TcxLookAndFeelStyle P::StyleKind() const
 {
     return lfsOffice11;
@@ -145,11 +140,6 @@ void P::PaintSmallExpandButton(TcxCanvas& canvas, const TRect& r, TColor color, 
     TcxUltraFlatLookAndFeelPainter::PaintExpandButton(canvas, r, color, expanded);
 }
 
-int P::ExpandButtonExtent() const
-{
-    return 11;
-}
-
 int P::SmallExpandButtonExtent() const
 {
     return GroupExpandButtonExtent();
@@ -185,21 +175,6 @@ void P::PaintHeaderSection(TcxCanvas& canvas, const TRect& r, TcxButtonState sta
     PaintContent(canvas, HeaderSectionInnerRect(r, state), face);
 }
 
-void P::PaintSortMark(TcxCanvas& canvas, const TRect& r, bool ascending) const
-{
-    cxPaintSortMarkOutline(canvas, r, SortMarkExtent(), ascending);
-}
-
-unsigned P::HeaderBorderSides() const
-{
-    return bRight | bBottom;
-}
-
-int P::HeaderBorderWidth() const
-{
-    return 1;
-}
-
 bool P::HeaderAltOption() const
 {
     return true;
@@ -208,11 +183,6 @@ bool P::HeaderAltOption() const
 TColor P::FooterSeparatorColor() const
 {
     return SchemeFrameColor();
-}
-
-void P::PaintFilterDropDownButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state, bool) const
-{
-    PaintArrowButton(canvas, r, true, state, adDown);
 }
 
 void P::PaintScrollBarPart(TcxCanvas& canvas, bool horizontal, TcxButtonState state, int part, const TRect& r) const
@@ -243,11 +213,6 @@ void P::PaintMonthHeader(TcxCanvas& canvas, const TRect& r, const std::string& t
 void P::PaintOuterBorder(TcxCanvas& canvas, const TRect& r) const
 {
     cxFrameRectByColor(canvas, r, SchemeFrameColor());
-}
-
-void P::PaintNavigatorButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const
-{
-    PaintButton(canvas, r, "", state);
 }
 
 TColor P::FrameColorForState(TcxButtonState state) const

@@ -153,7 +153,6 @@ public:
     static const TcxOffice11LookAndFeelPainter Instance;
 
     void PaintContent(TcxCanvas& canvas, const TRect& r, const TcxContentParams& params) const override;
-    void PaintNavigationButtonFace(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
     TcxLookAndFeelStyle StyleKind() const override;
     TColor PaletteColor01() const override;
     TColor PaletteColor02() const override;
@@ -180,7 +179,6 @@ public:
     void PaintExpandButton(TcxCanvas& canvas, const TRect& r, TColor color, bool expanded) const override;
     bool ExpandButtonPaintsFirst() const override;
     void PaintSmallExpandButton(TcxCanvas& canvas, const TRect& r, TColor color, bool expanded) const override;
-    int ExpandButtonExtent() const override;
     int SmallExpandButtonExtent() const override;
     TColor CheckBoxFaceColor(TcxButtonState state) const override;
     void PaintHeader(TcxCanvas& canvas, const TRect& r, unsigned borders, TcxButtonState state,
@@ -188,20 +186,14 @@ public:
     void PaintHeaderBorder(TcxCanvas& canvas, const TRect& r, unsigned borders, TcxButtonState state) const override;
     void PaintHeaderSection(TcxCanvas& canvas, const TRect& r, TcxButtonState state,
                             const TcxContentParams& params) const override;
-    void PaintSortMark(TcxCanvas& canvas, const TRect& r, bool ascending) const override;
-    unsigned HeaderBorderSides() const override;
-    int HeaderBorderWidth() const override;
     bool HeaderAltOption() const override;
     TColor FooterSeparatorColor() const override;
-    void PaintFilterDropDownButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state,
-                                   bool active) const override;
     void PaintScrollBarPart(TcxCanvas& canvas, bool horizontal, TcxButtonState state, int part,
                             const TRect& r) const override;
     void PaintSizeGrip(TcxCanvas& canvas, const TRect& r, TColor background) const override;
     void PaintMonthHeader(TcxCanvas& canvas, const TRect& r, const std::string& text,
                           const TcxContentParams& params) const override;
     void PaintOuterBorder(TcxCanvas& canvas, const TRect& r) const override;
-    void PaintNavigatorButton(TcxCanvas& canvas, const TRect& r, TcxButtonState state) const override;
     TColor FrameColorForState(TcxButtonState state) const override;
     TColor FrameColor() const override;
     TColor FlatSymbolColor() const override;
