@@ -894,13 +894,8 @@ void TcxControl::StartMouseScrolling()
     SetCapture(window);
     MSG msg;
     while (GetCapture() == window) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1)
+        if (!cxGetModalLoopMessage(msg))
             break;
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
         if (msg.message == WM_PAINT && msg.hwnd == anchorWindow.Handle()) {
             ValidateRect(msg.hwnd, nullptr);
             continue;

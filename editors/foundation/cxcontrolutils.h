@@ -58,6 +58,9 @@ POINT cxMapWindowPoint(HWND from, HWND to, POINT p);
 RECT cxMapWindowRect(HWND from, HWND to, RECT r);
 WPARAM ShiftStateToMouseKeys(TShiftState shift);
 WORD cxMapKey(WORD key);
+// The next message of a modal mouse loop; false when the loop must end: on
+// an error, or on WM_QUIT, which is posted again for the outer loop.
+bool cxGetModalLoopMessage(MSG& msg);
 // With the class library's drag threshold.
 bool IsInsideDragSquare(POINT origin, int x, int y);
 #endif

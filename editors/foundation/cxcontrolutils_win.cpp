@@ -84,3 +84,11 @@ bool IsInsideDragSquare(POINT origin, int x, int y)
 {
     return IsInsideDragSquare(origin.x, origin.y, x, y, Mouse.DragThreshold());
 }
+
+bool cxGetModalLoopMessage(MSG& msg)
+{
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0)
+        PostQuitMessage(static_cast<int>(msg.wParam));
+    return got > 0;
+}

@@ -20,13 +20,8 @@ TcxDragDetect DetectDragStart(HWND window)
     bool done = false;
     while (!done && GetCapture() == window) {
         MSG msg;
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1)
+        if (!cxGetModalLoopMessage(msg))
             break;
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
         if (IsEscape(msg)) {
             done = true;
         } else if (msg.message == WM_MOUSEMOVE && msg.hwnd == window) {
