@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
-static_assert(kTrayRecordSize == 88);
+// 88 bytes in a 32-bit program; the handles widen it to 104 in a 64-bit one.
+static_assert(kTrayRecordSize == (sizeof(void*) == 4 ? 88 : 104));
 static_assert(offsetof(NOTIFYICONDATAA, szTip) + kTrayTipSize == kTrayRecordSize);
 
 NOTIFYICONDATAA TrayIconRecord(HWND window, HICON icon, const std::string& tip)

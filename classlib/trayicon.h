@@ -7,7 +7,7 @@
 
 #include <string>
 
-// The notify-icon record in its first, 88-byte form.
+// The notify-icon record in its first form (88 bytes in a 32-bit program).
 constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
 constexpr UINT kTrayIconId = 100;
 constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

@@ -1,9 +1,7 @@
 # Sourced by wine-run.sh and test.sh: the Wine settings every run shares, the
 # prefix and the GBK locale made once, and a way to start a display of our own.
 
-export WINEPREFIX="${VOSTREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vostrel/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEARCH=win32
 # Ours come first; a test may add its own (CTest's ENVIRONMENT, "uxtheme=d").
 vostrel_dll_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
 case "${WINEDLLOVERRIDES:-}" in
@@ -13,6 +11,40 @@ case "${WINEDLLOVERRIDES:-}" in
 esac
 
 vostrel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/vostrel"
+
+# The Windows build the tests and the start script use: 64-bit unless
+# VOSTREL_WINE_BITS=32. Many x86_64 kernels cannot run 32-bit programs, and
+# 32-bit Wine emulated there is too slow and crashes; set 32 where the kernel
+# runs them natively.
+vostrel_bits="${VOSTREL_WINE_BITS:-64}"
+vostrel_build_dir() { [ "$vostrel_bits" = 32 ] && echo build/target || echo build/target64; }
+vostrel_toolchain() { [ "$vostrel_bits" = 32 ] && echo cmake/mingw-i686.cmake || echo cmake/mingw-x86_64.cmake; }
+
+# 32 or 64: the machine a Windows program file was built for.
+vostrel_pe_bits() {
+  local header machine
+  header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  machine=$(od -An -tx2 -j$((${header:-0} + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  [ "$machine" = 8664 ] && echo 64 || echo 32
+}
+
+# Chooses the Wine loader, the prefix kind and the default prefix for 32- or
+# 64-bit programs; the two never share a prefix.
+vostrel_use_bits() {
+  vostrel_bits=$1
+  local prefix="$vostrel_cache/wineprefix"
+  if [ "$1" = 64 ]; then
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+    vostrel_loader=/usr/lib/wine/wine64
+    prefix="$vostrel_cache/wineprefix64"
+  else
+    export WINEARCH=win32
+    unset WINELOADER
+    vostrel_loader=wine
+  fi
+  export WINEPREFIX="${VOSTREL_WINEPREFIX:-$prefix}"
+}
+vostrel_use_bits "$vostrel_bits"
 # Wine maps Chinese file names to Linux ones through the Linux locale, so the
 # GBK locale must really exist; we build our own rather than touch the system's.
 vostrel_locales="$vostrel_cache/locale"
@@ -38,7 +70,7 @@ vostrel_make_locale() {
 vostrel_make_prefix() {
   [ -f "$WINEPREFIX/.vostrel-ready" ] && return 0
   rm -rf "$WINEPREFIX"
-  vostrel_wine wineboot -i >/dev/null 2>&1
+  vostrel_wine "$vostrel_loader" wineboot -i >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.vostrel-ready"
 }

@@ -5,13 +5,14 @@
 # Usage: wine-run.sh program.exe [args...]   (also CMake's cross-compiling emulator)
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
+[ -f "${1:-}" ] && vostrel_use_bits "$(vostrel_pe_bits "$1")"
 
 vostrel_prepare
 trap vostrel_stop_xvfb EXIT
 [ -n "${DISPLAY:-}" ] || vostrel_start_xvfb
 
 set +e
-vostrel_wine wine "$@"
+vostrel_wine "$vostrel_loader" "$@"
 rc=$?
 set -e
 exit $rc

@@ -38,6 +38,10 @@ std::vector<std::string> ImportedLibraries(const std::string& file)
     if (headers.Signature != IMAGE_NT_SIGNATURE)
         return {};
     size_t sections = nt + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) + headers.FileHeader.SizeOfOptionalHeader;
+    // The 64-bit optional header puts its data directories further on.
+    IMAGE_DATA_DIRECTORY imports = headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (headers.OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+        imports = At<IMAGE_NT_HEADERS64>(file, nt).OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     // A relative address of the loaded image as an offset into the file.
     auto offset = [&](DWORD rva) -> size_t {
         for (WORD i = 0; i < headers.FileHeader.NumberOfSections; ++i) {
@@ -48,7 +52,7 @@ std::vector<std::string> ImportedLibraries(const std::string& file)
         return file.size();
     };
     std::vector<std::string> names;
-    size_t entry = offset(headers.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+    size_t entry = offset(imports.VirtualAddress);
     for (;; entry += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
         auto descriptor = At<IMAGE_IMPORT_DESCRIPTOR>(file, entry);
         size_t name = offset(descriptor.Name);

@@ -29,7 +29,7 @@ TEST_F(TrayIcon, RecordIsTheFirstFormWithTheTipZeroFilled)
     HICON icon = ApplicationIcon();
     ASSERT_NE(icon, nullptr);
     NOTIFYICONDATAA r = TrayIconRecord(Application.Handle(), icon, "Olvane语音计算器");
-    EXPECT_EQ(r.cbSize, 88u);
+    EXPECT_EQ(r.cbSize, sizeof(void*) == 4 ? 88u : 104u);
     EXPECT_EQ(r.hWnd, Application.Handle());
     EXPECT_EQ(r.uID, 100u);
     EXPECT_EQ(r.uFlags, 7u);
