@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Windows target build, the sanitized host build and the clang fuzz
-# build, then runs every test of all three through one CTest run.
+# Builds the Windows builds, the sanitized host build and the clang fuzz build,
+# then runs every test of the tested Windows build, host and fuzz through one
+# CTest run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,18 +11,15 @@ generator=(-G Ninja)
 source tools/wine-env.sh
 target=$(vostrel_build_dir)
 
-# The 32-bit programs we ship always build, warnings as errors; the tests run
-# in the build VOSTREL_WINE_BITS chooses (64-bit unless it says 32).
-cmake -S . -B build/target "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DVOSTREL_WERROR=ON
-if [ "$target" = build/target ]; then
-  cmake --build build/target -j "$jobs"
-else
-  cmake --build build/target -j "$jobs" --target vostrel brelloc foundation-demo
-  cmake -S . -B "$target" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$(vostrel_toolchain)" -DVOSTREL_WERROR=ON
-  cmake --build "$target" -j "$jobs"
-fi
+# The 32-bit build we ship always builds whole, warnings as errors; the tests
+# run in the build VOSTREL_WINE_BITS chooses (64-bit unless it says 32).
+windows_build() {
+  cmake -S . -B "$1" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$2" -DVOSTREL_WERROR=ON
+  cmake --build "$1" -j "$jobs"
+}
+windows_build build/target cmake/mingw-i686.cmake
+[ "$target" = build/target ] || windows_build "$target" "$(vostrel_toolchain)"
 
 cmake -S . -B build/host "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_WERROR=ON
 cmake --build build/host -j "$jobs"
