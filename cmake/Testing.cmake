@@ -8,13 +8,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 enable_testing()
 
-# vostrel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>])
+# vostrel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>] [DESKTOP])
 # One test program; CTest runs it whole (through Wine in the target build).
+# DESKTOP: see vostrel_uses_desktop.
 function(vostrel_add_test name)
   if(VOSTREL_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "DESKTOP" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   # The three builds share one CTest run: host tests carry a prefix.
@@ -27,6 +28,17 @@ function(vostrel_add_test name)
     set(T_TIMEOUT 300)
   endif()
   set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_DESKTOP)
+    vostrel_uses_desktop(${test_name})
+  endif()
+endfunction()
+
+# vostrel_uses_desktop(<tests...>)
+# Tests that use what the whole Wine session shares (the cursor, the
+# foreground window, the keyboard focus, real input through SendInput, the
+# tray) take one lock, so no two of them run at once.
+function(vostrel_uses_desktop)
+  set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK desktop)
 endfunction()
 
 # vostrel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
