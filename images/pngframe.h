@@ -16,3 +16,11 @@ struct TPngFrame {
 
 // Reads the bytes of a PNG file; the codec's exceptions when they are not one.
 TPngFrame PngDecodeFrame(const std::uint8_t* data, std::size_t size);
+
+// The same picture as 8-bit red, green, blue and alpha bytes, top row first.
+struct TPngRgbaFrame {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+};
+TPngRgbaFrame PngDecodeRgba(const std::uint8_t* data, std::size_t size);

@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <array>
 #include <cstring>
 #include <stdexcept>
 
@@ -99,14 +100,70 @@ std::string GiflibWrite(const TGiflibImage& image)
     return out;
 }
 
-bool GiflibRead(const std::string& bytes, TGiflibImage& image)
+void TGiflibClose::operator()(GifFileType* gif) const
+{
+    int error = 0;
+    DGifCloseFile(gif, &error);
+}
+
+TGiflibFile GiflibSlurp(const std::string& bytes)
 {
     TInput in{bytes};
     int error = 0;
-    GifFileType* gif = DGifOpen(&in, ReadBytes, &error);
+    TGiflibFile gif(DGifOpen(&in, ReadBytes, &error));
+    if (!gif || DGifSlurp(gif.get()) != GIF_OK)
+        return nullptr;
+    // Everything is read: the input is not used again.
+    gif->UserData = nullptr;
+    return gif;
+}
+
+std::string GiflibSpew(const TGiflibImage& image)
+{
+    // EGifSpew writes copies of the tables and leaves the frames to their
+    // maker: they live here.
+    const std::size_t count = image.frames.size();
+    std::vector<SavedImage> saved(count);
+    std::vector<std::array<GifByteType, 4>> controls(count);
+    std::vector<ExtensionBlock> blocks(count);
+    std::vector<std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)>> maps;
+    maps.emplace_back(MakeMap(image.globalTable), GifFreeMapObject);
+    ColorMapObject* global = maps.back().get();
+    for (std::size_t i = 0; i < count; ++i) {
+        const TGiflibFrame& f = image.frames[i];
+        maps.emplace_back(MakeMap(f.localTable), GifFreeMapObject);
+        saved[i].ImageDesc = {f.left, f.top, f.width, f.height, f.interlaced, maps.back().get()};
+        saved[i].RasterBits = const_cast<GifByteType*>(f.indices.data());
+        if (f.delay >= 0) {
+            GraphicsControlBlock gcb{f.disposal, false, f.delay, f.transparent};
+            EGifGCBToExtension(&gcb, controls[i].data());
+            blocks[i] = {4, controls[i].data(), GRAPHICS_EXT_FUNC_CODE};
+            saved[i].ExtensionBlockCount = 1;
+            saved[i].ExtensionBlocks = &blocks[i];
+        }
+    }
+    std::string out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, WriteBytes, &error);
     if (!gif)
-        return false;
-    bool ok = DGifSlurp(gif) == GIF_OK;
+        throw std::runtime_error("giflib could not open");
+    EGifSetGifVersion(gif, image.gif89);
+    gif->SWidth = image.width, gif->SHeight = image.height;
+    gif->SColorResolution = 8;
+    gif->SColorMap = global;
+    gif->ImageCount = static_cast<int>(count);
+    gif->SavedImages = saved.data();
+    // EGifSpew closes the file whatever happens.
+    if (EGifSpew(gif) != GIF_OK)
+        throw std::runtime_error("giflib could not write");
+    return out;
+}
+
+bool GiflibRead(const std::string& bytes, TGiflibImage& image)
+{
+    TGiflibFile file = GiflibSlurp(bytes);
+    GifFileType* gif = file.get();
+    bool ok = gif != nullptr;
     if (ok) {
         image = {};
         image.width = gif->SWidth, image.height = gif->SHeight;
@@ -139,6 +196,5 @@ bool GiflibRead(const std::string& bytes, TGiflibImage& image)
             image.frames.push_back(std::move(f));
         }
     }
-    DGifCloseFile(gif, &error);
     return ok;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,3 +34,13 @@ struct TGiflibImage {
 std::string GiflibWrite(const TGiflibImage& image);
 // false when giflib cannot read the bytes.
 bool GiflibRead(const std::string& bytes, TGiflibImage& image);
+
+struct GifFileType;
+struct TGiflibClose {
+    void operator()(GifFileType* gif) const;
+};
+using TGiflibFile = std::unique_ptr<GifFileType, TGiflibClose>;
+// giflib's whole reading of the bytes (DGifSlurp); null when it cannot read them.
+TGiflibFile GiflibSlurp(const std::string& bytes);
+// giflib's EGifSpew of the description: screen, tables, control blocks and frames.
+std::string GiflibSpew(const TGiflibImage& image);

@@ -178,6 +178,38 @@ TRawPng LibpngRead(const std::string& file)
     return raw;
 }
 
+TLibpngRgba LibpngReadRgba(const std::string& file)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet);
+    png_infop info = png_create_info_struct(png);
+    TReadSource source{file, 0};
+    TLibpngRgba out;
+    try {
+        png_set_read_fn(png, &source, ReadData);
+        png_read_info(png, info);
+        out.width = static_cast<int>(png_get_image_width(png, info));
+        out.height = static_cast<int>(png_get_image_height(png, info));
+        png_set_expand(png);
+        png_set_strip_16(png);
+        png_set_gray_to_rgb(png);
+        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+        png_set_interlace_handling(png);
+        png_read_update_info(png, info);
+        const std::size_t rowBytes = 4 * static_cast<std::size_t>(out.width);
+        out.rgba.resize(rowBytes * static_cast<std::size_t>(out.height));
+        std::vector<png_bytep> rows(static_cast<std::size_t>(out.height));
+        for (std::size_t y = 0; y < rows.size(); ++y)
+            rows[y] = out.rgba.data() + y * rowBytes;
+        png_read_image(png, rows.data());
+        png_read_end(png, nullptr);
+    } catch (...) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw;
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return out;
+}
+
 TExpectedStore ExpectedStore(const TRawPng& raw, int dibBits, std::size_t rowSize)
 {
     TExpectedStore store;

@@ -28,6 +28,13 @@ struct TLibpngWriteOptions {
 std::string LibpngWrite(const TRawPng& image, const TLibpngWriteOptions& options = {});
 // Reads with CRC errors fatal in every chunk; std::runtime_error on any error.
 TRawPng LibpngRead(const std::string& file);
+// The picture as 8-bit red, green, blue and alpha bytes, top row first, as
+// libpng's transformations expand it (16-bit samples by their high byte).
+struct TLibpngRgba {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgba;
+};
+TLibpngRgba LibpngReadRgba(const std::string& file);
 
 // The store libpng's rows should give: BGR, 2-bit samples as 4-bit, 16 bits
 // split into high and low bytes. Rows top-down, each the store's row size.

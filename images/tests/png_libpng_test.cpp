@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "images/pngframe.h"
 #include "images/pngheader.h"
 #include "images/pngrows.h"
 #include "images/tests/libpngfiles.h"
@@ -62,6 +63,28 @@ TEST(PngLibpng, EveryKindLibpngWritesLoadsIntoTheStoreItsRowsDescribe)
             if (bit) {
                 EXPECT_EQ(image.TransparencyMode(), TPNGTransparencyMode::ptmBit) << KindName(kind, interlace);
             }
+        }
+}
+
+TEST(PngLibpng, RgbaRowsAreLibpngsExpansion)
+{
+    unsigned seed = 40;
+    for (const TKind& kind : kKinds)
+        for (int interlace : {0, 1}) {
+            TRawPng raw = Sample(kind, interlace, seed++);
+            // The store keeps 16-bit samples by their high byte, so a 16-bit
+            // see-through colour matches more than libpng's; and one palette
+            // entry alone below opaque is single-colour transparency to us.
+            if (kind.bitDepth == 16)
+                raw.trns.clear();
+            if (kind.colorType == 3)
+                raw.trns = {0, 128};
+            const std::string file = LibpngWrite(raw);
+            const TPngRgbaFrame ours = PngDecodeRgba(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+            const TLibpngRgba reference = LibpngReadRgba(file);
+            EXPECT_EQ(ours.width, reference.width) << KindName(kind, interlace);
+            EXPECT_EQ(ours.height, reference.height) << KindName(kind, interlace);
+            EXPECT_TRUE(ours.rgba == reference.rgba) << KindName(kind, interlace);
         }
 }
 
