@@ -7,7 +7,7 @@
 #include "calculator/calcform.h"
 #include "classlib/application.h"
 #include "classlib/units.h"
-#include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/core/cxfoundationunits.h"
 #include "images/gifimage.h"
 #include "images/pngobject.h"
 #include "windows/aboutform.h"

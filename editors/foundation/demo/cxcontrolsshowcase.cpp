@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "editors/foundation/cxgraphics.h"
+#include "editors/foundation/graphics/cxgraphics.h"
 
 namespace {
 

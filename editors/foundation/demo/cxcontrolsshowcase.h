@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "editors/foundation/cxcontrols.h"
+#include "editors/foundation/controls/cxcontrols.h"
 #include "editors/foundation/demo/cxgallery.h"
 
 // 300 x 300 pixels of numbered squares, scrolled by pixel bars.

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "editors/foundation/cxcanvas.h"
-#include "editors/foundation/cxlookandfeelpainters.h"
-#include "editors/foundation/cxlookandfeels.h"
+#include "editors/foundation/graphics/cxcanvas.h"
+#include "editors/foundation/painters/cxlookandfeelpainters.h"
+#include "editors/foundation/lookandfeel/cxlookandfeels.h"
 
 enum class TcxGalleryRow {
     Border,        // the control border frame

@@ -7,8 +7,8 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
-#include "editors/foundation/cxradiobuttonimages.h"
-#include "editors/foundation/cxscrollbar.h"
+#include "editors/foundation/painters/cxradiobuttonimages.h"
+#include "editors/foundation/scrollbars/cxscrollbar.h"
 #include "editors/foundation/demo/cxgallery.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "classlib/customcontrol.h"
 #include "classlib/form.h"
 #include "classlib/units.h"
-#include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/core/cxfoundationunits.h"
 #include "editors/foundation/demo/cxcontrolsshowcase.h"
 #include "editors/foundation/demo/cxgallery.h"
 #include "editors/foundation/demo/cxgallerymeasure.h"

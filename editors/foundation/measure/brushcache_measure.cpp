@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "classlib/units.h"
-#include "editors/foundation/cxeditpaintutils.h"
-#include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/graphics/cxeditpaintutils.h"
+#include "editors/foundation/core/cxfoundationunits.h"
 
 namespace {
 

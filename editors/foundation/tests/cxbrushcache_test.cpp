@@ -1,4 +1,4 @@
-#include "editors/foundation/cxbrushcache.h"
+#include "editors/foundation/graphics/cxbrushcache.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxcanvas.h"
+#include "editors/foundation/graphics/cxcanvas.h"
 
 #include <windows.h>
 
@@ -10,9 +10,9 @@
 #include "classlib/exceptions.h"
 #include "classlib/filestream.h"
 #include "classlib/tests/testfiles.h"
-#include "editors/foundation/cxbitmap.h"
-#include "editors/foundation/cxeditpaintutils.h"
-#include "editors/foundation/cxgraphics.h"
+#include "editors/foundation/graphics/cxbitmap.h"
+#include "editors/foundation/graphics/cxeditpaintutils.h"
+#include "editors/foundation/graphics/cxgraphics.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxcanvasgeometry.h"
+#include "editors/foundation/graphics/cxcanvasgeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "editors/foundation/cxclasses.h"
-#include "editors/foundation/cxobjectlinks.h"
-#include "editors/foundation/cxregisteredclasses.h"
-#include "editors/foundation/cxtext.h"
+#include "editors/foundation/core/cxclasses.h"
+#include "editors/foundation/core/cxobjectlinks.h"
+#include "editors/foundation/core/cxregisteredclasses.h"
+#include "editors/foundation/core/cxtext.h"
 
 namespace {
 

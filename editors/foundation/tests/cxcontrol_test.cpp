@@ -1,7 +1,7 @@
 // The custom control on a real form: bars over content larger than the
 // client, keys, the context menu, the wheel, the settings message and
 // middle-button scrolling, also when the control goes inside its loop.
-#include "editors/foundation/cxcontrols.h"
+#include "editors/foundation/controls/cxcontrols.h"
 
 #include <windows.h>
 
@@ -16,9 +16,9 @@
 #include "classlib/form.h"
 #include "classlib/menus.h"
 #include "classlib/screen.h"
-#include "editors/foundation/cxcontrolchildcomponent.h"
-#include "editors/foundation/cxcontrolsunit.h"
-#include "editors/foundation/cxsettingscontroller.h"
+#include "editors/foundation/controls/cxcontrolchildcomponent.h"
+#include "editors/foundation/controls/cxcontrolsunit.h"
+#include "editors/foundation/system/cxsettingscontroller.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include "classlib/form.h"
 #include "classlib/messagewindow.h"
 #include "classlib/screen.h"
-#include "editors/foundation/cxcontrolsunit.h"
-#include "editors/foundation/cxdragdetect.h"
-#include "editors/foundation/cxdwmapi.h"
-#include "editors/foundation/cxmousetracking.h"
-#include "editors/foundation/cxsettingscontroller.h"
-#include "editors/foundation/cxtimer.h"
+#include "editors/foundation/controls/cxcontrolsunit.h"
+#include "editors/foundation/system/cxdragdetect.h"
+#include "editors/foundation/system/cxdwmapi.h"
+#include "editors/foundation/system/cxmousetracking.h"
+#include "editors/foundation/system/cxsettingscontroller.h"
+#include "editors/foundation/system/cxtimer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxcontrolutils.h"
+#include "editors/foundation/controls/cxcontrolutils.h"
 
 #include <gtest/gtest.h>
 

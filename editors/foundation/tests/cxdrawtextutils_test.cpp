@@ -1,4 +1,4 @@
-#include "editors/foundation/cxdrawtextutils.h"
+#include "editors/foundation/graphics/cxdrawtextutils.h"
 
 #include <windows.h>
 
@@ -9,8 +9,8 @@
 #include "classlib/application.h"
 #include "classlib/form.h"
 #include "classlib/panel.h"
-#include "editors/foundation/cxbitmap.h"
-#include "editors/foundation/cxgraphics.h"
+#include "editors/foundation/graphics/cxbitmap.h"
+#include "editors/foundation/graphics/cxgraphics.h"
 
 namespace {
 

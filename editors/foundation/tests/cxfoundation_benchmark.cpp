@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "editors/foundation/cxtextlayout.h"
-#include "editors/foundation/cxxdbm.h"
+#include "editors/foundation/core/cxtextlayout.h"
+#include "editors/foundation/graphics/cxxdbm.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/foundation/cxgeometry.h"
+#include "editors/foundation/core/cxgeometry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxlookandfeels.h"
+#include "editors/foundation/lookandfeel/cxlookandfeels.h"
 
 #include <array>
 #include <functional>

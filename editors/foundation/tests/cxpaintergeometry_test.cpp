@@ -1,4 +1,4 @@
-#include "editors/foundation/cxpaintergeometry.h"
+#include "editors/foundation/painters/cxpaintergeometry.h"
 
 #include <algorithm>
 #include <set>

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxpixels.h"
+#include "editors/foundation/graphics/cxpixels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editors/foundation/cxresourcetext.h"
+#include "editors/foundation/core/cxresourcetext.h"
 
 namespace {
 

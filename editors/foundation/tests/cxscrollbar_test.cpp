@@ -1,6 +1,6 @@
 // The painted scroll bar on a real window: geometry, range rules, clicks,
 // auto-repeat and thumb dragging driven by posted mouse messages.
-#include "editors/foundation/cxscrollbar.h"
+#include "editors/foundation/scrollbars/cxscrollbar.h"
 
 #include <windows.h>
 

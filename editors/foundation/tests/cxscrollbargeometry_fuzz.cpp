@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "editors/foundation/cxscrollbargeometry.h"
+#include "editors/foundation/scrollbars/cxscrollbargeometry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxscrollbargeometry.h"
+#include "editors/foundation/scrollbars/cxscrollbargeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editors/foundation/cxscrollbarsupdate.h"
+#include "editors/foundation/scrollbars/cxscrollbarsupdate.h"
 
 #include <functional>
 

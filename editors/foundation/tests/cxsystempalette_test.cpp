@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/foundation/cxsystempalette.h"
-#include "editors/foundation/dxoffice11.h"
+#include "editors/foundation/theme/cxsystempalette.h"
+#include "editors/foundation/theme/dxoffice11.h"
 
 namespace {
 

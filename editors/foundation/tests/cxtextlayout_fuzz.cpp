@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "editors/foundation/cxtext.h"
-#include "editors/foundation/cxtextlayout.h"
+#include "editors/foundation/core/cxtext.h"
+#include "editors/foundation/core/cxtextlayout.h"
 
 namespace {
 

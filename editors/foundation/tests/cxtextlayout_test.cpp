@@ -1,11 +1,11 @@
-#include "editors/foundation/cxtextlayout.h"
+#include "editors/foundation/core/cxtextlayout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "editors/foundation/cxtext.h"
+#include "editors/foundation/core/cxtext.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "classlib/exceptions.h"
 #include "classlib/streams.h"
-#include "editors/foundation/cxxdbm.h"
+#include "editors/foundation/graphics/cxxdbm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

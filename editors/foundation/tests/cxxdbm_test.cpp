@@ -1,4 +1,4 @@
-#include "editors/foundation/cxxdbm.h"
+#include "editors/foundation/graphics/cxxdbm.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "classlib/bitmap.h"
-#include "editors/foundation/dxoffice11.h"
-#include "editors/foundation/dxthememanager.h"
+#include "editors/foundation/theme/dxoffice11.h"
+#include "editors/foundation/theme/dxthememanager.h"
 #include "editors/foundation/tests/foundation_environment.h"
 
 namespace {

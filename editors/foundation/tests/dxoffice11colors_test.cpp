@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/foundation/dxoffice11colors.h"
+#include "editors/foundation/theme/dxoffice11colors.h"
 
 namespace {
 

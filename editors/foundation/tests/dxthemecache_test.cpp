@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/foundation/dxthemecache.h"
+#include "editors/foundation/theme/dxthemecache.h"
 
 namespace {
 

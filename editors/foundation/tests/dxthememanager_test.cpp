@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/foundation/dxthememanager.h"
-#include "editors/foundation/dxuxtheme.h"
+#include "editors/foundation/theme/dxthememanager.h"
+#include "editors/foundation/theme/dxuxtheme.h"
 #include "editors/foundation/tests/foundation_environment.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "classlib/application.h"
 #include "classlib/units.h"
-#include "editors/foundation/cxfoundationunits.h"
+#include "editors/foundation/core/cxfoundationunits.h"
 
 namespace {
 

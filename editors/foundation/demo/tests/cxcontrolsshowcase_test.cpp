@@ -11,7 +11,7 @@
 
 #include "classlib/application.h"
 #include "classlib/form.h"
-#include "editors/foundation/cxlookandfeelpainters.h"
+#include "editors/foundation/painters/cxlookandfeelpainters.h"
 #include "editors/foundation/tests/foundation_environment.h"
 
 namespace {

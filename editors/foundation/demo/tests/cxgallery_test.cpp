@@ -8,12 +8,12 @@
 #include <gtest/gtest.h>
 
 #include "classlib/application.h"
-#include "editors/foundation/cxbitmap.h"
-#include "editors/foundation/cxgraphics.h"
-#include "editors/foundation/cxstylepainters.h"
-#include "editors/foundation/dxoffice11.h"
-#include "editors/foundation/dxthememanager.h"
-#include "editors/foundation/dxuxtheme.h"
+#include "editors/foundation/graphics/cxbitmap.h"
+#include "editors/foundation/graphics/cxgraphics.h"
+#include "editors/foundation/painters/cxstylepainters.h"
+#include "editors/foundation/theme/dxoffice11.h"
+#include "editors/foundation/theme/dxthememanager.h"
+#include "editors/foundation/theme/dxuxtheme.h"
 #include "editors/foundation/tests/foundation_environment.h"
 
 namespace {

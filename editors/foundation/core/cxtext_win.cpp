@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "editors/foundation/core/cxlocale.h"
+#include "editors/foundation/core/cxtext.h"
+
+int cxAnsiCompareText(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) - CSTR_EQUAL;
+}
+
+std::string cxLocaleInfoString(LCID locale, LCTYPE type, const std::string& defaultText)
+{
+    int size = GetLocaleInfoA(locale, type, nullptr, 0);
+    if (size <= 0)
+        return defaultText;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    size = GetLocaleInfoA(locale, type, text.data(), size);
+    if (size <= 0)
+        return defaultText;
+    text.resize(static_cast<std::size_t>(size) - 1);
+    return text;
+}

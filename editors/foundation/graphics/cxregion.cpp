@@ -1,0 +1,15 @@
+#include "editors/foundation/graphics/cxregion.h"
+
+void TcxRegion::Combine(const TcxRegion& other, TcxRegionOperation operation)
+{
+    static const int modes[] = {RGN_COPY, RGN_OR, RGN_DIFF, RGN_AND};
+    CombineRgn(handle_.get(), operation == TcxRegionOperation::roSet ? other.Handle() : handle_.get(), other.Handle(),
+               modes[static_cast<int>(operation)]);
+}
+
+RECT TcxRegion::Bounds() const
+{
+    RECT r{};
+    GetRgnBox(handle_.get(), &r);
+    return r;
+}

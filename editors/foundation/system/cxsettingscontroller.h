@@ -1,0 +1,32 @@
+// Tells the controls with scroll bars that the system's scroll-bar metrics
+// changed; its hidden window exists while any control is registered.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editors/foundation/system/cxmessagewindow.h"
+
+class TWinControl;
+
+// Sent (without parameters) to each registered control.
+constexpr UINT DXM_SCROLLBARSETTINGSCHANGED = 0x8065;
+
+class TcxSettingsController {
+public:
+    void AddControl(TWinControl* control);
+    void RemoveControl(TWinControl* control);
+    // 0 while no control is registered.
+    HWND Handle() const;
+
+private:
+    class TWindow;
+    // Whether the message was the settings change it answers.
+    bool WndProc(TMessage& message);
+
+    std::vector<TWinControl*> controls_;
+    std::unique_ptr<TWindow> window_;
+};
+
+TcxSettingsController& cxSettingsController();
+void cxSettingsControllerFinalize();

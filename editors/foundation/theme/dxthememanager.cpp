@@ -1,0 +1,125 @@
+#include "editors/foundation/theme/dxthememanager.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "classlib/messagewindow.h"
+#include "editors/foundation/theme/dxuxtheme.h"
+
+namespace {
+
+TdxTheme OpenCall(const std::u16string& classList)
+{
+    return reinterpret_cast<TdxTheme>(
+        dxUxTheme::OpenThemeData(nullptr, reinterpret_cast<LPCWSTR>(classList.c_str())));
+}
+
+long CloseCall(TdxTheme theme)
+{
+    return dxUxTheme::CloseThemeData(reinterpret_cast<dxUxTheme::HTHEME>(theme));
+}
+
+bool SameNameCall(const std::u16string& a, const std::u16string& b)
+{
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, reinterpret_cast<LPCWSTR>(a.c_str()),
+                          static_cast<int>(a.size()), reinterpret_cast<LPCWSTR>(b.c_str()),
+                          static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+const TdxThemeCalls kLibraryCalls{OpenCall, CloseCall, SameNameCall};
+
+struct TThemeManager {
+    TdxThemeCache Cache{kLibraryCalls};
+    std::unique_ptr<TMessageWindow> Receiver;
+    std::vector<TdxThemeChangedNotificator*> Notificators;
+};
+std::unique_ptr<TThemeManager> manager;
+
+bool OnReceiverMessage(TMessage& m)
+{
+    if (m.Msg != WM_THEMECHANGED)
+        return false;
+    manager->Cache.ReleaseAllThemes();
+    DefWindowProcA(static_cast<HWND>(dxThemeChangedReceiverHandle()), m.Msg, m.WParam, m.LParam);
+    manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
+    m.Result = 0;
+    // A handler may free notificators: the length is read again before each call.
+    auto& list = manager->Notificators;
+    for (std::size_t i = 0; manager && i < list.size(); ++i)
+        if (list[i]->OnThemeChanged)
+            list[i]->OnThemeChanged();
+    return true;
+}
+
+} // namespace
+
+void dxThemeManagerInitialize()
+{
+    manager = std::make_unique<TThemeManager>();
+    manager->Cache.SetLibraryPresent(dxUxTheme::ThemeLibraryPresent());
+    if (!dxUxTheme::ThemeLibraryPresent())
+        return;
+    manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
+    manager->Receiver = std::make_unique<TMessageWindow>(OnReceiverMessage);
+}
+
+void dxThemeManagerFinalize()
+{
+    if (!manager)
+        return;
+    manager->Receiver.reset();
+    manager->Cache.SetVisualStylesOn(false);
+    manager->Cache.ReleaseAllThemes();
+    manager.reset();
+}
+
+TdxTheme OpenTheme(int classIndex, const char16_t* name)
+{
+    return manager ? manager->Cache.OpenTheme(classIndex, name) : 0;
+}
+
+long ReleaseTheme(int classIndex)
+{
+    return manager ? manager->Cache.ReleaseTheme(classIndex) : 0;
+}
+
+void ReleaseAllThemes()
+{
+    if (manager)
+        manager->Cache.ReleaseAllThemes();
+}
+
+bool ThemesUsable(TdxThemeClassSet classes)
+{
+    return manager && manager->Cache.ThemesUsable(classes);
+}
+
+bool ThemeClassUsable(int classIndex)
+{
+    return manager && manager->Cache.ThemeClassUsable(classIndex);
+}
+
+bool VisualStylesOn()
+{
+    return manager && manager->Cache.VisualStylesOn();
+}
+
+void* dxThemeChangedReceiverHandle()
+{
+    return manager && manager->Receiver ? manager->Receiver->Handle() : nullptr;
+}
+
+TdxThemeChangedNotificator::TdxThemeChangedNotificator()
+{
+    if (manager && dxUxTheme::ThemeLibraryPresent())
+        manager->Notificators.push_back(this);
+}
+
+TdxThemeChangedNotificator::~TdxThemeChangedNotificator()
+{
+    if (manager)
+        std::erase(manager->Notificators, this);
+}
