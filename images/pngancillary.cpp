@@ -1,5 +1,6 @@
 #include "images/pngancillary.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -267,21 +268,31 @@ bool TChunkzTXt::LoadFromStream(TStream& stream, const std::string& name, std::u
     KeepsRawBytes = false;
     if (at + 1 >= Data().size())
         return true;
-    // A megabyte of input can claim a gigabyte of text: inflate a bounded amount only.
-    TPngInflate z;
+    // A megabyte of input can claim a gigabyte of text: inflate a bounded
+    // amount only, into a buffer that grows with what comes out.
+    TPngInflate& z = Owner().TextInflate();
     z->next_in = Data().data() + at + 1;
     z->avail_in = static_cast<uInt>(Data().size() - at - 1);
-    std::vector<std::uint8_t> text(kPngMaxInflatedText + 1);
-    z->next_out = text.data();
-    z->avail_out = static_cast<uInt>(text.size());
-    int result = Z_OK;
-    while (result != Z_STREAM_END && z->avail_out > 0 && z->avail_in > 0)
-        result = z.Inflate();
-    const std::size_t length = text.size() - z->avail_out;
+    constexpr std::size_t kFirstPiece = 1024;
+    std::string text;
+    std::size_t length = 0;
+    while (length <= kPngMaxInflatedText) {
+        if (length == text.size())
+            text.resize(std::min(std::max(2 * text.size(), kFirstPiece), kPngMaxInflatedText + 1));
+        z->next_out = reinterpret_cast<Bytef*>(text.data() + length);
+        z->avail_out = static_cast<uInt>(text.size() - length);
+        // Finishing at once spares zlib its 32 KiB window when the text fits.
+        const int result = z.Inflate(Z_FINISH);
+        length = text.size() - z->avail_out;
+        // The end of the text, or of the data before it: what came out is the text.
+        if (result == Z_STREAM_END || (z->avail_in == 0 && z->avail_out > 0))
+            break;
+    }
+    // A copy of its own size: the buffer can be far larger than a short text.
     if (length > kPngMaxInflatedText)
         KeepsRawBytes = true;
     else
-        Text.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+        Text.assign(text.data(), length);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "images/pngheader.h"
 #include "images/pngimagedata.h"
 #include "images/pngrows.h"
+#include "images/pngzlib.h"
 
 namespace {
 constexpr std::uint8_t kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
@@ -23,6 +24,15 @@ TPNGImage::TPNGImage()
 }
 
 TPNGImage::~TPNGImage() = default;
+
+TPngInflate& TPNGImage::TextInflate()
+{
+    if (textInflate_)
+        textInflate_->Reset();
+    else
+        textInflate_ = std::make_unique<TPngInflate>();
+    return *textInflate_;
+}
 
 void TPNGImage::ResetGamma()
 {

@@ -14,6 +14,7 @@
 
 class TStream;
 class TChunkIHDR;
+class TPngInflate;
 
 enum class TPNGTransparencyMode { ptmNone, ptmBit, ptmPartial };
 
@@ -83,7 +84,12 @@ public:
     // The alpha of (x, y) for partial transparency, 255 when opaque.
     std::uint8_t PixelAlpha(int x, int y) const;
 
+    // A zlib stream ready for a compressed text: one for all of them, so a
+    // file of many texts does not build and free zlib's state for each.
+    TPngInflate& TextInflate();
+
 private:
     std::uint32_t maxIdatSize_ = 65535;
+    std::unique_ptr<TPngInflate> textInflate_;
     TPNGList chunks_;
 };

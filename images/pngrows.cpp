@@ -220,17 +220,27 @@ void PngSetStoreIndex(std::uint8_t* row, int bits, int x, int value)
 
 namespace {
 
+// Moves whole-byte pixels of Bytes bytes each, a fixed-size copy apiece.
+template <int Bytes>
+void MoveBytePixels(const std::uint8_t* from, int fromStart, int fromStep, std::uint8_t* to, int toStart, int toStep,
+                    int count)
+{
+    from += static_cast<std::size_t>(fromStart) * Bytes;
+    to += static_cast<std::size_t>(toStart) * Bytes;
+    const std::size_t fromStride = static_cast<std::size_t>(fromStep) * Bytes, toStride = static_cast<std::size_t>(toStep) * Bytes;
+    for (int i = 0; i < count; ++i, from += fromStride, to += toStride)
+        for (int b = 0; b < Bytes; ++b)
+            to[b] = from[b];
+}
+
 // Moves pixel columns: fromStep and toStep are 1 on the packed side.
 void MovePixels(const std::uint8_t* from, int fromStart, int fromStep, std::uint8_t* to, int toStart, int toStep,
                 int bits, int count)
 {
-    if (bits >= 8) {
-        const int bytes = bits / 8;
-        for (int i = 0; i < count; ++i)
-            std::memcpy(to + static_cast<std::size_t>(toStart + i * toStep) * bytes,
-                        from + static_cast<std::size_t>(fromStart + i * fromStep) * bytes, static_cast<std::size_t>(bytes));
-        return;
-    }
+    if (bits == 8)
+        return MoveBytePixels<1>(from, fromStart, fromStep, to, toStart, toStep, count);
+    if (bits == 24)
+        return MoveBytePixels<3>(from, fromStart, fromStep, to, toStart, toStep, count);
     for (int i = 0; i < count; ++i)
         PngSetStoreIndex(to, bits, toStart + i * toStep, PngStoreIndex(from, bits, fromStart + i * fromStep));
 }

@@ -25,6 +25,11 @@ int TPngInflate::Inflate(int flush)
     return Checked(result);
 }
 
+void TPngInflate::Reset()
+{
+    Checked(inflateReset(&z_));
+}
+
 TPngDeflate::TPngDeflate(int level)
 {
     if (level < 0 || level > 9)

@@ -13,6 +13,8 @@ public:
     // inflate's result; below zero and a dictionary request raise EPNGZLIBError,
     // Z_BUF_ERROR only asks for more.
     int Inflate(int flush = Z_NO_FLUSH);
+    // Ready for a new stream, keeping zlib's memory.
+    void Reset();
 
 private:
     z_stream z_{};

@@ -186,6 +186,8 @@ TLibpngRgba LibpngReadRgba(const std::string& file)
     TLibpngRgba out;
     try {
         png_set_read_fn(png, &source, ReadData);
+        // Every text chunk is read, however many.
+        png_set_chunk_cache_max(png, 0);
         png_read_info(png, info);
         out.width = static_cast<int>(png_get_image_width(png, info));
         out.height = static_cast<int>(png_get_image_height(png, info));
@@ -311,6 +313,17 @@ std::string ZlibBytes(const std::string& raw, int level)
               static_cast<uLong>(raw.size()), level);
     packed.resize(size);
     return packed;
+}
+
+std::string PngManyTexts(const std::string& name, int count)
+{
+    const std::string text = "A short remark on the picture";
+    const std::string data = name == "zTXt" ? std::string(1, '\0') + ZlibBytes(text) : text;
+    std::vector<std::string> chunks{PngChunkBytes("IHDR", IhdrData(1, 1, 8, 0))};
+    chunks.insert(chunks.end(), static_cast<std::size_t>(count), PngChunkBytes(name, std::string("Comment\0", 8) + data));
+    chunks.push_back(PngChunkBytes("IDAT", ZlibBytes(std::string(2, '\0'))));
+    chunks.push_back(PngChunkBytes("IEND", ""));
+    return PngFileBytes(chunks);
 }
 
 void LoadPng(TPNGImage& image, const std::string& file)

@@ -52,6 +52,8 @@ std::string PngFileBytes(const std::vector<std::string>& chunks);
 std::string IhdrData(std::uint32_t width, std::uint32_t height, int bitDepth, int colorType, int interlace = 0,
                      int filter = 0, int compression = 0);
 std::string ZlibBytes(const std::string& raw, int level = 6);
+// A 1x1 grey picture behind count copies of a short text chunk, name tEXt or zTXt.
+std::string PngManyTexts(const std::string& name, int count);
 
 // Loads bytes into a fresh image; what it raised goes to the caller.
 void LoadPng(TPNGImage& image, const std::string& file);

@@ -117,6 +117,19 @@ void EncodeLibpng(benchmark::State& state, const TKind& kind)
     state.counters["bytes"] = static_cast<double>(size);
 }
 
+// Many small texts: compressed ones should cost little more than plain ones.
+void ManyTexts(benchmark::State& state, const char* name)
+{
+    const std::string file = PngManyTexts(name, 20000);
+    for (auto _ : state) {
+        TPNGImage image;
+        LoadPng(image, file);
+        benchmark::DoNotOptimize(image.Chunks().Count());
+    }
+}
+BENCHMARK_CAPTURE(ManyTexts, zTXt, "zTXt")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ManyTexts, tEXt, "tEXt")->Unit(benchmark::kMillisecond);
+
 const int kRegistered = [] {
     for (const TKind& kind : kKinds) {
         const std::string name = kind.name;

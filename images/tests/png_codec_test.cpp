@@ -240,8 +240,12 @@ TEST(PngLoad, AnIdatOf65535TimesKPlus2BytesChecksItsOwnCrc)
 
 TEST(PngText, CompressedTextIsInflatedUpToAMegabyteAndBeyondKeptAsItCame)
 {
-    for (std::size_t length : {std::size_t{1000}, kPngMaxInflatedText, kPngMaxInflatedText + 1, std::size_t{2} << 20}) {
-        const std::string text(length, 'a');
+    // Lengths about the steps the inflated text's buffer grows by, and about the cap.
+    for (std::size_t length : {std::size_t{1}, std::size_t{1000}, std::size_t{1024}, std::size_t{1025}, std::size_t{4097},
+                               kPngMaxInflatedText - 1, kPngMaxInflatedText, kPngMaxInflatedText + 1, std::size_t{2} << 20}) {
+        std::string text(length, 'a');
+        for (std::size_t i = 0; i < length; i += 7)
+            text[i] = static_cast<char>('0' + i % 10);
         const std::string ztxt = Chunk("zTXt", std::string("Comment\0\0", 9) + ZlibBytes(text));
         TPNGImage image;
         LoadPng(image, Grey({ztxt}));
@@ -250,7 +254,7 @@ TEST(PngText, CompressedTextIsInflatedUpToAMegabyteAndBeyondKeptAsItCame)
         const bool kept = length > kPngMaxInflatedText;
         EXPECT_EQ(chunk->KeepsRawBytes, kept) << length;
         EXPECT_EQ(chunk->Keyword, "Comment");
-        EXPECT_EQ(chunk->Text.size(), kept ? 0 : length);
+        EXPECT_TRUE(chunk->Text == (kept ? std::string() : text)) << length;
         const std::string saved = SavePng(image);
         if (kept) {
             EXPECT_NE(saved.find(ztxt), std::string::npos) << length;
@@ -259,6 +263,24 @@ TEST(PngText, CompressedTextIsInflatedUpToAMegabyteAndBeyondKeptAsItCame)
         LoadPng(again, saved);
         EXPECT_EQ(again.Chunks().ItemFromClass<TChunkzTXt>()->Text, chunk->Text) << length;
     }
+}
+
+TEST(PngText, ManySmallCompressedTextsEachKeepTheirOwnText)
+{
+    std::vector<std::string> chunks;
+    constexpr int kCount = 300;
+    for (int i = 0; i < kCount; ++i)
+        chunks.push_back(Chunk("zTXt", "K" + std::to_string(i) + std::string("\0\0", 2) + ZlibBytes("text " + std::to_string(i))));
+    TPNGImage image;
+    LoadPng(image, Grey(chunks));
+    int seen = 0;
+    for (std::size_t i = 0; i < image.Chunks().Count(); ++i)
+        if (const auto* z = dynamic_cast<const TChunkzTXt*>(image.Chunks().Get(i))) {
+            EXPECT_EQ(z->Keyword, "K" + std::to_string(seen));
+            EXPECT_EQ(z->Text, "text " + std::to_string(seen));
+            ++seen;
+        }
+    EXPECT_EQ(seen, kCount);
 }
 
 TEST(PngGamma, AShortOrNonPositiveGammaIsIgnored)

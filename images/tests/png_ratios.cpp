@@ -63,7 +63,11 @@ std::size_t DecodeLibpng(const std::string& file)
 
 std::vector<TRatioCase> PngRatioCases()
 {
-    std::vector<TRatioCase> cases;
+    // Many small compressed texts: each is inflated by both.
+    const std::string texts = PngManyTexts("zTXt", 20000);
+    std::vector<TRatioCase> cases{
+        {"PNG decode 20,000 zTXt", [texts] { return DecodeOurs(texts); }, [texts] { return DecodeLibpng(texts); }},
+    };
     for (const TPngCase& c : kPngCases) {
         const TRawPng raw = Picture(c);
         // libpng's own choice of filters at zlib's default level, as most files come.
