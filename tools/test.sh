@@ -28,19 +28,52 @@ cmake -S . -B build/fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_FU
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/fuzz -j "$jobs"
 
-# Wine's desktop process, which also holds the notification area, lives on the
-# display of the program that started its server: every test shares one display,
-# and no server left from an earlier display may serve them.
-vostrel_prepare
+# The prefixes a build's tests use: ours, and the setup tests' own, in which
+# they make all-users shortcuts.
+test_prefixes() { printf '%s\n' "$WINEPREFIX" "$PWD/$1/setup/wineprefix"; }
 stop_wine() {
-  for prefix in "$WINEPREFIX" "$PWD/$target/setup/wineprefix"; do
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-  done
+  local prefix
+  while read -r prefix; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" vostrel_end_session
+  done < <(test_prefixes "$target"; test_prefixes build/target)
+  return 0
+}
+# Each prefix gets one Wine session for the whole run, started before the
+# first test (see vostrel_start_session). A session's desktop, which also
+# holds the notification area, lives on the display it was started on: every
+# test shares one display, and no server left from an earlier one may serve.
+start_sessions() {
+  local prefix pid pids=()
+  while read -r prefix; do
+    (export WINEPREFIX="$prefix"; vostrel_prepare && vostrel_start_session) &
+    pids+=($!)
+  done < <(test_prefixes "$1")
+  for pid in "${pids[@]}"; do wait "$pid"; done
 }
 stop_wine
 trap 'stop_wine; vostrel_stop_xvfb' EXIT
 [ -n "${DISPLAY:-}" ] || vostrel_start_xvfb
+start_sessions "$target"
 
 # One CTest run over the three builds, so one summary line ends the output.
 printf 'subdirs("%s" "host" "fuzz")\n' "${target#build/}" > build/CTestTestfile.cmake
-ctest --test-dir build -j "$jobs" --output-on-failure "$@"
+status=0
+ctest --test-dir build -j "$jobs" --output-on-failure "$@" || status=$?
+tested="$target ($vostrel_bits-bit Wine), build/host, build/fuzz"
+
+# The shipped 32-bit build runs its Windows tests too where the kernel runs
+# 32-bit programs itself; the probe runs one rather than guess from the kernel.
+if [ "$target" != build/target ]; then
+  if vostrel_runs_32bit; then
+    stop_wine
+    unset VOSTREL_WINEPREFIX
+    vostrel_use_bits 32
+    start_sessions build/target
+    ctest --test-dir build/target -j "$jobs" --output-on-failure "$@" || status=$?
+    tested+=", build/target (32-bit Wine)"
+  else
+    echo "build/target (32-bit) built but not run: this kernel does not run 32-bit programs (probe)"
+  fi
+fi
+echo "Tested: $tested"
+exit $status

@@ -28,6 +28,23 @@ vostrel_pe_bits() {
   [ "$machine" = 8664 ] && echo 64 || echo 32
 }
 
+# Succeeds when this kernel runs 32-bit x86 programs itself: a tiny static
+# i386 program that only exits is built and run. An emulator registered for
+# such programs (binfmt_misc) does not count: 32-bit Wine is too slow under it.
+vostrel_runs_32bit() {
+  local dir handler rc=1
+  for handler in /proc/sys/fs/binfmt_misc/*; do
+    grep -qs '^enabled' "$handler" && grep -Eqs '^magic 7f454c460101.{20}02000[36]00' "$handler" && return 1
+  done
+  dir=$(mktemp -d)
+  printf '.globl _start\n_start:\n  movl $1, %%eax\n  xorl %%ebx, %%ebx\n  int $0x80\n' >"$dir/probe.s"
+  if as --32 -o "$dir/probe.o" "$dir/probe.s" && ld -m elf_i386 -o "$dir/probe" "$dir/probe.o"; then
+    "$dir/probe" 2>/dev/null && rc=0
+  fi
+  rm -rf "$dir"
+  return $rc
+}
+
 # Chooses the Wine loader, the prefix kind and the default prefix for 32- or
 # 64-bit programs; the two never share a prefix.
 vostrel_use_bits() {
@@ -84,6 +101,37 @@ vostrel_prepare() {
   mkdir -p "$vostrel_cache" "$(dirname "$WINEPREFIX")"
   [ -f "$vostrel_locales/zh_CN.GBK/LC_CTYPE" ] || vostrel_locked "$vostrel_cache/locale.lock" vostrel_make_locale
   [ -f "$WINEPREFIX/.vostrel-ready" ] || vostrel_locked "$WINEPREFIX.lock" vostrel_make_prefix
+}
+
+# Builds desktophold.exe ($1) for this bitness when missing or older than its source.
+vostrel_make_holder() {
+  local source compiler=x86_64-w64-mingw32-g++
+  source="$(dirname "${BASH_SOURCE[0]}")/desktophold.cpp"
+  [ "$vostrel_bits" = 32 ] && compiler=i686-w64-mingw32-g++
+  [ -f "$1" ] && [ ! "$source" -nt "$1" ] && return 0
+  "$compiler" -O2 -static -s -o "$1" "$source"
+}
+
+# A whole run's Wine session: the server, kept after its last program, and
+# the desktop held by desktophold.exe, both started here with streams of
+# their own (see tools/desktophold.cpp); they last until vostrel_end_session.
+# Run with the display the tests will use.
+vostrel_start_session() {
+  local holder="$vostrel_cache/desktophold$vostrel_bits.exe"
+  vostrel_locked "$holder.lock" vostrel_make_holder "$holder"
+  wineserver -p </dev/null >/dev/null 2>&1
+  local fifo ready=""
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  vostrel_wine "$vostrel_loader" "$holder" </dev/null >"$fifo" 2>/dev/null &
+  read -r ready <"$fifo" || true
+  rm -f "$fifo"
+  # The holder writes text-mode lines, ending in CR LF.
+  [ "${ready%$'\r'}" = ready ] || { echo "the Wine desktop of $WINEPREFIX did not start" >&2; return 1; }
+}
+
+vostrel_end_session() {
+  wineserver -k 2>/dev/null || true
 }
 
 # Starts Xvfb on a free display number and exports DISPLAY; its pid goes to
