@@ -10,7 +10,8 @@ enable_testing()
 
 # vostrel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>] [DESKTOP])
 # One test program; CTest runs it whole (through Wine in the target build).
-# DESKTOP: see vostrel_uses_desktop.
+# TIMEOUT: a few times the program's real length, so that a hang fails within
+# a minute or two; 60 s unless given. DESKTOP: see vostrel_uses_desktop.
 function(vostrel_add_test name)
   if(VOSTREL_FUZZ)
     return()
@@ -25,7 +26,7 @@ function(vostrel_add_test name)
   endif()
   add_test(NAME ${test_name} COMMAND ${name} --gtest_brief=1)
   if(NOT T_TIMEOUT)
-    set(T_TIMEOUT 300)
+    set(T_TIMEOUT 60)
   endif()
   set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_DESKTOP)
@@ -77,5 +78,7 @@ function(vostrel_add_fuzzer name)
     file(COPY ${F_CORPUS}/ DESTINATION ${corpus})
   endif()
   add_test(NAME fuzz.${name} COMMAND ${name} -max_total_time=${F_SECONDS} -max_len=${F_MAXLEN} -timeout=10 ${corpus})
-  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 300)
+  # The run itself, then a minute for loading the corpus and a slow last input.
+  math(EXPR timeout "${F_SECONDS} + 60")
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${timeout})
 endfunction()
