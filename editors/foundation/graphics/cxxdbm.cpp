@@ -116,6 +116,9 @@ std::vector<std::uint8_t> cxXdbmDecode(const std::uint8_t* data, std::size_t siz
             ReadError();
     }
     std::vector<std::uint8_t> out(plain);
+    // Runs of length zero are valid: with nothing to write, out has no buffer to copy to.
+    if (plain == 0)
+        return out;
     std::uint8_t* o = out.data();
     for (std::size_t i = 0; i < size;) {
         std::uint8_t control = data[i++];

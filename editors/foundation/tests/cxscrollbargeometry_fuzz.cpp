@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TcxScrollBarMetrics metrics{Take<std::int16_t>(data, size), Take<std::int16_t>(data, size),
                                       Take<std::int16_t>(data, size)};
     const auto flags = Take<std::uint8_t>(data, size);
-    const int left = Take<std::int32_t>(data, size), length = Take<std::uint16_t>(data, size);
+    // A bar on a screen: its far end must fit an int as well.
+    const int left = Take<std::int16_t>(data, size), length = Take<std::uint16_t>(data, size);
     const bool horizontal = flags & 1;
     const TRect bar = horizontal ? TRect{left, 0, left + length, 17} : TRect{0, left, 17, left + length};
     if (!cxScrollBarRangeValid(range.Min, range.Max, range.PageSize))

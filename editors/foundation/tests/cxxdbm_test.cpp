@@ -79,6 +79,9 @@ TEST(cxXdbm, RunsFollowTheCodersRules)
     EXPECT_EQ(coded[0], 0x80 | 125);
     EXPECT_EQ(coded[126], 0x80 | 125);
     EXPECT_EQ(coded[252], 0x80 | 50);
+    // Runs of length zero, which no encoder writes, still decode to nothing.
+    for (const Bytes& empty : {Bytes{0x80}, Bytes{0x00, 9}, Bytes{0x80, 0x00, 9, 0x80}})
+        EXPECT_EQ(cxXdbmDecode(empty.data(), empty.size()), Bytes{});
 }
 
 TEST(cxXdbm, RandomBytesComeBackThroughTheRuns)
