@@ -71,6 +71,9 @@ void TMouseTrackingTimer::TimerHandler()
 {
     if (MouseInside())
         return;
+    // The control's and the caller's handlers may pump messages: no later
+    // tick may tell of this leaving again.
+    SetEnabled(false);
     if (ControlHasWindow(control_)) {
         RECT client;
         GetClientRect(control_->Handle(), &client);

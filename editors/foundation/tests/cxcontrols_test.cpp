@@ -57,12 +57,22 @@ class TTracked : public TCustomControl {
 public:
     std::string trace;
     int settingsChanged = 0;
+    // Whether the class library has told it of the mouse coming in and not yet
+    // of its going.
+    bool mouseIn = false;
+    std::function<void()> onLeaveMessage;
 
 protected:
     void WndProc(TMessage& message) override
     {
-        if (message.Msg == CM_MOUSELEAVE && message.LParam == reinterpret_cast<LPARAM>(this))
+        if (message.Msg == CM_MOUSEENTER && message.LParam == reinterpret_cast<LPARAM>(this))
+            mouseIn = true;
+        if (message.Msg == CM_MOUSELEAVE && message.LParam == reinterpret_cast<LPARAM>(this)) {
+            mouseIn = false;
             trace += "cm ";
+            if (onLeaveMessage)
+                onLeaveMessage();
+        }
         if (message.Msg == DXM_SCROLLBARSETTINGSCHANGED)
             ++settingsChanged;
         TCustomControl::WndProc(message);
@@ -105,6 +115,12 @@ protected:
 
     void SetUp() override
     {
+        // The cursor starts away from the control, and the class library's
+        // own leave notice for wherever it was before has been and gone.
+        const POINT away = ScreenPoint(150, 150);
+        SetCursorPos(away.x, away.y);
+        PumpUntil([] { return !control->mouseIn; });
+        control->onLeaveMessage = nullptr;
         control->trace.clear();
         control->settingsChanged = 0;
         caller = std::make_unique<TCaller>(control->trace);
@@ -181,6 +197,24 @@ TEST_F(Controls, LeavingSendsTheControlMessageThenTellsTheCaller)
     Sleep(50);
     Application.ProcessMessages();
     // Once: the second start added no timer.
+    EXPECT_EQ(control->trace, "cm leave ");
+}
+
+TEST_F(Controls, AHandlerPumpingMessagesHearsOfTheLeavingOnce)
+{
+    const POINT outside = ScreenPoint(150, 150);
+    SetCursorPos(outside.x, outside.y);
+    // Busy for several tracking intervals, taking messages meanwhile.
+    control->onLeaveMessage = [] {
+        for (int i = 0; i < 5; ++i) {
+            Sleep(15);
+            Application.ProcessMessages();
+        }
+    };
+    StartMouseLeaveTracking(control, RECT{0, 0, 100, 60}, caller.get());
+    EXPECT_TRUE(PumpUntil([&] { return !IsMouseLeaveTracking(caller.get()); }));
+    Sleep(50);
+    Application.ProcessMessages();
     EXPECT_EQ(control->trace, "cm leave ");
 }
 
