@@ -3,6 +3,7 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <cmath>
 #include <cstring>
 #include <random>
 #include <stdexcept>
@@ -104,6 +105,21 @@ TRawPng RandomRawPng(int colorType, int bitDepth, int width, int height, int int
     return raw;
 }
 
+TRawPng SmoothRawPng(int colorType, int bitDepth, int width, int height, int interlace)
+{
+    TRawPng raw = RandomRawPng(colorType, bitDepth, width, height, interlace, 1);
+    std::mt19937 random(2);
+    for (int y = 0; y < height; ++y) {
+        auto& row = raw.rows[static_cast<std::size_t>(y)];
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const double wave = 127 + 60 * std::sin(i * 0.013 + y * 0.021) + 50 * std::cos(y * 0.007 - i * 0.002);
+            row[i] = static_cast<std::uint8_t>(static_cast<int>(wave) + static_cast<int>(random() % 5));
+        }
+    }
+    raw.trns.clear();
+    return raw;
+}
+
 std::string LibpngWrite(const TRawPng& raw, const TLibpngWriteOptions& options)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet);
@@ -147,68 +163,77 @@ std::string LibpngWrite(const TRawPng& raw, const TLibpngWriteOptions& options)
     return sink.bytes;
 }
 
-TRawPng LibpngRead(const std::string& file)
-{
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet);
-    png_infop info = png_create_info_struct(png);
-    TReadSource source{file, 0};
-    TRawPng raw;
-    try {
+namespace {
+// libpng reading the file's bytes, freed however reading ends.
+struct TLibpngReader {
+    explicit TLibpngReader(const std::string& file)
+        : png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet)), info(png_create_info_struct(png)),
+          source{file, 0}
+    {
         png_set_read_fn(png, &source, ReadData);
-        png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
-        png_read_info(png, info);
-        raw.width = static_cast<int>(png_get_image_width(png, info));
-        raw.height = static_cast<int>(png_get_image_height(png, info));
-        raw.colorType = png_get_color_type(png, info);
-        raw.bitDepth = png_get_bit_depth(png, info);
-        raw.interlace = png_get_interlace_type(png, info);
-        png_set_interlace_handling(png);
-        png_read_update_info(png, info);
-        raw.rows.assign(static_cast<std::size_t>(raw.height), std::vector<std::uint8_t>(png_get_rowbytes(png, info)));
-        std::vector<png_bytep> rows;
-        for (auto& row : raw.rows)
-            rows.push_back(row.data());
+    }
+    ~TLibpngReader() { png_destroy_read_struct(&png, &info, nullptr); }
+    TLibpngReader(const TLibpngReader&) = delete;
+    TLibpngReader& operator=(const TLibpngReader&) = delete;
+
+    // The rest of the file, after png_read_update_info.
+    void ReadRows(std::vector<png_bytep>& rows)
+    {
         png_read_image(png, rows.data());
         png_read_end(png, nullptr);
-    } catch (...) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw;
     }
-    png_destroy_read_struct(&png, &info, nullptr);
+
+    png_structp png;
+    png_infop info;
+    TReadSource source;
+};
+} // namespace
+
+TRawPng LibpngRead(const std::string& file)
+{
+    TLibpngReader reader(file);
+    png_structp png = reader.png;
+    png_infop info = reader.info;
+    png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
+    png_read_info(png, info);
+    TRawPng raw;
+    raw.width = static_cast<int>(png_get_image_width(png, info));
+    raw.height = static_cast<int>(png_get_image_height(png, info));
+    raw.colorType = png_get_color_type(png, info);
+    raw.bitDepth = png_get_bit_depth(png, info);
+    raw.interlace = png_get_interlace_type(png, info);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    raw.rows.assign(static_cast<std::size_t>(raw.height), std::vector<std::uint8_t>(png_get_rowbytes(png, info)));
+    std::vector<png_bytep> rows;
+    for (auto& row : raw.rows)
+        rows.push_back(row.data());
+    reader.ReadRows(rows);
     return raw;
 }
 
 TLibpngRgba LibpngReadRgba(const std::string& file)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, Quiet);
-    png_infop info = png_create_info_struct(png);
-    TReadSource source{file, 0};
+    TLibpngReader reader(file);
+    png_structp png = reader.png;
+    // Every text chunk is read, however many.
+    png_set_chunk_cache_max(png, 0);
+    png_read_info(png, reader.info);
     TLibpngRgba out;
-    try {
-        png_set_read_fn(png, &source, ReadData);
-        // Every text chunk is read, however many.
-        png_set_chunk_cache_max(png, 0);
-        png_read_info(png, info);
-        out.width = static_cast<int>(png_get_image_width(png, info));
-        out.height = static_cast<int>(png_get_image_height(png, info));
-        png_set_expand(png);
-        png_set_strip_16(png);
-        png_set_gray_to_rgb(png);
-        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-        png_set_interlace_handling(png);
-        png_read_update_info(png, info);
-        const std::size_t rowBytes = 4 * static_cast<std::size_t>(out.width);
-        out.rgba.resize(rowBytes * static_cast<std::size_t>(out.height));
-        std::vector<png_bytep> rows(static_cast<std::size_t>(out.height));
-        for (std::size_t y = 0; y < rows.size(); ++y)
-            rows[y] = out.rgba.data() + y * rowBytes;
-        png_read_image(png, rows.data());
-        png_read_end(png, nullptr);
-    } catch (...) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw;
-    }
-    png_destroy_read_struct(&png, &info, nullptr);
+    out.width = static_cast<int>(png_get_image_width(png, reader.info));
+    out.height = static_cast<int>(png_get_image_height(png, reader.info));
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, reader.info);
+    const std::size_t rowBytes = 4 * static_cast<std::size_t>(out.width);
+    out.rgba.resize(rowBytes * static_cast<std::size_t>(out.height));
+    std::vector<png_bytep> rows(static_cast<std::size_t>(out.height));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        rows[y] = out.rgba.data() + y * rowBytes;
+    reader.ReadRows(rows);
     return out;
 }
 
@@ -318,7 +343,10 @@ std::string ZlibBytes(const std::string& raw, int level)
 std::string PngManyTexts(const std::string& name, int count)
 {
     const std::string text = "A short remark on the picture";
-    const std::string data = name == "zTXt" ? std::string(1, '\0') + ZlibBytes(text) : text;
+    // zTXt: a method byte of 0, then the zlib data.
+    std::string data = text;
+    if (name == "zTXt")
+        data.assign(1, '\0').append(ZlibBytes(text));
     std::vector<std::string> chunks{PngChunkBytes("IHDR", IhdrData(1, 1, 8, 0))};
     chunks.insert(chunks.end(), static_cast<std::size_t>(count), PngChunkBytes(name, std::string("Comment\0", 8) + data));
     chunks.push_back(PngChunkBytes("IDAT", ZlibBytes(std::string(2, '\0'))));

@@ -19,6 +19,8 @@ struct TRawPng {
 
 // Random samples, palette and transparency for that kind of image.
 TRawPng RandomRawPng(int colorType, int bitDepth, int width, int height, int interlace, unsigned seed);
+// Smooth shading with a little noise, as photographs compress; no transparency.
+TRawPng SmoothRawPng(int colorType, int bitDepth, int width, int height, int interlace);
 
 struct TLibpngWriteOptions {
     int level = 7;

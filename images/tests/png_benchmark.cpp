@@ -5,9 +5,7 @@
 #include <png.h>
 #include <zlib.h>
 
-#include <cmath>
 #include <map>
-#include <random>
 
 #include "images/pngchunk.h"
 #include "images/tests/libpngfiles.h"
@@ -28,20 +26,9 @@ const TKind kKinds[] = {
     {"RGBPaeth", 2, 8, 0, PNG_FILTER_PAETH},
 };
 
-// Smooth shading with a little noise: photographs compress about so.
 TRawPng Picture(const TKind& kind)
 {
-    TRawPng raw = RandomRawPng(kind.colorType, kind.bitDepth, kWidth, kHeight, kind.interlace, 1);
-    std::mt19937 random(2);
-    for (int y = 0; y < kHeight; ++y) {
-        auto& row = raw.rows[static_cast<std::size_t>(y)];
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const double wave = 127 + 60 * std::sin(i * 0.013 + y * 0.021) + 50 * std::cos(y * 0.007 - i * 0.002);
-            row[i] = static_cast<std::uint8_t>(static_cast<int>(wave) + static_cast<int>(random() % 5));
-        }
-    }
-    raw.trns.clear();
-    return raw;
+    return SmoothRawPng(kind.colorType, kind.bitDepth, kWidth, kHeight, kind.interlace);
 }
 
 const std::string& FileOf(const TKind& kind)

@@ -2,8 +2,6 @@
 // and writing at our default level and filter against libpng at the same.
 #include <png.h>
 
-#include <cmath>
-#include <random>
 #include <stdexcept>
 
 #include "images/pngframe.h"
@@ -29,21 +27,11 @@ const TPngCase kPngCases[] = {
     {"grey 16 Adam7", 0, 16, 1, false},
 };
 
-// Smooth shading with a little noise, as photographs compress. Palettes have
-// two entries of partial transparency (one alone would be single-colour
-// transparency to our codec), the other kinds none.
+// Palettes have two entries of partial transparency (one alone would be
+// single-colour transparency to our codec), the other kinds none.
 TRawPng Picture(const TPngCase& c)
 {
-    TRawPng raw = RandomRawPng(c.colorType, c.bitDepth, kWidth, kHeight, c.interlace, 1);
-    std::mt19937 random(2);
-    for (int y = 0; y < kHeight; ++y) {
-        auto& row = raw.rows[static_cast<std::size_t>(y)];
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const double wave = 127 + 60 * std::sin(i * 0.013 + y * 0.021) + 50 * std::cos(y * 0.007 - i * 0.002);
-            row[i] = static_cast<std::uint8_t>(static_cast<int>(wave) + static_cast<int>(random() % 5));
-        }
-    }
-    raw.trns.clear();
+    TRawPng raw = SmoothRawPng(c.colorType, c.bitDepth, kWidth, kHeight, c.interlace);
     if (c.colorType == 3)
         raw.trns = {0, 128};
     return raw;
