@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "classlib/control.h"
+#include "classlib/filepaths.h"
 #include "classlib/form.h"
 #include "classlib/standardclasses.h"
 
@@ -129,9 +130,7 @@ std::string TApplication::Title() const
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    if (auto slash = name.find_last_of("\\/"); slash != std::string::npos)
-        name.erase(0, slash + 1);
+    std::string name = ExtractFileName(path);
     if (auto dot = name.rfind('.'); dot != std::string::npos)
         name.erase(dot);
     return name;

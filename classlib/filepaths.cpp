@@ -18,6 +18,19 @@ std::string ExtractFilePath(const std::string& fileName)
     return fileName.substr(0, end);
 }
 
+std::string ExtractFileName(const std::string& fileName)
+{
+    return fileName.substr(ExtractFilePath(fileName).size());
+}
+
+std::string ExtractFileExtension(const std::string& fileName)
+{
+    // No GBK byte is a dot, so the last one in the name part is the real one.
+    std::string name = ExtractFileName(fileName);
+    std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
 std::string ProgramFolder()
 {
     std::vector<char> path(MAX_PATH);

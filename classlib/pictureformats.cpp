@@ -1,6 +1,7 @@
 #include "classlib/pictureformats.h"
 
 #include "classlib/exceptions.h"
+#include "classlib/filepaths.h"
 #include "classlib/graphic.h"
 
 namespace {
@@ -76,9 +77,7 @@ const TGraphicFactory* FindClipboardGraphic(unsigned format)
 
 std::unique_ptr<TGraphic> CreateGraphicForFile(const std::string& fileName)
 {
-    std::size_t dot = fileName.find_last_of('.');
-    std::size_t slash = fileName.find_last_of("\\/");
-    std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : fileName.substr(dot + 1);
+    std::string ext = ExtractFileExtension(fileName);
     const TFileFormat* format = FindFileFormat(ext);
     if (!format)
         throw EInvalidGraphic("Unknown picture file extension (." + ext + ")");

@@ -1,8 +1,10 @@
 #include "classlib/tests/testprocess.h"
 
-TTestProcess::TTestProcess(const std::string& exe)
+TTestProcess::TTestProcess(const std::string& exe, const std::string& arguments)
 {
     std::string command = "\"" + exe + "\"";
+    if (!arguments.empty())
+        command += " " + arguments;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);

@@ -8,8 +8,9 @@
 
 class TTestProcess {
 public:
-    // Starts the program by its quoted path; Started() tells whether it ran.
-    explicit TTestProcess(const std::string& exe);
+    // Starts the program by its quoted path, with the arguments after it;
+    // Started() tells whether it ran.
+    explicit TTestProcess(const std::string& exe, const std::string& arguments = "");
     ~TTestProcess();
     TTestProcess(const TTestProcess&) = delete;
     TTestProcess& operator=(const TTestProcess&) = delete;
