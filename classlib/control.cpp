@@ -570,7 +570,7 @@ int TControl::TabOrder() const
 {
     if (!parent_)
         return -1;
-    const auto& order = parent_->controls_;
+    const auto& order = parent_->tabList_;
     return static_cast<int>(std::find(order.begin(), order.end(), this) - order.begin());
 }
 
@@ -578,7 +578,7 @@ void TControl::SetTabOrder(int order)
 {
     if (!parent_)
         return;
-    auto& list = parent_->controls_;
+    auto& list = parent_->tabList_;
     std::erase(list, this);
     auto at = std::clamp(order, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + at, this);
@@ -1006,7 +1006,14 @@ const TPropertyTable& TControl::Properties() const
         {"OnClick", [](TControl& c, const TPropertyValue& v) { c.OnClick = v.Handler<TNotifyEvent>(); }},
         {"OnChange", [](TControl& c, const TPropertyValue& v) { c.OnChange = v.Handler<TNotifyEvent>(); }},
         {"TabStop", [](TControl& c, const TPropertyValue& v) { c.SetTabStop(v.Bool()); }},
-        {"TabOrder", [](TControl& c, const TPropertyValue& v) { c.SetTabOrder(v.Int()); }},
+        {"TabOrder",
+         [](TControl& c, const TPropertyValue& v) {
+             // Siblings read later would push it from its place.
+             if (c.ComponentState() & csLoading)
+                 c.loadedTabOrder_ = std::max(v.Int(), 0);
+             else
+                 c.SetTabOrder(v.Int());
+         }},
         {"OnEnter", [](TControl& c, const TPropertyValue& v) { c.OnEnter = v.Handler<TNotifyEvent>(); }},
         {"OnExit", [](TControl& c, const TPropertyValue& v) { c.OnExit = v.Handler<TNotifyEvent>(); }},
         {"OnDblClick", [](TControl& c, const TPropertyValue& v) { c.OnDblClick = v.Handler<TNotifyEvent>(); }},
@@ -1030,9 +1037,32 @@ TWinControl::~TWinControl()
         c->parent_ = nullptr;
 }
 
+void TWinControl::InsertControl(TControl* control)
+{
+    controls_.push_back(control);
+    tabList_.push_back(control);
+}
+
 void TWinControl::RemoveControl(TControl* control)
 {
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    std::erase(controls_, control);
+    std::erase(tabList_, control);
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    // Lowest first: each then lands on its own place among those set before it.
+    std::vector<TControl*> ordered;
+    for (TControl* c : controls_)
+        if (c->loadedTabOrder_ >= 0)
+            ordered.push_back(c);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](TControl* a, TControl* b) { return a->loadedTabOrder_ < b->loadedTabOrder_; });
+    for (TControl* c : ordered) {
+        c->SetTabOrder(c->loadedTabOrder_);
+        c->loadedTabOrder_ = -1;
+    }
 }
 
 void TWinControl::CreateHandle()
@@ -1223,7 +1253,7 @@ void TWinControl::CMBroadcastToChildren(TMessage& m)
 
 void TWinControl::GetTabOrderList(std::vector<TControl*>& list) const
 {
-    for (TControl* c : controls_) {
+    for (TControl* c : tabList_) {
         list.push_back(c);
         if (auto* container = dynamic_cast<TWinControl*>(c))
             container->GetTabOrderList(list);

@@ -110,7 +110,9 @@ public:
     virtual bool CanFocus() const;
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value);
-    // The position among the parent's children that Tab follows.
+    // The place in the parent's Tab list, which is its own: alignment,
+    // window order and broadcasts keep following the order of creation.
+    // From form text it applies once the siblings are all read.
     int TabOrder() const;
     void SetTabOrder(int order);
 
@@ -270,6 +272,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool tabStop_ = false;
+    int loadedTabOrder_ = -1;
     bool mouseInside_ = false;
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
@@ -315,6 +318,9 @@ public:
     // Focuses that control; false when there was none.
     bool SelectNext(TControl* current, bool forward, bool checkTabStop);
 
+    // Puts the children's TabOrder values from form text in place.
+    void Loaded() override;
+
 protected:
     const TMessageMap& Messages() const override;
     void WMSize(TMessage& message);
@@ -333,10 +339,11 @@ protected:
 
 private:
     friend class TControl;
-    void InsertControl(TControl* control) { controls_.push_back(control); }
+    void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
     std::vector<TControl*> controls_;
+    std::vector<TControl*> tabList_;
     bool aligning_ = false;
     bool recreating_ = false;
 };

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/form.h"
@@ -54,6 +56,45 @@ TEST(Layout, AlignedChildrenStayInsideTheMarginThroughResizeAndRemaking)
     EXPECT_EQ(fill.Handle(), oldFill) << "child windows move over, not made again";
     EXPECT_EQ(GetParent(fill.Handle()), margin.Handle());
     EXPECT_EQ(PlaceInParent(fill), (std::array<LONG, 4>{11, 31, 139, 139}));
+}
+
+// Two top-aligned panels made before their form's window, the second one
+// first in Tab order when asked.
+struct TTwoPanels {
+    TForm form;
+    TPanel first, second;
+    explicit TTwoPanels(bool secondTabsFirst)
+    {
+        for (TPanel* p : {&first, &second}) {
+            p->SetParent(&form);
+            p->SetBounds(0, 0, 50, 20);
+            p->SetAlign(TAlign::alTop);
+        }
+        if (secondTabsFirst)
+            second.SetTabOrder(0);
+        form.CreateHandle();
+        form.SetBounds(0, 0, 200, 150);
+    }
+    // The panels' tops, and their windows from the top of the window order down.
+    std::vector<LONG> Tops() const { return {PlaceInParent(first)[1], PlaceInParent(second)[1]}; }
+    std::vector<std::string> WindowOrder() const
+    {
+        std::vector<std::string> order;
+        for (HWND w = GetWindow(form.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+            order.push_back(w == first.Handle() ? "first" : w == second.Handle() ? "second" : "other");
+        return order;
+    }
+};
+
+TEST(Layout, TabOrderLeavesTheAlignedPlacesAndTheWindowOrderAlone)
+{
+    Application.Initialize();
+    TTwoPanels plain(false), tabbed(true);
+    EXPECT_EQ(tabbed.second.TabOrder(), 0);
+    EXPECT_EQ(tabbed.first.TabOrder(), 1);
+    EXPECT_EQ(tabbed.Tops(), (std::vector<LONG>{0, 20}));
+    EXPECT_EQ(tabbed.WindowOrder(), plain.WindowOrder());
+    EXPECT_EQ(tabbed.form.Controls(), (std::vector<TControl*>{&tabbed.first, &tabbed.second}));
 }
 
 } // namespace
