@@ -122,21 +122,38 @@ void TForm::SetActiveControl(TControl* control)
 
 void TForm::ControlFocused(TControl& control)
 {
-    if (activeControl_ == &control)
+    if (entered_ == &control) {
+        activeControl_ = &control;
         return;
-    TControl* previous = activeControl_;
-    activeControl_ = &control;
-    if (previous)
+    }
+    // The old control's exit is settled first: an OnExit that moves the
+    // focus finds no control entered, and the control it focuses enters.
+    HWND window = control.Handle();
+    if (TControl* previous = std::exchange(entered_, nullptr)) {
         previous->Perform(CM_EXIT, 0, 0);
-    // An OnExit handler may have moved the focus on.
-    if (activeControl_ == &control)
-        control.Perform(CM_ENTER, 0, 0);
+        if (entered_ || GetFocus() != window)
+            return;
+    }
+    activeControl_ = entered_ = &control;
+    control.Perform(CM_ENTER, 0, 0);
 }
 
 void TForm::ControlRemoved(TControl& control)
 {
     if (activeControl_ == &control)
         activeControl_ = nullptr;
+    if (entered_ == &control)
+        entered_ = nullptr;
+}
+
+bool TForm::FocusFirstControl()
+{
+    TControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_
+                                                                     : FindNextControl(nullptr, true, true);
+    if (!target)
+        return false;
+    target->SetFocus();
+    return true;
 }
 
 void TForm::PreviewKey(UINT msg, WORD& key, TShiftState shift)
@@ -206,11 +223,10 @@ void TForm::WMActivate(TMessage& m)
         return;
     }
     Screen.SetActiveForm(this);
-    // Give the focus back to the control that had it, not to the form.
-    if (activeControl_ && activeControl_->CanFocus()) {
-        activeControl_->SetFocus();
+    // The focus goes to the control that had it, or else to the first tab
+    // stop, as in a dialog; the form itself takes no keys.
+    if (HIWORD(m.WParam) == 0 && FocusFirstControl())
         return;
-    }
     DefaultHandler(m);
 }
 

@@ -75,6 +75,9 @@ protected:
     void WMShowWindow(TMessage& message);
     void WMActivate(TMessage& message);
     void CMDialogKey(TMessage& message);
+    // Focuses the active control, else the first tab stop; false when
+    // neither can take the focus.
+    bool FocusFirstControl();
 
 private:
     int clientWidth_ = 300, clientHeight_ = 200;
@@ -84,6 +87,8 @@ private:
     bool showHint_ = false;
     HWND tooltip_ = nullptr;
     TControl* activeControl_ = nullptr;
+    // The control whose enter ran and whose exit has not: at most one.
+    TControl* entered_ = nullptr;
     std::string activeControlName_;
     TModalResult modalResult_ = mrNone;
 };

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "classlib/application.h"
 #include "classlib/customedit.h"
 #include "classlib/form.h"
@@ -44,18 +47,66 @@ const char* const kTabForm = R"(TabForm: TForm
       Caption = check
 )";
 
-class TTabForm : public TForm {
+// A form from text whose Enter and Exit handlers log, and whose Exit then
+// runs onExit once.
+class TLogForm : public TForm {
 public:
-    TTabForm()
+    explicit TLogForm(const char* text)
     {
-        Bind("Enter", &TTabForm::Enter);
-        Bind("Exit", &TTabForm::Exit);
-        LoadFromText(kTabForm);
+        Bind("Enter", &TLogForm::Enter);
+        Bind("Exit", &TLogForm::Exit);
+        LoadFromText(text);
     }
     void Enter(TComponent& sender) { log += "enter " + sender.Name() + " "; }
-    void Exit(TComponent& sender) { log += "exit " + sender.Name() + " "; }
+    void Exit(TComponent& sender)
+    {
+        log += "exit " + sender.Name() + " ";
+        if (auto then = std::exchange(onExit, nullptr))
+            then(sender);
+    }
+    std::string FocusedName() const
+    {
+        TControl* control = TControl::FromHandle(GetFocus());
+        return control ? control->Name() : "none";
+    }
+    // Shown in front, with its messages handled.
+    void ShowInFront()
+    {
+        Show();
+        SetForegroundWindow(Handle());
+        Application.ProcessMessages();
+    }
     std::string log;
+    std::function<void(TComponent&)> onExit;
 };
+
+class TTabForm : public TLogForm {
+public:
+    TTabForm() : TLogForm(kTabForm) {}
+};
+
+// Written against their Tab order, each with its enter and exit logged.
+const char* const kReversedForm = R"(Reversed: TForm
+  ClientWidth = 200
+  ClientHeight = 130
+  Note: TLabel
+    Caption = note
+  A: TEdit
+    Top = 30
+    TabOrder = 2
+    OnEnter = Enter
+    OnExit = Exit
+  B: TEdit
+    Top = 60
+    TabOrder = 1
+    OnEnter = Enter
+    OnExit = Exit
+  C: TEdit
+    Top = 90
+    TabOrder = 0
+    OnEnter = Enter
+    OnExit = Exit
+)";
 
 class Focus : public ::testing::Test {
 protected:
@@ -122,4 +173,71 @@ TEST_F(Focus, TheActiveControlFollowsTheFocusWithEnterAndExit)
     PressKey(VK_TAB);
     EXPECT_EQ(form->ActiveControl(), &Get("Tape"));
     EXPECT_EQ(form->log, "enter A exit A ");
+}
+
+TEST(FocusOnShow, TabOrderFromTextHoldsAgainstTheOrderOfTheText)
+{
+    Application.Initialize();
+    TLogForm form(kReversedForm);
+    EXPECT_EQ(form.Component<TControl>("A").TabOrder(), 2);
+    EXPECT_EQ(form.Component<TControl>("C").TabOrder(), 0);
+    form.ShowInFront();
+    std::vector<std::string> visited{form.FocusedName()};
+    for (int i = 0; i < 3; ++i) {
+        PressKey(VK_TAB);
+        visited.push_back(form.FocusedName());
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"C", "B", "A", "C"}));
+}
+
+TEST(FocusOnShow, AShownFormEntersItsActiveControlOrElseItsFirstTabStop)
+{
+    Application.Initialize();
+    const struct {
+        const char* text;
+        const char* focused;
+    } forms[] = {{kTabForm, "A"}, {kReversedForm, "C"}};
+    for (const auto& f : forms) {
+        TLogForm form(f.text);
+        form.ShowInFront();
+        EXPECT_EQ(form.FocusedName(), f.focused);
+        EXPECT_EQ(form.ActiveControl(), &form.Component<TControl>(f.focused));
+        EXPECT_EQ(form.log, "enter " + std::string(f.focused) + " ");
+        // Back from another window, it has the same control, entered once.
+        TLogForm other(kReversedForm);
+        other.ShowInFront();
+        form.ShowInFront();
+        EXPECT_EQ(form.FocusedName(), f.focused);
+        EXPECT_EQ(form.log, "enter " + std::string(f.focused) + " ");
+    }
+}
+
+// Tab from C towards B while C's OnExit moves the focus: every exit follows
+// an enter of its own, and only the control that ends up focused enters.
+TEST(FocusOnShow, AnExitThatMovesTheFocusPairsEveryEnterWithOneExit)
+{
+    Application.Initialize();
+    TLogForm form(kReversedForm);
+    form.ShowInFront();
+    const struct {
+        const char* name;
+        const char* then; // what C's OnExit focuses, if anything
+        const char* log;
+        const char* focused;
+    } cases[] = {
+        {"leaves the focus alone", nullptr, "exit C enter B ", "B"},
+        {"takes the focus back", "C", "exit C enter C ", "C"},
+        {"sends it past the next", "A", "exit C enter A ", "A"},
+    };
+    for (const auto& c : cases) {
+        form.Component<TControl>("C").SetFocus();
+        ASSERT_EQ(form.FocusedName(), "C");
+        form.log.clear();
+        if (c.then)
+            form.onExit = [&form, name = c.then](TComponent&) { form.Component<TControl>(name).SetFocus(); };
+        PressKey(VK_TAB);
+        EXPECT_EQ(form.log, c.log) << c.name;
+        EXPECT_EQ(form.FocusedName(), c.focused) << c.name;
+        EXPECT_EQ(form.ActiveControl(), &form.Component<TControl>(c.focused)) << c.name;
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/application.h"
 #include "classlib/tests/keyboard.h"
 #include "setup/tests/setupfixture.h"
 
@@ -303,4 +304,19 @@ TEST_F(SetupTest, TabMovesTheFocusThroughTheWindow)
         backward.push_back(TControl::FromHandle(GetFocus()));
     }
     EXPECT_EQ(backward.back(), form->edtpath) << "Shift+Tab did not come round";
+}
+
+// Opened as a user opens it, the keys work at once: the first check box has
+// the focus, Space toggles it and Tab moves on.
+TEST_F(SetupTest, OpensWithTheFirstCheckBoxFocused)
+{
+    Application.DestroyForms();
+    form = &Application.CreateForm<TForm1>();
+    form->Show();
+    Application.ProcessMessages();
+    EXPECT_EQ(TControl::FromHandle(GetFocus()), form->chbstart);
+    PressKey(VK_SPACE);
+    EXPECT_FALSE(form->chbstart->Checked());
+    PressKey(VK_TAB);
+    EXPECT_EQ(TControl::FromHandle(GetFocus()), form->chbrun);
 }
