@@ -123,6 +123,7 @@ protected:
     void WMTrayIcon(TMessage& message);
     void WMCalcRead(TMessage& message);
     void WMCalcTray(TMessage& message);
+    void WMQueryEndSession(TMessage& message);
 
 private:
     // Plays a key or result clip when the voice is on.

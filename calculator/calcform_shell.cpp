@@ -80,6 +80,7 @@ const TMessageMap& TCalcForm::Messages() const
                                                         {WM_TRAYICON, &TCalcForm::WMTrayIcon},
                                                         {WM_CALCREAD, &TCalcForm::WMCalcRead},
                                                         {WM_CALCTRAY, &TCalcForm::WMCalcTray},
+                                                        {WM_QUERYENDSESSION, &TCalcForm::WMQueryEndSession},
                                                     });
     return map;
 }
@@ -93,6 +94,14 @@ void TCalcForm::WMCalcTray(TMessage&)
 {
     if (!trayicon_ && !exited_)
         trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
+}
+
+// Asked before a log-off, which may still be cancelled: the tape is kept
+// now, and the way out runs only once the session really ends.
+void TCalcForm::WMQueryEndSession(TMessage& m)
+{
+    savetape();
+    m.Result = TRUE;
 }
 
 void TCalcForm::WMTrayIcon(TMessage& m)

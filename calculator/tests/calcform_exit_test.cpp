@@ -70,6 +70,29 @@ TEST_F(CalcShellTest, EachWayOutSavesSettingsAndTapeAndRemovesTheTrayIcon)
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(CalcShellTest, ALogOffThatIsCancelledKeepsTheProgramRunningWithTheTapeSaved)
+{
+    std::string folder = FreshFolder("cancelledlogoff");
+    auto form = Start(folder);
+    Application.ProcessMessages();
+    form->Memo1->SetText("1+2=3");
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n") << "saved when asked";
+    SendMessageA(form->Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(TakeQuit());
+    if (ShellHasTray()) {
+        EXPECT_TRUE(TrayIconPresent(form->Handle()));
+    }
+    // Still the whole program: the next way out saves what came meanwhile.
+    form->Memo1->SetText("1+2=3\r\n4*5=20");
+    form->SpinEdit1->SetValue(6);
+    EndSession(*form);
+    EXPECT_TRUE(TakeQuit());
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n4*5=20\r\n");
+    EXPECT_EQ(SettingOf(folder, "number"), "6");
+    EXPECT_FALSE(TrayIconPresent(form->Handle()));
+}
+
 TEST_F(CalcShellTest, TheTapeComesBackWithTheCaretAtItsEndInView)
 {
     std::string folder = FreshFolder("roundtrip");
