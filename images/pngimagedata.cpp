@@ -14,6 +14,7 @@
 namespace {
 
 constexpr std::uint32_t kInputPiece = 65535;
+constexpr std::size_t kInflatePiece = 256 * 1024;
 
 // The passes that hold pixels: Adam7's seven, or one over the whole image.
 struct TPngPass {
@@ -51,10 +52,10 @@ struct TPassRow {
 
 } // namespace
 
-std::size_t TChunkIDAT::InflateAcrossChunks(TReader& reader, std::uint8_t* row, std::size_t count)
+std::size_t TChunkIDAT::InflateAcrossChunks(TReader& reader, std::uint8_t* out, std::size_t count)
 {
     z_stream* z = reader.z.operator->();
-    z->next_out = row;
+    z->next_out = out;
     z->avail_out = static_cast<uInt>(count);
     while (z->avail_out > 0 && !reader.ended) {
         if (z->avail_in == 0) {
@@ -82,6 +83,27 @@ std::size_t TChunkIDAT::InflateAcrossChunks(TReader& reader, std::uint8_t* row, 
     return count - z->avail_out;
 }
 
+std::size_t TChunkIDAT::TakeRowBytes(TReader& reader, std::uint8_t* row, std::size_t count)
+{
+    std::size_t got = 0;
+    while (got < count) {
+        if (reader.begin == reader.end) {
+            // zlib's fast path needs room for a long match: a large block, not a row.
+            const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(reader.ahead.size(), reader.needed));
+            reader.begin = 0;
+            reader.end = InflateAcrossChunks(reader, reader.ahead.data(), piece);
+            reader.needed -= reader.end;
+            if (reader.end == 0)
+                break;
+        }
+        const std::size_t n = std::min(count - got, reader.end - reader.begin);
+        std::memcpy(row + got, reader.ahead.data() + reader.begin, n);
+        reader.begin += n;
+        got += n;
+    }
+    return got;
+}
+
 void TChunkIDAT::DecodeRows(TReader& reader, TChunkIHDR& header)
 {
     TPngPixelStore& store = header.Store();
@@ -93,12 +115,16 @@ void TChunkIDAT::DecodeRows(TReader& reader, TChunkIHDR& header)
     // Adam7 rows are converted here first, then put in their columns.
     const bool interlaced = header.InterlaceMethod == 1;
     TPassRow passRow(store, interlaced);
-    for (const TPngPass& pass : PngPasses(store.width, store.height, interlaced)) {
+    const std::vector<TPngPass> passes = PngPasses(store.width, store.height, interlaced);
+    for (const TPngPass& pass : passes)
+        reader.needed += std::uint64_t{PngRowBytes(colorType, bitDepth, static_cast<std::uint64_t>(pass.width)) + 1} * pass.rows;
+    reader.ahead.resize(std::max<std::size_t>(kInflatePiece, fullBytes + 1));
+    for (const TPngPass& pass : passes) {
         const int width = pass.width;
         const std::size_t bytes = PngRowBytes(colorType, bitDepth, static_cast<std::uint64_t>(width));
         std::fill_n(previous.begin(), bytes + 1, 0);
         for (int i = 0; i < pass.rows; ++i) {
-            std::size_t got = InflateAcrossChunks(reader, current.data(), bytes + 1);
+            std::size_t got = TakeRowBytes(reader, current.data(), bytes + 1);
             if (got == 0)
                 return;
             // A short last row keeps zeros where the data ended.

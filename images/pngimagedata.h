@@ -2,6 +2,8 @@
 // IDAT chunk in a row into the header's store, writing encodes the store.
 #pragma once
 
+#include <vector>
+
 #include "images/pngchunk.h"
 
 class TChunkIHDR;
@@ -25,8 +27,15 @@ private:
         std::uint32_t crc;
         std::uint8_t* input;
         bool ended = false;  // the zlib stream is complete
+        // Inflated bytes the rows have not taken yet, [begin, end) of ahead;
+        // needed counts the rows' bytes not yet inflated, never read beyond.
+        std::vector<std::uint8_t> ahead{};
+        std::size_t begin = 0, end = 0;
+        std::uint64_t needed = 0;
     };
-    // Fills count bytes of row; the bytes filled, 0 at the end of the data.
-    static std::size_t InflateAcrossChunks(TReader& reader, std::uint8_t* row, std::size_t count);
+    // Fills count bytes of out; the bytes filled, 0 at the end of the data.
+    static std::size_t InflateAcrossChunks(TReader& reader, std::uint8_t* out, std::size_t count);
+    // The next count bytes of the rows, from what was inflated ahead; fewer only at the end of the data.
+    static std::size_t TakeRowBytes(TReader& reader, std::uint8_t* row, std::size_t count);
     void DecodeRows(TReader& reader, TChunkIHDR& header);
 };

@@ -144,6 +144,12 @@ TEST(PngLoad, HandMadeFilesLoadOrFailAsTheyShould)
         {"zero-length IDAT first", Grey({}, SplitIdat(idat, {0})), nullptr, "IHDR IDAT IEND"},
         {"chunk between IDATs", Grey({}, {Chunk("IDAT", idat.substr(0, 5)), Chunk("tEXt", std::string("a\0b", 3)), Chunk("IDAT", idat.substr(5))}),
          &typeid(EPNGMissingMultipleIDAT), nullptr},
+        // Reading stops where the rows end: the zlib check value is not needed.
+        {"check value in a later IDAT", Grey({}, SplitIdat(idat, {idat.size() - 4})), nullptr, "IHDR IDAT IEND"},
+        {"no check value", Grey({}, {Chunk("IDAT", idat.substr(0, idat.size() - 4))}), nullptr, "IHDR IDAT IEND"},
+        {"chunk before the check value", Grey({}, {Chunk("IDAT", idat.substr(0, idat.size() - 4)), Chunk("tEXt", std::string("a\0b", 3)),
+                                                   Chunk("IDAT", idat.substr(idat.size() - 4))}),
+         nullptr, "IHDR IDAT tEXt IEND"},
         {"width 65536", WithHeader(IhdrData(65536, 1, 1, 0)), &typeid(EPNGSizeExceeds), nullptr},
         {"height 65536", WithHeader(IhdrData(1, 65536, 1, 0)), &typeid(EPNGSizeExceeds), nullptr},
         {"width 65535", WithHeader(IhdrData(65535, 1, 1, 0), Chunk("IDAT", ZlibBytes(std::string(8193, '\0'))) + kIend),
