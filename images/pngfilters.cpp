@@ -35,23 +35,23 @@ template <std::size_t Fixed>
 void UnfilterLeft(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous, std::size_t bytes,
                   std::size_t offset)
 {
-    const std::size_t Offset = Fixed ? Fixed : offset;
+    const std::size_t step = Fixed ? Fixed : offset;
     switch (filter) {
     case kFilterSub:
-        for (std::size_t i = Offset; i < bytes; ++i)
-            row[i] = static_cast<std::uint8_t>(row[i] + row[i - Offset]);
+        for (std::size_t i = step; i < bytes; ++i)
+            row[i] = static_cast<std::uint8_t>(row[i] + row[i - step]);
         break;
     case kFilterAverage:
-        for (std::size_t i = 0; i < Offset; ++i)
+        for (std::size_t i = 0; i < step; ++i)
             row[i] = static_cast<std::uint8_t>(row[i] + (previous[i] >> 1));
-        for (std::size_t i = Offset; i < bytes; ++i)
-            row[i] = static_cast<std::uint8_t>(row[i] + ((row[i - Offset] + previous[i]) >> 1));
+        for (std::size_t i = step; i < bytes; ++i)
+            row[i] = static_cast<std::uint8_t>(row[i] + ((row[i - step] + previous[i]) >> 1));
         break;
     default:
-        for (std::size_t i = 0; i < Offset; ++i)
+        for (std::size_t i = 0; i < step; ++i)
             row[i] = static_cast<std::uint8_t>(row[i] + previous[i]);
-        for (std::size_t i = Offset; i < bytes; ++i)
-            row[i] = static_cast<std::uint8_t>(row[i] + Paeth(row[i - Offset], previous[i], previous[i - Offset]));
+        for (std::size_t i = step; i < bytes; ++i)
+            row[i] = static_cast<std::uint8_t>(row[i] + Paeth(row[i - step], previous[i], previous[i - step]));
         break;
     }
 }
