@@ -105,7 +105,7 @@ Layout ReadInfoHeader(TStream& stream)
         l.topDown = true, l.height = -l.height;
     if (planes != 1)
         Invalid("planes " + std::to_string(planes));
-    if (l.width <= 0 || l.height <= 0 || l.width > kMaxBitmapSide || l.height > kMaxBitmapSide)
+    if (l.width <= 0 || l.height <= 0)
         Invalid("size " + std::to_string(l.width) + " x " + std::to_string(l.height));
     switch (l.bitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32:
@@ -212,10 +212,11 @@ TBitmapFileImage ReadBitmapFile(TStream& stream)
         image.masks = l.masks;
 
     // Pixel rows, bottom-up in the file unless the height was negative.
+    // The sides are bounded by the byte cap alone; one row is checked first so the product cannot overflow.
     std::uint64_t rowSize = BitmapRowSize(static_cast<std::uint64_t>(l.width), l.bitCount);
-    std::uint64_t bytes = rowSize * static_cast<std::uint64_t>(l.height);
-    if (bytes > kMaxBitmapBytes)
+    if (rowSize > kMaxBitmapBytes || rowSize * static_cast<std::uint64_t>(l.height) > kMaxBitmapBytes)
         Invalid("pixel data too large");
+    std::uint64_t bytes = rowSize * static_cast<std::uint64_t>(l.height);
     if (static_cast<std::uint64_t>(available - pixelOffset) < bytes)
         Invalid("file is truncated");
     stream.SetPosition(start + pixelOffset);

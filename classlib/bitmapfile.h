@@ -24,7 +24,8 @@ struct TBitmapFileImage {
     std::vector<std::uint8_t> pixels;
 };
 
-// Largest width or height accepted, and largest pixel data in bytes.
+// Largest width or height of a bitmap made by size, and largest pixel data in
+// bytes; a bitmap file's sides are bounded by the bytes alone.
 constexpr int kMaxBitmapSide = 32768;
 constexpr std::uint64_t kMaxBitmapBytes = 256u << 20;
 

@@ -51,31 +51,50 @@ TColor GifTransparentSlotColor(const TGifColorTable& table, int colorBits, int s
             return color ^ k;
 }
 
+std::vector<std::uint32_t> GifDibPalette(const TGIF_FrameModel& frame)
+{
+    const TGIF_Item& item = frame.Item();
+    std::vector<std::uint32_t> palette;
+    for (int i = 0; i < 1 << GifDibBits(item.colorBits); ++i) {
+        TColor c = i == frame.TransparentIndex() ? frame.TransparentColor() : GifDibSlotColor(*item.table, i);
+        palette.push_back(static_cast<std::uint32_t>(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
+    }
+    return palette;
+}
+
+void GifCheckFrameBytes(const TGIF_Item& item, std::uint64_t bytes)
+{
+    if (bytes > kMaxBitmapBytes)
+        throw EOutOfMemory("Out of memory (" + std::to_string(item.width) + " x " + std::to_string(item.height) +
+                           " GIF frame)");
+}
+
+void GifDecodeFrame(TGIF_FrameModel& frame, const TLzwPixelBuffer& out)
+{
+    TMemoryStream* data = frame.Item().data.get();
+    TGIF_ImageModel* image = frame.Image();
+    frame.corrupted |= LzwDecodeImage(data ? data->Memory() : nullptr, data ? static_cast<std::size_t>(data->Size()) : 0,
+                                      frame.interlaced, out, image ? image->onProgress : TGifProgress{});
+}
+
 void TGIF_FrameModel::DecodeToDib(TStream& dest)
 {
     const TGIF_Item& item = *item_;
     int bits = GifDibBits(item.colorBits);
     std::uint64_t rowSize = BitmapRowSize(static_cast<std::uint64_t>(item.width), bits);
     std::uint64_t imageSize = rowSize * static_cast<std::uint64_t>(item.height);
-    if (imageSize > kMaxBitmapBytes)
-        throw EOutOfMemory("Out of memory (" + std::to_string(item.width) + " x " + std::to_string(item.height) +
-                           " GIF frame)");
+    GifCheckFrameBytes(item, imageSize);
     // Colour table: the item's entries, the see-through slot's own colour, grey past the entries.
     TBitmapFileImage header;
     header.width = item.width, header.height = item.height, header.bitCount = bits;
-    for (int i = 0; i < 1 << bits; ++i) {
-        TColor c = i == transparentIndex_ ? transparentColor_ : GifDibSlotColor(*item.table, i);
-        header.palette.push_back(static_cast<std::uint32_t>(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
-    }
+    header.palette = GifDibPalette(*this);
     WriteBitmapFileHeader(dest, header, imageSize);
 
     TMemBlock pixels{AllocMemBlock(static_cast<std::int64_t>(imageSize))};
     TLzwPixelBuffer out{static_cast<std::uint8_t*>(pixels.block), item.width, item.height, bits,
                         static_cast<std::size_t>(rowSize)};
-    TMemoryStream* data = item.data.get();
     try {
-        corrupted |= LzwDecodeImage(data ? data->Memory() : nullptr, data ? static_cast<std::size_t>(data->Size()) : 0,
-                                    interlaced, out, image_ ? image_->onProgress : TGifProgress{});
+        GifDecodeFrame(*this, out);
     } catch (...) {
         dest.WriteBuffer(pixels.block, static_cast<std::size_t>(imageSize));
         throw;

@@ -1,23 +1,25 @@
 #include "images/gifpixels.h"
 
+#include <algorithm>
+
 #include "classlib/bitmapfile.h"
+#include "images/gifdib.h"
+
+void GifFrameIndices(TGIF_FrameModel& frame, std::vector<std::uint8_t>& indices)
+{
+    const TGIF_Item& item = frame.Item();
+    int bits = GifDibBits(item.colorBits);
+    auto width = static_cast<std::uint64_t>(std::max(item.width, 0));
+    auto height = static_cast<std::uint64_t>(std::max(item.height, 0));
+    // Refused as the decoded bitmap is, and as a byte a pixel.
+    GifCheckFrameBytes(item, std::max(width, BitmapRowSize(width, bits)) * height);
+    indices.assign(static_cast<std::size_t>(width * height), 0);
+    GifDecodeFrame(frame, {indices.data(), item.width, item.height, 8, static_cast<std::size_t>(width), bits, true});
+}
 
 TGifFramePixels GifFramePixels(TGIF_FrameModel& frame)
 {
-    TMemoryStream dib;
-    frame.DecodeToDib(dib);
-    dib.SetPosition(0);
-    TBitmapFileImage b = ReadBitmapFile(dib);
-    TGifFramePixels p{b.width, b.height, {}, b.palette};
-    std::size_t rowSize = static_cast<std::size_t>(BitmapRowSize(static_cast<std::uint64_t>(b.width), b.bitCount));
-    const int mask = (1 << b.bitCount) - 1;
-    p.indices.reserve(static_cast<std::size_t>(b.width) * static_cast<std::size_t>(b.height));
-    for (int y = 0; y < b.height; ++y) {
-        const std::uint8_t* row = b.pixels.data() + static_cast<std::size_t>(b.height - 1 - y) * rowSize;
-        for (int x = 0; x < b.width; ++x) {
-            int bit = x * b.bitCount;
-            p.indices.push_back(static_cast<std::uint8_t>(row[bit / 8] >> (8 - b.bitCount - bit % 8) & mask));
-        }
-    }
+    TGifFramePixels p{frame.Item().width, frame.Item().height, {}, GifDibPalette(frame)};
+    GifFrameIndices(frame, p.indices);
     return p;
 }

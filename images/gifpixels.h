@@ -15,3 +15,5 @@ struct TGifFramePixels {
 };
 
 TGifFramePixels GifFramePixels(TGIF_FrameModel& frame);
+// The indices alone, into a buffer the caller keeps from frame to frame.
+void GifFrameIndices(TGIF_FrameModel& frame, std::vector<std::uint8_t>& indices);

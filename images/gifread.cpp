@@ -168,11 +168,19 @@ void TGIF_ImageModel::ParseStream(std::int64_t count, TStream& source, bool deco
     FreshImage();
     if (count < 0 || count > source.Size() - source.Position())
         throw EReadError("Stream read error");
-    TMemoryStream bytes;
-    bytes.CopyFrom(source, count);
     if (count == 0)
         return;
-    TGifReader reader(bytes.Memory(), static_cast<std::size_t>(count));
+    // A memory stream is read where it lies; any other is copied first.
+    TMemoryStream copy;
+    const std::uint8_t* start;
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&source)) {
+        start = memory->Memory() + memory->Position();
+        source.Seek(count, TSeekOrigin::soCurrent);
+    } else {
+        copy.CopyFrom(source, count);
+        start = copy.Memory();
+    }
+    TGifReader reader(start, static_cast<std::size_t>(count));
 
     version = CheckSignature(reader);
     // Logical screen descriptor.

@@ -166,3 +166,29 @@ TEST(BitmapFile, BadMasksFailCleanly)
         EXPECT_THROW(Read(bytes), EInvalidGraphic) << std::hex << masks[0] << " " << masks[1];
     }
 }
+
+TEST(BitmapFile, SidesAreBoundedByTheByteCapAlone)
+{
+    // Past 32768 on a side is read while the rows fit the cap.
+    struct Case {
+        int width, height, bitCount;
+    } wide[] = {{65535, 2, 8}, {2, 65535, 1}, {40000, 3, 24}, {70000, 1, 4}};
+    for (const Case& c : wide) {
+        TBitmapFileImage image = Image(c.width, c.height, c.bitCount);
+        TBitmapFileImage back = Read(Write(image));
+        EXPECT_EQ(back.width, c.width);
+        EXPECT_EQ(back.height, c.height);
+        EXPECT_EQ(back.pixels, image.pixels) << c.width << " x " << c.height;
+    }
+    // One byte past the cap, and a row alone past it, are too large.
+    Bytes file = Write(Image(4, 4, 8));
+    for (auto [width, height] : {std::pair<std::uint32_t, std::uint32_t>{65536, 4097}, {0x7FFFFFFF, 1}}) {
+        Put(file, 18, width), Put(file, 22, height);
+        try {
+            Read(file);
+            ADD_FAILURE() << width << " x " << height << ": read";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_STREQ(e.what(), "Bitmap image is not valid (pixel data too large)");
+        }
+    }
+}

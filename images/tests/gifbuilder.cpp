@@ -97,6 +97,28 @@ std::string PackCodes(int minCodeSize, const std::vector<std::pair<int, int>>& c
     return data + '\0';
 }
 
+std::string ChainData(int minCodeSize, int index, int cycles, std::int64_t& pixels)
+{
+    const int clear = 1 << minCodeSize;
+    std::vector<std::pair<int, int>> codes;
+    int width = minCodeSize + 1;
+    pixels = 0;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        codes.push_back({clear, width});
+        width = minCodeSize + 1;
+        codes.push_back({index, width});
+        pixels += 1;
+        for (int next = clear + 2; next < 4096; ++next) {
+            codes.push_back({next, width});
+            pixels += next - clear;
+            if (next + 1 == 1 << width && width < 12)
+                ++width;
+        }
+    }
+    codes.push_back({clear + 1, width});
+    return PackCodes(minCodeSize, codes);
+}
+
 namespace {
 TBitmapFileImage IndexBitmap(const std::vector<std::uint8_t>& indices, int width, int height, int bitCount)
 {

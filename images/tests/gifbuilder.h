@@ -38,6 +38,10 @@ private:
 // Image data from explicit codes and their widths: the minimum code size
 // byte, sub-blocks and terminator.
 std::string PackCodes(int minCodeSize, const std::vector<std::pair<int, int>>& codes);
+// Image data of one index alone, in the longest chains: after each clear code
+// the code about to be made, again and again, until the table is full,
+// cycles times over; pixels is how many it holds.
+std::string ChainData(int minCodeSize, int index, int cycles, std::int64_t& pixels);
 // Image data from indices, by our own encoder.
 std::string EncodeIndices(const std::vector<std::uint8_t>& indices, int width, int height, int bitCount);
 

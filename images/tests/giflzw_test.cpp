@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "classlib/bitmapfile.h"
 #include "classlib/exceptions.h"
 #include "images/gifdecode.h"
 #include "images/tests/gifbuilder.h"
@@ -125,29 +126,45 @@ TEST(GifLzw, LongestChainsDecode)
 {
     // One colour, each code the one about to be made: strings of 1, 2, 3 ...
     // pixels until the table is full, the last chains thousands of codes deep.
-    std::vector<std::pair<int, int>> codes = {{256, 9}, {0, 9}};
-    std::int64_t pixels = 1;
-    int width = 9;
-    for (int next = 258; next < 4096; ++next) {
-        codes.push_back({next, width});
-        pixels += next - 256;
-        if (next + 1 == 1 << width && width < 12)
-            ++width;
-    }
-    codes.push_back({257, 12});
+    std::int64_t pixels = 0;
+    std::string data = ChainData(8, 0, 1, pixels);
     TGIF_ImageModel image;
-    TGIF_FrameModel& f = Frame(image, 4096, static_cast<int>(pixels / 4096), PackCodes(8, codes)).FrameByIndex(0);
+    TGIF_FrameModel& f = Frame(image, 4096, static_cast<int>(pixels / 4096), data).FrameByIndex(0);
     TGifFramePixels d = GifFramePixels(f);
     EXPECT_FALSE(f.corrupted);
     EXPECT_EQ(std::count(d.indices.begin(), d.indices.end(), 0), static_cast<std::ptrdiff_t>(d.indices.size()));
 }
 
-TEST(GifLzw, HugeFramesAreRefusedBeforeAllocating)
+TEST(GifLzw, WideFramesDecodeOrAreTooLarge)
 {
-    TGIF_ImageModel image;
-    TGIF_FrameModel& f = Frame(image, 65535, 65535, PackCodes(8, {{256, 9}, {257, 9}})).FrameByIndex(0);
-    TMemoryStream dib;
-    EXPECT_THROW(f.DecodeToDib(dib), EOutOfMemory);
+    // Sides past 32768 decode while the bitmap fits the byte cap, through
+    // the bitmap file a picture loads too; past it, "out of memory" before allocating.
+    struct Case {
+        int width, height, tableBits;
+        bool fits;
+    } cases[] = {{65535, 3, 8, true}, {3, 65535, 1, true}, {40000, 2, 4, true},
+                 {65535, 65535, 8, false}, {65535, 32769, 1, false}};
+    for (const Case& c : cases) {
+        TGIF_ImageModel image;
+        std::int64_t pixels = 0;
+        std::string data = ChainData(2, 1, 1, pixels);
+        TGIF_FrameModel& f = Frame(image, c.width, c.height, data, c.tableBits).FrameByIndex(0);
+        TMemoryStream dib;
+        if (!c.fits) {
+            EXPECT_THROW(f.DecodeToDib(dib), EOutOfMemory) << c.width << " x " << c.height;
+            EXPECT_EQ(dib.Size(), 0) << c.width << " x " << c.height;
+            EXPECT_THROW(GifFramePixels(f), EOutOfMemory) << c.width << " x " << c.height;
+            continue;
+        }
+        f.DecodeToDib(dib);
+        dib.SetPosition(0);
+        TBitmapFileImage bitmap = ReadBitmapFile(dib);
+        EXPECT_EQ(bitmap.width, c.width);
+        EXPECT_EQ(bitmap.height, c.height);
+        TGifFramePixels d = GifFramePixels(f);
+        EXPECT_EQ(std::count(d.indices.begin(), d.indices.end(), 1), static_cast<std::ptrdiff_t>(d.indices.size()));
+        EXPECT_FALSE(f.corrupted);
+    }
 }
 
 TEST(GifLzw, ProgressIsReportedOnlyWhenThePercentageChanges)

@@ -157,7 +157,9 @@ TEST(GifRead, CountsAndEmptyStreams)
     s.SetPosition(0);
     // A count beyond what the source holds fails before anything is copied.
     EXPECT_THROW(image.ParseStream(1 << 30, s, false), EReadError);
+    // Nothing to read takes nothing from the source.
     image.ParseStream(0, s, true);
+    EXPECT_EQ(s.Position(), 0);
     EXPECT_EQ(image.FrameCount(), 0);
     EXPECT_EQ(image.version, 0);
 }

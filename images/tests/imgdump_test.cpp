@@ -1,12 +1,17 @@
 // The dump tool run as a program, on a file we make and on broken ones.
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <fcntl.h>
 
 #include "images/tests/gifbuilder.h"
 #include "images/tests/libpngfiles.h"
@@ -17,6 +22,9 @@ namespace fs = std::filesystem;
 struct TRun {
     int exitCode;
     std::string out, err;
+    // The run's peak resident set and wall time.
+    long peakKiB;
+    double seconds;
 };
 
 std::string Slurp(const fs::path& p)
@@ -37,10 +45,22 @@ protected:
     TRun Run(const std::string& bytes)
     {
         std::ofstream(dir_ / "in.gif", std::ios::binary) << bytes;
-        std::string command = std::string(IMGDUMP) + " " + (dir_ / "in.gif").string() + " " + dir_.string() + " >" +
-                              (dir_ / "out").string() + " 2>" + (dir_ / "err").string();
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir_ / "out"), Slurp(dir_ / "err")};
+        const std::string in = (dir_ / "in.gif").string(), out = (dir_ / "out").string(), err = (dir_ / "err").string();
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::string program = IMGDUMP, folder = dir_.string();
+        char* argv[] = {program.data(), const_cast<char*>(in.c_str()), folder.data(), nullptr};
+        auto start = std::chrono::steady_clock::now();
+        pid_t pid = -1;
+        int status = 0;
+        rusage usage{};
+        if (posix_spawn(&pid, IMGDUMP, &files, nullptr, argv, environ) != 0 || wait4(pid, &status, 0, &usage) != pid)
+            ADD_FAILURE() << "cannot run " << IMGDUMP;
+        posix_spawn_file_actions_destroy(&files);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err), usage.ru_maxrss,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
     }
     fs::path dir_;
 };
@@ -87,4 +107,59 @@ TEST_F(ImgDump, APngIsFrameZeroWithSixteenBitSamplesByTheirHighByte)
     std::string pam = Slurp(dir_ / "0.pam");
     ASSERT_GE(pam.size(), 8u);
     EXPECT_EQ(pam.substr(pam.size() - 8), std::string("\x12\xAB\x00\xFF\x80\x40\x20\x00", 8));
+}
+
+TEST_F(ImgDump, HugeFramesAreRefusedOrDecodedInBoundedMemoryAndTime)
+{
+    // The codecs' 256 MiB cap on a frame's rows: two such frames, 64 MiB for the rest.
+    constexpr long kBoundKiB = (2 * 256 + 64) * 1024;
+    const std::string noData = PackCodes(2, {{4, 3}, {5, 3}});
+    std::string threeWide = TGifBuilder().Screen(32768, 32768, 1).Bytes();
+    for (int i = 0; i < 3; ++i)
+        threeWide += TGifBuilder("").Image(0, 8192 * i, 32768, 8192, noData).Bytes();
+    // Index 1 in long chains, enough for an 8192 x 8192 frame: RGBA rows right at the cap.
+    std::int64_t pixels = 0;
+    const std::string chains = ChainData(2, 1, 9, pixels);
+    ASSERT_GE(pixels, 8192 * 8192);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int frames;  // written; 0: refused
+    } cases[] = {
+        {"a 1-bit GIF of 32768 x 32768", TGifBuilder().Screen(32768, 32768, 1).Image(0, 0, 32768, 32768, noData)
+                                             .Trailer().Bytes(), 0},
+        {"a 1-bit PNG of 65535 x 4096", PngFileBytes({PngChunkBytes("IHDR", IhdrData(65535, 4096, 1, 0)),
+                                                      PngChunkBytes("IDAT", ZlibBytes("")), PngChunkBytes("IEND", "")}), 0},
+        {"three GIF frames of 32768 x 8192", threeWide + ";", 0},
+        {"two GIF frames of 8192 x 8192", TGifBuilder().Screen(8192, 8192, 1).Image(0, 0, 8192, 8192, chains)
+                                              .Image(0, 0, 8192, 8192, chains).Trailer().Bytes(), 2},
+    };
+    for (const Case& c : cases) {
+        TRun r = Run(c.bytes);
+        EXPECT_LE(r.peakKiB, kBoundKiB) << c.what;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.frames) << c.what;
+        if (c.frames == 0) {
+            // Refused at once, whatever the size asked for.
+            EXPECT_LE(r.seconds, 10.0) << c.what;
+            EXPECT_EQ(r.exitCode, 1) << c.what;
+            EXPECT_NE(r.err.find("too large"), std::string::npos) << c.what << ": " << r.err;
+            EXPECT_FALSE(fs::exists(dir_ / "0.pam")) << c.what;
+            continue;
+        }
+        EXPECT_EQ(r.exitCode, 0) << c.what << ": " << r.err;
+        for (int i = 0; i < c.frames; ++i) {
+            // Index 1 down to the last pixel, not slot 0's (0, 0, 255).
+            fs::path pam = dir_ / (std::to_string(i) + ".pam");
+            const std::string header = "P7\nWIDTH 8192\nHEIGHT 8192\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+            EXPECT_EQ(fs::file_size(pam), header.size() + 8192u * 8192u * 4) << c.what;
+            std::ifstream in(pam, std::ios::binary);
+            std::string first(4, '\0'), last(4, '\0');
+            in.seekg(static_cast<std::streamoff>(header.size())).read(first.data(), 4);
+            in.seekg(-4, std::ios::end).read(last.data(), 4);
+            EXPECT_EQ(last, first) << c.what;
+            EXPECT_NE(last, std::string("\0\0\xFF\xFF", 4)) << c.what;
+            in.close();
+            fs::remove(pam);
+        }
+    }
 }
