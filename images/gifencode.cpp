@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
-constexpr int kHashSize = 17777;
 constexpr std::uint32_t kEmptySlot = 0xFFFFFFFF;
 // The dictionary starts over before a code would need 13 bits.
 constexpr int kLastCode = 4094;
@@ -16,30 +16,46 @@ class TLzwCodeWriter {
 public:
     explicit TLzwCodeWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
-    // LzwEmitCode.
+    // LzwEmitCode: bytes go out four at a time, one at a time near a block's end.
     void Emit(int code, int width)
     {
         bits_ |= static_cast<std::uint64_t>(code) << count_;
         count_ += width;
-        while (count_ >= 8) {
-            block_[blockSize_++] = static_cast<std::uint8_t>(bits_);
-            bits_ >>= 8;
-            count_ -= 8;
-            if (blockSize_ == 255)
-                WriteBlock();
+        if (count_ < 32)
+            return;
+        if (blockSize_ > 255 - 4) {
+            while (count_ >= 8)
+                Put();
+            return;
         }
+        for (int i = 0; i < 4; ++i)
+            block_[static_cast<std::size_t>(blockSize_ + i)] = static_cast<std::uint8_t>(bits_ >> (8 * i));
+        blockSize_ += 4;
+        bits_ >>= 32;
+        count_ -= 32;
+        if (blockSize_ == 255)
+            WriteBlock();
     }
-    // LzwFlushCodes: the last partial byte and block, then the terminator.
+    // LzwFlushCodes: the last bytes, the last partial one and block, then the terminator.
     void Flush()
     {
-        if (count_ > 0)
-            block_[blockSize_++] = static_cast<std::uint8_t>(bits_), bits_ = 0, count_ = 0;
+        while (count_ > 0)
+            Put();
+        bits_ = 0, count_ = 0;
         if (blockSize_ > 0)
             WriteBlock();
         out_.push_back(0);
     }
 
 private:
+    void Put()
+    {
+        block_[static_cast<std::size_t>(blockSize_++)] = static_cast<std::uint8_t>(bits_);
+        bits_ >>= 8;
+        count_ -= 8;
+        if (blockSize_ == 255)
+            WriteBlock();
+    }
     void WriteBlock()
     {
         out_.push_back(static_cast<std::uint8_t>(blockSize_));
@@ -54,21 +70,21 @@ private:
     int count_ = 0;
 };
 
-// The dictionary: strings as (prefix code, pixel), found through a fixed
-// hash table whose slots hold the string's key and code together.
-class TLzwDictionary {
+// The dictionary for 8-bit pixels: strings as (prefix code, pixel), found
+// through a fixed hash table whose slots hold the string's key and code together.
+class TLzwHashDictionary {
 public:
-    TLzwDictionary() { Clear(); }
+    TLzwHashDictionary() { Clear(); }
     void Clear() { std::fill(slots_.begin(), slots_.end(), kEmptySlot); }
 
     // The code of prefix + pixel, or -1 with slot set to where it would go.
     int Find(int prefix, int pixel, int& slot) const
     {
         std::uint32_t key = static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel);
-        // Multiplicative hash scaled onto the slots, without a division.
-        int h = static_cast<int>(static_cast<std::uint64_t>(key * 2654435761u) * kHashSize >> 32);
-        for (;; h = h + 1 == kHashSize ? 0 : h + 1) {
-            std::uint32_t s = slots_[h];
+        // Multiplicative hash onto a power of two of slots, four for each code.
+        auto h = static_cast<int>((key * 2654435761u) >> (32 - kHashBits));
+        for (;; h = (h + 1) & (kHashSize - 1)) {
+            std::uint32_t s = slots_[static_cast<std::size_t>(h)];
             if (s == kEmptySlot)
                 return slot = h, -1;
             if (s >> kCodeBits == key)
@@ -77,14 +93,35 @@ public:
     }
     void Add(int slot, int code, int prefix, int pixel)
     {
-        slots_[slot] = (static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel)) << kCodeBits |
-                       static_cast<std::uint32_t>(code);
+        slots_[static_cast<std::size_t>(slot)] =
+            (static_cast<std::uint32_t>(prefix) << 8 | static_cast<std::uint32_t>(pixel)) << kCodeBits |
+            static_cast<std::uint32_t>(code);
     }
 
 private:
+    static constexpr int kHashBits = 14, kHashSize = 1 << kHashBits;
     static constexpr int kCodeBits = 12;
     static constexpr std::uint32_t kCodeMask = (1u << kCodeBits) - 1;
     std::array<std::uint32_t, kHashSize> slots_;
+};
+
+// The dictionary for 1- and 4-bit pixels: each code's extensions by pixel,
+// looked up directly. 0 is no string: literals are never extensions.
+template <int Bits>
+class TLzwDirectDictionary {
+public:
+    TLzwDirectDictionary() { Clear(); }
+    void Clear() { std::fill(codes_.begin(), codes_.end(), 0); }
+    int Find(int prefix, int pixel, int& slot) const
+    {
+        slot = prefix << Bits | pixel;
+        int code = codes_[static_cast<std::size_t>(slot)];
+        return code ? code : -1;
+    }
+    void Add(int slot, int code, int, int) { codes_[static_cast<std::size_t>(slot)] = static_cast<std::uint16_t>(code); }
+
+private:
+    std::array<std::uint16_t, (kLastCode + 1) << Bits> codes_;
 };
 
 // A row's pixels in order, for one depth.
@@ -100,17 +137,19 @@ int PixelAt(const std::uint8_t* row, int x)
 }
 
 // The string being matched and the codes assigned since the last clear.
+template <int Bits>
 class TLzwEncoder {
+    using TDictionary = std::conditional_t<Bits == 8, TLzwHashDictionary, TLzwDirectDictionary<Bits>>;
+
 public:
-    TLzwEncoder(std::vector<std::uint8_t>& out, int bitCount)
-        : initialWidth_(bitCount == 1 ? 3 : bitCount + 1), clear_(1 << (initialWidth_ - 1)), end_(clear_ + 1),
-          codes_(out), dictionary_(std::make_unique<TLzwDictionary>())
+    explicit TLzwEncoder(std::vector<std::uint8_t>& out)
+        : initialWidth_(Bits == 1 ? 3 : Bits + 1), clear_(1 << (initialWidth_ - 1)), end_(clear_ + 1), codes_(out),
+          dictionary_(std::make_unique<TDictionary>())
     {
         out.push_back(static_cast<std::uint8_t>(initialWidth_ - 1));
         StartOver();
     }
 
-    template <int Bits>
     void Row(const std::uint8_t* row, int width)
     {
         for (int x = 0; x < width; ++x) {
@@ -158,32 +197,38 @@ private:
 
     const int initialWidth_, clear_, end_;
     TLzwCodeWriter codes_;
-    std::unique_ptr<TLzwDictionary> dictionary_;
+    std::unique_ptr<TDictionary> dictionary_;
     int width_ = 0, limit_ = 0, last_ = 0;
     int prefix_ = 0;
     bool inString_ = false;
 };
 
-void Encode(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const TGifProgress& progress)
+template <int Bits>
+void EncodeRows(std::vector<std::uint8_t>& out, const TLzwPixelBuffer& pixels, bool interlaced,
+                const TGifProgress& progress)
 {
-    std::vector<std::uint8_t> out;
-    out.reserve(pixels.rowSize * static_cast<std::size_t>(std::max(pixels.height, 0)) / 2 + 16);
-    TLzwEncoder encoder(out, pixels.bitCount);
+    TLzwEncoder<Bits> encoder(out);
     int lastPercent = -1;
     for (int y = 0, pass = 0, done = 0; y < pixels.height;
          y = interlaced ? GifNextInterlacedRow(y, pass, pixels.height) : y + 1) {
-        const std::uint8_t* row = pixels.bits + static_cast<std::size_t>(pixels.height - 1 - y) * pixels.rowSize;
-        if (pixels.bitCount == 8)
-            encoder.Row<8>(row, pixels.width);
-        else if (pixels.bitCount == 4)
-            encoder.Row<4>(row, pixels.width);
-        else
-            encoder.Row<1>(row, pixels.width);
+        encoder.Row(pixels.bits + static_cast<std::size_t>(pixels.height - 1 - y) * pixels.rowSize, pixels.width);
         int percent = (++done * 200 + pixels.height) / (2 * pixels.height);
         if (progress && percent != lastPercent)
             progress(TProgressStage::psRunning, lastPercent = percent, {});
     }
     encoder.Finish();
+}
+
+void Encode(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const TGifProgress& progress)
+{
+    std::vector<std::uint8_t> out;
+    out.reserve(pixels.rowSize * static_cast<std::size_t>(std::max(pixels.height, 0)) / 2 + 16);
+    if (pixels.bitCount == 8)
+        EncodeRows<8>(out, pixels, interlaced, progress);
+    else if (pixels.bitCount == 4)
+        EncodeRows<4>(out, pixels, interlaced, progress);
+    else
+        EncodeRows<1>(out, pixels, interlaced, progress);
     dest.WriteBuffer(out.data(), out.size());
 }
 } // namespace
