@@ -39,6 +39,7 @@ public:
     void SetSize(std::int64_t size) override;
 
     const std::uint8_t* Memory() const { return data_.data(); }
+    std::uint8_t* Memory() { return data_.data(); }
     void Clear() { data_.clear(), position_ = 0; }
     // The whole content of source from its start.
     void LoadFromStream(TStream& source);

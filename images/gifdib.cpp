@@ -1,6 +1,8 @@
 // TGIF_Frame.DecodeToDib: a frame's data as a bitmap file image.
 #include "images/gifdib.h"
 
+#include <algorithm>
+
 #include "classlib/bitmapfile.h"
 #include "classlib/exceptions.h"
 #include "images/gifdecode.h"
@@ -90,6 +92,16 @@ void TGIF_FrameModel::DecodeToDib(TStream& dest)
     header.palette = GifDibPalette(*this);
     WriteBitmapFileHeader(dest, header, imageSize);
 
+    // A memory stream takes the rows where they go; any other through a block.
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&dest)) {
+        std::int64_t start = memory->Position(), end = start + static_cast<std::int64_t>(imageSize);
+        memory->SetSize(std::max(memory->Size(), end));
+        std::uint8_t* rows = memory->Memory() + start;
+        std::fill(rows, rows + imageSize, std::uint8_t{0});
+        memory->SetPosition(end);
+        GifDecodeFrame(*this, {rows, item.width, item.height, bits, static_cast<std::size_t>(rowSize)});
+        return;
+    }
     TMemBlock pixels{AllocMemBlock(static_cast<std::int64_t>(imageSize))};
     TLzwPixelBuffer out{static_cast<std::uint8_t*>(pixels.block), item.width, item.height, bits,
                         static_cast<std::size_t>(rowSize)};

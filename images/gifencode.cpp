@@ -11,10 +11,11 @@ constexpr std::uint32_t kEmptySlot = 0xFFFFFFFF;
 // The dictionary starts over before a code would need 13 bits.
 constexpr int kLastCode = 4094;
 
-// Codes least significant bit first, cut into sub-blocks of 255 bytes.
+// Codes least significant bit first, cut into sub-blocks of 255 bytes, each
+// written to the stream with its length byte as it fills.
 class TLzwCodeWriter {
 public:
-    explicit TLzwCodeWriter(std::vector<std::uint8_t>& out) : out_(out) {}
+    explicit TLzwCodeWriter(TStream& out) : out_(out) {}
 
     // LzwEmitCode: bytes go out four at a time, one at a time near a block's end.
     void Emit(int code, int width)
@@ -29,7 +30,7 @@ public:
             return;
         }
         for (int i = 0; i < 4; ++i)
-            block_[static_cast<std::size_t>(blockSize_ + i)] = static_cast<std::uint8_t>(bits_ >> (8 * i));
+            block_[static_cast<std::size_t>(1 + blockSize_ + i)] = static_cast<std::uint8_t>(bits_ >> (8 * i));
         blockSize_ += 4;
         bits_ >>= 32;
         count_ -= 32;
@@ -44,13 +45,14 @@ public:
         bits_ = 0, count_ = 0;
         if (blockSize_ > 0)
             WriteBlock();
-        out_.push_back(0);
+        const std::uint8_t terminator = 0;
+        out_.WriteBuffer(&terminator, 1);
     }
 
 private:
     void Put()
     {
-        block_[static_cast<std::size_t>(blockSize_++)] = static_cast<std::uint8_t>(bits_);
+        block_[static_cast<std::size_t>(1 + blockSize_++)] = static_cast<std::uint8_t>(bits_);
         bits_ >>= 8;
         count_ -= 8;
         if (blockSize_ == 255)
@@ -58,13 +60,14 @@ private:
     }
     void WriteBlock()
     {
-        out_.push_back(static_cast<std::uint8_t>(blockSize_));
-        out_.insert(out_.end(), block_.begin(), block_.begin() + blockSize_);
+        block_[0] = static_cast<std::uint8_t>(blockSize_);
+        out_.WriteBuffer(block_.data(), static_cast<std::size_t>(1 + blockSize_));
         blockSize_ = 0;
     }
 
-    std::vector<std::uint8_t>& out_;
-    std::array<std::uint8_t, 255> block_{};
+    TStream& out_;
+    // The length byte, then the block.
+    std::array<std::uint8_t, 256> block_{};
     int blockSize_ = 0;
     std::uint64_t bits_ = 0;
     int count_ = 0;
@@ -142,11 +145,12 @@ class TLzwEncoder {
     using TDictionary = std::conditional_t<Bits == 8, TLzwHashDictionary, TLzwDirectDictionary<Bits>>;
 
 public:
-    explicit TLzwEncoder(std::vector<std::uint8_t>& out)
+    explicit TLzwEncoder(TStream& out)
         : initialWidth_(Bits == 1 ? 3 : Bits + 1), clear_(1 << (initialWidth_ - 1)), end_(clear_ + 1), codes_(out),
           dictionary_(std::make_unique<TDictionary>())
     {
-        out.push_back(static_cast<std::uint8_t>(initialWidth_ - 1));
+        const auto minCodeSize = static_cast<std::uint8_t>(initialWidth_ - 1);
+        out.WriteBuffer(&minCodeSize, 1);
         StartOver();
     }
 
@@ -204,7 +208,7 @@ private:
 };
 
 template <int Bits>
-void EncodeRows(std::vector<std::uint8_t>& out, const TLzwPixelBuffer& pixels, bool interlaced,
+void EncodeRows(TStream& out, const TLzwPixelBuffer& pixels, bool interlaced,
                 const TGifProgress& progress)
 {
     TLzwEncoder<Bits> encoder(out);
@@ -221,15 +225,12 @@ void EncodeRows(std::vector<std::uint8_t>& out, const TLzwPixelBuffer& pixels, b
 
 void Encode(TStream& dest, const TLzwPixelBuffer& pixels, bool interlaced, const TGifProgress& progress)
 {
-    std::vector<std::uint8_t> out;
-    out.reserve(pixels.rowSize * static_cast<std::size_t>(std::max(pixels.height, 0)) / 2 + 16);
     if (pixels.bitCount == 8)
-        EncodeRows<8>(out, pixels, interlaced, progress);
+        EncodeRows<8>(dest, pixels, interlaced, progress);
     else if (pixels.bitCount == 4)
-        EncodeRows<4>(out, pixels, interlaced, progress);
+        EncodeRows<4>(dest, pixels, interlaced, progress);
     else
-        EncodeRows<1>(out, pixels, interlaced, progress);
-    dest.WriteBuffer(out.data(), out.size());
+        EncodeRows<1>(dest, pixels, interlaced, progress);
 }
 } // namespace
 

@@ -11,6 +11,7 @@
 namespace {
 class TGifWriter {
 public:
+    explicit TGifWriter(std::size_t expected) { out_.reserve(expected); }
     void Byte(std::uint8_t b) { out_.push_back(b); }
     void Word(std::uint32_t w)
     {
@@ -167,7 +168,11 @@ void TGIF_ImageModel::StoreGif(TStream& dest, bool withLength)
     if (!data_->comments.empty() || frames_.size() > 1)
         version = 2;
 
-    TGifWriter w;
+    // Room for the frames' data and, generously, everything around it.
+    std::size_t expected = 4096;
+    for (const auto& frame : frames_)
+        expected += static_cast<std::size_t>(frame->Item().data->Size()) + 1024;
+    TGifWriter w(expected);
     // Header.
     w.Bytes(std::string(version == 2 ? "GIF89a" : "GIF87a"));
     // Logical screen descriptor.

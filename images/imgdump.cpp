@@ -8,11 +8,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "classlib/bitmapfile.h"
@@ -60,10 +62,8 @@ void CheckFrameSize(int index, std::uint64_t width, std::uint64_t height, std::u
 }
 
 // Every frame of a GIF, its transparent slot with alpha 0, colours by a table of RGBA words.
-void DecodeGif(const std::string& bytes, TBuffers& buffers, const TFrameSink& sink)
+void DecodeGif(TMemoryStream& source, TBuffers& buffers, const TFrameSink& sink)
 {
-    TMemoryStream source;
-    source.WriteBuffer(bytes.data(), bytes.size());
     source.SetPosition(0);
     TGIF_ImageModel image;
     image.ParseStream(source.Size(), source, false);
@@ -92,8 +92,9 @@ void DecodeGif(const std::string& bytes, TBuffers& buffers, const TFrameSink& si
 }
 
 // A PNG is one frame; 16-bit samples come by their high byte.
-void DecodePng(const std::string& bytes, const TFrameSink& sink)
+void DecodePng(TMemoryStream& source, const TFrameSink& sink)
 {
+    std::string_view bytes(reinterpret_cast<const char*>(source.Memory()), static_cast<std::size_t>(source.Size()));
     // The header's size, read before the codec decodes anything.
     auto u32 = [&](std::size_t at) {
         auto b = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + i])); };
@@ -101,7 +102,7 @@ void DecodePng(const std::string& bytes, const TFrameSink& sink)
     };
     if (bytes.size() >= 24 && bytes.compare(12, 4, "IHDR") == 0)
         CheckFrameSize(0, u32(16), u32(20), kPngMaxStoreBytes);
-    TPngFrame png = PngDecodeFrame(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    TPngFrame png = PngDecodeFrame(source.Memory(), bytes.size());
     auto width = static_cast<std::size_t>(png.width);
     sink({png.width, png.height, 0, 0, 0, 0}, [&](int y, int count, std::uint32_t* out) {
         const std::uint32_t* argb = png.pixels.data() + static_cast<std::size_t>(y) * width;
@@ -112,12 +113,27 @@ void DecodePng(const std::string& bytes, const TFrameSink& sink)
     });
 }
 
-void Decode(const std::string& bytes, TBuffers& buffers, const TFrameSink& sink)
+// The file's bytes, held as the codecs read them: from memory.
+struct TSource {
+    explicit TSource(const std::string& file)
+    {
+        std::string bytes = ReadFile(file);
+        stream.WriteBuffer(bytes.data(), bytes.size());
+    }
+    bool StartsWith(std::string_view magic)
+    {
+        return static_cast<std::size_t>(stream.Size()) >= magic.size() &&
+               std::memcmp(magic.data(), stream.Memory(), magic.size()) == 0;
+    }
+    TMemoryStream stream;
+};
+
+void Decode(TSource& source, TBuffers& buffers, const TFrameSink& sink)
 {
-    if (bytes.compare(0, 3, "GIF") == 0)
-        return DecodeGif(bytes, buffers, sink);
-    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
-        return DecodePng(bytes, sink);
+    if (source.StartsWith("GIF"))
+        return DecodeGif(source.stream, buffers, sink);
+    if (source.StartsWith("\x89PNG\r\n\x1a\n"))
+        return DecodePng(source.stream, sink);
     throw std::runtime_error("not a picture format imgdump knows");
 }
 
@@ -142,7 +158,8 @@ int Dump(const std::string& file, const std::string& dir)
 {
     TBuffers buffers;
     int index = 0;
-    Decode(ReadFile(file), buffers, [&](const TFrameInfo& f, const TRowFill& fill) {
+    TSource source(file);
+    Decode(source, buffers, [&](const TFrameInfo& f, const TRowFill& fill) {
         std::string name = dir + "/" + std::to_string(index) + ".pam";
         std::ofstream out(name, std::ios::binary);
         out << "P7\nWIDTH " << f.width << "\nHEIGHT " << f.height
@@ -162,12 +179,12 @@ int Dump(const std::string& file, const std::string& dir)
 
 int Bench(int runs, const std::string& file)
 {
-    std::string bytes = ReadFile(file);
+    TSource source(file);
     TBuffers buffers;
     std::vector<double> times;
     for (int i = 0; i < std::max(runs, 1); ++i) {
         auto start = std::chrono::steady_clock::now();
-        Decode(bytes, buffers, [&](const TFrameInfo& f, const TRowFill& fill) {
+        Decode(source, buffers, [&](const TFrameInfo& f, const TRowFill& fill) {
             ForEachBand(f, fill, buffers.band, [](const char* rgba, std::size_t) {
                 // Keeps the rows from being optimised away.
                 asm volatile("" : : "g"(rgba) : "memory");

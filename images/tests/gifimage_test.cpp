@@ -145,3 +145,20 @@ TEST(GifImage, RegistrationAndRefusals)
     s.SetPosition(0);
     EXPECT_THROW(image.ReadData(s), EReadError);
 }
+
+TEST(GifImage, FramesWiderThan32768Load)
+{
+    // Index 1 (white in a 2-colour table of black and white) across the whole frame.
+    std::int64_t pixels = 0;
+    std::string bytes = TGifBuilder().Screen(40000, 2).Bytes();
+    bytes[10] = static_cast<char>(0x80);
+    bytes += std::string("\0\0\0\xFF\xFF\xFF", 6);
+    TGIF_Image image;
+    Load(image, TGifBuilder(bytes).Image(0, 0, 40000, 2, ChainData(2, 1, 1, pixels)).Trailer().Bytes());
+    ASSERT_EQ(image.FrameCount(), 1);
+    EXPECT_EQ(image.Width(), 40000);
+    EXPECT_EQ(image.Height(), 2);
+    TBitmap& bitmap = image.FrameByIndex(0).DecodedBitmap();
+    EXPECT_EQ(bitmap.Width(), 40000);
+    EXPECT_EQ(bitmap.Canvas().Pixels(39999, 1), clWhite);
+}
