@@ -102,14 +102,10 @@ void DecodePng(TMemoryStream& source, const TFrameSink& sink)
     };
     if (bytes.size() >= 24 && bytes.compare(12, 4, "IHDR") == 0)
         CheckFrameSize(0, u32(16), u32(20), kPngMaxStoreBytes);
-    TPngFrame png = PngDecodeFrame(source.Memory(), bytes.size());
-    auto width = static_cast<std::size_t>(png.width);
+    TPngRgbaFrame png = PngDecodeRgba(source.Memory(), bytes.size());
+    auto rowBytes = static_cast<std::size_t>(png.width) * 4;
     sink({png.width, png.height, 0, 0, 0, 0}, [&](int y, int count, std::uint32_t* out) {
-        const std::uint32_t* argb = png.pixels.data() + static_cast<std::size_t>(y) * width;
-        for (std::size_t k = 0, n = width * static_cast<std::size_t>(count); k < n; ++k) {
-            std::uint32_t c = argb[k];
-            out[k] = (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16 | (c & 0xFF000000);
-        }
+        std::memcpy(out, png.rgba.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes * static_cast<std::size_t>(count));
     });
 }
 
