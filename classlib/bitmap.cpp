@@ -172,7 +172,7 @@ void TBitmap::SetSize(int width, int height)
     }
 }
 
-void TBitmap::Recreate(int width, int height, Format format)
+void TBitmap::Recreate(int width, int height, Format format, bool keepPicture)
 {
     canvas_->FreeHandle();
     UniqueBitmap handle;
@@ -184,7 +184,7 @@ void TBitmap::Recreate(int width, int height, Format format)
         if (!handle)
             throw EOutOfResources("Out of system resources");
         bits = static_cast<std::uint8_t*>(p);
-        if (handle_) {
+        if (handle_ && keepPicture) {
             // GDI converts between the formats, through the new colour table.
             HDC from = CreateCompatibleDC(nullptr), to = CreateCompatibleDC(nullptr);
             HGDIOBJ oldFrom = SelectObject(from, handle_.get()), oldTo = SelectObject(to, handle.get());
@@ -201,9 +201,8 @@ void TBitmap::Recreate(int width, int height, Format format)
 
 void TBitmap::Replace(int width, int height, Format format, const std::uint8_t* pixels)
 {
-    canvas_->FreeHandle();
-    handle_.reset();
-    Recreate(width, height, std::move(format));
+    // The old section stays until the new one exists: a failure keeps the picture whole.
+    Recreate(width, height, std::move(format), false);
     if (bits_)
         std::memcpy(bits_, pixels, RowSize() * static_cast<std::size_t>(height_));
 }

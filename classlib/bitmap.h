@@ -67,8 +67,10 @@ private:
         std::vector<std::uint32_t> palette;
         std::array<std::uint32_t, 3> masks{};
     };
-    // A new DIB section of that size and format, holding what the old one showed.
-    void Recreate(int width, int height, Format format);
+    // A new DIB section of that size and format in place of the old one,
+    // which goes only once the new one exists; with keepPicture it holds
+    // what the old one showed.
+    void Recreate(int width, int height, Format format, bool keepPicture = true);
     // A new DIB section of that size and format holding pixels, rows bottom-up in its layout.
     void Replace(int width, int height, Format format, const std::uint8_t* pixels);
     std::size_t RowSize() const;

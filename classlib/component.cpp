@@ -18,6 +18,7 @@ void TComponent::operator delete(void* memory)
 
 void TComponent::operator delete(TComponent* component, std::destroying_delete_t)
 {
+    component->life_.End();
     component->BeforeDestruction();
     void* whole = dynamic_cast<void*>(component);
     component->~TComponent();
@@ -26,6 +27,8 @@ void TComponent::operator delete(TComponent* component, std::destroying_delete_t
 
 TComponent::~TComponent()
 {
+    // A component that was not deleted (one on the stack) ends here.
+    life_.End();
     while (!freeNotifies_.empty()) {
         TComponent* watcher = freeNotifies_.back();
         freeNotifies_.pop_back();

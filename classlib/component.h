@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "classlib/exceptions.h"
+#include "classlib/liveness.h"
 #include "classlib/persistent.h"
 
 enum class TOperation { opInsert, opRemove };
@@ -39,6 +40,10 @@ public:
     TComponent* Owner() const { return owner_; }
     TPersistent* GetOwner() const override { return owner_; }
     TComponentState ComponentState() const { return state_; }
+    // Turns false as soon as the component begins to go: code that calls
+    // user code takes it first and touches the component afterwards only
+    // while it holds.
+    TLiveness Liveness() const { return life_.Watch(); }
 
     // Hands a new component to this owner and returns it.
     template <class T>
@@ -97,6 +102,7 @@ private:
     void ReleaseComponent(TComponent* component);
     void Destroying();
 
+    TLife life_;
     TComponent* owner_;
     std::string name_;
     TComponentState state_ = 0;

@@ -44,18 +44,6 @@ HWND ReflectTarget(const TMessage& m)
     }
 }
 
-// Raises a flag for one scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 TMouseButton ButtonOf(UINT msg)
 {
     switch (msg) {
@@ -218,8 +206,7 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         [&] {
             TMessage m{msg, wp, lp, 0};
             // Nothing of the control is touched after its handler: it may have freed it.
-            TWndMethod proc = control->WindowProc;
-            proc(m);
+            control->Deliver(m);
             return m.Result;
         },
         LRESULT(0));
@@ -228,10 +215,15 @@ LRESULT CALLBACK TControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 LRESULT TControl::Perform(UINT msg, WPARAM wp, LPARAM lp)
 {
     TMessage m{msg, wp, lp, 0};
+    Deliver(m);
+    return m.Result;
+}
+
+void TControl::Deliver(TMessage& m)
+{
     // A copy runs: a handler may free this control, and its WindowProc with it.
     TWndMethod proc = WindowProc;
     proc(m);
-    return m.Result;
 }
 
 void TControl::DefaultHandler(TMessage& m)
@@ -357,9 +349,10 @@ IFormHost* TControl::FormHost() const
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     left_ = left, top_ = top, width_ = width, height_ = height;
+    const TLiveness alive = Liveness();
     if (handle_)
         MoveWindow(handle_, left, top, width, height, TRUE);
-    if (parent_ && align_ != TAlign::alNone)
+    if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
 }
 
@@ -375,8 +368,9 @@ void TControl::SetVisible(bool visible)
     if (visible_ == visible)
         return;
     visible_ = visible;
+    const TLiveness alive = Liveness();
     Perform(CM_VISIBLECHANGED, visible, 0);
-    if (parent_ && align_ != TAlign::alNone)
+    if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
 }
 
@@ -491,9 +485,11 @@ std::string TControl::Text() const
 void TControl::SetText(const std::string& text)
 {
     text_ = text;
+    const TLiveness alive = Liveness();
     if (handle_)
         SetWindowTextA(handle_, text.c_str());
-    Perform(CM_TEXTCHANGED, 0, 0);
+    if (alive)
+        Perform(CM_TEXTCHANGED, 0, 0);
 }
 
 void TControl::SetHint(const std::string& hint)
@@ -667,9 +663,10 @@ bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos)
 
 void TControl::DoContextPopup(POINT mousePos, bool& handled)
 {
+    const TLiveness alive = Liveness();
     if (OnContextPopup)
         OnContextPopup(*this, mousePos, handled);
-    if (handled || !popupMenu_ || !popupMenu_->AutoPopup)
+    if (!alive || handled || !popupMenu_ || !popupMenu_->AutoPopup)
         return;
     // From the keyboard the menu opens at the control's corner.
     if (mousePos.x == -1 && mousePos.y == -1) {
@@ -746,12 +743,13 @@ void TControl::WMKey(TMessage& m)
 {
     auto key = static_cast<WORD>(m.WParam);
     TShiftState shift = KeyShift();
+    const TLiveness alive = Liveness();
     if (IFormHost* host = FormHost())
         host->PreviewKey(m.Msg, key, shift);
     bool down = m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN;
-    if (key != 0)
+    if (key != 0 && alive)
         down ? KeyDown(key, shift) : KeyUp(key, shift);
-    if (key == 0)
+    if (key == 0 || !alive)
         return;
     m.WParam = key;
     DefaultHandler(m);
@@ -760,11 +758,12 @@ void TControl::WMKey(TMessage& m)
 void TControl::WMChar(TMessage& m)
 {
     auto key = static_cast<char>(m.WParam);
+    const TLiveness alive = Liveness();
     if (IFormHost* host = FormHost())
         host->PreviewChar(key);
-    if (key != 0)
+    if (key != 0 && alive)
         KeyPress(key);
-    if (key == 0)
+    if (key == 0 || !alive)
         return;
     m.WParam = static_cast<unsigned char>(key);
     DefaultHandler(m);
@@ -773,7 +772,8 @@ void TControl::WMChar(TMessage& m)
 // Alt+letter: the control whose caption carries that accelerator answers.
 void TControl::WMSysChar(TMessage& m)
 {
-    if (TopParent()->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0)
+    const TLiveness alive = Liveness();
+    if (TopParent()->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0 || !alive)
         return;
     DefaultHandler(m);
 }
@@ -784,65 +784,82 @@ void TControl::WMMouseDown(TMessage& m)
 {
     if ((controlStyle_ & csCaptureMouse) && m.Msg != WM_RBUTTONDOWN && m.Msg != WM_RBUTTONDBLCLK)
         SetMouseCapture(true);
+    // The window's own handling may move the focus, and OnExit or OnEnter free this.
+    const TLiveness alive = Liveness();
     DefaultHandler(m);
+    if (!alive)
+        return;
     TShiftState shift = KeyShift();
     bool dbl = m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK || m.Msg == WM_MBUTTONDBLCLK;
     if (dbl)
         shift |= ssDouble;
     POINT p = PointOf(m.LParam);
     MouseDown(ButtonOf(m.Msg), shift, p.x, p.y);
-    if (m.Msg == WM_LBUTTONDBLCLK)
+    if (m.Msg == WM_LBUTTONDBLCLK && alive)
         DblClick();
 }
 
 // The capture is let go after MouseUp, which still sees the press.
 void TControl::WMMouseUp(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     DefaultHandler(m);
+    if (!alive)
+        return;
     POINT p = PointOf(m.LParam);
     MouseUp(ButtonOf(m.Msg), KeyShift(), p.x, p.y);
-    if ((controlStyle_ & csCaptureMouse) && m.Msg != WM_RBUTTONUP)
+    // A control freed meanwhile took its capture away with its window.
+    if (alive && (controlStyle_ & csCaptureMouse) && m.Msg != WM_RBUTTONUP)
         SetMouseCapture(false);
 }
 
 void TControl::WMMouseMove(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     if (!mouseInside_ && handle_) {
         // Windows tells of the leaving only once asked, once per entering.
         mouseInside_ = true;
         TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
         TrackMouseEvent(&tme);
         Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
+        if (!alive)
+            return;
     }
     DefaultHandler(m);
+    if (!alive)
+        return;
     POINT p = PointOf(m.LParam);
     MouseMove(KeyShift(), p.x, p.y);
 }
 
 void TControl::WMMouseLeave(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     if (mouseInside_) {
         mouseInside_ = false;
         Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
     }
-    DefaultHandler(m);
+    if (alive)
+        DefaultHandler(m);
 }
 
 void TControl::WMMouseWheel(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     if (DoMouseWheel(KeyShift(), static_cast<short>(HIWORD(m.WParam)), PointOf(m.LParam)))
         m.Result = 1;
-    else
+    else if (alive)
         DefaultHandler(m);
 }
 
 void TControl::WMContextMenu(TMessage& m)
 {
     bool handled = false;
+    const TLiveness alive = Liveness();
     DoContextPopup(PointOf(m.LParam), handled);
     if (handled)
         m.Result = 1;
-    else
+    else if (alive)
         DefaultHandler(m);
 }
 
@@ -864,7 +881,10 @@ void TControl::WMSetCursor(TMessage& m)
 
 void TControl::WMSetFocus(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     DefaultHandler(m);
+    if (!alive)
+        return;
     // Followed here, not only when the form goes inactive: minimising
     // takes the focus away before the form hears of it.
     if (IFormHost* host = FormHost())
@@ -873,8 +893,10 @@ void TControl::WMSetFocus(TMessage& m)
 
 void TControl::WMSize(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     DefaultHandler(m);
-    Resize();
+    if (alive)
+        Resize();
 }
 
 // Dialog keys (Tab, Enter, Esc, arrows) that the focused window does not
@@ -942,19 +964,23 @@ void TControl::CMVisibleChanged(TMessage&)
 
 void TControl::CMFontChanged(TMessage&)
 {
+    const TLiveness alive = Liveness();
     if (handle_) {
         SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
         Invalidate();
     }
     TMessage parentFont{CM_PARENTFONTCHANGED, 0, 0, 0};
-    Broadcast(parentFont);
+    if (alive)
+        Broadcast(parentFont);
 }
 
 void TControl::CMColorChanged(TMessage&)
 {
+    const TLiveness alive = Liveness();
     ColorChanged();
     TMessage parentColor{CM_PARENTCOLORCHANGED, 0, 0, 0};
-    Broadcast(parentColor);
+    if (alive)
+        Broadcast(parentColor);
 }
 
 void TControl::CMTextChanged(TMessage&)
@@ -1070,16 +1096,20 @@ void TWinControl::CreateHandle()
     TControl::CreateHandle();
     if (!HandleAllocated())
         return;
-    for (TControl* c : controls_)
-        c->CreateHandle();
-    Realign();
+    const TLiveness alive = Liveness();
+    ForEachChild([](TControl& c) {
+        c.CreateHandle();
+        return false;
+    });
+    if (alive)
+        Realign();
 }
 
 void TWinControl::Realign(TControl* control)
 {
     if (!HandleAllocated() || aligning_)
         return;
-    FlagScope aligning(aligning_);
+    TFlagScope aligning(Liveness(), aligning_);
     RECT r;
     GetClientRect(Handle(), &r);
     AdjustClientRect(r);
@@ -1092,28 +1122,30 @@ void TWinControl::AlignControls(TControl*, RECT& r)
 {
     // Edges first in creation order, the client-filling control last.
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-        for (TControl* c : controls_) {
-            if (c->Align() != pass || !c->Visible())
-                continue;
-            int w = c->Width(), h = c->Height();
+        // A child's OnResize may free children or this.
+        ForEachChild([&](TControl& c) {
+            if (c.Align() != pass || !c.Visible())
+                return false;
+            int w = c.Width(), h = c.Height();
             switch (pass) {
             case TAlign::alTop:
-                c->SetBounds(r.left, r.top, r.right - r.left, h), r.top += h;
+                c.SetBounds(r.left, r.top, r.right - r.left, h), r.top += h;
                 break;
             case TAlign::alBottom:
-                c->SetBounds(r.left, r.bottom - h, r.right - r.left, h), r.bottom -= h;
+                c.SetBounds(r.left, r.bottom - h, r.right - r.left, h), r.bottom -= h;
                 break;
             case TAlign::alLeft:
-                c->SetBounds(r.left, r.top, w, r.bottom - r.top), r.left += w;
+                c.SetBounds(r.left, r.top, w, r.bottom - r.top), r.left += w;
                 break;
             case TAlign::alRight:
-                c->SetBounds(r.right - w, r.top, w, r.bottom - r.top), r.right -= w;
+                c.SetBounds(r.right - w, r.top, w, r.bottom - r.top), r.right -= w;
                 break;
             default:
-                c->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+                c.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
                 break;
             }
-        }
+            return false;
+        });
     }
 }
 
@@ -1136,7 +1168,7 @@ void TWinControl::RecreateWnd()
 {
     if (!HandleAllocated() || recreating_)
         return;
-    FlagScope recreating(recreating_);
+    TFlagScope recreating(Liveness(), recreating_);
     HWND old = Handle();
     HWND focus = GetFocus();
     bool focused = focus && (focus == old || IsChild(old, focus));
@@ -1170,13 +1202,10 @@ void TWinControl::RecreateWnd()
 
 void TWinControl::Broadcast(TMessage& message)
 {
-    // A copy: a handler may add or remove children.
-    std::vector<TControl*> children = controls_;
-    for (TControl* c : children) {
-        c->WindowProc(message);
-        if (message.Result != 0)
-            return;
-    }
+    ForEachChild([&](TControl& c) {
+        c.Deliver(message);
+        return message.Result != 0;
+    });
 }
 
 const TMessageMap& TWinControl::Messages() const
@@ -1203,8 +1232,10 @@ const TMessageMap& TWinControl::Messages() const
 
 void TWinControl::WMSize(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     TControl::WMSize(m);
-    Realign();
+    if (alive)
+        Realign();
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& m)
@@ -1219,10 +1250,11 @@ void TWinControl::WMReflected(TMessage& m)
 {
     TControl* child = FromHandle(ReflectTarget(m));
     if (child && child != this) {
+        const TLiveness alive = Liveness();
         m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
         // The child's default for a reflected notification is "not handled":
         // Windows' own answer (and the parent's events) follow.
-        if (m.Result != 0)
+        if (m.Result != 0 || !alive)
             return;
     }
     DefaultHandler(m);
@@ -1236,14 +1268,12 @@ void TWinControl::WMSysColorChange(TMessage& m)
 
 void TWinControl::CMDialogChar(TMessage& m)
 {
-    std::vector<TControl*> children = controls_;
-    for (TControl* c : children) {
-        if (!c->Visible() || !c->Enabled())
-            continue;
-        c->WindowProc(m);
-        if (m.Result != 0)
-            return;
-    }
+    ForEachChild([&](TControl& c) {
+        if (!c.Visible() || !c.Enabled())
+            return false;
+        c.Deliver(m);
+        return m.Result != 0;
+    });
 }
 
 void TWinControl::CMBroadcastToChildren(TMessage& m)

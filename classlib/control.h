@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/colors.h"
@@ -172,6 +173,8 @@ public:
     TWndMethod WindowProc;
     // Sends a message through WindowProc, without Windows (also without a window).
     LRESULT Perform(UINT msg, WPARAM wp, LPARAM lp);
+    // The same with the caller's message, whose Result it sets.
+    void Deliver(TMessage& message);
     // Runs the handler of the message's id, or DefaultHandler.
     void Dispatch(TMessage& message) { Messages().Dispatch(*this, message); }
     // What a message without a handler gets: the window's own procedure.
@@ -336,6 +339,11 @@ protected:
     virtual void AlignControls(TControl* control, RECT& rect);
     // Saves what only the window holds, then destroys it.
     virtual void DestroyWnd();
+    // Visits the children in list order until visit answers true. The walk
+    // survives its visits: a child freed or taken away before its turn is
+    // skipped, one added is not visited, and the walk ends when this goes.
+    template <class F>
+    void ForEachChild(F&& visit);
 
 private:
     friend class TControl;
@@ -347,3 +355,19 @@ private:
     bool aligning_ = false;
     bool recreating_ = false;
 };
+
+template <class F>
+void TWinControl::ForEachChild(F&& visit)
+{
+    const TLiveness alive = Liveness();
+    std::vector<std::pair<TControl*, TLiveness>> children;
+    children.reserve(controls_.size());
+    for (TControl* c : controls_)
+        children.emplace_back(c, c->Liveness());
+    for (const auto& [child, lives] : children) {
+        if (!alive)
+            return;
+        if (lives && child->parent_ == this && visit(*child))
+            return;
+    }
+}

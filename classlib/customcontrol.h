@@ -6,9 +6,11 @@
 #pragma once
 
 #include <typeinfo>
+#include <utility>
 
 #include "classlib/control.h"
 #include "classlib/controlcanvas.h"
+#include "classlib/handles.h"
 #include "classlib/windowclasses.h"
 
 template <class Base>
@@ -51,24 +53,48 @@ protected:
         return map;
     }
 
+    // Draws the client area on dc for WM_PAINT and WM_PRINTCLIENT; a
+    // double-buffered control draws it through a picture in memory.
+    virtual void PaintClient(HDC dc) { PaintOn(dc); }
+
+    // The canvas lent to Paint on dc, and given back however Paint ends
+    // (unless Paint freed the control); dc is left as it was found.
+    void PaintOn(HDC dc)
+    {
+        SaveDCScope saved(dc);
+        struct Lend {
+            TCanvas& canvas;
+            TLiveness owner;
+            Lend(TCanvas& c, TLiveness o, HDC dc) : canvas(c), owner(std::move(o)) { canvas.Lock(), canvas.SetHandle(dc); }
+            ~Lend()
+            {
+                if (owner)
+                    canvas.SetHandle(nullptr), canvas.Unlock();
+            }
+        } lend(canvas_, this->Liveness(), dc);
+        canvas_.SetFont(this->Font());
+        canvas_.Brush().SetColor(this->Color());
+        canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
+        Paint();
+    }
+
     // A DC in wParam asks for painting into it, outside the paint cycle.
     void WMPaint(TMessage& m)
     {
         if (m.WParam) {
-            PaintOn(reinterpret_cast<HDC>(m.WParam));
+            PaintClient(reinterpret_cast<HDC>(m.WParam));
             return;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(this->Handle(), &ps);
-        PaintOn(dc);
-        EndPaint(this->Handle(), &ps);
+        PaintCycleScope cycle(this->Handle());
+        if (cycle.DC())
+            PaintClient(cycle.DC());
     }
 
     void WMPrintClient(TMessage& m)
     {
         if (m.LParam & PRF_ERASEBKGND)
             this->Perform(WM_ERASEBKGND, m.WParam, 0);
-        PaintOn(reinterpret_cast<HDC>(m.WParam));
+        PaintClient(reinterpret_cast<HDC>(m.WParam));
     }
 
     void WMEraseBkgnd(TMessage& m)
@@ -87,20 +113,6 @@ protected:
     }
 
 private:
-    // The canvas lent to Paint on dc, and given back however Paint ends.
-    void PaintOn(HDC dc)
-    {
-        struct Lend {
-            TCanvas& canvas;
-            Lend(TCanvas& c, HDC dc) : canvas(c) { canvas.Lock(), canvas.SetHandle(dc); }
-            ~Lend() { canvas.SetHandle(nullptr), canvas.Unlock(); }
-        } lend(canvas_, dc);
-        canvas_.SetFont(this->Font());
-        canvas_.Brush().SetColor(this->Color());
-        canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
-        Paint();
-    }
-
     TControlCanvas canvas_{*this};
     bool opaque_ = false;
 };

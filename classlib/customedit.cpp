@@ -128,11 +128,7 @@ const TMessageMap& TCustomEdit::Messages() const
 // a click; the caret stays where the click put it.
 void TCustomEdit::WMMouseDown(TMessage& m)
 {
-    struct Clicked {
-        bool& flag;
-        explicit Clicked(bool& f) : flag(f) { flag = true; }
-        ~Clicked() { flag = false; }
-    } clicked(clicked_);
+    TFlagScope clicked(Liveness(), clicked_);
     TWinControl::Messages().Dispatch(*this, m);
 }
 

@@ -65,9 +65,13 @@ void TForm::CreateHandle()
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     // A tooltip of an earlier window went with it.
     tooltip_ = nullptr;
-    for (TControl* c : Controls())
-        c->CreateHandle();
-    Realign();
+    const TLiveness alive = Liveness();
+    ForEachChild([](TControl& c) {
+        c.CreateHandle();
+        return false;
+    });
+    if (alive)
+        Realign();
 }
 
 HWND TForm::NeedHintWindow()
@@ -105,7 +109,8 @@ bool TForm::CloseQuery()
 
 void TForm::Close()
 {
-    if (!CloseQuery())
+    const TLiveness alive = Liveness();
+    if (!CloseQuery() || !alive)
         return;
     Hide();
     if (Application.MainForm() == this)
@@ -130,8 +135,10 @@ void TForm::ControlFocused(TControl& control)
     // focus finds no control entered, and the control it focuses enters.
     HWND window = control.Handle();
     if (TControl* previous = std::exchange(entered_, nullptr)) {
+        const TLiveness alive = Liveness();
         previous->Perform(CM_EXIT, 0, 0);
-        if (entered_ || GetFocus() != window)
+        // An OnExit may also have freed the form.
+        if (!alive || entered_ || GetFocus() != window)
             return;
     }
     activeControl_ = entered_ = &control;
@@ -205,9 +212,11 @@ void TForm::WMEndSession(TMessage& m)
 
 void TForm::WMShowWindow(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     if (m.WParam && OnShow)
         OnShow(*this);
-    DefaultHandler(m);
+    if (alive)
+        DefaultHandler(m);
 }
 
 void TForm::WMActivate(TMessage& m)

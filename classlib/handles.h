@@ -91,3 +91,20 @@ private:
     HDC dc_;
     int saved_;
 };
+
+// A window's paint cycle for one scope: BeginPaint, and EndPaint however
+// the painting ends, so a failed painting is not asked for again at once.
+class PaintCycleScope {
+public:
+    explicit PaintCycleScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~PaintCycleScope() { EndPaint(window_, &ps_); }
+    PaintCycleScope(const PaintCycleScope&) = delete;
+    PaintCycleScope& operator=(const PaintCycleScope&) = delete;
+
+    HDC DC() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};

@@ -3,6 +3,8 @@
 #include <memory>
 #include <sstream>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/control.h"
@@ -78,14 +80,19 @@ void TPopupMenu::Popup(int x, int y)
         AppendMenuA(menu.get(), flags, i + 1, items_[i]->Caption.c_str());
     }
     HWND window = PopupWindow();
+    // Messages handled while the menu is open may free the menu or an item.
+    std::vector<std::pair<TMenuItem*, TLiveness>> items;
+    for (TMenuItem* item : items_)
+        items.emplace_back(item, item->Liveness());
+    const TLiveness alive = Liveness();
     // Without the foreground the menu would not close when the user clicks
     // elsewhere, and without the WM_NULL the next popup would close at once.
     SetForegroundWindow(window);
     UINT chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, window,
                                  nullptr);
     PostMessageA(window, WM_NULL, 0, 0);
-    if (chosen >= 1 && chosen <= items_.size())
-        items_[chosen - 1]->Click();
+    if (alive && chosen >= 1 && chosen <= items.size() && items[chosen - 1].second)
+        items[chosen - 1].first->Click();
 }
 
 bool TPopupMenu::IsShortCut(WPARAM key) const

@@ -27,7 +27,12 @@ TMessageWindow::TMessageWindow(THandler handler) : handler_(std::move(handler))
 TMessageWindow::~TMessageWindow()
 {
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-    DestroyWindow(handle_);
+    // Only the window's own thread can destroy it; from another (a timer's
+    // worker freeing its timer) it is asked to close, which ends the same way.
+    if (GetWindowThreadProcessId(handle_, nullptr) == GetCurrentThreadId())
+        DestroyWindow(handle_);
+    else
+        PostMessageA(handle_, WM_CLOSE, 0, 0);
 }
 
 LRESULT CALLBACK TMessageWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -38,7 +43,9 @@ LRESULT CALLBACK TMessageWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     auto* self = reinterpret_cast<TMessageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && self->handler_) {
         TMessage m{msg, wp, lp, 0};
-        if (Guarded([&] { return self->handler_(m); }, true))
+        // A copy runs: the handler may free this window, and itself with it.
+        THandler handler = self->handler_;
+        if (Guarded([&] { return handler(m); }, true))
             return m.Result;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);

@@ -102,8 +102,11 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
         // Let go before the click: its handler may open a window.
         SetMouseCapture(false);
         Invalidate();
+        const TLiveness alive = Liveness();
         if (click)
             Click();
+        if (!alive)
+            return;
     }
     TControl::MouseUp(button, shift, x, y);
 }

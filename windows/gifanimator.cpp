@@ -59,8 +59,10 @@ void TGifAnimator::ImageUpdated()
     frameIndex_ = image_->currentFrame;
     if (frameIndex_ >= 0 && image_->FrameCount() > 0)
         timer_.SetInterval(static_cast<unsigned>(FrameDelay(frameIndex_)));
+    const TLiveness alive = Liveness();
     ImageChanged();
-    Change();
+    if (alive)
+        Change();
 }
 
 void TGifAnimator::SetImage(const TGraphic* image)
@@ -74,8 +76,10 @@ void TGifAnimator::SetFrameIndex(int value)
         return;
     frameIndex_ = value;
     timer_.SetInterval(static_cast<unsigned>(FrameDelay(frameIndex_)));
+    const TLiveness alive = Liveness();
     FrameChanged();
-    ImageChanged();
+    if (alive)
+        ImageChanged();
 }
 
 void TGifAnimator::SetAnimate(bool value)
@@ -91,8 +95,10 @@ void TGifAnimator::SetAnimate(bool value)
         timer_.SetEnabled(false);
         timer_.SetOnTimer(nullptr);
         animate_ = false;
+        const TLiveness alive = Liveness();
         Stop();
-        ImageChanged();
+        if (alive)
+            ImageChanged();
     }
 }
 
@@ -141,16 +147,25 @@ void TGifAnimator::NextFrameTick()
     if (!Visible() || count < 2 || !Parent() || !Parent()->HandleAllocated() || !HandleAllocated())
         return;
     frameIndex_ = frameIndex_ + 1 >= count ? 0 : frameIndex_ + 1;
+    // OnFrameChanged may free this control, and its timer with it.
+    const TLiveness alive = Liveness();
     {
-        // The next delay is set however the painting ends.
+        // The next delay is set however the handler ends.
         struct TNextDelay {
             TGifAnimator& self;
-            ~TNextDelay() { self.timer_.SetInterval(static_cast<unsigned>(self.FrameDelay(self.frameIndex_))); }
-        } nextDelay{*this};
+            const TLiveness& alive;
+            ~TNextDelay()
+            {
+                if (alive)
+                    self.timer_.SetInterval(static_cast<unsigned>(self.FrameDelay(self.frameIndex_)));
+            }
+        } nextDelay{*this, alive};
         FrameChanged();
+        if (!alive)
+            return;
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    if (!loop_ && frameIndex_ == 0)
+    if (alive && !loop_ && frameIndex_ == 0)
         StopAnimation();
 }
 
@@ -197,11 +212,8 @@ void TGifAnimator::FitToImage()
     int width = image_->GetScreenWidth(), height = image_->GetScreenHeight();
     if (width == Width() && height == Height())
         return;
-    fitting_ = true;
-    struct TFitted {
-        bool& flag;
-        ~TFitted() { flag = false; }
-    } fitted{fitting_};
+    // Resizing runs OnResize, which may free this control.
+    TFlagScope fitting(Liveness(), fitting_);
     SetBounds(Left(), Top(), width, height);
 }
 
@@ -213,8 +225,10 @@ const TMessageMap& TGifAnimator::Messages() const
 
 void TGifAnimator::WMSize(TMessage& m)
 {
+    const TLiveness alive = Liveness();
     TMyRxImageControl::Messages().Dispatch(*this, m);
-    FitToImage();
+    if (alive)
+        FitToImage();
 }
 
 void TGifAnimator::Change()

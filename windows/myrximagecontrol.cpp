@@ -5,21 +5,6 @@
 #include "classlib/graphic.h"
 #include "classlib/handles.h"
 
-namespace {
-// Sets a flag for one scope and puts back what it held, however the scope ends.
-class TFlagHold {
-public:
-    explicit TFlagHold(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~TFlagHold() { flag_ = old_; }
-    TFlagHold(const TFlagHold&) = delete;
-    TFlagHold& operator=(const TFlagHold&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
-} // namespace
-
 TMyRxImageControl::TMyRxImageControl(TComponent* owner) : TGraphicControl(owner)
 {
     SetControlStyle(ControlStyle() | csCaptureMouse);
@@ -36,7 +21,7 @@ void TMyRxImageControl::Paint()
 void TMyRxImageControl::PaintImage()
 {
     Canvas().FillRect(ClientRect());
-    TFlagHold drawing(drawing_);
+    TFlagScope drawing(Liveness(), drawing_);
     PaintCurrentFrame();
 }
 
@@ -44,7 +29,11 @@ void TMyRxImageControl::ImageChanged()
 {
     if (ComponentState() & csDestroying)
         return;
+    // Fitting resizes the control, whose OnResize may free it.
+    const TLiveness alive = Liveness();
     FitToImage();
+    if (!alive)
+        return;
     if (image_ && RealizeImagePalette() && drawing_)
         Update();
     if (!drawing_)
@@ -77,42 +66,16 @@ void TMyRxImageControl::MouseUp(TMouseButton button, TShiftState shift, int x, i
     bool click = clicked_ && button == TMouseButton::mbLeft;
     if (button == TMouseButton::mbLeft)
         clicked_ = false;
+    const TLiveness alive = Liveness();
     TGraphicControl::MouseUp(button, shift, x, y);
+    if (!click || !alive)
+        return;
     RECT client = ClientRect();
-    if (click && PtInRect(&client, POINT{x, y}))
+    if (PtInRect(&client, POINT{x, y}))
         Click();
 }
 
-const TMessageMap& TMyRxImageControl::Messages() const
-{
-    static const TMessageMap map(TGraphicControl::Messages(), {{WM_PAINT, &TMyRxImageControl::WMPaint}});
-    return map;
-}
-
-void TMyRxImageControl::WMPaint(TMessage& m)
-{
-    if (buffering_) {
-        TGraphicControl::Messages().Dispatch(*this, m);
-        return;
-    }
-    if (m.WParam) {
-        PaintBuffered(reinterpret_cast<HDC>(m.WParam));
-        return;
-    }
-    // A painting that fails still validates the window, so it is reported
-    // once instead of coming back as a new WM_PAINT at once.
-    struct TPaintCycle {
-        HWND window;
-        PAINTSTRUCT ps{};
-        HDC dc;
-        explicit TPaintCycle(HWND w) : window(w), dc(BeginPaint(w, &ps)) {}
-        ~TPaintCycle() { EndPaint(window, &ps); }
-    } cycle(Handle());
-    if (cycle.dc)
-        PaintBuffered(cycle.dc);
-}
-
-void TMyRxImageControl::PaintBuffered(HDC dc)
+void TMyRxImageControl::PaintClient(HDC dc)
 {
     RECT client = ClientRect();
     if (client.right <= 0 || client.bottom <= 0)
@@ -122,10 +85,8 @@ void TMyRxImageControl::PaintBuffered(HDC dc)
     if (!memory || !bitmap)
         throw EOutOfResources("Out of system resources");
     SelectObjectScope selected(memory.get(), bitmap.get());
-    {
-        TFlagHold buffering(buffering_);
-        TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(memory.get()), 0, 0};
-        Dispatch(inner);
-    }
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    const TLiveness alive = Liveness();
+    PaintOn(memory.get());
+    if (alive)
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }

@@ -1,4 +1,4 @@
-// The double-buffered base of the picture controls: WM_PAINT draws into a
+// The double-buffered base of the picture controls: painting draws into a
 // memory bitmap first, then copies it to the window in one blit.
 #pragma once
 
@@ -38,15 +38,11 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
-    const TMessageMap& Messages() const override;
-    void WMPaint(TMessage& message);
+    // Paints through a memory bitmap of the client size onto dc.
+    void PaintClient(HDC dc) override;
 
 private:
-    // Paints through a memory bitmap of the client size onto dc.
-    void PaintBuffered(HDC dc);
-
     bool drawing_ = false;
-    bool buffering_ = false;
     bool clicked_ = false;
     TGraphic* image_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <process.h>
 
+#include "classlib/application.h"
 #include "classlib/exceptions.h"
 #include "classlib/propertytable.h"
 
@@ -17,6 +18,18 @@ const TEnumName<TThreadPriority> kPriorityNames[] = {
     {"tpHigher", TThreadPriority::tpHigher},     {"tpHighest", TThreadPriority::tpHighest},
     {"tpTimeCritical", TThreadPriority::tpTimeCritical}};
 
+// Aborts end a tick silently; everything else is reported.
+bool Silent(const std::exception_ptr& failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const EAbort&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 int SystemPriority(TThreadPriority priority)
 {
     static const int values[] = {THREAD_PRIORITY_IDLE,   THREAD_PRIORITY_LOWEST,       THREAD_PRIORITY_BELOW_NORMAL,
@@ -30,7 +43,7 @@ TTimerThread::TTimerThread(TMyRxTimer& owner) : owner_(owner), wake_(CreateEvent
 {
     if (!wake_)
         RaiseLastOSError("CreateEvent");
-    thread_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, 0, nullptr)));
+    thread_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, 0, &threadId_)));
     if (!thread_)
         RaiseLastOSError("CreateThread");
 }
@@ -38,7 +51,9 @@ TTimerThread::TTimerThread(TMyRxTimer& owner) : owner_(owner), wake_(CreateEvent
 TTimerThread::~TTimerThread()
 {
     Terminate();
-    WaitFor();
+    // Freed by a tick running on this very thread, which ends once the tick returns.
+    if (GetCurrentThreadId() != threadId_)
+        WaitFor();
 }
 
 void TTimerThread::Start()
@@ -88,6 +103,9 @@ bool TTimerThread::IsStopped() const
 
 void TTimerThread::Execute()
 {
+    // A tick run here may free the timer and this thread object with it:
+    // then nothing of either is touched again.
+    const TLiveness owner = owner_.Liveness();
     while (!terminated_) {
         DWORD timeout = running_ ? interval_.load() : INFINITE;
         // Woken early: the settings changed or the thread ends; wait anew.
@@ -102,21 +120,24 @@ void TTimerThread::Execute()
         try {
             owner_.Timer();
         } catch (...) {
+            if (!owner) {
+                // No GUI thread's window is left to take the report.
+                if (!Silent(std::current_exception()))
+                    Application.HandleException();
+                return;
+            }
             exception_ = std::current_exception();
             HandleException();
         }
+        if (!owner)
+            return;
     }
 }
 
 void TTimerThread::HandleException()
 {
-    try {
-        std::rethrow_exception(exception_);
-    } catch (const EAbort&) {
-        return;
-    } catch (...) {
-    }
-    owner_.RunSynchronized(kReportMessage, reinterpret_cast<LPARAM>(&exception_));
+    if (!Silent(exception_))
+        owner_.RunSynchronized(kReportMessage, reinterpret_cast<LPARAM>(&exception_));
 }
 
 TMyRxTimer::TMyRxTimer(TComponent* owner)
@@ -274,11 +295,7 @@ void TMyRxTimer::RunTick()
     // message box) would nest without end.
     if (ticking_)
         return;
-    struct Ticking {
-        bool& flag;
-        explicit Ticking(bool& f) : flag(f) { flag = true; }
-        ~Ticking() { flag = false; }
-    } ticking(ticking_);
+    TFlagScope ticking(Liveness(), ticking_);
     // An exception leaves through the window's guard to the application's handler.
     Timer();
 }

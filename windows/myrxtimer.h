@@ -53,6 +53,7 @@ private:
     TMyRxTimer& owner_;
     UniqueHandle<HANDLE, KernelDeleter> wake_;
     UniqueHandle<HANDLE, KernelDeleter> thread_;
+    unsigned threadId_ = 0;
     std::atomic<DWORD> interval_{1000};
     std::atomic<bool> running_{false};
     std::atomic<bool> terminated_{false};
