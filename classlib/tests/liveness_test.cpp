@@ -1,0 +1,323 @@
+// Handlers that free their control, its form or the next sibling, or raise,
+// from every kind of event, driven by real input on real windows. Freed
+// objects lose their pages, so any later touch of one faults.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classlib/application.h"
+#include "classlib/button.h"
+#include "classlib/customcontrol.h"
+#include "classlib/customedit.h"
+#include "classlib/exceptions.h"
+#include "classlib/form.h"
+#include "classlib/speedbutton.h"
+#include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/freedmemory.h"
+
+namespace {
+
+// Handles messages the way the program's loop does (keys offered to their
+// control first) until done or the time is up.
+bool Pump(const std::function<bool()>& done, int timeoutMs = 3000)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        Application.ProcessMessages();
+        if (done())
+            return true;
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs)
+            return false;
+        Sleep(1);
+    }
+}
+
+void Settle()
+{
+    Pump([] { return false; }, 150);
+}
+
+void Send(std::initializer_list<INPUT> inputs)
+{
+    for (INPUT input : inputs)
+        SendInput(1, &input, sizeof input);
+}
+
+INPUT Key(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void Type(WORD key)
+{
+    Send({Key(key, false), Key(key, true)});
+}
+
+INPUT Mouse(DWORD flags, POINT at = {})
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    return input;
+}
+
+// Left clicks at the control's middle; two make a double click.
+void Click(const TControl& control, int clicks = 1)
+{
+    POINT at{control.Width() / 2, control.Height() / 2};
+    ClientToScreen(control.Handle(), &at);
+    Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at)});
+    Settle();
+    for (int i = 0; i < clicks; ++i)
+        Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+}
+
+// A windowed control whose painting and whose answer to the form's dialog
+// keys (a broadcast to every child) run user code.
+class TProbe : public TCustomControl {
+public:
+    TProbe() { SetControlStyle(ControlStyle() | csCaptureMouse); }
+    std::function<void()> OnPaint, OnDialogKey;
+
+protected:
+    void Paint() override
+    {
+        if (OnPaint)
+            OnPaint();
+    }
+    const TMessageMap& Messages() const override
+    {
+        static const TMessageMap map(TCustomControl::Messages(), {{CM_DIALOGKEY, &TProbe::CMDialogKey}});
+        return map;
+    }
+    void CMDialogKey(TMessage&)
+    {
+        if (OnDialogKey)
+            OnDialogKey();
+    }
+};
+
+enum class Victim { Itself, ItsForm, NextSibling, Nothing };
+
+struct Scene;
+
+// One kind of handler: the control it sits on, how it is bound to the
+// hook, and the real input that fires it.
+struct Kind {
+    const char* name;
+    std::function<TControl&(Scene&)> make;
+    // The hook outlives every control: a closure kept in a freed control
+    // must not be read once its handler has freed it.
+    std::function<void(Scene&, const std::function<void()>&)> bind;
+    std::function<void(Scene&)> fire;
+};
+
+// A form with the sender, a probe after it and an edit last, which holds
+// the focus where the sender is not to have it.
+struct Scene {
+    explicit Scene(const Kind& kind)
+    {
+        form = new TForm();
+        form->SetBounds(120, 120, 360, 220);
+        sender = &kind.make(*this);
+        sender->SetBounds(10, 10, 150, 40);
+        sender->SetParent(form);
+        next = &form->Adopt(std::make_unique<TProbe>());
+        next->SetBounds(10, 60, 150, 40);
+        next->SetParent(form);
+        edit = &form->Adopt(std::make_unique<TEdit>());
+        edit->SetBounds(10, 110, 150, 24);
+        edit->SetParent(form);
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        Settle();
+        formAlive = form->Liveness(), senderAlive = sender->Liveness(), nextAlive = next->Liveness();
+    }
+    ~Scene()
+    {
+        if (formAlive)
+            delete form;
+    }
+    void Free(Victim victim)
+    {
+        switch (victim) {
+        case Victim::Itself:
+            delete sender;
+            break;
+        case Victim::ItsForm:
+            delete form;
+            break;
+        case Victim::NextSibling:
+            delete next;
+            break;
+        case Victim::Nothing:
+            break;
+        }
+    }
+
+    TForm* form = nullptr;
+    TControl* sender = nullptr;
+    TProbe* next = nullptr;
+    TEdit* edit = nullptr;
+    TLiveness formAlive, senderAlive, nextAlive;
+};
+
+template <class T>
+std::function<TControl&(Scene&)> Make()
+{
+    return [](Scene& s) -> TControl& { return s.form->Adopt(std::make_unique<T>()); };
+}
+
+TProbe& ProbeOf(Scene& s)
+{
+    return static_cast<TProbe&>(*s.sender);
+}
+
+void FocusAndType(Scene& s, WORD key)
+{
+    s.sender->SetFocus();
+    Settle();
+    Type(key);
+}
+
+const Kind kKinds[] = {
+    {"KeyDown", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyDown = [&hook](TComponent&, WORD&, TShiftState) { hook(); }; },
+     [](Scene& s) { FocusAndType(s, 'X'); }},
+    {"KeyUp", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyUp = [&hook](TComponent&, WORD&, TShiftState) { hook(); }; },
+     [](Scene& s) { FocusAndType(s, 'X'); }},
+    {"KeyPress", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyPress = [&hook](TComponent&, char&) { hook(); }; },
+     [](Scene& s) { FocusAndType(s, 'X'); }},
+    {"FormKeyPreview", Make<TEdit>(),
+     [](Scene& s, const auto& hook) {
+         s.form->SetKeyPreview(true);
+         s.form->OnKeyDown = [&hook](TComponent&, WORD&, TShiftState) { hook(); };
+     },
+     [](Scene& s) { FocusAndType(s, 'X'); }},
+    {"Change", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnChange = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) { FocusAndType(s, 'X'); }},
+    {"EditMouseDown", Make<TEdit>(),
+     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s) { Click(*s.sender); }},
+    {"MouseDown", Make<TProbe>(),
+     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s) { Click(*s.sender); }},
+    {"MouseUp", Make<TProbe>(),
+     [](Scene& s, const auto& hook) { s.sender->OnMouseUp = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s) { Click(*s.sender); }},
+    {"DblClick", Make<TProbe>(), [](Scene& s, const auto& hook) { s.sender->OnDblClick = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) { Click(*s.sender, 2); }},
+    {"SpeedButtonClick", Make<TSpeedButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) { Click(*s.sender); }},
+    {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) { Click(*s.sender); }},
+    {"Enter", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnEnter = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) {
+         s.edit->SetFocus();
+         Settle();
+         Type(VK_TAB);
+     }},
+    {"Exit", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnExit = [&hook](TComponent&) { hook(); }; },
+     [](Scene& s) { FocusAndType(s, VK_TAB); }},
+    {"Paint", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnPaint = [&hook] { hook(); }; },
+     [](Scene& s) { RedrawWindow(s.sender->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
+    {"DialogKeyBroadcast", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnDialogKey = [&hook] { hook(); }; },
+     [](Scene& s) {
+         s.edit->SetFocus();
+         Settle();
+         Type(VK_RETURN);
+     }},
+};
+
+struct Case {
+    int kind;
+    Victim victim;
+    bool raises;
+};
+
+class Liveness : public ::testing::TestWithParam<Case> {
+protected:
+    static void SetUpTestSuite() { Application.Initialize(); }
+};
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info)
+{
+    const char* victims[] = {"FreesItself", "FreesItsForm", "FreesTheNextSibling", "Raises"};
+    std::string name = std::string(kKinds[info.param.kind].name) + "_" + victims[static_cast<int>(info.param.victim)];
+    if (info.param.raises && info.param.victim != Victim::Nothing)
+        name += "AndRaises";
+    return name;
+}
+
+std::vector<Case> AllCases()
+{
+    std::vector<Case> cases;
+    for (int k = 0; k < static_cast<int>(std::size(kKinds)); ++k) {
+        for (Victim v : {Victim::Itself, Victim::ItsForm, Victim::NextSibling})
+            cases.push_back({k, v, false});
+        cases.push_back({k, Victim::Nothing, true});
+        cases.push_back({k, Victim::Itself, true});
+    }
+    return cases;
+}
+
+} // namespace
+
+TEST_P(Liveness, TheFreedIsNeverTouchedAndAFailureIsReportedOnce)
+{
+    const Case& c = GetParam();
+    const Kind& kind = kKinds[c.kind];
+    DialogWatcher watcher([](HWND box) { DialogWatcher::Press(box, IDOK); });
+    TFreedMemoryTrap trap;
+    ASSERT_TRUE(TFreedMemoryTrap::Armed());
+    Scene scene(kind);
+    int calls = 0;
+    bool armed = true;
+    const std::function<void()> hook = [&] {
+        ++calls;
+        // Acts once per firing: a later call would find its victim gone.
+        if (!std::exchange(armed, false))
+            return;
+        scene.Free(c.victim);
+        if (c.raises)
+            throw EInvalidOperation("handler failed");
+    };
+    kind.bind(scene, hook);
+    kind.fire(scene);
+    ASSERT_TRUE(Pump([&] { return calls > 0; })) << "the handler never ran";
+    Pump([&] { return watcher.Count() >= (c.raises ? 1 : 0); });
+    Settle();
+
+    EXPECT_EQ(static_cast<bool>(scene.formAlive), c.victim != Victim::ItsForm);
+    EXPECT_EQ(static_cast<bool>(scene.senderAlive), c.victim != Victim::ItsForm && c.victim != Victim::Itself);
+    EXPECT_EQ(static_cast<bool>(scene.nextAlive), c.victim == Victim::Itself || c.victim == Victim::Nothing);
+    if (scene.formAlive) {
+        EXPECT_EQ(scene.form->Components().size(), 3u - (c.victim != Victim::Nothing ? 1 : 0));
+    }
+    EXPECT_EQ(watcher.Count(), c.raises ? 1 : 0);
+    // No press is left holding the mouse.
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    if (c.victim == Victim::Nothing) {
+        // A raising handler leaves nothing stuck: the same input fires it again.
+        armed = true;
+        int before = calls;
+        kind.fire(scene);
+        EXPECT_TRUE(Pump([&] { return calls > before && watcher.Count() >= 2; })) << calls;
+        Settle();
+        EXPECT_EQ(watcher.Count(), 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, Liveness, ::testing::ValuesIn(AllCases()), CaseName);
