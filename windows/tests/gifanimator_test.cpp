@@ -15,6 +15,7 @@
 #include "classlib/form.h"
 #include "classlib/screen.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/freedmemory.h"
 #include "images/tests/gifbuilder.h"
 
 namespace {
@@ -315,6 +316,39 @@ TEST_F(GifAnimatorTest, FreeingWhileAnimatingStopsTheTicks)
     CloseHandle(worker);
     PumpUntil([] { return false; }, 200);
     EXPECT_EQ(form->Components().size(), 0u);
+}
+
+TEST_F(GifAnimatorTest, FreedByItsOwnEventInATickItIsNeverTouchedAgain)
+{
+    enum class Event { FrameChanged, Stop };
+    // Each case makes its own while freed memory is trapped.
+    delete animator;
+    for (Event event : {Event::FrameChanged, Event::Stop}) {
+        TFreedMemoryTrap trap;
+        animator = &form->Adopt(std::make_unique<TGifAnimator>());
+        animator->SetParent(form.get());
+        Load(Gif(8, 1, {{0, 8, "RRRRRRRR", 1, 5}, {0, 4, "GGGG", 1, 5}}));
+        animator->SetLoop(false);
+        const TLiveness alive = animator->Liveness();
+        HANDLE worker = nullptr;
+        DuplicateHandle(GetCurrentProcess(), animator->Timer().ThreadHandle(), GetCurrentProcess(), &worker,
+                        SYNCHRONIZE, FALSE, 0);
+        int calls = 0;
+        TGifAnimator* victim = animator;
+        auto freeIt = [&calls, victim](TComponent&) {
+            if (++calls == 1)
+                delete victim;
+        };
+        (event == Event::Stop ? animator->OnStop : animator->OnFrameChanged) = freeIt;
+        animator->SetAnimate(true);
+        ASSERT_TRUE(PumpUntil([&] { return !alive; })) << static_cast<int>(event);
+        animator = nullptr;
+        PumpUntil([] { return false; }, 200);
+        EXPECT_EQ(calls, 1);
+        EXPECT_EQ(WaitForSingleObject(worker, 2000), WAIT_OBJECT_0) << "its timer's worker ended";
+        CloseHandle(worker);
+        EXPECT_EQ(form->Components().size(), 0u);
+    }
 }
 
 TEST_F(GifAnimatorTest, BadPicturesNeverCrash)

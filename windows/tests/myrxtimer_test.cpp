@@ -12,6 +12,7 @@
 #include "classlib/application.h"
 #include "classlib/exceptions.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/freedmemory.h"
 
 namespace {
 enum class Mode { ThreadedSync, ThreadedUnsync, Window };
@@ -108,6 +109,31 @@ TEST_P(MyRxTimer, ATickThatThrowsIsReportedOnceAndTheTicksGoOn)
     EXPECT_EQ(messages.size(), static_cast<std::size_t>(kFailing));
     for (int i = 1; i <= kFailing; ++i)
         EXPECT_EQ(std::count(messages.begin(), messages.end(), "tick " + std::to_string(i)), 1) << i;
+}
+
+TEST_P(MyRxTimer, ATimerFreedByItsOwnTickIsNeverTouchedAgain)
+{
+    for (bool raises : {false, true}) {
+        DialogWatcher watcher([](HWND box) { DialogWatcher::Press(box, IDOK); });
+        TFreedMemoryTrap trap;
+        std::atomic<int> ticks{0};
+        TMyRxTimer* timer = NewTimer(GetParam(), 20).release();
+        const TLiveness alive = timer->Liveness();
+        UniqueHandle<HANDLE, KernelDeleter> thread(Duplicate(timer->ThreadHandle()));
+        // The timer runs a copy of its handler: these captures outlive the timer.
+        timer->SetOnTimer([&ticks, &timer, raises](TComponent&) {
+            if (++ticks > 1)
+                return;
+            delete timer;
+            if (raises)
+                throw EInvalidOperation("tick failed");
+        });
+        ASSERT_TRUE(PumpUntil([&] { return !alive && watcher.Count() >= (raises ? 1 : 0); })) << raises;
+        Pump(200);
+        EXPECT_EQ(ticks, 1) << raises;
+        EXPECT_EQ(watcher.Count(), raises ? 1 : 0);
+        EXPECT_EQ(WaitForSingleObject(thread.get(), 2000), WAIT_OBJECT_0) << "the worker ended";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, MyRxTimer, ::testing::Values(Mode::ThreadedSync, Mode::ThreadedUnsync, Mode::Window),
