@@ -71,7 +71,7 @@ bool IsKeyMsg(const MSG& msg)
 }
 } // namespace
 
-TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait)
+TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait, const TMessageFilter& filter)
 {
     if (wait) {
         if (GetMessageA(&msg, nullptr, 0, 0) == -1)
@@ -81,6 +81,8 @@ TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait)
     }
     if (msg.message == WM_QUIT)
         return TTaken::Quit;
+    if (filter && filter(msg))
+        return TTaken::Handled;
     bool answered = Guarded([&] { return IsKeyMsg(msg); }, true);
     if (!answered) {
         TranslateMessage(&msg);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,9 +46,11 @@ public:
     // Takes one message (waiting for one when asked) and handles it: keys
     // are offered to their control first (CN_KEYDOWN ...), and one it
     // answers goes no further. A quit request is not handled: the caller
-    // hands it on to the loop it belongs to.
+    // hands it on to the loop it belongs to. A modal loop's filter sees
+    // each message first and answers true for one it has dealt with itself.
     enum class TTaken { None, Handled, Quit };
-    TTaken HandleMessage(MSG& msg, bool wait);
+    using TMessageFilter = std::function<bool(MSG& msg)>;
+    TTaken HandleMessage(MSG& msg, bool wait, const TMessageFilter& filter = nullptr);
     // Frees every form, newest first.
     void DestroyForms();
 

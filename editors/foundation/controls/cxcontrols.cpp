@@ -116,7 +116,7 @@ void TcxSizeGrip::Paint()
     canvas_.FillRectColor(ClientRect(), painter ? painter->PaletteColor20() : clBtnFace);
 }
 
-TcxControl::TcxControl(TComponent* owner) : TCustomControl(owner)
+TcxControl::TcxControl(TComponent* owner) : TcxLinkTarget(owner)
 {
     lookAndFeel_ = std::make_unique<TcxLookAndFeel>(this);
     lookAndFeel_->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) {
@@ -125,13 +125,6 @@ TcxControl::TcxControl(TComponent* owner) : TCustomControl(owner)
     };
     SetOpaque(true);
     SetControlStyle(ControlStyle() | csCaptureMouse);
-    hScrollBar_ = std::make_unique<TcxControlScrollBar>(*this, TScrollBarKind::sbHorizontal);
-    vScrollBar_ = std::make_unique<TcxControlScrollBar>(*this, TScrollBarKind::sbVertical);
-    for (TcxControlScrollBar* bar : {hScrollBar_.get(), vScrollBar_.get()}) {
-        const TScrollBarKind kind = bar->Kind();
-        bar->OnScroll = [this, kind](TComponent&, TScrollCode code, int& position) { Scroll(kind, code, position); };
-    }
-    sizeGrip_ = std::make_unique<TcxSizeGrip>(*this);
     cxSettingsController().AddControl(this);
     defaultCursor_ = Cursor();
     if (HasDragImages())
@@ -146,18 +139,43 @@ TcxControl::~TcxControl()
         Screen.SetCursor(dragAndDropPrevCursor_);
         SetMouseCapture(false);
     }
-    fontListeners_.clear();
     SetPopupMenu(nullptr);
     cxSettingsController().RemoveControl(this);
     sizeGrip_.reset();
     vScrollBar_.reset();
     hScrollBar_.reset();
-    cxObjectLinksClearFor(this);
 }
 
 TcxControlScrollBar* TcxControl::Bar(TScrollBarKind kind) const
 {
     return kind == TScrollBarKind::sbHorizontal ? hScrollBar_.get() : vScrollBar_.get();
+}
+
+// The bars and the grip come with the first bar to show: a control whose
+// content always fits carries no hidden windows for them.
+TcxControlScrollBar& TcxControl::MakeBar(TScrollBarKind kind)
+{
+    if (!hScrollBar_) {
+        hScrollBar_ = std::make_unique<TcxControlScrollBar>(*this, TScrollBarKind::sbHorizontal);
+        vScrollBar_ = std::make_unique<TcxControlScrollBar>(*this, TScrollBarKind::sbVertical);
+        for (TcxControlScrollBar* bar : {hScrollBar_.get(), vScrollBar_.get()}) {
+            const TScrollBarKind barKind = bar->Kind();
+            bar->OnScroll = [this, barKind](TComponent&, TScrollCode code, int& position) {
+                Scroll(barKind, code, position);
+            };
+        }
+        sizeGrip_ = std::make_unique<TcxSizeGrip>(*this);
+        if (HandleAllocated())
+            ParentScrollBars();
+    }
+    return *Bar(kind);
+}
+
+void TcxControl::ParentScrollBars()
+{
+    if (sizeGrip_)
+        for (TControl* c : std::initializer_list<TControl*>{hScrollBar_.get(), vScrollBar_.get(), sizeGrip_.get()})
+            c->SetParent(this);
 }
 
 void TcxControl::SetBorderStyle(TcxControlBorderStyle value)
@@ -196,9 +214,9 @@ TRect TcxControl::GetClientBounds() const
     const int border = BorderSize();
     r = TRect{r.left + border, r.top + border, r.right - border, r.bottom - border};
     if (ScrollBarVisible(TScrollBarKind::sbHorizontal))
-        r.bottom -= hScrollBar_->Height();
+        r.bottom -= Thickness(TScrollBarKind::sbHorizontal);
     if (ScrollBarVisible(TScrollBarKind::sbVertical))
-        r.right -= vScrollBar_->Width();
+        r.right -= Thickness(TScrollBarKind::sbVertical);
     return r;
 }
 
@@ -219,19 +237,24 @@ bool TcxControl::ScrollBarAdmitted(TScrollBarKind kind) const
     return scrollBars_ == (kind == TScrollBarKind::sbHorizontal ? TScrollStyle::ssHorizontal : TScrollStyle::ssVertical);
 }
 
+// Bars not made yet will have the system's sizes.
 int TcxControl::Thickness(TScrollBarKind kind) const
 {
-    return kind == TScrollBarKind::sbHorizontal ? hScrollBar_->Height() : vScrollBar_->Width();
+    if (kind == TScrollBarKind::sbHorizontal)
+        return hScrollBar_ ? hScrollBar_->Height() : GetSystemMetrics(SM_CYHSCROLL);
+    return vScrollBar_ ? vScrollBar_->Width() : GetSystemMetrics(SM_CXVSCROLL);
 }
 
 bool TcxControl::Shown(TScrollBarKind kind) const
 {
-    return Bar(kind)->Visible();
+    return Bar(kind) && Bar(kind)->Visible();
 }
 
 void TcxControl::ApplyData(TScrollBarKind kind, const TcxScrollBarData& data)
 {
-    TcxControlScrollBar& bar = *Bar(kind);
+    if (!data.Visible && !Bar(kind))
+        return;
+    TcxControlScrollBar& bar = MakeBar(kind);
     if (data.Visible) {
         bar.SetRangeAndPosition(data.Min, data.Max, data.Position, data.PageSize, true);
         bar.SetSmallChange(data.SmallChange);
@@ -244,12 +267,15 @@ void TcxControl::ApplyData(TScrollBarKind kind, const TcxScrollBarData& data)
 
 void TcxControl::ShowDisabled(TScrollBarKind kind)
 {
-    Bar(kind)->SetEnabled(false);
-    Bar(kind)->SetVisible(true);
+    TcxControlScrollBar& bar = MakeBar(kind);
+    bar.SetEnabled(false);
+    bar.SetVisible(true);
 }
 
 void TcxControl::PlaceScrollBars()
 {
+    if (!sizeGrip_)
+        return;
     const TRect client = GetClientBounds();
     const bool h = hScrollBar_->Visible(), v = vScrollBar_->Visible();
     sizeGrip_->SetVisible(h && v);
@@ -265,6 +291,8 @@ void TcxControl::PlaceScrollBars()
 
 void TcxControl::BringScrollBarsToFront()
 {
+    if (!sizeGrip_)
+        return;
     hScrollBar_->BringToFront();
     vScrollBar_->BringToFront();
     sizeGrip_->BringToFront();
@@ -287,8 +315,7 @@ void TcxControl::Resize()
 void TcxControl::HandleCreated()
 {
     TCustomControl::HandleCreated();
-    for (TControl* c : std::initializer_list<TControl*>{hScrollBar_.get(), vScrollBar_.get(), sizeGrip_.get()})
-        c->SetParent(this);
+    ParentScrollBars();
     UpdateScrollBars();
 }
 
@@ -312,7 +339,7 @@ void TcxControl::ScrollContent(TcxScrollDirection direction, bool byPage)
     const bool back = direction == sdLeft || direction == sdUp;
     const TScrollCode code = byPage ? (back ? scPageUp : scPageDown) : (back ? scLineUp : scLineDown);
     const TScrollBarKind kind = vertical ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal;
-    int position = HasScrollBars() ? Bar(kind)->Position() : 0;
+    int position = HasScrollBars() && Bar(kind) ? Bar(kind)->Position() : 0;
     Scroll(kind, code, position);
     Update();
 }
@@ -514,8 +541,11 @@ void TcxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
         SetFocus();
         if (!link->Target)
             return;
-        if (TForm* form = ParentForm(); form && form->ActiveControl() == this && !Focused())
+        if (TForm* form = ParentForm(); form && form->ActiveControl() == this && !Focused()) {
             ::SetFocus(Handle());
+            if (!link->Target)
+                return;
+        }
         if (!Focused() && !MayProceedWithoutFocus()) {
             SetMouseCapture(false);
             return;
@@ -660,23 +690,19 @@ void TcxControl::CMDesignHitTest(TMessage& m)
 
 void TcxControl::FontChanged()
 {
-    // A listener may take itself off the list while it is told.
-    const std::vector<IcxFontListener*> listeners = fontListeners_;
-    for (IcxFontListener* listener : listeners)
-        if (std::find(fontListeners_.begin(), fontListeners_.end(), listener) != fontListeners_.end())
-            listener->Changed(*this, Font());
-    Invalidate();
+    // A listener may free the control.
+    if (fontListeners_.ForEach([this](IcxFontListener& listener) { listener.Changed(*this, Font()); }))
+        Invalidate();
 }
 
 void TcxControl::AddFontListener(IcxFontListener* listener)
 {
-    if (listener && std::find(fontListeners_.begin(), fontListeners_.end(), listener) == fontListeners_.end())
-        fontListeners_.push_back(listener);
+    fontListeners_.Add(listener);
 }
 
 void TcxControl::RemoveFontListener(IcxFontListener* listener)
 {
-    std::erase(fontListeners_, listener);
+    fontListeners_.Remove(listener);
 }
 
 void TcxControl::FocusChanged()
@@ -892,25 +918,24 @@ void TcxControl::StartMouseScrolling()
     ::SetCursor(Screen.Cursors(ScrollCursor(sdNone, h, v)));
     SetTimer(window, kScrollTimerId, 20, nullptr);
     SetCapture(window);
-    MSG msg;
-    while (GetCapture() == window) {
-        if (!cxGetModalLoopMessage(msg))
-            break;
+    bool done = false;
+    // True for the messages the loop takes itself; the rest are handled as
+    // the application's loop handles them.
+    const auto filter = [&](MSG& msg) {
         if (msg.message == WM_PAINT && msg.hwnd == anchorWindow.Handle()) {
             ValidateRect(msg.hwnd, nullptr);
-            continue;
+            return true;
         }
         if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_ESCAPE) {
-            DispatchMessageA(&msg);
-            break;
+            done = true;
+            return false;
         }
         if (msg.message == WM_TIMER && msg.hwnd == window && msg.wParam == kScrollTimerId) {
             ++tick;
             if (cxMouseScrollTickDue(tick, scroll.Speed))
                 ScrollContent(scroll.Direction);
-            if (!link->Target)
-                break;
-            continue;
+            done = !link->Target;
+            return true;
         }
         if (msg.message == WM_MOUSEMOVE) {
             POINT p{};
@@ -921,21 +946,20 @@ void TcxControl::StartMouseScrolling()
                 ::SetCursor(Screen.Cursors(ScrollCursor(scroll.Direction, h, v)));
                 last = p;
             }
-            DispatchMessageA(&msg);
-            continue;
+            return false;
         }
         if ((msg.message >= WM_LBUTTONDOWN && msg.message <= WM_MBUTTONDOWN) || msg.message == WM_MBUTTONDBLCLK ||
-            msg.message == WM_MOUSEWHEEL)
-            break;
-        if (msg.message == WM_MBUTTONUP) {
-            DispatchMessageA(&msg);
-            if (leftZone)
-                break;
-            continue;
+            msg.message == WM_MOUSEWHEEL) {
+            done = true;
+            return true;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+        if (msg.message == WM_MBUTTONUP)
+            done = leftZone;
+        return false;
+    };
+    while (!done && GetCapture() == window)
+        if (!cxHandleModalLoopMessage(filter))
+            break;
     if (link->Target)
         scrollingContent_ = false;
 }
@@ -943,7 +967,7 @@ void TcxControl::StartMouseScrolling()
 void TcxControl::SettingsChanged(TMessage&)
 {
     const int height = GetSystemMetrics(SM_CYHSCROLL), width = GetSystemMetrics(SM_CXVSCROLL);
-    if (height == hScrollBar_->Height() && width == vScrollBar_->Width())
+    if (!hScrollBar_ || (height == hScrollBar_->Height() && width == vScrollBar_->Width()))
         return;
     hScrollBar_->SetBounds(hScrollBar_->Left(), hScrollBar_->Top(), hScrollBar_->Width(), height);
     vScrollBar_->SetBounds(vScrollBar_->Left(), vScrollBar_->Top(), width, vScrollBar_->Height());

@@ -11,6 +11,7 @@
 #include "classlib/customcontrol.h"
 #include "classlib/customedit.h"
 #include "classlib/dragdrop.h"
+#include "editors/foundation/core/cxlistenerlist.h"
 #include "editors/foundation/graphics/cxcanvas.h"
 #include "editors/foundation/controls/cxcontrolutils.h"
 #include "editors/foundation/controls/cxdraganddrop.h"
@@ -98,7 +99,7 @@ private:
     TcxCanvas canvas_{Canvas()};
 };
 
-class TcxControl : public TCustomControl, public TcxScrollBarsController {
+class TcxControl : public TcxLinkTarget<TCustomControl>, public TcxScrollBarsController {
 public:
     explicit TcxControl(TComponent* owner = nullptr);
     ~TcxControl() override;
@@ -119,6 +120,7 @@ public:
     TComponent* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TComponent* value);
 
+    // Made when a bar first shows; nullptr before.
     TcxControlScrollBar* HScrollBar() const { return hScrollBar_.get(); }
     TcxControlScrollBar* VScrollBar() const { return vScrollBar_.get(); }
     TcxSizeGrip* SizeGrip() const { return sizeGrip_.get(); }
@@ -256,6 +258,8 @@ private:
     void SettingsChanged(TMessage& m);
     void SetDragAndDropState(TcxDragAndDropState value);
     TcxControlScrollBar* Bar(TScrollBarKind kind) const;
+    TcxControlScrollBar& MakeBar(TScrollBarKind kind);
+    void ParentScrollBars();
 
     TcxCanvas cxCanvas_{Canvas()};
     std::unique_ptr<TcxLookAndFeel> lookAndFeel_;
@@ -268,7 +272,7 @@ private:
     bool scrollingContent_ = false;
     TComponent* popupMenu_ = nullptr;
     TCursor defaultCursor_ = crDefault;
-    std::vector<IcxFontListener*> fontListeners_;
+    TcxListenerList<IcxFontListener> fontListeners_;
     std::unique_ptr<TcxDragAndDropObject> dragAndDropObject_;
     TcxDragAndDropObjectClass dragAndDropObjectClass_;
     TCursor dragAndDropPrevCursor_ = crDefault;

@@ -41,6 +41,8 @@ TcxWheelScroll cxWheelScroll(int wheelScrollKind, int delta, int wheelScrollLine
 #ifdef _WIN32
 #include <windows.h>
 
+#include <functional>
+
 #include "classlib/events.h"
 
 class TControl;
@@ -58,9 +60,11 @@ POINT cxMapWindowPoint(HWND from, HWND to, POINT p);
 RECT cxMapWindowRect(HWND from, HWND to, RECT r);
 WPARAM ShiftStateToMouseKeys(TShiftState shift);
 WORD cxMapKey(WORD key);
-// The next message of a modal mouse loop; false when the loop must end: on
-// an error, or on WM_QUIT, which is posted again for the outer loop.
-bool cxGetModalLoopMessage(MSG& msg);
+// Takes one message of a modal mouse loop and handles it as the
+// application's loop does, the loop's filter first (see HandleMessage);
+// false when the loop must end: on an error, or on WM_QUIT, which is posted
+// again for the outer loop.
+bool cxHandleModalLoopMessage(const std::function<bool(MSG& msg)>& filter);
 // With the class library's drag threshold.
 bool IsInsideDragSquare(POINT origin, int x, int y);
 #endif

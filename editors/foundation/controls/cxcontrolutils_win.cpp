@@ -85,10 +85,11 @@ bool IsInsideDragSquare(POINT origin, int x, int y)
     return IsInsideDragSquare(origin.x, origin.y, x, y, Mouse.DragThreshold());
 }
 
-bool cxGetModalLoopMessage(MSG& msg)
+bool cxHandleModalLoopMessage(const std::function<bool(MSG& msg)>& filter)
 {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0)
+    MSG msg;
+    const TApplication::TTaken taken = Application.HandleMessage(msg, true, filter);
+    if (taken == TApplication::TTaken::Quit)
         PostQuitMessage(static_cast<int>(msg.wParam));
-    return got > 0;
+    return taken == TApplication::TTaken::Handled;
 }

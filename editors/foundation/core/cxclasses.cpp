@@ -1,7 +1,5 @@
 #include "editors/foundation/core/cxclasses.h"
 
-#include "editors/foundation/core/cxobjectlinks.h"
-
 bool TcxClass::InheritsFrom(const TcxClass* ancestor) const
 {
     if (!ancestor)
@@ -10,11 +8,6 @@ bool TcxClass::InheritsFrom(const TcxClass* ancestor) const
         if (c == ancestor)
             return true;
     return false;
-}
-
-TcxComponent::~TcxComponent()
-{
-    cxObjectLinksClearFor(this);
 }
 
 void TcxComponent::Loaded()

@@ -10,6 +10,7 @@
 #include "classlib/classregistry.h"
 #include "classlib/component.h"
 #include "classlib/persistent.h"
+#include "editors/foundation/core/cxobjectlinks.h"
 
 // A class as a value: its name, its parent and, for component classes, how
 // to make one. Records are constants, one per class that registries hold.
@@ -31,13 +32,11 @@ private:
     TPersistent* owner_;
 };
 
-class TcxComponent : public TComponent {
+class TcxComponent : public TcxLinkTarget<TComponent> {
 public:
     static constexpr int FakeLinkCount = 3;
 
-    explicit TcxComponent(TComponent* owner = nullptr) : TComponent(owner) {}
-    // Links aimed at the component are cleared before it goes.
-    ~TcxComponent() override;
+    explicit TcxComponent(TComponent* owner = nullptr) : TcxLinkTarget(owner) {}
 
     TComponent* FakeComponentLink(int index) const { return fakeLinks_[index]; }
     void Loaded() override;

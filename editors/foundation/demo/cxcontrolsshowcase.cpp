@@ -31,7 +31,10 @@ void TcxDemoContentControl::Scroll(TScrollBarKind kind, TScrollCode code, int& p
 {
     const bool horizontal = kind == TScrollBarKind::sbHorizontal;
     auto& offset = horizontal ? offset_.x : offset_.y;
-    TcxScrollBarRange range = (horizontal ? HScrollBar() : VScrollBar())->Range();
+    const TcxControlScrollBar* bar = horizontal ? HScrollBar() : VScrollBar();
+    if (!bar)
+        return;
+    TcxScrollBarRange range = bar->Range();
     range.Position = offset;
     if (code <= scPageDown)
         position = cxScrollBarPositionForCode(range, code, 8, std::max(1, range.PageSize));

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kNoClipExtent = 30000;
-
-} // namespace
-
 UINT cxFlagsToDTFlags(unsigned flags)
 {
     struct {
@@ -107,7 +101,10 @@ void TcxCanvas::PopClipRegion()
         return;
     std::unique_ptr<TcxRegion> region = std::move(savedClips_.back());
     savedClips_.pop_back();
-    SetClipRegion(*region, TcxRegionOperation::roSet, true);
+    if (region)
+        SetClipRegion(*region, TcxRegionOperation::roSet, true);
+    else
+        SelectClipRgn(Handle(), nullptr);
 }
 
 void TcxCanvas::ExcludeClipRect(const RECT& r)
@@ -124,8 +121,8 @@ std::unique_ptr<TcxRegion> TcxCanvas::ClipRegionOf(bool considerOrigin)
 {
     auto region = std::make_unique<TcxRegion>();
     if (GetClipRgn(Handle(), region->Handle()) != 1)
-        region = std::make_unique<TcxRegion>(0, 0, kNoClipExtent, kNoClipExtent);
-    else if (considerOrigin) {
+        return nullptr;
+    if (considerOrigin) {
         POINT o = DCOrigin();
         region->Offset(-o.x, -o.y);
     }
@@ -134,16 +131,11 @@ std::unique_ptr<TcxRegion> TcxCanvas::ClipRegionOf(bool considerOrigin)
 
 void TcxCanvas::SetClipRegion(TcxRegion& region, TcxRegionOperation operation, bool considerOrigin)
 {
-    if (operation != TcxRegionOperation::roSet) {
-        std::unique_ptr<TcxRegion> clip = ClipRegionOf(considerOrigin);
-        clip->Combine(region, operation);
-        SetClipRegion(*clip, TcxRegionOperation::roSet, considerOrigin);
-        return;
-    }
-    // The clip region is in device coordinates.
+    // The clip region is in device coordinates; a DC without one combines
+    // with its whole surface, wherever its origin lies.
     POINT o = considerOrigin ? DCOrigin() : POINT{0, 0};
     region.Offset(o.x, o.y);
-    SelectClipRgn(Handle(), region.Handle());
+    ExtSelectClipRgn(Handle(), region.Handle(), cxRegionCombineMode(operation));
     region.Offset(-o.x, -o.y);
 }
 

@@ -71,8 +71,8 @@ public:
 
     void ExcludeClipRect(const RECT& r);
     void IntersectClipRect(const RECT& r);
-    // The DC's clip region, or (0, 0, 30000, 30000) without one; with
-    // considerOrigin in the canvas's own coordinates.
+    // The DC's clip region, nullptr without one; with considerOrigin in the
+    // canvas's own coordinates.
     std::unique_ptr<TcxRegion> ClipRegionOf(bool considerOrigin = true);
     void SetClipRegion(TcxRegion& region, TcxRegionOperation operation, bool considerOrigin = true);
 
@@ -107,6 +107,7 @@ private:
 
     TCanvas& canvas_;
     std::vector<int> savedDCs_;
+    // nullptr where the DC had no clip region.
     std::vector<std::unique_ptr<TcxRegion>> savedClips_;
     std::vector<std::unique_ptr<TState>> savedStates_;
 };

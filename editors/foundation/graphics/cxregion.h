@@ -7,6 +7,8 @@
 
 // Region operations: set (copy), add, subtract, intersect.
 enum class TcxRegionOperation { roSet, roAdd, roSubtract, roIntersect };
+// The GDI combine mode (RGN_COPY ...) of an operation.
+int cxRegionCombineMode(TcxRegionOperation operation);
 
 class TcxRegion {
 public:

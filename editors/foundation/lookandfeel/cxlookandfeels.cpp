@@ -76,11 +76,7 @@ TcxLookAndFeel::~TcxLookAndFeel()
         GetExtendedStylePainters()->RemoveListener(this);
     paletteWatch_.reset();
     destroying_ = true;
-    // Listeners stay listed while they are told: DetachListener keeps them now.
-    for (std::size_t i = 0; i < listeners_.size(); ++i)
-        listeners_[i]->MasterFreeing(this);
-    destroying_ = false;
-    listeners_.clear();
+    listeners_.ForEach([this](ILookAndFeelChangeListener& listener) { listener.MasterFreeing(this); });
     if (TcxLookAndFeel* master = EffectiveMaster())
         master->DetachListener(this);
     if (root == this)
@@ -175,13 +171,9 @@ void TcxLookAndFeel::Changed(TcxLookAndFeelValues changed)
         else
             painters->RemoveListener(this);
     }
-    // A listener that leaves the list during its call keeps the walk in step.
-    for (std::size_t i = 0; i < listeners_.size();) {
-        const std::size_t count = listeners_.size();
-        listeners_[i]->MasterValuesChanged(this, changed);
-        if (listeners_.size() == count)
-            ++i;
-    }
+    if (!listeners_.ForEach(
+            [&](ILookAndFeelChangeListener& listener) { listener.MasterValuesChanged(this, changed); }))
+        return;
     if (OnChanged)
         OnChanged(this, changed);
 }
@@ -271,23 +263,21 @@ void TcxLookAndFeel::Assign(const TPersistent& source)
 
 void TcxLookAndFeel::AttachListener(ILookAndFeelChangeListener* listener)
 {
-    if (!listener || std::ranges::find(listeners_, listener) != listeners_.end())
+    // One that goes is told no more news.
+    if (destroying_ || !listener || listeners_.Contains(listener))
         return;
     const bool controller = IsController(listener);
     if (controller && !isRoot_)
         return;
-    listeners_.push_back(listener);
+    listeners_.Add(listener);
     if (controller)
         ++controllerCount;
 }
 
 void TcxLookAndFeel::DetachListener(ILookAndFeelChangeListener* listener)
 {
-    auto found = std::ranges::find(listeners_, listener);
-    if (found == listeners_.end())
+    if (!listeners_.Remove(listener))
         return;
-    if (!destroying_)
-        listeners_.erase(found);
     if (isRoot_ && IsController(listener) && --controllerCount == 0)
         ClearAssignedValues();
 }

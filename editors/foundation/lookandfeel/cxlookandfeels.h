@@ -12,6 +12,7 @@
 
 #include "classlib/component.h"
 #include "editors/foundation/core/cxclasses.h"
+#include "editors/foundation/core/cxlistenerlist.h"
 #include "editors/foundation/painters/cxextendedstylepainters.h"
 #include "editors/foundation/painters/cxpaintergeometry.h"
 #include "editors/foundation/theme/dxthemecache.h"
@@ -94,7 +95,7 @@ public:
 
     void AttachListener(ILookAndFeelChangeListener* listener);
     void DetachListener(ILookAndFeelChangeListener* listener);
-    int ListenerCount() const { return static_cast<int>(listeners_.size()); }
+    int ListenerCount() const { return listeners_.Count(); }
 
     virtual TcxLookAndFeelKind EffectiveKind() const;
     virtual bool EffectiveNativeStyle() const;
@@ -132,7 +133,7 @@ private:
     TcxLookAndFeelData current_, data_;
     TcxCustomLookAndFeelPainterClass painter_ = nullptr, skinPainter_ = nullptr;
     TcxLookAndFeelValues assigned_ = 0;
-    std::vector<ILookAndFeelChangeListener*> listeners_;
+    TcxListenerList<ILookAndFeelChangeListener> listeners_;
     TcxLookAndFeel* master_ = nullptr;
     bool isRoot_ = false;
     bool destroying_ = false;

@@ -46,22 +46,17 @@ bool TcxExtendedStylePainters::GetPainterByName(const std::string& name,
 
 void TcxExtendedStylePainters::AddListener(IPainterListListener* listener)
 {
-    if (listener && std::ranges::find(listeners_, listener) == listeners_.end())
-        listeners_.push_back(listener);
+    listeners_.Add(listener);
 }
 
 void TcxExtendedStylePainters::RemoveListener(IPainterListListener* listener)
 {
-    std::erase(listeners_, listener);
+    listeners_.Remove(listener);
 }
 
 void TcxExtendedStylePainters::Changed()
 {
-    // A listener may leave the list while it is told.
-    const std::vector<IPainterListListener*> listeners = listeners_;
-    for (IPainterListListener* listener : listeners)
-        if (std::ranges::find(listeners_, listener) != listeners_.end())
-            listener->PainterListChanged();
+    listeners_.ForEach([](IPainterListListener& listener) { listener.PainterListChanged(); });
 }
 
 TcxExtendedStylePainters* GetExtendedStylePainters()

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "editors/foundation/core/cxlistenerlist.h"
+
 class TcxCustomLookAndFeelPainter;
 // A painter class: the one stateless instance of a painter.
 using TcxCustomLookAndFeelPainterClass = const TcxCustomLookAndFeelPainter*;
@@ -35,7 +37,7 @@ public:
     // A listener already listed is not added twice.
     void AddListener(IPainterListListener* listener);
     void RemoveListener(IPainterListListener* listener);
-    int ListenerCount() const { return static_cast<int>(listeners_.size()); }
+    int ListenerCount() const { return listeners_.Count(); }
 
 private:
     struct TItem {
@@ -46,7 +48,7 @@ private:
     void Changed();
 
     std::vector<TItem> items_;
-    std::vector<IPainterListListener*> listeners_;
+    TcxListenerList<IPainterListListener> listeners_;
 };
 
 // The process's list: made at the painters' unit start, nullptr outside it.

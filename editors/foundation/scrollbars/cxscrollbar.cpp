@@ -56,7 +56,7 @@ void TcxScrollBarViewInfo::MoveThumb(int offset)
     (horizontal ? parts_.PageDown.left : parts_.PageDown.top) = end;
 }
 
-TcxScrollBar::TcxScrollBar(TComponent* owner) : TCustomControl(owner)
+TcxScrollBar::TcxScrollBar(TComponent* owner) : TcxLinkTarget(owner)
 {
     bitmap_.SetPixelFormat(TPixelFormat::pf32bit);
     lookAndFeel_ = std::make_unique<TcxLookAndFeel>(this);
@@ -204,13 +204,16 @@ void TcxScrollBar::Scroll(TScrollCode code, int& position)
         OnScroll(*this, code, position);
 }
 
-void TcxScrollBar::ScrollByCode(TScrollCode code)
+bool TcxScrollBar::ScrollByCode(TScrollCode code)
 {
     int position = cxScrollBarPositionForCode(range_, code, smallChange_, largeChange_);
+    auto link = cxObjectLinkAdd(this);
     Scroll(code, position);
+    if (!link->Target)
+        return false;
     position = cxScrollBarClampPosition(range_, position);
     if (position == range_.Position)
-        return;
+        return true;
     if (code == scTrack) {
         range_.Position = position;
         Recalculate();
@@ -218,6 +221,7 @@ void TcxScrollBar::ScrollByCode(TScrollCode code)
     } else {
         SetPosition(position);
     }
+    return link->Target != nullptr;
 }
 
 TcxScrollBarPart TcxScrollBar::PartAt(int x, int y) const
@@ -239,8 +243,9 @@ int TcxScrollBar::ThumbOffset() const
 
 void TcxScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
+    auto link = cxObjectLinkAdd(this);
     TCustomControl::MouseDown(button, shift, x, y);
-    if (button != TMouseButton::mbLeft)
+    if (!link->Target || button != TMouseButton::mbLeft)
         return;
     const TcxScrollBarPart part = PartAt(x, y);
     if (part == sbpNone)
@@ -251,9 +256,11 @@ void TcxScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         savedPosition_ = range_.Position;
         const auto& thumb = viewInfo_->Parts().Thumb;
         savedThumbTopLeft_ = POINT{thumb.left, thumb.top};
-        ScrollByCode(scTrack);
+        if (!ScrollByCode(scTrack))
+            return;
     } else {
-        ScrollByCode(CodeOfPart(part));
+        if (!ScrollByCode(CodeOfPart(part)))
+            return;
         timer_->SetInterval(kFirstDelay);
         timer_->SetEnabled(true);
     }
@@ -268,7 +275,8 @@ void TcxScrollBar::TimerTick()
     }
     if (timer_->Interval() == kFirstDelay)
         timer_->SetInterval(kRepeatDelay);
-    ScrollByCode(CodeOfPart(pressedPart_));
+    if (!ScrollByCode(CodeOfPart(pressedPart_)))
+        return;
     POINT p{};
     GetCursorPos(&p);
     ScreenToClient(Handle(), &p);
@@ -280,9 +288,10 @@ void TcxScrollBar::DragThumb(int x, int y)
     const TRect area = cxScrollBarTrackingArea(TRect{0, 0, Width(), Height()}, Horizontal());
     const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
     if (!inside && !unlimitedTracking_) {
+        auto link = cxObjectLinkAdd(this);
         SetPosition(savedPosition_);
-        ScrollByCode(scTrack);
-        Invalidate();
+        if (link->Target && ScrollByCode(scTrack))
+            Invalidate();
         return;
     }
     const auto& p = viewInfo_->Parts();
@@ -294,7 +303,8 @@ void TcxScrollBar::DragThumb(int x, int y)
     const int position = cxScrollBarPositionFromThumb(range_, ThumbOffset(), TrackLength(), length);
     if (position != range_.Position) {
         range_.Position = position;
-        ScrollByCode(scTrack);
+        if (!ScrollByCode(scTrack))
+            return;
     }
     Invalidate();
 }
@@ -318,22 +328,25 @@ void TcxScrollBar::MouseMove(TShiftState shift, int x, int y)
 
 void TcxScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
+    auto link = cxObjectLinkAdd(this);
     TCustomControl::MouseUp(button, shift, x, y);
-    StopTracking();
-    hotPart_ = PartAt(x, y);
+    if (link->Target && StopTracking())
+        hotPart_ = PartAt(x, y);
 }
 
-void TcxScrollBar::StopTracking()
+bool TcxScrollBar::StopTracking()
 {
     if (pressedPart_ == sbpNone)
-        return;
-    if (pressedPart_ == sbpThumbnail)
-        ScrollByCode(scPosition);
+        return true;
+    if (pressedPart_ == sbpThumbnail && !ScrollByCode(scPosition))
+        return false;
     timer_->SetEnabled(false);
     pressedPart_ = hotPart_ = sbpNone;
-    ScrollByCode(scEndScroll);
+    if (!ScrollByCode(scEndScroll))
+        return false;
     Recalculate();
     Invalidate();
+    return true;
 }
 
 void TcxScrollBar::MouseEnter()
@@ -356,8 +369,8 @@ void TcxScrollBar::EnabledChanged()
 {
     TCustomControl::EnabledChanged();
     Recalculate();
-    if (!Enabled())
-        StopTracking();
+    if (!Enabled() && !StopTracking())
+        return;
     Invalidate();
 }
 

@@ -8,6 +8,7 @@
 
 #include "classlib/bitmap.h"
 #include "classlib/customcontrol.h"
+#include "editors/foundation/core/cxobjectlinks.h"
 #include "editors/foundation/graphics/cxcanvas.h"
 #include "editors/foundation/lookandfeel/cxlookandfeels.h"
 #include "editors/foundation/scrollbars/cxscrollbargeometry.h"
@@ -41,7 +42,7 @@ private:
     TcxScrollBarParts parts_;
 };
 
-class TcxScrollBar : public TCustomControl {
+class TcxScrollBar : public TcxLinkTarget<TCustomControl> {
 public:
     explicit TcxScrollBar(TComponent* owner = nullptr);
     ~TcxScrollBar() override;
@@ -101,8 +102,9 @@ protected:
     void EnabledChanged() override;
     void VisibleChanged() override;
 
-    void ScrollByCode(TScrollCode code);
-    void StopTracking();
+    // Both run the scroll handlers: false when those freed the bar.
+    bool ScrollByCode(TScrollCode code);
+    bool StopTracking();
     void LookAndFeelChanged();
 
 private:

@@ -1,11 +1,20 @@
 #include "editors/foundation/scrollbars/cxscrollbarsupdate.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 constexpr TScrollBarKind kKinds[] = {TScrollBarKind::sbHorizontal, TScrollBarKind::sbVertical};
 // Layouts that cycle through more than two states would otherwise nest
 // without end; past this depth the bars stay as they are.
 constexpr int kMaxDepth = 8;
+
+// A bar keeps its changes in a short: a page over 32,767 would wrap to a step back.
+short Change(int value)
+{
+    return static_cast<short>(std::clamp<int>(value, SHRT_MIN, SHRT_MAX));
+}
 
 TScrollBarKind Other(TScrollBarKind kind)
 {
@@ -26,7 +35,7 @@ void cxSetScrollBarData(TcxScrollBarData& data, bool admitted, int min, int max,
     const bool needed = min <= max && page < static_cast<long long>(max) - min + 1 && min <= position;
     if (needed) {
         data.Min = min, data.Max = max, data.PageSize = page, data.Position = position;
-        data.SmallChange = static_cast<short>(step), data.LargeChange = static_cast<short>(page);
+        data.SmallChange = Change(step), data.LargeChange = Change(page);
         data.Enabled = data.Visible = true;
     } else if (allowHide) {
         data.Visible = false;

@@ -18,10 +18,8 @@ TcxDragDetect DetectDragStart(HWND window)
     const POINT origin = cxReadMouseCursorPos();
     SetCapture(window);
     bool done = false;
-    while (!done && GetCapture() == window) {
-        MSG msg;
-        if (!cxGetModalLoopMessage(msg))
-            break;
+    // Every message goes on to be handled; some end the loop.
+    const auto watch = [&](MSG& msg) {
         if (IsEscape(msg)) {
             done = true;
         } else if (msg.message == WM_MOUSEMOVE && msg.hwnd == window) {
@@ -36,9 +34,11 @@ TcxDragDetect DetectDragStart(HWND window)
             result = ddNone;
             done = true;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+        return false;
+    };
+    while (!done && GetCapture() == window)
+        if (!cxHandleModalLoopMessage(watch))
+            break;
     if (GetCapture() == window)
         ReleaseCapture();
     return result;

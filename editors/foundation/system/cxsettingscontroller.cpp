@@ -29,16 +29,16 @@ std::unique_ptr<TcxSettingsController>& Instance()
 
 void TcxSettingsController::AddControl(TWinControl* control)
 {
-    if (std::ranges::find(controls_, control) != controls_.end())
+    if (!control || controls_.Contains(control))
         return;
-    if (controls_.empty())
+    if (controls_.Count() == 0)
         window_ = std::make_unique<TWindow>(*this);
-    controls_.push_back(control);
+    controls_.Add(control);
 }
 
 void TcxSettingsController::RemoveControl(TWinControl* control)
 {
-    if (std::erase(controls_, control) && controls_.empty())
+    if (controls_.Remove(control) && controls_.Count() == 0)
         window_.reset();
 }
 
@@ -51,11 +51,11 @@ bool TcxSettingsController::WndProc(TMessage& message)
 {
     if (message.Msg != WM_SETTINGCHANGE || message.WParam != SPI_SETNONCLIENTMETRICS)
         return false;
-    // A control that unregisters while told (same thread: sent at once) is skipped.
-    const std::vector<TWinControl*> listed = controls_;
-    for (TWinControl* control : listed)
-        if (std::ranges::find(controls_, control) != controls_.end() && control->HandleAllocated())
-            SendNotifyMessageA(control->Handle(), DXM_SCROLLBARSETTINGSCHANGED, 0, 0);
+    // Same thread: each control is told at once, inside the walk.
+    controls_.ForEach([](TWinControl& control) {
+        if (control.HandleAllocated())
+            SendNotifyMessageA(control.Handle(), DXM_SCROLLBARSETTINGSCHANGED, 0, 0);
+    });
     message.Result = 0;
     return true;
 }

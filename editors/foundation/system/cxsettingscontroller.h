@@ -3,8 +3,8 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
+#include "editors/foundation/core/cxlistenerlist.h"
 #include "editors/foundation/system/cxmessagewindow.h"
 
 class TWinControl;
@@ -24,7 +24,7 @@ private:
     // Whether the message was the settings change it answers.
     bool WndProc(TMessage& message);
 
-    std::vector<TWinControl*> controls_;
+    TcxListenerList<TWinControl> controls_;
     std::unique_ptr<TWindow> window_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -96,8 +95,7 @@ TEST_F(CanvasPixels, ABitmapTilesOnItsGridOnBothSidesOfZero)
 
 TEST_F(CanvasPixels, ClipRegionsStackAndAnEmptyStackPopsNothing)
 {
-    RECT box = canvas.ClipRegionOf()->Bounds();
-    EXPECT_TRUE(EqualRect(&box, std::array<RECT, 1>{RECT{0, 0, 30000, 30000}}.data()));
+    EXPECT_EQ(canvas.ClipRegionOf(), nullptr);
     canvas.PopClipRegion();
     canvas.PushClipRegion();
     canvas.IntersectClipRect(RECT{0, 0, 10, 10});
@@ -120,6 +118,32 @@ TEST_F(CanvasPixels, ClipRegionsStackAndAnEmptyStackPopsNothing)
     canvas.FillRectColor(RECT{0, 0, 40, 30}, clRed);
     EXPECT_EQ(At(2, 2), clLime);
     EXPECT_EQ(At(20, 20), clRed);
+}
+
+// No clip stays no clip under a moved origin: nothing is cut at some
+// stand-in extent, on either side of the device's own origin.
+TEST_F(CanvasPixels, NoClipSurvivesAPushPopAndAnExcludeUnderAMovedOrigin)
+{
+    HDC dc = canvas.Handle();
+    SetViewportOrgEx(dc, 10, 10, nullptr);
+    canvas.PushClipRegion();
+    canvas.PopClipRegion();
+    canvas.FillRect(RECT{0, 0, 4, 4}, nullptr, true);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    canvas.FillRectColor(RECT{0, 0, 40, 30}, clRed);
+    EXPECT_EQ(At(2, 2), clRed);
+    EXPECT_EQ(At(12, 12), kSentinel) << "the excluded square";
+    EXPECT_EQ(At(30, 20), clRed);
+
+    SelectClipRgn(dc, nullptr);
+    canvas.SetWindowOrg(POINT{40000, 0});
+    canvas.PushClipRegion();
+    canvas.FillRect(RECT{40000, 0, 4 + 40000, 4}, nullptr, true);
+    canvas.PopClipRegion();
+    canvas.FillRectColor(RECT{40000, 0, 40040, 30}, clBlue);
+    canvas.SetWindowOrg(POINT{0, 0});
+    EXPECT_EQ(At(2, 2), clBlue);
+    EXPECT_EQ(At(20, 20), clBlue);
 }
 
 TEST_F(CanvasPixels, DisabledTextHasItsHighlightCopyOneDownAndRight)

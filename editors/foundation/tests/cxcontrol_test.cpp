@@ -18,6 +18,9 @@
 #include "classlib/screen.h"
 #include "editors/foundation/controls/cxcontrolchildcomponent.h"
 #include "editors/foundation/controls/cxcontrolsunit.h"
+#include "editors/foundation/core/cxclasses.h"
+#include "editors/foundation/core/cxobjectlinks.h"
+#include "editors/foundation/system/cxdragdetect.h"
 #include "editors/foundation/system/cxsettingscontroller.h"
 
 namespace {
@@ -511,6 +514,138 @@ TEST_F(Control, AnAutomaticDragStartsOnceThePressLeavesTheSquare)
     EXPECT_NE(dynamic_cast<TcxDragControlObject*>(CurrentDragObject()), nullptr);
     control->EndDrag(false);
     EXPECT_FALSE(control->Dragging());
+}
+
+TEST_F(Control, KeysInsideTheModalMouseLoopsReachTheApplicationsKeyHandling)
+{
+    TPopupMenu menu;
+    TMenuItem item;
+    item.ShortCut = VK_F5;
+    int clicks = 0;
+    item.OnClick = [&](TComponent&) { ++clicks; };
+    menu.Add(item);
+    control->SetPopupMenu(&menu);
+    const HWND window = control->Handle();
+    POINT anchor{60, 50};
+    ClientToScreen(window, &anchor);
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        UINT end;
+        WPARAM endKeys;
+    } loops[] = {
+        {"middle-button scrolling", [&] { control->Perform(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(60, 50)); },
+         WM_LBUTTONDOWN, MK_LBUTTON},
+        {"drag detection", [&] { DetectDragStart(window); }, WM_LBUTTONUP, 0},
+    };
+    for (const auto& loop : loops) {
+        clicks = 0;
+        SetCursorPos(anchor.x, anchor.y);
+        const UINT_PTR timer = TLoopScript::Start({
+            [&] { PostMessageA(window, WM_KEYDOWN, VK_F5, 1); },
+            [&] { PostMessageA(window, loop.end, loop.endKeys, MAKELPARAM(60, 50)); },
+        });
+        loop.run();
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(clicks, 1) << loop.name << ": the menu's shortcut was offered the key";
+        EXPECT_NE(GetCapture(), window) << loop.name;
+    }
+    control->SetPopupMenu(nullptr);
+}
+
+TEST_F(Control, AScrollBarClickWhoseFocusFreesTheControlEndsThere)
+{
+    ASSERT_NE(control->VScrollBar(), nullptr);
+    form->SetFocus();
+    Application.ProcessMessages();
+    ASSERT_FALSE(control->Focused());
+    control->OnEnter = [this](TComponent&) { owned.reset(); };
+    const HWND bar = control->VScrollBar()->Handle();
+    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 40));
+    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(5, 40));
+    Application.ProcessMessages();
+    EXPECT_EQ(owned, nullptr);
+    EXPECT_FALSE(IsWindow(bar));
+}
+
+class TBarlessControl : public TContentControl {
+protected:
+    bool HasScrollBars() const override { return false; }
+};
+
+TEST_F(Control, OnlyAControlWithScrollBarsHasWindowsForThem)
+{
+    TBarlessControl barless;
+    barless.SetBounds(170, 10, 150, 120);
+    barless.SetParent(form.get());
+    Application.ProcessMessages();
+    EXPECT_EQ(barless.HScrollBar(), nullptr);
+    EXPECT_EQ(barless.VScrollBar(), nullptr);
+    EXPECT_EQ(barless.SizeGrip(), nullptr);
+    EXPECT_EQ(GetWindow(barless.Handle(), GW_CHILD), nullptr);
+    EXPECT_NE(GetWindow(control->Handle(), GW_CHILD), nullptr) << "the content control's bars";
+}
+
+// Links may aim only at classes that clear them.
+template <class T>
+concept Linkable = requires(const T* object) { cxObjectLinkAdd(object); };
+static_assert(Linkable<TcxComponent> && Linkable<TcxScrollBar> && Linkable<TcxControl> &&
+              Linkable<TcxControlScrollBar>);
+static_assert(!Linkable<TComponent> && !Linkable<TCustomControl> && !Linkable<TcxClass>);
+
+// Another base in front puts the linked class inside the whole object.
+class IFront {
+public:
+    virtual ~IFront() = default;
+    virtual int Front() const { return front; }
+    int front = 1;
+};
+
+// Notes whether the links were clear when its own destructor began. GCC
+// takes the deleting destructor's hand-over to the component's destroying
+// delete, at an offset in the object, for a free of a pointer not from new.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wfree-nonheap-object"
+template <class B>
+class TBehind : public IFront, public B {
+public:
+    ~TBehind() override
+    {
+        if (clearedFirst)
+            *clearedFirst = link && !link->Target;
+    }
+    TcxObjectLink* link = nullptr;
+    bool* clearedFirst = nullptr;
+};
+#pragma GCC diagnostic pop
+
+template <class B>
+void ExpectLinksClearedFirst(const char* name)
+{
+    bool clearedFirst = false;
+    auto* object = new TBehind<B>();
+    TcxObjectLinkHolder link = cxObjectLinkAdd(static_cast<const B*>(object));
+    TcxObjectLinkHolder whole = cxObjectLinkAdd(object);
+    object->link = link.get();
+    object->clearedFirst = &clearedFirst;
+    delete static_cast<TComponent*>(object);
+    EXPECT_TRUE(clearedFirst) << name << ": cleared while the whole object was there";
+    EXPECT_EQ(link->Target, nullptr) << name;
+    EXPECT_EQ(whole->Target, nullptr) << name;
+    TcxObjectLinkHolder onStack;
+    {
+        TBehind<B> local;
+        onStack = cxObjectLinkAdd(&local);
+        EXPECT_NE(onStack->Target, nullptr) << name;
+    }
+    EXPECT_EQ(onStack->Target, nullptr) << name << ": one never deleted clears as it ends";
+}
+
+TEST(ObjectLinks, EveryLinkableClassClearsItsLinksBeforeItsDestructorsRun)
+{
+    ExpectLinksClearedFirst<TcxComponent>("component");
+    ExpectLinksClearedFirst<TcxScrollBar>("scroll bar");
+    ExpectLinksClearedFirst<TcxControl>("control");
 }
 
 } // namespace

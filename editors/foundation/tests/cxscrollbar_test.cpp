@@ -199,4 +199,36 @@ TEST_F(ScrollBar, ScrollHandlerMayChangeThePosition)
     EXPECT_EQ(bar->Position(), 100);
 }
 
+TEST_F(ScrollBar, AScrollHandlerThatFreesTheBarEndsThePressThere)
+{
+    const struct {
+        const char* name;
+        TScrollCode freeOn;
+        bool onThumb;
+    } cases[] = {
+        {"arrow", scLineUp, false}, {"page", scPageDown, false}, {"thumb pressed", scTrack, true},
+        {"thumb released", scPosition, true}, {"end of the press", scEndScroll, false},
+    };
+    for (const auto& c : cases) {
+        auto doomed = std::make_unique<TcxScrollBar>();
+        doomed->SetBounds(10, 40, 121, 17);
+        doomed->SetParent(form.get());
+        doomed->SetPosition(50);
+        Application.ProcessMessages();
+        doomed->OnScroll = [&](TComponent&, TScrollCode code, int&) {
+            if (code == c.freeOn)
+                doomed.reset();
+        };
+        const auto& parts = doomed->ViewInfo().Parts();
+        const TRect part = c.onThumb ? parts.Thumb : c.freeOn == scLineUp ? parts.FirstArrow : parts.PageDown;
+        const LPARAM at = MAKELPARAM((part.left + part.right) / 2, 8);
+        const HWND window = doomed->Handle();
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(window, WM_LBUTTONUP, 0, at);
+        Application.ProcessMessages();
+        EXPECT_EQ(doomed, nullptr) << c.name;
+        EXPECT_FALSE(IsWindow(window)) << c.name;
+    }
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "editors/foundation/scrollbars/cxscrollbarsupdate.h"
 
+#include "editors/foundation/scrollbars/cxscrollbargeometry.h"
+
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -71,6 +73,17 @@ TEST(ScrollBarsUpdate, SetScrollBarInfoHidesOrDisablesWhatIsNotNeeded)
     EXPECT_EQ(d.SmallChange, 3);
     EXPECT_EQ(d.LargeChange, 50);
     EXPECT_EQ(d.Position, 7);
+}
+
+TEST(ScrollBarsUpdate, APageBeyondAShortStillPagesForward)
+{
+    TcxScrollBarData d;
+    cxSetScrollBarData(d, true, 0, 199999, 40000, 40000, 1000, true, true);
+    EXPECT_EQ(d.SmallChange, 32767);
+    EXPECT_EQ(d.LargeChange, 32767);
+    const TcxScrollBarRange range{d.Min, d.Max, d.PageSize, d.Position};
+    EXPECT_EQ(cxScrollBarPositionForCode(range, scPageDown, d.SmallChange, d.LargeChange), 1000 + 32767);
+    EXPECT_EQ(cxScrollBarPositionForCode(range, scLineDown, d.SmallChange, d.LargeChange), 1000 + 32767);
 }
 
 TEST(ScrollBarsUpdate, HorizontalStyleAlwaysHidesTheVerticalBar)

@@ -106,3 +106,37 @@ TEST_F(ThemeCalls, AnOpenClassMakesNoLibraryCallOverTenThousandOpens)
 }
 
 } // namespace
+
+// The narrow text call counts bytes; the library is handed the UTF-16
+// units of those bytes.
+TEST(ThemeText, ANarrowByteCountReachesTheLibraryAsItsUtf16Length)
+{
+    using TDraw = HRESULT(WINAPI*)(dxUxTheme::HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT*);
+    static FARPROC real;
+    static std::wstring drawn;
+    struct TRecorder {
+        static HRESULT WINAPI Draw(dxUxTheme::HTHEME theme, HDC dc, int part, int state, LPCWSTR text, int count, DWORD flags,
+                                   DWORD flags2, const RECT* r)
+        {
+            drawn = count < 0 ? std::wstring(text) : std::wstring(text, static_cast<std::size_t>(count));
+            return real ? reinterpret_cast<TDraw>(reinterpret_cast<void (*)()>(real))(theme, dc, part, state, text,
+                                                                                         count, flags, flags2, r)
+                        : E_FAIL;
+        }
+    };
+    real = std::exchange(dxUxTheme::Binding.Procs[dxUxTheme::eDrawThemeText],
+                         reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&TRecorder::Draw)));
+    HDC dc = CreateCompatibleDC(nullptr);
+    const RECT r{0, 0, 100, 20};
+    const struct {
+        int count;
+        const wchar_t* expected;
+    } cases[] = {{4, L"\u4e2d\u6587"}, {5, L"\u4e2d\u6587x"}, {-1, L"\u4e2d\u6587xy"}, {0, L""}};
+    for (const auto& c : cases) {
+        drawn = L"?";
+        dxUxTheme::DrawThemeText(reinterpret_cast<dxUxTheme::HTHEME>(OpenTheme(0)), dc, 1, 1, std::string("中文xy"), c.count, DT_SINGLELINE, 0, &r);
+        EXPECT_EQ(drawn, c.expected) << c.count;
+    }
+    DeleteDC(dc);
+    dxUxTheme::Binding.Procs[dxUxTheme::eDrawThemeText] = real;
+}

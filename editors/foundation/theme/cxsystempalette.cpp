@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "classlib/messagewindow.h"
 #include "editors/foundation/theme/dxoffice11.h"
 
@@ -15,16 +13,10 @@ int notifierCount = 0;
 // listener to be freed after the walk.
 bool walking = false;
 
-// Walks from last to first; a handler may free notifiers, so the index is
-// brought back inside the list before each call.
-void NotifyAll(const std::vector<TcxSystemPaletteChangedNotifier*>& list)
+// From last to first.
+void NotifyAll(TcxListenerList<TcxSystemPaletteChangedNotifier>& list)
 {
-    for (std::size_t i = list.size(); i > 0;) {
-        i = std::min(i, list.size());
-        if (i == 0)
-            break;
-        list[--i]->Notify();
-    }
+    list.ForEach([](TcxSystemPaletteChangedNotifier& notifier) { notifier.Notify(); }, true);
 }
 
 } // namespace
@@ -60,12 +52,12 @@ void* TcxSystemPaletteChangedListener::Handle() const
 
 void TcxSystemPaletteChangedListener::Add(TcxSystemPaletteChangedNotifier* notifier)
 {
-    (notifier->IsPrimary() ? primary_ : ordinary_).push_back(notifier);
+    (notifier->IsPrimary() ? primary_ : ordinary_).Add(notifier);
 }
 
 void TcxSystemPaletteChangedListener::Remove(TcxSystemPaletteChangedNotifier* notifier)
 {
-    std::erase(notifier->IsPrimary() ? primary_ : ordinary_, notifier);
+    (notifier->IsPrimary() ? primary_ : ordinary_).Remove(notifier);
 }
 
 void TcxSystemPaletteChangedListener::PaletteChanged()

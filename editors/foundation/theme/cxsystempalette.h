@@ -5,7 +5,8 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
+
+#include "editors/foundation/core/cxlistenerlist.h"
 
 class TMessageWindow;
 class TcxSystemPaletteChangedNotifier;
@@ -27,7 +28,7 @@ private:
 
     std::unique_ptr<TMessageWindow> window_;
     // Primary notifiers are the caches the ordinary ones' handlers read.
-    std::vector<TcxSystemPaletteChangedNotifier*> primary_, ordinary_;
+    TcxListenerList<TcxSystemPaletteChangedNotifier> primary_, ordinary_;
 };
 
 class TcxSystemPaletteChangedNotifier {

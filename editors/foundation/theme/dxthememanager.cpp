@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "classlib/messagewindow.h"
+#include "editors/foundation/core/cxlistenerlist.h"
 #include "editors/foundation/theme/dxuxtheme.h"
 
 namespace {
@@ -34,7 +35,7 @@ const TdxThemeCalls kLibraryCalls{OpenCall, CloseCall, SameNameCall};
 struct TThemeManager {
     TdxThemeCache Cache{kLibraryCalls};
     std::unique_ptr<TMessageWindow> Receiver;
-    std::vector<TdxThemeChangedNotificator*> Notificators;
+    TcxListenerList<TdxThemeChangedNotificator> Notificators;
 };
 std::unique_ptr<TThemeManager> manager;
 
@@ -46,11 +47,10 @@ bool OnReceiverMessage(TMessage& m)
     DefWindowProcA(static_cast<HWND>(dxThemeChangedReceiverHandle()), m.Msg, m.WParam, m.LParam);
     manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
     m.Result = 0;
-    // A handler may free notificators: the length is read again before each call.
-    auto& list = manager->Notificators;
-    for (std::size_t i = 0; manager && i < list.size(); ++i)
-        if (list[i]->OnThemeChanged)
-            list[i]->OnThemeChanged();
+    manager->Notificators.ForEach([](TdxThemeChangedNotificator& notificator) {
+        if (notificator.OnThemeChanged)
+            notificator.OnThemeChanged();
+    });
     return true;
 }
 
@@ -115,11 +115,11 @@ void* dxThemeChangedReceiverHandle()
 TdxThemeChangedNotificator::TdxThemeChangedNotificator()
 {
     if (manager && dxUxTheme::ThemeLibraryPresent())
-        manager->Notificators.push_back(this);
+        manager->Notificators.Add(this);
 }
 
 TdxThemeChangedNotificator::~TdxThemeChangedNotificator()
 {
     if (manager)
-        std::erase(manager->Notificators, this);
+        manager->Notificators.Remove(this);
 }

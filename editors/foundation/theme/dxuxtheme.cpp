@@ -148,8 +148,10 @@ HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, LPCWSTR text, i
 HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const std::string& text, int count, DWORD flags,
                       DWORD flags2, const RECT* r)
 {
-    std::wstring wide = WideFromAnsi(text);
-    return DrawThemeText(theme, dc, part, state, wide.c_str(), count, flags, flags2, r);
+    // count is in bytes; the library counts UTF-16 units.
+    const std::wstring wide = WideFromAnsi(count < 0 ? text : text.substr(0, static_cast<std::size_t>(count)));
+    return DrawThemeText(theme, dc, part, state, wide.c_str(), count < 0 ? -1 : static_cast<int>(wide.size()), flags,
+                         flags2, r);
 }
 
 HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds, RECT* content)

@@ -45,7 +45,8 @@ HRESULT CloseThemeData(HTHEME theme);
 HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* r, const RECT* clip);
 HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, LPCWSTR text, int count, DWORD flags,
                       DWORD flags2, const RECT* r);
-// A text in the system code page, turned into UTF-16 first.
+// A text in the system code page, turned into UTF-16 first; count is its
+// length in bytes, -1 for all of it.
 HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const std::string& text, int count, DWORD flags,
                       DWORD flags2, const RECT* r);
 HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds, RECT* content);
