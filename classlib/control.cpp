@@ -1096,6 +1096,11 @@ void TWinControl::CreateHandle()
     TControl::CreateHandle();
     if (!HandleAllocated())
         return;
+    CreateChildHandles();
+}
+
+void TWinControl::CreateChildHandles()
+{
     const TLiveness alive = Liveness();
     ForEachChild([](TControl& c) {
         c.CreateHandle();

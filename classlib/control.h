@@ -339,6 +339,8 @@ protected:
     virtual void AlignControls(TControl* control, RECT& rect);
     // Saves what only the window holds, then destroys it.
     virtual void DestroyWnd();
+    // Makes the children's windows once this one exists, then lays them out.
+    void CreateChildHandles();
     // Visits the children in list order until visit answers true. The walk
     // survives its visits: a child freed or taken away before its turn is
     // skipped, one added is not visited, and the walk ends when this goes.

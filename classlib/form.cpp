@@ -65,13 +65,7 @@ void TForm::CreateHandle()
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     // A tooltip of an earlier window went with it.
     tooltip_ = nullptr;
-    const TLiveness alive = Liveness();
-    ForEachChild([](TControl& c) {
-        c.CreateHandle();
-        return false;
-    });
-    if (alive)
-        Realign();
+    CreateChildHandles();
 }
 
 HWND TForm::NeedHintWindow()
