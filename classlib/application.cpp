@@ -1,126 +1,16 @@
+// What every window of the program asks of the application object: the
+// program's title and instance, ending, and the reporting of exceptions.
+// The forms it owns and its loop are in applicationforms.cpp, so the units
+// below forms can use this one.
 #include "classlib/application.h"
 
-#include <commctrl.h>
-
-#include "classlib/control.h"
 #include "classlib/filepaths.h"
-#include "classlib/form.h"
-#include "classlib/standardclasses.h"
 
 TApplication Application;
-
-namespace {
-constexpr char kOwnerClass[] = "VostrelApplication";
-
-LRESULT CALLBACK OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-} // namespace
-
-TApplication::~TApplication()
-{
-    // Forms left at process end die with the process; their windows are gone already.
-    for (auto& f : forms_)
-        (void)f.release();
-}
 
 HINSTANCE TApplication::Instance() const
 {
     return GetModuleHandleA(nullptr);
-}
-
-void TApplication::Initialize()
-{
-    if (ownerWindow_)
-        return;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
-    RegisterStandardClasses();
-
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = OwnerWndProc;
-    wc.hInstance = Instance();
-    wc.lpszClassName = kOwnerClass;
-    RegisterClassA(&wc);
-    ownerWindow_ = CreateWindowExA(WS_EX_TOOLWINDOW, kOwnerClass, Title().c_str(), WS_POPUP, 0, 0, 0, 0,
-                                   nullptr, nullptr, Instance(), nullptr);
-}
-
-void TApplication::AddForm(std::unique_ptr<TForm> form)
-{
-    if (!mainForm_)
-        mainForm_ = form.get();
-    forms_.push_back(std::move(form));
-}
-
-void TApplication::DestroyForms()
-{
-    while (!forms_.empty())
-        forms_.pop_back();
-    mainForm_ = nullptr;
-}
-
-namespace {
-bool IsKeyMsg(const MSG& msg)
-{
-    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
-        return false;
-    TControl* control = TControl::FindControl(msg.hwnd);
-    return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
-}
-} // namespace
-
-TApplication::TTaken TApplication::HandleMessage(MSG& msg, bool wait, const TMessageFilter& filter)
-{
-    if (wait) {
-        if (GetMessageA(&msg, nullptr, 0, 0) == -1)
-            return TTaken::None;
-    } else if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        return TTaken::None;
-    }
-    if (msg.message == WM_QUIT)
-        return TTaken::Quit;
-    if (filter && filter(msg))
-        return TTaken::Handled;
-    bool answered = Guarded([&] { return IsKeyMsg(msg); }, true);
-    if (!answered) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return TTaken::Handled;
-}
-
-void TApplication::ShowMainForm()
-{
-    if (!mainForm_)
-        return;
-    mainForm_->Show();
-    RedrawWindow(mainForm_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void TApplication::Run()
-{
-    if (mainForm_)
-        mainForm_->Show();
-    MSG msg;
-    while (!terminated_) {
-        TTaken taken = HandleMessage(msg, true);
-        if (taken != TTaken::Handled)
-            terminated_ = true;
-    }
-}
-
-void TApplication::ProcessMessages()
-{
-    MSG msg;
-    for (TTaken taken; (taken = HandleMessage(msg, false)) != TTaken::None;) {
-        if (taken == TTaken::Quit) {
-            terminated_ = true;
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-    }
 }
 
 void TApplication::Terminate()
@@ -136,14 +26,6 @@ std::string TApplication::Title() const
     if (auto dot = name.rfind('.'); dot != std::string::npos)
         name.erase(dot);
     return name;
-}
-
-int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags)
-{
-    HWND owner = GetActiveWindow();
-    if (!owner && mainForm_)
-        owner = mainForm_->Handle();
-    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 void TApplication::HandleException() noexcept

@@ -13,7 +13,7 @@ class TForm;
 
 class TApplication {
 public:
-    TApplication() = default;
+    TApplication();
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
     ~TApplication();

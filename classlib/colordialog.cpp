@@ -2,15 +2,16 @@
 
 #include <commdlg.h>
 
-#include "classlib/form.h"
+#include "classlib/formhost.h"
+#include "classlib/propertytable.h"
 #include "classlib/lateproc.h"
 
 bool TColorDialog::Execute()
 {
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof cc;
-    auto* form = dynamic_cast<TForm*>(Owner());
-    cc.hwndOwner = form && form->HandleAllocated() ? form->Handle() : GetActiveWindow();
+    HWND owner = FormWindowOf(Owner());
+    cc.hwndOwner = owner ? owner : GetActiveWindow();
     cc.rgbResult = ColorToRGB(Color);
     cc.lpCustColors = customColors_.data();
     cc.Flags = CC_RGBINIT;

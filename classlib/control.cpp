@@ -8,7 +8,6 @@
 #include <unordered_map>
 
 #include "classlib/application.h"
-#include "classlib/form.h"
 #include "classlib/windowclasses.h"
 #include "classlib/formhost.h"
 #include "classlib/menus.h"
@@ -291,7 +290,7 @@ void TControl::CreateHandle()
     if (handle_ || !parent_ || !parent_->HandleAllocated())
         return;
     TCreateParams params = CreateParams();
-    RegisterWindowClass(params);
+    RegisterWindowClass(params, StdWndProc);
     DWORD style = params.style | WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_)
         style |= WS_VISIBLE;
@@ -333,11 +332,6 @@ TControl* TControl::TopParent()
     while (c->parent_)
         c = c->parent_;
     return c;
-}
-
-TForm* TControl::ParentForm() const
-{
-    return dynamic_cast<TForm*>(const_cast<TControl*>(this)->TopParent());
 }
 
 IFormHost* TControl::FormHost() const
@@ -1194,8 +1188,8 @@ void TWinControl::RecreateWnd()
         return;
     // The form still names the control that had the focus: it gets it back
     // as the same control, so no exit and enter follow.
-    TForm* form = ParentForm();
-    TControl* active = form ? form->ActiveControl() : nullptr;
+    auto* host = dynamic_cast<IFormHost*>(TopParent());
+    TControl* active = host ? host->ActiveControl() : nullptr;
     if (active && active->CanFocus())
         active->SetFocus();
     else if (focus != old && IsWindow(focus))

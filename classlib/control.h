@@ -15,12 +15,13 @@
 #include "classlib/colors.h"
 #include "classlib/component.h"
 #include "classlib/cursors.h"
-#include "classlib/dragdrop.h"
+#include "classlib/dragobject.h"
 #include "classlib/events.h"
 #include "classlib/font.h"
 #include "classlib/handles.h"
 #include "classlib/propertytable.h"
 #include "classlib/messagemap.h"
+#include "classlib/windowclasses.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
@@ -33,14 +34,6 @@ class TWinControl;
 class TForm;
 class TPopupMenu;
 class IFormHost;
-
-// What a control's window is made of.
-struct TCreateParams {
-    const char* className = nullptr;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    UINT classStyle = 0;
-};
 
 // Control styles: csCaptureMouse holds the mouse from a button press until
 // its release; csDisplayDragImage shows the control's drag image while it

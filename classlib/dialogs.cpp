@@ -6,7 +6,8 @@
 #include <algorithm>
 
 #include "classlib/application.h"
-#include "classlib/form.h"
+#include "classlib/formhost.h"
+#include "classlib/propertytable.h"
 #include "classlib/lateproc.h"
 
 void ShowMessage(const std::string& text)
@@ -35,8 +36,8 @@ bool TFileDialog::Run(bool save)
 
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    auto* form = dynamic_cast<TForm*>(Owner());
-    ofn.hwndOwner = form && form->HandleAllocated() ? form->Handle() : GetActiveWindow();
+    HWND owner = FormWindowOf(Owner());
+    ofn.hwndOwner = owner ? owner : GetActiveWindow();
     ofn.lpstrFilter = Filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());

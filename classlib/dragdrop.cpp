@@ -3,25 +3,6 @@
 #include "classlib/control.h"
 #include "classlib/dragmanager.h"
 
-TCursor TDragObject::GetDragCursor(bool accepted, int, int)
-{
-    return accepted ? crDrag : crNoDrop;
-}
-
-void TDragObject::Finished(TControl*, int, int, bool) {}
-
-void TDragObject::HideDragImage()
-{
-    if (TDragImageList* images = GetDragImages())
-        images->HideDragImage();
-}
-
-void TDragObject::ShowDragImage()
-{
-    if (TDragImageList* images = GetDragImages())
-        images->ShowDragImage();
-}
-
 TCursor TDragControlObject::GetDragCursor(bool accepted, int, int)
 {
     return accepted ? control_.DragCursor() : crNoDrop;
@@ -52,7 +33,8 @@ void DragControlDestroyed(TControl& control)
 
 void TControl::BeginDrag(bool immediate, int threshold)
 {
-    TDragManager::Instance().Begin(*this, immediate, threshold);
+    TDragManager::Instance().Begin(*this, immediate, threshold,
+                                   [this] { return std::make_unique<TDragControlObject>(*this); });
 }
 
 void TControl::EndDrag(bool drop)

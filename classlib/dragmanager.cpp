@@ -12,6 +12,7 @@ struct TDragManager::TDrag {
     int threshold = 0;
     // Made when the drag starts, after the threshold.
     std::unique_ptr<TDragObject> object;
+    TObjectMaker makeObject;
     bool accepted = false;
     // Telling the target of the end: input is no longer followed.
     bool finishing = false;
@@ -61,7 +62,7 @@ void TDragManager::Safely(F&& step)
     }
 }
 
-void TDragManager::Begin(TControl& source, bool immediate, int threshold)
+void TDragManager::Begin(TControl& source, bool immediate, int threshold, TObjectMaker makeObject)
 {
     if (drag_)
         return;
@@ -69,6 +70,7 @@ void TDragManager::Begin(TControl& source, bool immediate, int threshold)
         window_ = std::make_unique<TMessageWindow>([this](TMessage& m) { return OnMessage(m); });
     drag_ = std::make_unique<TDrag>();
     drag_->source = &source;
+    drag_->makeObject = std::move(makeObject);
     drag_->threshold = threshold < 0 ? Mouse.DragThreshold() : threshold;
     GetCursorPos(&drag_->start);
     ++serial_;
@@ -158,7 +160,7 @@ void TDragManager::Start(POINT screen)
     if (!Still(serial))
         return;
     if (!object)
-        object = std::make_unique<TDragControlObject>(source);
+        object = drag_->makeObject();
     object->pos_ = screen;
     drag_->object = std::move(object);
     if (source.ControlStyle() & csDisplayDragImage)

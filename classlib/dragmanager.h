@@ -5,9 +5,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
-#include "classlib/dragdrop.h"
+#include "classlib/dragobject.h"
 #include "classlib/handles.h"
 
 struct TMessage;
@@ -23,8 +24,10 @@ public:
     static TDragManager& Instance();
     ~TDragManager();
 
-    // Ignored while another drag is under way.
-    void Begin(TControl& source, bool immediate, int threshold);
+    // Ignored while another drag is under way. makeObject gives the thing
+    // dragged when the source's DoStartDrag gives none.
+    using TObjectMaker = std::function<std::unique_ptr<TDragObject>()>;
+    void Begin(TControl& source, bool immediate, int threshold, TObjectMaker makeObject);
     // Drops (when the target takes it) or cancels the drag of source.
     void End(TControl& source, bool drop);
     TControl* Source() const;

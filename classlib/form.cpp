@@ -12,6 +12,12 @@
 #include "classlib/screen.h"
 #include "classlib/windowclasses.h"
 
+// Here, where forms are known: controls themselves know them only as IFormHost.
+TForm* TControl::ParentForm() const
+{
+    return dynamic_cast<TForm*>(const_cast<TControl*>(this)->TopParent());
+}
+
 TForm::TForm()
 {
     SetVisible(false);
@@ -48,7 +54,7 @@ void TForm::CreateHandle()
     if (HandleAllocated())
         return;
     TCreateParams params = CreateParams();
-    RegisterWindowClass(params);
+    RegisterWindowClass(params, StdWndProc);
     RECT r{0, 0, clientWidth_, clientHeight_};
     AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
     int width = r.right - r.left, height = r.bottom - r.top;

@@ -41,7 +41,7 @@ public:
 
     // The control that has the focus while the form is active, and gets it
     // back when the form is active again.
-    TControl* ActiveControl() const { return activeControl_; }
+    TControl* ActiveControl() const override { return activeControl_; }
     void SetActiveControl(TControl* control);
 
     void PreviewKey(UINT msg, WORD& key, TShiftState shift) override;
@@ -50,6 +50,7 @@ public:
     HWND NeedHintWindow() override;
     void ControlFocused(TControl& control) override;
     void ControlRemoved(TControl& control) override;
+    HWND OwnerWindow() const override { return HandleAllocated() ? Handle() : nullptr; }
 
     TNotifyEvent OnCreate, OnShow;
     std::function<void(TComponent& Sender, bool& CanClose)> OnCloseQuery;

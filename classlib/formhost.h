@@ -1,10 +1,11 @@
 // What a control asks of the form it sits on: key preview, the hint window
-// and the active control. The form implements it, so controls need not know
-// forms.
+// and the active control; and what a form's dialogs and menus ask of it: the
+// window that owns them. The form implements it, so neither need know forms.
 #pragma once
 
 #include <windows.h>
 
+#include "classlib/component.h"
 #include "classlib/events.h"
 
 class TControl;
@@ -24,7 +25,19 @@ public:
     virtual void ControlFocused(TControl& control) = 0;
     // A control of the form goes away: the form forgets it.
     virtual void ControlRemoved(TControl& control) = 0;
+    // The control that has the focus while the form is active.
+    virtual TControl* ActiveControl() const = 0;
+    // The form's window once it exists, else null.
+    virtual HWND OwnerWindow() const = 0;
 
 protected:
     ~IFormHost() = default;
 };
+
+// The window of the form that owns a dialog or menu component; null when
+// its owner is no form or has no window yet.
+inline HWND FormWindowOf(TComponent* owner)
+{
+    auto* host = dynamic_cast<IFormHost*>(owner);
+    return host ? host->OwnerWindow() : nullptr;
+}

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "classlib/application.h"
-#include "classlib/control.h"
-#include "classlib/form.h"
+#include "classlib/formhost.h"
+#include "classlib/propertytable.h"
 
 namespace {
 struct MenuDeleter {
@@ -64,9 +64,8 @@ void TPopupMenu::Loaded()
 
 HWND TPopupMenu::PopupWindow() const
 {
-    if (auto* form = dynamic_cast<TForm*>(Owner()); form && form->HandleAllocated())
-        return form->Handle();
-    return Application.Handle();
+    HWND window = FormWindowOf(Owner());
+    return window ? window : Application.Handle();
 }
 
 void TPopupMenu::Popup(int x, int y)

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "classlib/exceptions.h"
+
 TPropertyValue TPropertyValue::Binary(std::string name, std::string bytes)
 {
     TPropertyValue value(std::move(name), std::move(bytes));

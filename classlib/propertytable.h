@@ -11,7 +11,8 @@
 #include <string_view>
 
 #include "classlib/colors.h"
-#include "classlib/persistent.h"
+
+class TPersistent;
 
 // Enumeration texts of a property: {"alTop", TAlign::alTop}, ...
 template <class E>
@@ -42,11 +43,12 @@ public:
                 return n.value;
         Invalid();
     }
-    // The handler the text names, found from the object being set.
-    template <class E>
+    // The handler the text names, found from the object being set (P is
+    // TPersistent, known where a handler is asked for).
+    template <class E, class P = TPersistent>
     E Handler() const
     {
-        return target_->Handler<E>(Text());
+        return static_cast<const P*>(target_)->template Handler<E>(Text());
     }
 
     [[noreturn]] void Invalid() const;

@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-#include "classlib/form.h"
 #include "classlib/glyphs.h"
 
 namespace {

@@ -2,10 +2,8 @@
 
 #include <map>
 
-#include "classlib/application.h"
-#include "classlib/control.h"
-#include "classlib/form.h"
 #include "classlib/messagewindow.h"
+#include "classlib/propertytable.h"
 
 namespace {
 std::map<UINT_PTR, TTimer*>& Timers()

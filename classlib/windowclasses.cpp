@@ -11,9 +11,9 @@
 #include <unordered_map>
 
 #include "classlib/application.h"
-#include "classlib/control.h"
+#include "classlib/exceptions.h"
 
-void RegisterWindowClass(const TCreateParams& params)
+void RegisterWindowClass(const TCreateParams& params, WNDPROC proc)
 {
     // Names already settled, so each class costs one look-up per run.
     static std::mutex lock;
@@ -26,7 +26,7 @@ void RegisterWindowClass(const TCreateParams& params)
     if (GetClassInfoA(instance, params.className, &wc))
         return;
     wc.style = params.classStyle;
-    wc.lpfnWndProc = TControl::StdWndProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     // Loaded once: each load of the icon builds its bitmaps anew.
     static HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));

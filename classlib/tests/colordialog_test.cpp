@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+
 #include "classlib/application.h"
 #include "classlib/classregistry.h"
+#include "classlib/dialogs.h"
+#include "classlib/form.h"
 #include "classlib/tests/dialogwatcher.h"
 
 TEST(ColorDialog, ConfirmGivesThePresetAsPlainColourCancelKeepsIt)
@@ -42,4 +47,26 @@ TEST(ColorDialog, NewComponentsAreKnownByName)
     auto dialog = CreateComponent("TColorDialog");
     ASSERT_TRUE(dialog->SetProperty("Color", "clTeal"));
     EXPECT_EQ(static_cast<TColorDialog&>(*dialog).Color, clTeal);
+}
+
+// A dialog that a form owns belongs to the form's window, which the dialog
+// finds without knowing forms.
+TEST(ColorDialog, DialogsOfAFormBelongToItsWindow)
+{
+    Application.Initialize();
+    TForm form;
+    form.Show();
+    auto& colour = form.Adopt(std::make_unique<TColorDialog>());
+    auto& open = form.Adopt(std::make_unique<TOpenDialog>());
+    auto ownerOf = [](const std::function<bool()>& execute) {
+        std::atomic<HWND> owner = nullptr;
+        DialogWatcher watcher([&](HWND d) {
+            owner = GetWindow(d, GW_OWNER);
+            DialogWatcher::Press(d, IDCANCEL);
+        });
+        execute();
+        return owner.load();
+    };
+    EXPECT_EQ(ownerOf([&] { return colour.Execute(); }), form.Handle());
+    EXPECT_EQ(ownerOf([&] { return open.Execute(); }), form.Handle());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/dragdrop.h"
 #include "classlib/form.h"
 #include "classlib/menus.h"
 #include "classlib/screen.h"

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/tests/testform.h"
+#include "classlib/dragdrop.h"
 #include "classlib/application.h"
 #include "classlib/form.h"
 #include "classlib/menus.h"

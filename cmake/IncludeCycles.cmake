@@ -1,0 +1,47 @@
+# cmake -DDIR=<folder> -DPREFIX=<include prefix> -P IncludeCycles.cmake
+# Fails when the folder's units (foo.h and foo.cpp together) include each
+# other in a circle, and names the circle. Only includes of PREFIX/<name>.h
+# count.
+cmake_minimum_required(VERSION 3.20)
+
+file(GLOB sources "${DIR}/*.h" "${DIR}/*.cpp")
+set(units)
+foreach(file IN LISTS sources)
+  get_filename_component(unit "${file}" NAME_WE)
+  list(APPEND units ${unit})
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"${PREFIX}/[A-Za-z0-9_]+\\.h\"")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE ".*\"${PREFIX}/([A-Za-z0-9_]+)\\.h\".*" "\\1" used "${line}")
+    if(NOT used STREQUAL unit)
+      list(APPEND uses_${unit} ${used})
+    endif()
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES units)
+
+# Depth-first: a unit met again while still on the path closes a circle.
+function(visit unit path)
+  get_property(state GLOBAL PROPERTY include_state_${unit})
+  if(state STREQUAL "done")
+    return()
+  endif()
+  if(state STREQUAL "open")
+    list(FIND path ${unit} at)
+    list(SUBLIST path ${at} -1 circle)
+    list(APPEND circle ${unit})
+    list(JOIN circle " -> " text)
+    message(FATAL_ERROR "Include circle in ${DIR}: ${text}")
+  endif()
+  set_property(GLOBAL PROPERTY include_state_${unit} open)
+  list(APPEND path ${unit})
+  foreach(used IN LISTS uses_${unit})
+    visit(${used} "${path}")
+  endforeach()
+  set_property(GLOBAL PROPERTY include_state_${unit} done)
+endfunction()
+
+foreach(unit IN LISTS units)
+  visit(${unit} "")
+endforeach()
+list(LENGTH units count)
+message(STATUS "${count} units in ${DIR}, no include circle")
