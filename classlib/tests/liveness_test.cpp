@@ -142,6 +142,9 @@ struct Scene {
         edit->SetParent(form);
         form->Show();
         SetForegroundWindow(form->Handle());
+        // Real input goes to the foreground window, which Wine settles late
+        // when the machine is busy: wait for it rather than for a while.
+        Pump([this] { return GetForegroundWindow() == form->Handle(); });
         Settle();
         formAlive = form->Liveness(), senderAlive = sender->Liveness(), nextAlive = next->Liveness();
     }
@@ -188,6 +191,7 @@ TProbe& ProbeOf(Scene& s)
 void FocusAndType(Scene& s, WORD key)
 {
     s.sender->SetFocus();
+    Pump([&s] { return GetForegroundWindow() == s.form->Handle() && GetFocus() == s.sender->Handle(); });
     Settle();
     Type(key);
 }
