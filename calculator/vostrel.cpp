@@ -7,6 +7,7 @@
 #include "calculator/calcform.h"
 #include "classlib/application.h"
 #include "classlib/units.h"
+#include "editors/edit/core/cxeditunits.h"
 #include "editors/foundation/core/cxfoundationunits.h"
 #include "images/gifimage.h"
 #include "images/pngobject.h"
@@ -18,10 +19,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // The editor library's units start before the first form and end after the last.
     std::unique_ptr<TUnitsStarted> units;
+    std::unique_ptr<TUnitsStarted> editUnits;
     try {
         // The modules start in order, the class library's first, before any form.
         Application.Initialize();
         units = std::make_unique<TUnitsStarted>(cxFoundationUnits());
+        editUnits = std::make_unique<TUnitsStarted>(cxEditUnits());
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
         RegisterGifImage();
@@ -39,6 +42,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     Application.Run();
     Application.DestroyForms();
     UnregisterPNGObject();
+    editUnits.reset();
     units.reset();
     return 0;
 }
