@@ -11,6 +11,10 @@
 #include "classlib/handles.h"
 #include "classlib/persistent.h"
 
+// The set TFontStyles.
+enum : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
+
 class TFont : public TPersistent {
 public:
     // owner: the object whose font this is.
@@ -22,12 +26,16 @@ public:
     const std::string& Name() const { return name_; }
     int Size() const { return size_; }
     TColor Color() const { return color_; }
-    bool Bold() const { return bold_; }
+    TFontStyles Style() const { return style_; }
+    bool Bold() const { return style_ & fsBold; }
+    // The same description: name, size, colour, styles and character set.
+    bool operator==(const TFont& other) const;
     // Setting what the font already holds changes nothing.
     void SetName(const std::string& name) { Set(name_, name, &TFont::Changed); }
     void SetSize(int points) { Set(size_, points, &TFont::Changed); }
     void SetColor(TColor color) { Set(color_, color, &TFont::Notify); }
-    void SetBold(bool bold) { Set(bold_, bold, &TFont::Changed); }
+    void SetStyle(TFontStyles style) { Set(style_, style, &TFont::Changed); }
+    void SetBold(bool bold) { SetStyle(bold ? style_ | fsBold : style_ & ~fsBold); }
     void SetCharset(int charset) { Set(charset_, charset, &TFont::Changed); }
 
     HFONT Handle() const;
@@ -56,7 +64,7 @@ private:
     std::string name_ = "宋体";
     int size_ = 9;
     TColor color_ = clWindowText;
-    bool bold_ = false;
+    TFontStyles style_ = 0;
     int charset_ = GB2312_CHARSET;
     // Shared with every font of the same description while any uses it.
     mutable std::shared_ptr<const UniqueFont> handle_;

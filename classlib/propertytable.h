@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "classlib/colors.h"
 
@@ -34,14 +35,22 @@ public:
     int Int() const;
     bool Bool() const;
     TColor Color() const;
+    // A floating-point number such as -1.5 or 2.5E-3.
+    double Float() const;
     // The value of the enumeration named by the text.
     template <class E, std::size_t N>
     E Enum(const TEnumName<E> (&names)[N]) const
     {
-        for (const auto& n : names)
-            if (Text() == n.text)
-                return n.value;
-        Invalid();
+        return Named(names, Text());
+    }
+    // A set written "[bLeft, bTop]" ("[]" is empty): the names' values, or-ed.
+    template <class E, std::size_t N>
+    unsigned Set(const TEnumName<E> (&names)[N]) const
+    {
+        unsigned set = 0;
+        for (std::string_view item : SetItems())
+            set |= static_cast<unsigned>(Named(names, item));
+        return set;
     }
     // The handler the text names, found from the object being set (P is
     // TPersistent, known where a handler is asked for).
@@ -55,6 +64,17 @@ public:
 
 private:
     friend class TPersistent;
+    template <class E, std::size_t N>
+    E Named(const TEnumName<E> (&names)[N], std::string_view text) const
+    {
+        for (const auto& n : names)
+            if (text == n.text)
+                return n.value;
+        Invalid();
+    }
+    // The names between the brackets of a set.
+    std::vector<std::string_view> SetItems() const;
+
     std::string name_;
     std::string text_;
     bool binary_ = false;

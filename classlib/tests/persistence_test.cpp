@@ -186,19 +186,65 @@ TEST_F(Persistence, LoadingFailuresNameTheirLineAndLeaveNothing)
     }
 }
 
+TEST_F(Persistence, FontStylesFromFormTextReachTheGdiFont)
+{
+    struct Case {
+        const char* text;
+        TFontStyles style;
+    } cases[] = {
+        {"[]", 0},
+        {"[fsBold]", fsBold},
+        {"[fsItalic, fsUnderline]", fsItalic | fsUnderline},
+        {"[fsStrikeOut, fsBold]", fsStrikeOut | fsBold},
+    };
+    for (const Case& c : cases) {
+        TFont font;
+        ASSERT_TRUE(font.SetProperty("Style", c.text));
+        EXPECT_EQ(font.Style(), c.style) << c.text;
+        EXPECT_EQ(font.Bold(), (c.style & fsBold) != 0) << c.text;
+        LOGFONTA made{};
+        ASSERT_EQ(GetObjectA(font.Handle(), sizeof made, &made), static_cast<int>(sizeof made));
+        EXPECT_EQ(made.lfWeight, c.style & fsBold ? FW_BOLD : FW_NORMAL) << c.text;
+        EXPECT_EQ(made.lfItalic != 0, (c.style & fsItalic) != 0) << c.text;
+        EXPECT_EQ(made.lfUnderline != 0, (c.style & fsUnderline) != 0) << c.text;
+        EXPECT_EQ(made.lfStrikeOut != 0, (c.style & fsStrikeOut) != 0) << c.text;
+    }
+}
+
+TEST_F(Persistence, FontsAreEqualByTheirWholeDescription)
+{
+    TFont base;
+    base.SetStyle(fsItalic);
+    void (*changes[])(TFont&) = {
+        [](TFont& f) { f.SetName("Arial"); },  [](TFont& f) { f.SetSize(20); },
+        [](TFont& f) { f.SetColor(clRed); },   [](TFont& f) { f.SetBold(true); },
+        [](TFont& f) { f.SetStyle(0); },       [](TFont& f) { f.SetCharset(ANSI_CHARSET); },
+    };
+    for (auto change : changes) {
+        TFont other;
+        other.Assign(base);
+        EXPECT_TRUE(other == base);
+        change(other);
+        EXPECT_FALSE(other == base);
+    }
+    // Bold is one of the styles: setting it keeps the others.
+    base.SetBold(true);
+    EXPECT_EQ(base.Style(), fsItalic | fsBold);
+}
+
 TEST_F(Persistence, AssignCopiesAFontAndRefusesOtherClasses)
 {
     TFont source, copy;
     source.SetName("Arial");
     source.SetSize(16);
-    source.SetBold(true);
+    source.SetStyle(fsBold | fsUnderline);
     source.SetColor(clRed);
     int changes = 0;
     copy.OnChange = [&] { ++changes; };
     copy.Assign(source);
     EXPECT_EQ(copy.Name(), "Arial");
     EXPECT_EQ(copy.Size(), 16);
-    EXPECT_TRUE(copy.Bold());
+    EXPECT_EQ(copy.Style(), fsBold | fsUnderline);
     EXPECT_EQ(copy.Color(), clRed);
     EXPECT_EQ(changes, 1);
 
