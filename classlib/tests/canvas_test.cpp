@@ -1,6 +1,8 @@
 // Drawing into bitmaps and reading the pixels back; bitmaps through streams and files.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -339,4 +341,50 @@ TEST(Bitmap, AColourTableKeepsThePixelIndicesAndMonochromeMeansOneBit)
     EXPECT_EQ(s.bitmap.PixelFormat(), TPixelFormat::pf24bit);
     EXPECT_TRUE(s.bitmap.ColorTable().empty());
     EXPECT_EQ(s.At(1, 0), clBlue);
+}
+
+TEST(Bitmap, ANewPictureGdiCannotMakeLeavesTheOldOneWholeAndSaysSo)
+{
+    Surface s(5, 3);
+    s.Fill(RECT{1, 1, 3, 2}, clRed);
+    TBitmap larger;
+    larger.SetSize(9, 7);
+    TMemoryStream stream;
+    larger.SaveToStream(stream);
+    stream.SetPosition(0);
+    // Someone draws from the section through a DC of their own, so GDI keeps
+    // its slot until it is deselected; with the canvas gone the bitmap holds
+    // no other GDI object that a replacement could give back. Then GDI's
+    // object table is filled, and no new section can be made.
+    s.bitmap.Canvas().FreeHandle();
+    HDC drawing = CreateCompatibleDC(nullptr);
+    HGDIOBJ before = SelectObject(drawing, s.bitmap.Handle());
+    std::vector<HGDIOBJ> filler;
+    while (HGDIOBJ brush = CreateSolidBrush(0))
+        filler.push_back(brush);
+    bool refused = false;
+    try {
+        s.bitmap.LoadFromStream(stream);
+    } catch (const EOutOfResources&) {
+        refused = true;
+    }
+    for (HGDIOBJ object : filler)
+        DeleteObject(object);
+    SelectObject(drawing, before);
+    DeleteDC(drawing);
+    ASSERT_GT(filler.size(), 1000u) << "the GDI object table was already full";
+    EXPECT_TRUE(refused) << "a section that could not be made is reported";
+    EXPECT_EQ(s.bitmap.Width(), 5);
+    EXPECT_EQ(s.bitmap.Height(), 3);
+    EXPECT_NE(s.bitmap.Handle(), nullptr);
+    // A section freed meanwhile would fault here or show other bytes.
+    EXPECT_EQ(s.bitmap.ScanLine(1)[1 * 4 + 2], 0xFF) << "the red byte of a red pixel";
+    for (int x = 0; x < 5; ++x)
+        for (int y = 0; y < 3; ++y)
+            EXPECT_EQ(s.At(x, y), x >= 1 && x < 3 && y == 1 ? clRed : kSentinel) << x << "," << y;
+    // Nothing is left stuck: the same picture loads once there is room.
+    stream.SetPosition(0);
+    s.bitmap.LoadFromStream(stream);
+    EXPECT_EQ(s.bitmap.Width(), 9);
+    EXPECT_EQ(s.bitmap.Height(), 7);
 }

@@ -7,9 +7,11 @@
 #include "classlib/bevel.h"
 #include "classlib/bitmap.h"
 #include "classlib/customedit.h"
+#include "classlib/exceptions.h"
 #include "classlib/form.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
+#include "classlib/tests/dialogwatcher.h"
 
 namespace {
 constexpr TColor kSentinel = 0x123456;
@@ -55,6 +57,20 @@ protected:
         ++paints;
         Canvas().Brush().SetColor(clRed);
         Canvas().FillRect(RECT{2, 2, 12, 12});
+    }
+};
+
+// Moves its DC's origin, remembers the DC, and fails.
+class TFailingPaint : public TCustomControl {
+public:
+    HDC painted = nullptr;
+
+protected:
+    void Paint() override
+    {
+        painted = Canvas().Handle();
+        SetViewportOrgEx(painted, 7, 7, nullptr);
+        throw EInvalidOperation("paint failed");
     }
 };
 
@@ -213,4 +229,29 @@ TEST_F(Painting, PaintToDrawsTheControlWithItsChildrenAtThePlaceAskedAndClipped)
     picture.Canvas().FillRect(RECT{0, 0, 140, 80});
     square.Perform(WM_PAINT, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), 0);
     EXPECT_EQ(picture.Canvas().Pixels(5, 5), clRed);
+}
+
+TEST_F(Painting, APaintThatRaisesEndsItsPaintCycleAndLeavesTheDCAsItWas)
+{
+    DialogWatcher boxes([](HWND box) { DialogWatcher::Press(box, IDOK); });
+    auto& control = form->Adopt(std::make_unique<TFailingPaint>());
+    control.SetBounds(200, 40, 30, 30);
+    control.SetParent(form.get());
+
+    RedrawWindow(control.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_NE(control.painted, nullptr);
+    EXPECT_EQ(ReleaseDC(control.Handle(), control.painted), 0) << "EndPaint gave the DC back already";
+    EXPECT_FALSE(GetUpdateRect(control.Handle(), nullptr, FALSE));
+
+    TBitmap target;
+    target.SetSize(30, 30);
+    HDC dc = target.Canvas().Handle();
+    SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    EXPECT_EQ(control.painted, dc);
+    POINT origin{-1, -1};
+    GetViewportOrgEx(dc, &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(boxes.Count(), 2) << "each failure reported once";
+    delete &control;
 }
