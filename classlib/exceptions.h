@@ -10,6 +10,8 @@ public:
 };
 
 class EConvertError : public Exception { using Exception::Exception; };
+// A variant that cannot be converted, compared or indexed as asked.
+class EVariantError : public Exception { using Exception::Exception; };
 class EFCreateError : public Exception { using Exception::Exception; };
 class EFOpenError : public Exception { using Exception::Exception; };
 class EReadError : public Exception { using Exception::Exception; };

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/calcerror.h"
-#include "calculator/daynumber.h"
+#include "classlib/daynumber.h"
 #include "classlib/exceptions.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calculator/daynumber.h"
+#include "classlib/daynumber.h"
 #include "calculator/functionunit.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "calculator/daynumber.h"
+#include "classlib/daynumber.h"
 
 #include <gtest/gtest.h>
 
