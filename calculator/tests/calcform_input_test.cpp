@@ -8,47 +8,9 @@
 #include <thread>
 
 #include "classlib/clipboard.h"
+#include "classlib/tests/realinput.h"
 
 namespace {
-
-void SendKey(WORD vk, WORD scan, DWORD flags)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = scan;
-    in.ki.dwFlags = flags;
-    SendInput(1, &in, sizeof in);
-}
-
-void PressKey(WORD vk, bool up)
-{
-    SendKey(vk, static_cast<WORD>(MapVirtualKeyA(vk, 0)), up ? KEYEVENTF_KEYUP : 0);
-}
-
-// Real key presses through the system's input queue, msPerKey apart. A
-// character the keyboard layout has no key for (Wine's Chinese layout lacks
-// the brackets) comes as the character itself, as an input method sends it.
-void TypeKeys(const std::string& keys, int msPerKey)
-{
-    for (char c : keys) {
-        SHORT scan = c == '\r' ? VK_RETURN : VkKeyScanA(c);
-        if (scan == -1) {
-            SendKey(0, static_cast<unsigned char>(c), KEYEVENTF_UNICODE);
-            SendKey(0, static_cast<unsigned char>(c), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
-        } else {
-            auto vk = static_cast<WORD>(LOBYTE(scan));
-            bool shift = (HIBYTE(scan) & 1) != 0;
-            if (shift)
-                PressKey(VK_SHIFT, false);
-            PressKey(vk, false);
-            PressKey(vk, true);
-            if (shift)
-                PressKey(VK_SHIFT, true);
-        }
-        Sleep(static_cast<DWORD>(msPerKey));
-    }
-}
 
 // Where clip is first played at or after from.
 std::size_t IndexOf(const std::vector<std::string>& clips, const std::string& clip, std::size_t from = 0)
@@ -74,7 +36,7 @@ TEST_F(CalcFormTest, KeysTypedWhileAResultIsReadLandOnTheNewLine)
         // A quick typist goes on with the next line straight after the Enter.
         std::atomic<bool> typed{false};
         std::thread user([&] {
-            TypeKeys("30+45/(2+3)+40*sin(60)+2^3\r100*3.5=", 30);
+            TypeKeys(L"30+45/(2+3)+40*sin(60)+2^3\r100*3.5=", 30);
             typed = true;
         });
         EXPECT_TRUE(PumpUntil([&] { return typed && !form->speaking(); }, 20000));

@@ -45,17 +45,6 @@ HWND FindCalculatorWindow(DWORD pid)
     return FindFormWindow(pid, "Olvane语音计算器V2.38");
 }
 
-std::string BuiltProgram()
-{
-    std::string exe = VOSTREL_EXE;
-    if (exe.size() > 1 && exe[0] == '/') {
-        // A Unix path from the build: the same file through Wine's Z: drive.
-        exe = "Z:" + exe;
-        std::replace(exe.begin(), exe.end(), '/', '\\');
-    }
-    return exe;
-}
-
 BOOL CALLBACK MatchTape(HWND hwnd, LPARAM lp)
 {
     char cls[16] = {};
@@ -67,16 +56,6 @@ BOOL CALLBACK MatchTape(HWND hwnd, LPARAM lp)
         }
     }
     return TRUE;
-}
-
-// Asked of the window itself: GetWindowTextA does not ask another process's controls.
-std::string TextOf(HWND window)
-{
-    auto length = static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(length + 1, '\0');
-    auto got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(got));
-    return text;
 }
 
 // One run of the program: started, its window found, closed at the end.
@@ -113,15 +92,15 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
     std::string folder = std::string(temp) + "vostrel_restart_" + std::to_string(GetCurrentProcessId()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::string exe = folder + "vostrel.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath(VOSTREL_EXE).c_str(), exe.c_str(), FALSE));
     {
         ProgramRun first(exe);
         ASSERT_NE(first.tape, nullptr);
         for (char c : std::string("1+2="))
             PostMessageA(first.tape, WM_CHAR, static_cast<unsigned char>(c), 1);
-        for (int i = 0; i < 200 && TextOf(first.tape) != "1+2=3\r\n"; ++i)
+        for (int i = 0; i < 200 && WindowTextOf(first.tape) != "1+2=3\r\n"; ++i)
             Sleep(50);
-        EXPECT_EQ(TextOf(first.tape), "1+2=3\r\n");
+        EXPECT_EQ(WindowTextOf(first.tape), "1+2=3\r\n");
         EXPECT_EQ(first.Close(), 0);
     }
     EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n");
@@ -130,12 +109,12 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
         // The next expression starts on a line of its own and joins the total.
         ProgramRun second(exe);
         ASSERT_NE(second.tape, nullptr);
-        EXPECT_EQ(TextOf(second.tape), "1+2=3\r\n");
+        EXPECT_EQ(WindowTextOf(second.tape), "1+2=3\r\n");
         for (char c : std::string("4*5="))
             PostMessageA(second.tape, WM_CHAR, static_cast<unsigned char>(c), 1);
-        for (int i = 0; i < 200 && TextOf(second.tape) != "1+2=3\r\n4*5=20\r\n"; ++i)
+        for (int i = 0; i < 200 && WindowTextOf(second.tape) != "1+2=3\r\n4*5=20\r\n"; ++i)
             Sleep(50);
-        EXPECT_EQ(TextOf(second.tape), "1+2=3\r\n4*5=20\r\n");
+        EXPECT_EQ(WindowTextOf(second.tape), "1+2=3\r\n4*5=20\r\n");
         EXPECT_EQ(second.Close(), 0);
     }
     EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n4*5=20\r\n");
@@ -146,7 +125,7 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
 
 TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
 {
-    TTestProcess program(BuiltProgram());
+    TTestProcess program(BuiltProgramPath(VOSTREL_EXE));
     ASSERT_TRUE(program.Started()) << GetLastError();
 
     HWND window = WaitForVisibleWindow([&] { return FindCalculatorWindow(program.Id()); }, 400);

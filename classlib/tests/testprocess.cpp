@@ -1,5 +1,7 @@
 #include "classlib/tests/testprocess.h"
 
+#include <algorithm>
+
 TTestProcess::TTestProcess(const std::string& exe, const std::string& arguments)
 {
     std::string command = "\"" + exe + "\"";
@@ -38,4 +40,22 @@ HWND WaitForVisibleWindow(const std::function<HWND()>& find, int tries)
             Sleep(50);
     }
     return window;
+}
+
+std::string BuiltProgramPath(const std::string& path)
+{
+    if (path.size() < 2 || path[0] != '/')
+        return path;
+    std::string windowsPath = "Z:" + path;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    return windowsPath;
+}
+
+std::string WindowTextOf(HWND window)
+{
+    auto length = static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(length + 1, '\0');
+    auto got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
+    return text;
 }

@@ -25,6 +25,14 @@ private:
     PROCESS_INFORMATION pi_{};
 };
 
+// A built program's path as Windows names it: a Unix path from the build
+// becomes the same file through Wine's Z: drive.
+std::string BuiltProgramPath(const std::string& path);
+
+// A window's text asked of the window itself: GetWindowTextA does not ask
+// another process's controls.
+std::string WindowTextOf(HWND window);
+
 // Asks find every 50 ms until it gives a visible window, at most tries times;
 // the last window found (maybe hidden or null).
 HWND WaitForVisibleWindow(const std::function<HWND()>& find, int tries);

@@ -1,0 +1,60 @@
+#include "classlib/tests/realinput.h"
+
+namespace {
+
+void SendKey(WORD vk, WORD scan, DWORD flags)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = scan;
+    in.ki.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+} // namespace
+
+void SendKeyInput(WORD vk, bool down)
+{
+    SendKey(vk, static_cast<WORD>(MapVirtualKeyA(vk, 0)), down ? 0 : KEYEVENTF_KEYUP);
+}
+
+void TapKeyInput(WORD vk, WORD held)
+{
+    if (held)
+        SendKeyInput(held, true);
+    SendKeyInput(vk, true);
+    SendKeyInput(vk, false);
+    if (held)
+        SendKeyInput(held, false);
+}
+
+void TypeKeys(const std::wstring& keys, int msPerKey)
+{
+    for (wchar_t c : keys) {
+        SHORT scan = c == L'\r' ? VK_RETURN : c < 0x80 ? VkKeyScanA(static_cast<char>(c)) : -1;
+        if (scan == -1) {
+            SendKey(0, static_cast<WORD>(c), KEYEVENTF_UNICODE);
+            SendKey(0, static_cast<WORD>(c), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+        } else {
+            TapKeyInput(LOBYTE(scan), (HIBYTE(scan) & 1) ? VK_SHIFT : 0);
+        }
+        if (msPerKey > 0)
+            Sleep(static_cast<DWORD>(msPerKey));
+    }
+}
+
+void ClickInput(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    INPUT in[3] = {};
+    for (auto& i : in)
+        i.type = INPUT_MOUSE;
+    in[0].mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in[0].mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, in, sizeof in[0]);
+}

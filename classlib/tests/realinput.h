@@ -1,0 +1,18 @@
+// Test helper: real input through the system's input queue (SendInput), for
+// tests that hold the desktop lock.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// One key going down or up.
+void SendKeyInput(WORD vk, bool down);
+// A key pressed and released, with held (Shift, Ctrl) down meanwhile.
+void TapKeyInput(WORD vk, WORD held = 0);
+// Key presses msPerKey apart; '\r' is Enter. A character the keyboard layout
+// has no key for (Wine's Chinese layout lacks the brackets, and has none for
+// Chinese characters) comes as the character itself, as an input method sends it.
+void TypeKeys(const std::wstring& keys, int msPerKey = 0);
+// A left click in the middle of the window.
+void ClickInput(HWND window);
