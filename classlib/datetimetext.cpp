@@ -43,11 +43,12 @@ std::string Padded(int value, int width)
                : digits;
 }
 
-// Whether an AM/PM specifier follows, which makes hours count to 12.
-bool HasAmPm(std::string_view format, std::size_t from)
+// Whether the format has an AM/PM specifier, before or after the hour: then
+// hours count to 12.
+bool HasAmPm(std::string_view format)
 {
     char quote = 0;
-    for (std::size_t i = from; i < format.size(); ++i) {
+    for (std::size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
         if (quote != 0) {
             quote = c == quote ? 0 : quote;
@@ -143,7 +144,7 @@ private:
             return run;
         case 'H': {
             int hour = p_.Hour;
-            if (HasAmPm(format, i + run)) {
+            if (HasAmPm(format)) {
                 hour = hour % 12 == 0 ? 12 : hour % 12;
             }
             out_ += Padded(hour, n >= 2 ? 2 : 1);
