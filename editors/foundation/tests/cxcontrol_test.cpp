@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/freedmemory.h"
 #include "classlib/tests/testform.h"
 #include "classlib/dragdrop.h"
 #include "classlib/application.h"
@@ -95,6 +96,8 @@ protected:
     }
 
     static inline std::unique_ptr<TForm> form;
+    // Controls made from here on lose their pages when freed.
+    TFreedMemoryTrap trap;
     std::unique_ptr<TContentControl> owned;
     TContentControl* control = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/form.h"
+#include "classlib/tests/freedmemory.h"
 #include "classlib/tests/testform.h"
 #include "editors/foundation/controls/cxcontrols.h"
 #include "editors/foundation/lookandfeel/cxlookandfeels.h"
@@ -185,6 +186,8 @@ private:
 class TPainterListListeners : public TProbes<TPainterListProbe> {
 public:
     using TProbes::TProbes;
+    // The probes leave the list as they go, so they go before it.
+    ~TPainterListListeners() override { probes_.clear(); }
     void Add(int id) override
     {
         probes_[id] = std::make_unique<TPainterListProbe>(painters_, [this, id] { log_.Told(id); });
@@ -300,6 +303,7 @@ TEST_F(ListenerLists, AListenerMakingTroubleLeavesEveryOtherToldOnceAndNoFreedOn
     for (const TListKind& kind : kinds)
         for (const auto& [trouble, troubleName] : troubles) {
             SCOPED_TRACE(std::string(kind.name) + ", " + troubleName);
+            TFreedMemoryTrap trap;
             TLog log;
             auto list = kind.make(log, *form);
             for (int id = 0; id < 4; ++id)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/freedmemory.h"
 #include "classlib/tests/testform.h"
 #include "classlib/application.h"
 #include "classlib/exceptions.h"
@@ -71,6 +72,8 @@ protected:
     int Count(TScrollCode code) const { return static_cast<int>(std::count(codes.begin(), codes.end(), code)); }
 
     static inline std::unique_ptr<TForm> form;
+    // Bars made from here on lose their pages when freed.
+    TFreedMemoryTrap trap;
     std::unique_ptr<TcxScrollBar> owned;
     TcxScrollBar* bar = nullptr;
     std::vector<TScrollCode> codes;

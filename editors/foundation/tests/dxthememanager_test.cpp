@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classlib/tests/freedmemory.h"
 #include "editors/foundation/theme/dxthememanager.h"
 #include "editors/foundation/theme/dxuxtheme.h"
 #include "editors/foundation/tests/foundation_environment.h"
@@ -76,6 +77,7 @@ TEST_F(ThemeCalls, ThemeChangeZeroesHandlesAndTellsNotificatorsInOrder)
 {
     ASSERT_NE(OpenTheme(5, u"header"), 0u);
     ASSERT_NE(OpenTheme(0), 0u);
+    TFreedMemoryTrap trap;
     std::vector<int> told;
     auto first = std::make_unique<TdxThemeChangedNotificator>();
     auto second = std::make_unique<TdxThemeChangedNotificator>();
