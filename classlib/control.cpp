@@ -399,6 +399,13 @@ void TControl::SetColor(TColor color)
     Perform(CM_COLORCHANGED, 0, 0);
 }
 
+void TControl::SetParentFont(bool value)
+{
+    parentFont_ = value;
+    if (value)
+        Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
 void TControl::SetParentColor(bool value)
 {
     parentColor_ = value;
@@ -1020,6 +1027,7 @@ const TPropertyTable& TControl::Properties() const
         {"Enabled", [](TControl& c, const TPropertyValue& v) { c.SetEnabled(v.Bool()); }},
         {"Color", [](TControl& c, const TPropertyValue& v) { c.SetColor(v.Color()); }},
         {"ParentColor", [](TControl& c, const TPropertyValue& v) { c.SetParentColor(v.Bool()); }},
+        {"ParentFont", [](TControl& c, const TPropertyValue& v) { c.SetParentFont(v.Bool()); }},
         {"Caption", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
         {"Text", [](TControl& c, const TPropertyValue& v) { c.SetText(v.Text()); }},
         {"Hint", [](TControl& c, const TPropertyValue& v) { c.SetHint(v.Text()); }},

@@ -78,6 +78,9 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
+    // The font follows the parent's while this holds; setting a font clears it.
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool value);
     // The colour the control paints with; ParentColor follows the parent's.
     TColor Color() const;
     void SetColor(TColor color);
@@ -306,8 +309,9 @@ public:
     void RecreateWnd();
     bool Recreating() const { return recreating_; }
 
-    // The children and their children that Tab visits, in Tab order.
-    void GetTabOrderList(std::vector<TControl*>& list) const;
+    // The children and their children that Tab visits, in Tab order; a
+    // control that stands for its children lists them its own way.
+    virtual void GetTabOrderList(std::vector<TControl*>& list) const;
     // The control after (or before) current that can take the focus; with
     // checkTabStop only tab stops. Wraps around; null when there is none.
     TControl* FindNextControl(TControl* current, bool forward, bool checkTabStop) const;

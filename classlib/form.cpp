@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -125,32 +126,70 @@ void TForm::SetActiveControl(TControl* control)
         activeControl_ = control;
 }
 
+void TForm::FocusControl(TWinControl* control)
+{
+    const bool wasActive = HandleAllocated() && GetActiveWindow() == Handle();
+    SetActiveControl(control);
+    // Activating the form focuses its active control.
+    if (!wasActive && HandleAllocated() && IsWindowVisible(Handle()))
+        SetActiveWindow(Handle());
+}
+
+std::vector<TControl*> TForm::EnterChain(TControl& control) const
+{
+    std::vector<TControl*> chain;
+    for (TControl* c = &control; c && c != this; c = c->Parent())
+        chain.push_back(c);
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+// Moving from A to B, A and its parents below the nearest control that also
+// holds B exit, innermost first, then the controls from below that one down
+// to B enter, outermost first: a container and a control inside it hear
+// nothing when the focus moves between them. Each control leaves the entered
+// list before its exit and joins it before its enter, so a handler that
+// moves the focus finds the list as it stands; none exits unentered or
+// enters twice, and this walk stops once a handler moved the focus, freed
+// the form or the control, or took one of its parents away.
 void TForm::ControlFocused(TControl& control)
 {
-    if (entered_ == &control) {
+    const std::vector<TControl*> chain = EnterChain(control);
+    if (entered_ == chain) {
         activeControl_ = &control;
         return;
     }
-    // The old control's exit is settled first: an OnExit that moves the
-    // focus finds no control entered, and the control it focuses enters.
+    const unsigned move = ++focusMoves_;
+    const TLiveness alive = Liveness(), controlAlive = control.Liveness();
     HWND window = control.Handle();
-    if (TControl* previous = std::exchange(entered_, nullptr)) {
-        const TLiveness alive = Liveness();
-        previous->Perform(CM_EXIT, 0, 0);
-        // An OnExit may also have freed the form.
-        if (!alive || entered_ || GetFocus() != window)
+    auto stillThisMove = [&] {
+        return alive && controlAlive && focusMoves_ == move && GetFocus() == window && EnterChain(control) == chain;
+    };
+    const auto common = static_cast<std::size_t>(
+        std::mismatch(entered_.begin(), entered_.end(), chain.begin(), chain.end()).first - entered_.begin());
+    while (entered_.size() > common) {
+        TControl* leaving = entered_.back();
+        entered_.pop_back();
+        leaving->Perform(CM_EXIT, 0, 0);
+        if (!stillThisMove())
             return;
     }
-    activeControl_ = entered_ = &control;
-    control.Perform(CM_ENTER, 0, 0);
+    activeControl_ = &control;
+    for (std::size_t i = entered_.size(); i < chain.size(); ++i) {
+        entered_.push_back(chain[i]);
+        chain[i]->Perform(CM_ENTER, 0, 0);
+        if (!stillThisMove())
+            return;
+    }
 }
 
 void TForm::ControlRemoved(TControl& control)
 {
     if (activeControl_ == &control)
         activeControl_ = nullptr;
-    if (entered_ == &control)
-        entered_ = nullptr;
+    // What lay inside it left the form with it.
+    if (auto it = std::find(entered_.begin(), entered_.end(), &control); it != entered_.end())
+        entered_.erase(it, entered_.end());
 }
 
 bool TForm::FocusFirstControl()

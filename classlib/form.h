@@ -43,6 +43,9 @@ public:
     // back when the form is active again.
     TControl* ActiveControl() const override { return activeControl_; }
     void SetActiveControl(TControl* control);
+    // Makes control the active control, and the form active when it was
+    // not, so that control gets the focus.
+    void FocusControl(TWinControl* control);
 
     void PreviewKey(UINT msg, WORD& key, TShiftState shift) override;
     void PreviewChar(char& key) override;
@@ -79,6 +82,8 @@ protected:
     // Focuses the active control, else the first tab stop; false when
     // neither can take the focus.
     bool FocusFirstControl();
+    // control and its parents below the form, outermost first.
+    std::vector<TControl*> EnterChain(TControl& control) const;
 
 private:
     int clientWidth_ = 300, clientHeight_ = 200;
@@ -88,8 +93,11 @@ private:
     bool showHint_ = false;
     HWND tooltip_ = nullptr;
     TControl* activeControl_ = nullptr;
-    // The control whose enter ran and whose exit has not: at most one.
-    TControl* entered_ = nullptr;
+    // The controls whose enter ran and whose exit has not, outermost first:
+    // the focused control and its parents below the form.
+    std::vector<TControl*> entered_;
+    // Counts focus changes, so one that a handler started is seen.
+    unsigned focusMoves_ = 0;
     std::string activeControlName_;
     TModalResult modalResult_ = mrNone;
 };

@@ -152,6 +152,11 @@ TcxControlScrollBar* TcxControl::Bar(TScrollBarKind kind) const
     return kind == TScrollBarKind::sbHorizontal ? hScrollBar_.get() : vScrollBar_.get();
 }
 
+bool TcxControl::IsInternalControl(const TControl* control) const
+{
+    return control && (control == hScrollBar_.get() || control == vScrollBar_.get() || control == sizeGrip_.get());
+}
+
 // The bars and the grip come with the first bar to show: a control whose
 // content always fits carries no hidden windows for them.
 TcxControlScrollBar& TcxControl::MakeBar(TScrollBarKind kind)

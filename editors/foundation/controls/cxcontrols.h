@@ -124,6 +124,8 @@ public:
     TcxControlScrollBar* HScrollBar() const { return hScrollBar_.get(); }
     TcxControlScrollBar* VScrollBar() const { return vScrollBar_.get(); }
     TcxSizeGrip* SizeGrip() const { return sizeGrip_.get(); }
+    // One of the control's own bars or its grip, not a child of its content.
+    virtual bool IsInternalControl(const TControl* control) const;
     bool ScrollingContent() const { return scrollingContent_; }
 
     virtual int BorderSize() const;
