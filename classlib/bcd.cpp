@@ -1,5 +1,6 @@
 #include "classlib/bcd.h"
 
+#include "classlib/blanks.h"
 #include "classlib/exceptions.h"
 #include "classlib/formatsettings.h"
 
@@ -96,11 +97,10 @@ int CompareMagnitude(const Decimal& a, const Decimal& b)
 
 bool TryStrToBcd(std::string_view text, TBcd& value, const TFormatSettings& settings)
 {
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
+    text = TrimBlanks(text);
+    if (text.empty()) {
         return false;
     }
-    text = text.substr(begin, text.find_last_not_of(' ') - begin + 1);
     Decimal d;
     std::size_t i = 0;
     if (text[0] == '+' || text[0] == '-') {

@@ -1,5 +1,6 @@
 #include "classlib/booltext.h"
 
+#include "classlib/blanks.h"
 #include "classlib/exceptions.h"
 #include "classlib/floattext.h"
 #include "classlib/formatsettings.h"
@@ -26,9 +27,7 @@ std::string BoolToStr(bool value, bool useBoolStrs)
 
 bool TryStrToBool(std::string_view text, bool& value)
 {
-    const std::size_t begin = text.find_first_not_of(' ');
-    const std::string_view word =
-        begin == std::string_view::npos ? std::string_view() : text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+    const std::string_view word = TrimBlanks(text);
     if (SameText(word, "True") || SameText(word, "False")) {
         value = SameText(word, "True");
         return true;

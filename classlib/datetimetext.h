@@ -8,11 +8,11 @@
 
 struct TFormatSettings;
 
-// The format's specifiers (case-insensitive unless said): c (short date, then
-// the long time unless midnight), d dd ddd dddd ddddd dddddd, e ee (the year), m mm
-// mmm mmmm (month, or minutes right after an hour), yy yyyy, h hh, n nn, s ss,
-// z zzz, t tt, am/pm a/p ampm, / :, "..." and '...' literals. A value outside
-// years 1..9999 raises EConvertError.
+// The format's specifiers, in any case: c (short date, then the long time
+// unless midnight), d dd ddd dddd ddddd dddddd, e ee (the year), m mm mmm mmmm
+// (month, or minutes after an hour), yy yyyy, h hh (to 12 when the format has
+// an AM/PM anywhere), n nn, s ss, z zzz, t tt, am/pm a/p ampm, / :, "..." and
+// '...' literals. A value outside years 1..9999 raises EConvertError.
 std::string FormatDateTime(std::string_view format, TDateTime value, const TFormatSettings& settings);
 // The short date, plus " " and the long time unless the time is midnight.
 std::string DateTimeToStr(TDateTime value, const TFormatSettings& settings);

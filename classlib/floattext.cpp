@@ -1,5 +1,6 @@
 #include "classlib/floattext.h"
 
+#include "classlib/blanks.h"
 #include "classlib/exceptions.h"
 #include "classlib/formatsettings.h"
 
@@ -102,16 +103,9 @@ std::string FloatToStrDigits(long double value, int significantDigits, const TFo
 bool TryStrToFloat(std::string_view text, long double& value, const TFormatSettings& settings)
 {
     const char point = settings.DecimalSeparator;
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ') {
-        ++begin;
-    }
-    while (end > begin && text[end - 1] == ' ') {
-        --end;
-    }
-
-    std::size_t i = begin;
+    text = TrimBlanks(text);
+    const std::size_t end = text.size();
+    std::size_t i = 0;
     bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';

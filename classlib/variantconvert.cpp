@@ -1,4 +1,5 @@
 // Conversions of a Variant into each kind.
+#include "classlib/blanks.h"
 #include "classlib/booltext.h"
 #include "classlib/datetimetext.h"
 #include "classlib/exceptions.h"
@@ -57,12 +58,8 @@ bool TryRoundToInt64(long double value, std::int64_t& result)
 // Whole numbers first, so large Int64 texts stay exact; then any float text.
 bool TryTextToInt64(std::string_view text, std::int64_t& result)
 {
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
-        return false;
-    }
-    const std::string plain(text.substr(begin, text.find_last_not_of(' ') - begin + 1));
-    if (plain.find_first_not_of("+-0123456789") == std::string::npos) {
+    const std::string plain(TrimBlanks(text));
+    if (!plain.empty() && plain.find_first_not_of("+-0123456789") == std::string::npos) {
         char* end = nullptr;
         errno = 0;
         const long long parsed = std::strtoll(plain.c_str(), &end, 10);

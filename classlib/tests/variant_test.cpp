@@ -209,4 +209,22 @@ TEST(VariantConvert, BooleansFromNumbersAndWords)
     EXPECT_EQ(VarType(VarAsType(Variant("True"), varBoolean)), varBoolean);
 }
 
+TEST(VariantConvert, EachKindReadsBackItsOwnText)
+{
+    const Variant values[] = {
+        Variant(std::int16_t{-300}), Variant(-70000), Variant(1.5f), Variant(-2.25), Variant(Currency{-12345678}),
+        Variant::FromDateTime(EncodeDate(2024, 2, 29) + EncodeTime(23, 59, 58, 0)), Variant(u"w"), Variant(true),
+        Variant(false), Variant(std::int8_t{-128}), Variant(std::uint8_t{255}), Variant(std::uint16_t{65535}),
+        Variant(std::uint32_t{4294967295u}), Variant(INT64_MIN), Variant("s"),
+        Variant(StrToBcd("-123456789012345678901234.5", FormatSettings())),
+        Variant(TSQLTimeStamp{1, 1, 1, 0, 0, 1, 0}),
+    };
+    for (const Variant& v : values) {
+        const Variant text = VarAsType(v, varString);
+        const Variant back = VarAsType(text, VarType(v));
+        EXPECT_EQ(VarType(back), VarType(v)) << text.ToString();
+        EXPECT_EQ(VarCompareValue(back, v), TVariantRelationship::vrEqual) << text.ToString();
+    }
+}
+
 }  // namespace
