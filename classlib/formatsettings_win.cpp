@@ -15,10 +15,12 @@ std::string LocaleText(LCID locale, LCTYPE type, const std::string& fallback)
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : fallback;
 }
 
+// The first character, as separators are single bytes here; a locale's
+// double-byte one cannot be, and the default stands.
 char LocaleChar(LCID locale, LCTYPE type, char fallback)
 {
     const std::string text = LocaleText(locale, type, std::string(1, fallback));
-    return text.size() == 1 ? text[0] : fallback;
+    return static_cast<unsigned char>(text[0]) < 0x80 ? text[0] : fallback;
 }
 
 unsigned char LocaleNumber(LCID locale, LCTYPE type, unsigned char fallback)
