@@ -9,11 +9,13 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/customedit.h"
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
+#include "classlib/panel.h"
 #include "classlib/tests/dialogwatcher.h"
 
 namespace {
@@ -190,4 +192,61 @@ TEST(FocusChain, HandlersThatMoveTheFocusFreeOrRaiseLeaveEveryExitPaired)
         Application.ProcessMessages();
         EXPECT_EQ(form.log, c.back) << c.name;
     }
+}
+
+namespace {
+
+// A panel whose children Tab does not visit one by one: it stands for them.
+class TOnePanel : public TPanel {
+public:
+    void GetTabOrderList(std::vector<TControl*>&) const override {}
+};
+
+} // namespace
+
+// FocusControl on a form behind another: the form comes to the front and
+// the control enters with its parents. A panel that lists its children
+// its own way hides them from Tab.
+TEST(FocusChain, FocusControlActivatesTheFormAndATabListCanStandForItsChildren)
+{
+    Application.Initialize();
+    TChainForm form, other;
+    form.ShowInFront();
+    form.StartAt("A");
+    other.ShowInFront();
+    ASSERT_NE(GetActiveWindow(), form.Handle());
+    form.log.clear();
+    form.FocusControl(&form.Component<TWinControl>("Q"));
+    Application.ProcessMessages();
+    EXPECT_EQ(GetActiveWindow(), form.Handle());
+    EXPECT_EQ(form.FocusedName(), "Q");
+    EXPECT_EQ(form.log, "exit A enter Outer enter Inner enter Q ");
+
+    auto* one = new TOnePanel;
+    one->SetParent(&form);
+    one->SetBounds(10, 200, 100, 40);
+    auto* hidden = new TEdit;
+    hidden->SetParent(one);
+    form.StartAt("R");
+    for (int i = 0; i < 6; ++i) {
+        form.SelectNext(form.ActiveControl(), true, true);
+        EXPECT_NE(form.ActiveControl(), hidden);
+    }
+    delete one;
+    delete hidden;
+}
+
+// ParentFont: a font of its own clears it; set again, the parent's font returns.
+TEST(FocusChain, ParentFontFollowsTheParentAgainOnceSet)
+{
+    Application.Initialize();
+    TChainForm form;
+    auto& edit = form.Get("P");
+    auto& panel = form.Get("Outer");
+    EXPECT_TRUE(edit.ParentFont());
+    edit.Font().SetSize(panel.Font().Size() + 5);
+    EXPECT_FALSE(edit.ParentFont());
+    edit.SetParentFont(true);
+    EXPECT_TRUE(edit.ParentFont());
+    EXPECT_EQ(edit.Font().Size(), panel.Font().Size());
 }
