@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/tests/freedmemory.h"
+#include "classlib/tests/realinput.h"
 #include "classlib/tests/testform.h"
 #include "classlib/dragdrop.h"
 #include "classlib/application.h"
@@ -570,6 +571,41 @@ TEST_F(Control, AScrollBarClickWhoseFocusFreesTheControlEndsThere)
     Application.ProcessMessages();
     EXPECT_EQ(owned, nullptr);
     EXPECT_FALSE(IsWindow(bar));
+}
+
+// A click whose first focusing ends elsewhere (OnEnter hands the focus to a
+// window of no control, the control staying the form's active control)
+// focuses the control once more; that focusing's handler frees it.
+TEST_F(Control, AClickWhoseSecondFocusingFreesTheControlEndsThere)
+{
+    const HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 200, 150, 60, 20, form->Handle(),
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(form->Handle());
+    ::SetFocus(other);
+    const auto until = [](const std::function<bool()>& done, DWORD ms = 3000) {
+        for (const DWORD start = GetTickCount(); !done() && GetTickCount() - start < ms; Sleep(1))
+            Application.ProcessMessages();
+        return done();
+    };
+    ASSERT_TRUE(until([&] { return GetForegroundWindow() == form->Handle() && GetFocus() == other; }));
+    bool entered = false;
+    control->OnEnter = [&](TComponent&) {
+        entered = true;
+        ::SetFocus(other);
+    };
+    control->OnFocusChanged = [&](TComponent& sender) {
+        if (entered && static_cast<TControl&>(sender).Focused())
+            owned.reset();
+    };
+    const HWND window = control->Handle();
+    ClickInput(window);
+    EXPECT_TRUE(until([&] { return owned == nullptr; })) << "the second focusing came";
+    until([] { return false; }, 200);
+    EXPECT_TRUE(entered);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(GetCapture(), nullptr) << "no press is left holding the mouse";
+    DestroyWindow(other);
 }
 
 class TBarlessControl : public TContentControl {
