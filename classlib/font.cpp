@@ -38,10 +38,10 @@ std::shared_ptr<const UniqueFont> SharedFont(const std::string& name, int height
     return font;
 }
 
-constexpr TEnumName<TFontStyles> kFontStyleNames[] = {
-    {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}};
-
 } // namespace
+
+const TEnumName<TFontStyles> FontStyleNames[4] = {
+    {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}};
 
 void TFont::Assign(const TPersistent& source)
 {
@@ -86,7 +86,7 @@ const TPropertyTable& TFont::Properties() const
         {"Size", [](TFont& f, const TPropertyValue& v) { f.SetSize(v.Int()); }},
         {"Color", [](TFont& f, const TPropertyValue& v) { f.SetColor(v.Color()); }},
         {"Bold", [](TFont& f, const TPropertyValue& v) { f.SetBold(v.Bool()); }},
-        {"Style", [](TFont& f, const TPropertyValue& v) { f.SetStyle(v.Set(kFontStyleNames)); }},
+        {"Style", [](TFont& f, const TPropertyValue& v) { f.SetStyle(v.Set(FontStyleNames)); }},
         {"Charset", [](TFont& f, const TPropertyValue& v) { f.SetCharset(v.Int()); }},
     });
     return table;

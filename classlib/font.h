@@ -10,10 +10,13 @@
 #include "classlib/colors.h"
 #include "classlib/handles.h"
 #include "classlib/persistent.h"
+#include "classlib/propertytable.h"
 
 // The set TFontStyles.
 enum : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
+// Their names in form text: Style = [fsBold, fsItalic].
+extern const TEnumName<TFontStyles> FontStyleNames[4];
 
 class TFont : public TPersistent {
 public:
