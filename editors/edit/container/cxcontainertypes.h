@@ -1,12 +1,10 @@
-// The container's border styles and state set, shared by the container and
-// its styles; no window in sight, so both builds have them.
+// The container's state set and border widths; the border styles are the
+// styles' own. No window in sight, so both builds have them.
 #pragma once
 
 #include <cstdint>
 
-enum TcxContainerBorderStyle : std::uint8_t {
-    cbsNone, cbsSingle, cbsThick, cbsFlat, cbs3D, cbsUltraFlat, cbsOffice11
-};
+#include "editors/edit/styles/cxcontainerstyletypes.h"
 
 // The container state set (TcxContainerState).
 enum : std::uint8_t { csfNormal = 1, csfFocused = 2, csfDisabled = 4, csfHot = 8 };
