@@ -1,0 +1,180 @@
+#include "editors/edit/container/cxcontainer.h"
+
+#include "editors/foundation/theme/dxoffice11.h"
+#include "editors/foundation/theme/dxthememanager.h"
+
+namespace {
+
+constexpr int kEditThemeClass = 3;
+// The Office11 palette's selection and hot frame entry.
+constexpr int kOffice11HotFrame = 21;
+
+bool PointIn(const TRect& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+} // namespace
+
+TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner)
+{
+    styles_ = TcxContainerStyles::Create(this, &TcxContainerStyle::Create);
+    activeStyle_ = &styles_->StyleNormal();
+    viewInfo_ = std::make_unique<TcxContainerViewInfo>();
+    LookAndFeel().SetMaster(&styles_->StyleNormal().LookAndFeel());
+    SetControlStyle(ControlStyle() | csCaptureMouse);
+    SetTabStop(true);
+    TControl::SetParentColor(false);
+    SetColor(clWindow);
+}
+
+TcxContainer::~TcxContainer()
+{
+    LookAndFeel().SetMaster(nullptr);
+    styles_->SetOnChanged(nullptr);
+    SetInnerControl(nullptr);
+}
+
+void TcxContainer::SetInnerControl(TWinControl* control)
+{
+    if (innerControl_ == control)
+        return;
+    if (innerControl_)
+        innerControl_->RemoveFreeNotification(this);
+    innerControl_ = control;
+    if (innerControl_)
+        innerControl_->FreeNotification(this);
+}
+
+void TcxContainer::Notification(TComponent* component, TOperation operation)
+{
+    TcxControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == innerControl_)
+        innerControl_ = nullptr;
+}
+
+TcxContainerStyle& TcxContainer::GetStyleForState(std::uint8_t state) const
+{
+    const int index = cxContainerStyleIndexForState(state, styles_->StyleNormal().HotTrack());
+    return styles_->Style(static_cast<TcxContainerStyleState>(index));
+}
+
+TcxContainerStyle& TcxContainer::GetActiveStyle()
+{
+    if (activeStyleState_ != viewInfo_->ContainerState) {
+        activeStyleState_ = viewInfo_->ContainerState;
+        activeStyle_ = &GetStyleForState(activeStyleState_);
+    }
+    return *activeStyle_;
+}
+
+bool TcxContainer::IsFocusedNow() const
+{
+    HWND focus = GetFocus();
+    return focus && ((HandleAllocated() && focus == Handle()) ||
+                     (innerControl_ && innerControl_->HandleAllocated() && focus == innerControl_->Handle()));
+}
+
+bool TcxContainer::IsNativeStyle() const
+{
+    return styles_->StyleNormal().LookAndFeel().GetNativeStyle() && OpenTheme(kEditThemeClass) != 0;
+}
+
+bool TcxContainer::HasShadow()
+{
+    return GetActiveStyle().Shadow() && !IsNativeStyle();
+}
+
+std::optional<TColor> TcxContainer::ParentControlColor() const
+{
+    if (!Parent())
+        return std::nullopt;
+    return Parent()->Color();
+}
+
+TcxContainerFrame TcxContainer::Frame()
+{
+    TcxContainerStyle& active = GetActiveStyle();
+    const TcxContainerStyle& normal = styles_->StyleNormal();
+    TcxContainerFrame f;
+    f.FrameStyle = viewInfo_->FrameStyle;
+    f.NormalBorderStyle = normal.BorderStyle();
+    f.FrameWidth = viewInfo_->FrameWidth;
+    f.Edges = active.Edges();
+    f.ActiveBorderShown = active.BorderShown();
+    f.NormalBorderShown = normal.BorderShown();
+    f.TransparentBorder = active.TransparentBorder();
+    f.Themed = viewInfo_->ThemedLook;
+    f.Skinned = viewInfo_->SkinPainter != nullptr;
+    f.Shadow = viewInfo_->ShowShadow;
+    f.Inplace = RunsInplace();
+    return f;
+}
+
+TcxContainerInsets TcxContainer::GetContentInsets()
+{
+    TcxContainerFrame f = Frame();
+    f.Shadow = HasShadow();
+    return cxContainerContentInsets(f);
+}
+
+TRect TcxContainer::GetDrawBounds()
+{
+    TcxContainerFrame f = Frame();
+    f.Edges = viewInfo_->FrameSides;
+    return cxContainerDrawBounds(Width(), Height(), f);
+}
+
+void TcxContainer::ComputeStatePart(POINT p, bool hotTrackAllowed)
+{
+    TcxContainerViewInfo& vi = *viewInfo_;
+    const bool hot = hotTrackAllowed && PointIn(GetDrawBounds(), p);
+    vi.ContainerState = cxContainerStateOf({Enabled(), false, IsFocusedNow(), hot});
+    TcxContainerStyle& active = GetActiveStyle();
+    vi.HotState = cxContainerHotState(active.HotTrack(), vi.ContainerState);
+    vi.FrameStyle = cxContainerDrawnFrameStyle(vi.ThemedLook, styles_->StyleNormal().BorderStyle(), active.BorderStyle());
+}
+
+void TcxContainer::ComputeViewInfo(POINT p, bool hotTrackAllowed)
+{
+    TcxContainerViewInfo& vi = *viewInfo_;
+    vi.ThemedLook = IsNativeStyle();
+    vi.SkinPainter = styles_->StyleNormal().LookAndFeel().SkinPainter();
+    // A narrower border moves the draw bounds in: hover is judged again with them.
+    const int oldWidth = GetContainerBorderWidth(vi.FrameStyle);
+    ComputeStatePart(p, hotTrackAllowed);
+    if (!vi.ThemedLook && GetContainerBorderWidth(vi.FrameStyle) < oldWidth)
+        ComputeStatePart(p, hotTrackAllowed);
+
+    TcxContainerStyle& active = GetActiveStyle();
+    vi.OuterBounds = TRect{0, 0, Width(), Height()};
+    vi.InnerRect = cxRectDeflatedByInsets(vi.OuterBounds, GetContentInsets());
+    vi.ContentRect = vi.InnerRect;
+    vi.FrameWidth = vi.SkinPainter ? 1 : GetContainerBorderWidth(vi.FrameStyle);
+    vi.FrameSides = active.Edges();
+    vi.ShowShadow = HasShadow();
+    const TcxContainerBorderStyle styleBorder = active.BorderStyle();
+    if (styleBorder == cbsUltraFlat || styleBorder == cbsOffice11) {
+        const bool lit = cxContainerFrameHighlighted(vi.ContainerState, active.HotTrack(), false, Enabled());
+        vi.FrameColor = !lit                          ? clBtnShadow
+                        : styleBorder == cbsUltraFlat ? clHighlight
+                                                      : static_cast<TColor>(Office11Palette().Entries[kOffice11HotFrame]);
+    } else
+        vi.FrameColor = active.BorderColor();
+    vi.BackgroundColor = active.Color();
+}
+
+void TcxContainer::PlaceInnerControl()
+{
+    if (!innerControl_)
+        return;
+    const TRect& r = viewInfo_->ContentRect;
+    if (innerControl_->Left() == r.left && innerControl_->Top() == r.top &&
+        innerControl_->Width() == r.right - r.left && innerControl_->Height() == r.bottom - r.top)
+        return;
+    const TLiveness alive = Liveness();
+    {
+        TFlagScope lock(alive, refreshLocked_);
+        innerControl_->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+}

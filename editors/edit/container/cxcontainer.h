@@ -1,0 +1,79 @@
+// The container: a TcxControl that hosts at most one inner window, draws
+// the border and background around it in the style of its state (normal,
+// focused, disabled, hot) and keeps it inside the content area.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "editors/edit/container/cxcontainergeometry.h"
+#include "editors/edit/container/cxcontainerstate.h"
+#include "editors/edit/styles/cxcontainerstyles.h"
+#include "editors/edit/styles/cxstylecontainer.h"
+#include "editors/foundation/controls/cxcontrols.h"
+
+class TcxContainerViewInfo {
+public:
+    virtual ~TcxContainerViewInfo() = default;
+
+    TRect OuterBounds{}, InnerRect{}, ContentRect{};
+    std::uint8_t HotState = 0;
+    std::uint8_t ContainerState = csfNormal;
+    TcxContainerBorderStyle FrameStyle = cbsNone;
+    int FrameWidth = 0;
+    TColor FrameColor = clBtnShadow;
+    TcxBorders FrameSides = cxBordersAll;
+    bool ShowShadow = false;
+    bool ThemedLook = false;
+    TcxCustomLookAndFeelPainterClass SkinPainter = nullptr;
+    TColor BackgroundColor = clWindow;
+};
+
+class TcxContainer : public TcxControl, public IcxStyleContainer {
+public:
+    explicit TcxContainer(TComponent* owner = nullptr);
+    ~TcxContainer() override;
+
+    TcxContainerStyles& Styles() const { return *styles_; }
+    TcxContainerViewInfo& ViewInfo() const { return *viewInfo_; }
+    // The hosted window, not owned; cleared when it goes first.
+    TWinControl* InnerControl() const { return innerControl_; }
+    void SetInnerControl(TWinControl* control);
+
+    // The style of the current state, chosen again when the state changed.
+    virtual TcxContainerStyle& GetActiveStyle();
+    virtual TcxContainerStyle& GetStyleForState(std::uint8_t state) const;
+    virtual void ComputeViewInfo(POINT p, bool hotTrackAllowed);
+    virtual TcxContainerInsets GetContentInsets();
+    virtual TRect GetDrawBounds();
+    virtual void PlaceInnerControl();
+    virtual bool IsFocusedNow() const;
+    virtual bool HasShadow();
+    virtual bool IsNativeStyle() const;
+    virtual bool IsReadOnlyLook() const { return false; }
+
+    // What the styles ask of their container.
+    bool ParentColor() const override { return TControl::ParentColor(); }
+    void SetParentColor(bool value) override { TControl::SetParentColor(value); }
+    bool ParentFont() const override { return TControl::ParentFont(); }
+    void SetParentFont(bool value) override { TControl::SetParentFont(value); }
+    std::optional<TColor> ParentControlColor() const override;
+    bool DefaultsToParentColor() const override { return false; }
+    bool RunsInplace() const override { return false; }
+    TcxContainerStyleValues GetHiddenStyleValues() const override { return 0; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // The frame arithmetic's view of the styles and the view info.
+    TcxContainerFrame Frame();
+    void ComputeStatePart(POINT p, bool hotTrackAllowed);
+
+    std::unique_ptr<TcxContainerStyles> styles_;
+    TcxContainerStyle* activeStyle_ = nullptr;
+    std::uint8_t activeStyleState_ = csfNormal;
+    std::unique_ptr<TcxContainerViewInfo> viewInfo_;
+    TWinControl* innerControl_ = nullptr;
+    bool refreshLocked_ = false;
+};

@@ -1,0 +1,127 @@
+// Real containers on a real form, each with an EDIT inside: the view
+// information by border style and state, the inner control placed in the
+// content rectangle, and an inner control freed first.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "classlib/application.h"
+#include "classlib/customedit.h"
+#include "classlib/tests/freedmemory.h"
+#include "classlib/tests/testform.h"
+#include "editors/edit/container/cxcontainer.h"
+
+namespace {
+
+std::vector<int> Sides(const TRect& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+struct Scene {
+    std::unique_ptr<TForm> form = ShowTestForm(300, 200);
+    TcxContainer* container = &form->Adopt(std::make_unique<TcxContainer>());
+    TEdit* edit = &form->Adopt(std::make_unique<TEdit>());
+    TEdit* other = &form->Adopt(std::make_unique<TEdit>());
+
+    Scene()
+    {
+        container->SetParent(form.get());
+        container->SetBounds(10, 10, 100, 24);
+        edit->SetParent(container);
+        container->SetInnerControl(edit);
+        other->SetParent(form.get());
+        other->SetBounds(10, 100, 100, 24);
+        other->SetFocus();
+        Application.ProcessMessages();
+    }
+};
+
+enum class Act { Nothing, Focus, Disable, Hover };
+
+TEST(Container, ViewInfoByBorderStyleAndState)
+{
+    Application.Initialize();
+    const struct {
+        const char* name;
+        TcxContainerBorderStyle border;
+        bool transparent, shadow, hotTrack;
+        Act act;
+        int state, hotState;
+        TcxContainerBorderStyle frame;
+        int width;
+        std::vector<int> content;
+        TColor frameColor; // clNone: not checked
+    } cases[] = {
+        {"single", cbsSingle, false, false, true, Act::Nothing, csfNormal, 1, cbsSingle, 1, {1, 1, 99, 23}, clNone},
+        {"thick", cbsThick, false, false, true, Act::Nothing, csfNormal, 1, cbsThick, 2, {2, 2, 98, 22}, clNone},
+        {"none", cbsNone, false, false, true, Act::Nothing, csfNormal, 1, cbsNone, 0, {0, 0, 100, 24}, clNone},
+        {"transparent border", cbsSingle, true, false, true, Act::Nothing, csfNormal, 1, cbsSingle, 1,
+         {2, 2, 98, 22}, clNone},
+        {"3D with shadow", cbs3D, false, true, true, Act::Nothing, csfNormal, 1, cbs3D, 2, {2, 2, 95, 19}, clNone},
+        {"ultra flat", cbsUltraFlat, false, false, true, Act::Nothing, csfNormal, 1, cbsSingle, 1, {1, 1, 99, 23},
+         clBtnShadow},
+        {"ultra flat focused", cbsUltraFlat, false, false, true, Act::Focus, csfFocused, 2, cbsSingle, 1,
+         {1, 1, 99, 23}, clHighlight},
+        // The focused and hot styles of a tracking single frame draw it thick.
+        {"single focused", cbsSingle, false, false, true, Act::Focus, csfFocused, 2, cbsThick, 2, {2, 2, 98, 22},
+         clNone},
+        {"single hot", cbsSingle, false, false, true, Act::Hover, csfNormal | csfHot, 2, cbsThick, 2,
+         {2, 2, 98, 22}, clNone},
+        {"single hot without tracking", cbsSingle, false, false, false, Act::Hover, csfNormal | csfHot, 0, cbsSingle,
+         1, {1, 1, 99, 23}, clNone},
+        {"single disabled", cbsSingle, false, false, true, Act::Disable, csfDisabled, 1, cbsSingle, 1,
+         {1, 1, 99, 23}, clNone},
+    };
+    for (const auto& c : cases) {
+        Scene s;
+        TcxContainerStyle& normal = s.container->Styles().StyleNormal();
+        normal.SetBorderStyle(c.border);
+        normal.SetTransparentBorder(c.transparent);
+        normal.SetShadow(c.shadow);
+        normal.SetHotTrack(c.hotTrack);
+        if (c.act == Act::Focus)
+            s.edit->SetFocus();
+        else if (c.act == Act::Disable)
+            s.container->SetEnabled(false);
+        Application.ProcessMessages();
+        s.container->ComputeViewInfo(POINT{50, 12}, c.act == Act::Hover);
+        s.container->PlaceInnerControl();
+        const TcxContainerViewInfo& vi = s.container->ViewInfo();
+        EXPECT_EQ(vi.ContainerState, c.state) << c.name;
+        EXPECT_EQ(vi.HotState, c.hotState) << c.name;
+        EXPECT_EQ(vi.FrameStyle, c.frame) << c.name;
+        EXPECT_EQ(vi.FrameWidth, c.width) << c.name;
+        EXPECT_EQ(Sides(vi.ContentRect), c.content) << c.name;
+        EXPECT_EQ(Sides(vi.OuterBounds), (std::vector<int>{0, 0, 100, 24})) << c.name;
+        EXPECT_EQ(&s.container->GetActiveStyle(), &s.container->GetStyleForState(vi.ContainerState)) << c.name;
+        if (c.frameColor != clNone) {
+            EXPECT_EQ(vi.FrameColor, c.frameColor) << c.name;
+        }
+        // The EDIT sits on the content rectangle.
+        RECT r;
+        GetWindowRect(s.edit->Handle(), &r);
+        MapWindowPoints(nullptr, s.container->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(Sides(r), c.content) << c.name;
+    }
+}
+
+TEST(Container, ItsStylesFindItAndAnInnerControlFreedFirstIsForgotten)
+{
+    Application.Initialize();
+    TFreedMemoryTrap trap;
+    Scene s;
+    EXPECT_EQ(s.container->Styles().StyleHot().Container(), s.container);
+    EXPECT_TRUE(s.container->TabStop());
+    EXPECT_EQ(s.container->Color(), clWindow);
+    delete s.edit;
+    EXPECT_EQ(s.container->InnerControl(), nullptr);
+    s.container->ComputeViewInfo(POINT{-1, -1}, false);
+    s.container->PlaceInnerControl();
+    delete s.container;
+}
+
+} // namespace
