@@ -178,3 +178,98 @@ void TcxContainer::PlaceInnerControl()
         innerControl_->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
 }
+
+bool TcxContainer::UsesOwnBorder()
+{
+    return !(viewInfo_->ThemedLook && viewInfo_->FrameStyle != cbsNone);
+}
+
+bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift)
+{
+    if (refreshLocked_ || (ComponentState() & csDestroying))
+        return true;
+    viewInfoCalculated_ = true;
+    ComputeViewInfo(p, shift == 0 && GetActiveStyle().HotTrack());
+    PlaceInnerControl();
+    UpdateWindowRegion();
+    if (!HandleAllocated())
+        return true;
+    if (!innerControl_) {
+        Invalidate();
+        return true;
+    }
+    for (const TRect& strip : cxRectStripsExcept(viewInfo_->OuterBounds, viewInfo_->InnerRect))
+        InvalidateRect(Handle(), &strip, TRUE);
+    return true;
+}
+
+void TcxContainer::UpdateWindowRegion()
+{
+    if (!HandleAllocated())
+        return;
+    HRGN region = nullptr;
+    if (UsesOwnBorder()) {
+        const TRect r = cxContainerControlRect(viewInfo_->OuterBounds, GetContentInsets(), viewInfo_->FrameStyle,
+                                               viewInfo_->FrameSides);
+        region = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        if (viewInfo_->ShowShadow) {
+            HRGN moved = CreateRectRgn(r.left + cxContainerShadowSize, r.top + cxContainerShadowSize,
+                                       r.right + cxContainerShadowSize, r.bottom + cxContainerShadowSize);
+            CombineRgn(region, region, moved, RGN_OR);
+            DeleteObject(moved);
+        }
+    }
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    const bool hasCurrent = GetWindowRgn(Handle(), current) != ERROR;
+    const bool differs = region ? !hasCurrent || !EqualRgn(region, current) : hasCurrent;
+    DeleteObject(current);
+    // The window owns a region once it is set.
+    if ((region || hasCurrent) && differs)
+        SetWindowRgn(Handle(), region, TRUE);
+    else if (region)
+        DeleteObject(region);
+}
+
+void DrawContainerShadow(TcxCanvas& canvas, const TRect& r)
+{
+    for (const TRect& strip : cxContainerShadowRects(r)) {
+        canvas.FillRectColor(strip, clBtnShadow);
+        canvas.ExcludeClipRect(strip);
+    }
+}
+
+void TcxContainer::DrawContainerBorder(TcxCanvas& canvas, const TRect& r)
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    if (vi.SkinPainter || vi.FrameStyle == cbsSingle || vi.FrameStyle == cbsThick) {
+        canvas.FrameRect(r, vi.FrameColor, false, cxBordersAll, vi.FrameWidth);
+        return;
+    }
+    if (vi.FrameStyle != cbsFlat && vi.FrameStyle != cbs3D)
+        return;
+    canvas.DrawEdge3D(r, true, true, vi.FrameSides);
+    const TRect inside = cxRectInsideBorders(r, 1, vi.FrameSides);
+    if (vi.FrameStyle == cbsFlat)
+        canvas.FrameRect(inside, clBtnFace, false, vi.FrameSides);
+    else
+        canvas.DrawSideBorders(inside, cl3DDkShadow, cl3DLight, vi.FrameSides);
+}
+
+// The plain look; the themed frame and the skin painter's parent image are
+// not drawn yet.
+void TcxContainer::Paint()
+{
+    if (!viewInfoCalculated_) {
+        viewInfoCalculated_ = true;
+        ComputeViewInfo(POINT{-1, -1}, false);
+    }
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    TcxCanvas& canvas = cxCanvas();
+    if (!RectVisible(canvas.Handle(), &vi.OuterBounds))
+        return;
+    const auto rects = cxContainerFrameRects(vi.InnerRect, vi.FrameWidth, vi.FrameSides);
+    if (vi.ShowShadow)
+        DrawContainerShadow(canvas, rects.ShadowFrom);
+    DrawContainerBorder(canvas, rects.Border);
+    canvas.FillRectColor(vi.InnerRect, vi.BackgroundColor);
+}

@@ -12,6 +12,10 @@
 #include "editors/edit/styles/cxstylecontainer.h"
 #include "editors/foundation/controls/cxcontrols.h"
 
+// The shadow under and right of r in clBtnShadow, each strip taken out of
+// the clip once filled.
+void DrawContainerShadow(TcxCanvas& canvas, const TRect& r);
+
 class TcxContainerViewInfo {
 public:
     virtual ~TcxContainerViewInfo() = default;
@@ -51,6 +55,14 @@ public:
     virtual bool HasShadow();
     virtual bool IsNativeStyle() const;
     virtual bool IsReadOnlyLook() const { return false; }
+    // Computes the view info for a point, places the inner control, sets
+    // the window region and invalidates what changed: the strips around
+    // the inner control, else the whole area. shift: keys and buttons held.
+    virtual bool UpdateViewInfo(POINT p, TShiftState shift);
+    // False only for a themed frame: the plain frame owns its window region.
+    virtual bool UsesOwnBorder();
+    // The control rectangle, with its shadow copy, as the window region.
+    virtual void UpdateWindowRegion();
 
     // What the styles ask of their container.
     bool ParentColor() const override { return TControl::ParentColor(); }
@@ -64,6 +76,8 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    void Paint() override;
+    virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
 
 private:
     // The frame arithmetic's view of the styles and the view info.
@@ -76,4 +90,5 @@ private:
     std::unique_ptr<TcxContainerViewInfo> viewInfo_;
     TWinControl* innerControl_ = nullptr;
     bool refreshLocked_ = false;
+    bool viewInfoCalculated_ = false;
 };

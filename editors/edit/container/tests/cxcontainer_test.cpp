@@ -125,3 +125,118 @@ TEST(Container, ItsStylesFindItAndAnInnerControlFreedFirstIsForgotten)
 }
 
 } // namespace
+
+namespace {
+
+// A 100x24 bitmap filled with a sentinel colour, then the container's paint.
+class TPaintedPixels {
+public:
+    explicit TPaintedPixels(TcxContainer& container)
+    {
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, 110, 30);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        HBRUSH sentinel = CreateSolidBrush(kSentinel);
+        RECT all{0, 0, 110, 30};
+        FillRect(dc_, &all, sentinel);
+        DeleteObject(sentinel);
+        container.PaintWindow(dc_);
+    }
+    ~TPaintedPixels()
+    {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+
+    static constexpr COLORREF kSentinel = RGB(1, 2, 3);
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+} // namespace
+
+TEST(Container, PaintsItsPlainFramesShadowAndBackground)
+{
+    Application.Initialize();
+    const COLORREF sentinel = TPaintedPixels::kSentinel;
+    auto rgb = [](TColor c) { return static_cast<COLORREF>(ColorToRGB(c)); };
+    const struct {
+        const char* name;
+        TcxContainerBorderStyle border;
+        TcxBorders edges;
+        bool shadow;
+        struct Pixel {
+            int x, y;
+            COLORREF color;
+        };
+        std::vector<Pixel> pixels;
+    } cases[] = {
+        {"single", cbsSingle, cxBordersAll, false,
+         {{0, 0, rgb(clRed)}, {99, 23, rgb(clRed)}, {1, 1, rgb(clWindow)}, {50, 12, rgb(clWindow)}}},
+        {"thick", cbsThick, cxBordersAll, false, {{1, 1, rgb(clRed)}, {98, 22, rgb(clRed)}, {2, 2, rgb(clWindow)}}},
+        {"flat", cbsFlat, cxBordersAll, false,
+         {{0, 12, rgb(clBtnShadow)}, {99, 12, rgb(clBtnHighlight)}, {1, 12, rgb(clBtnFace)}, {2, 12, rgb(clWindow)}}},
+        {"3D", cbs3D, cxBordersAll, false,
+         {{0, 12, rgb(clBtnShadow)}, {1, 12, rgb(cl3DDkShadow)}, {98, 12, rgb(cl3DLight)}}},
+        {"single with shadow", cbsSingle, cxBordersAll, true,
+         {{96, 20, rgb(clRed)}, {50, 22, rgb(clBtnShadow)}, {98, 12, rgb(clBtnShadow)}, {1, 22, sentinel},
+          {98, 1, sentinel}}},
+        {"single, left and top only", cbsSingle, bLeft | bTop, false,
+         {{0, 12, rgb(clRed)}, {50, 0, rgb(clRed)}, {99, 12, rgb(clWindow)}, {50, 23, rgb(clWindow)}}},
+    };
+    for (const auto& c : cases) {
+        Scene s;
+        TcxContainerStyle& normal = s.container->Styles().StyleNormal();
+        normal.SetBorderStyle(c.border);
+        normal.SetBorderColor(clRed);
+        normal.SetTransparentBorder(false);
+        normal.SetEdges(c.edges);
+        normal.SetShadow(c.shadow);
+        s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+        TPaintedPixels painted(*s.container);
+        for (const auto& p : c.pixels)
+            EXPECT_EQ(painted.At(p.x, p.y), p.color) << c.name << " at " << p.x << "," << p.y;
+    }
+}
+
+TEST(Container, WindowRegionAndInvalidation)
+{
+    Application.Initialize();
+    Scene s;
+    TcxContainerStyle& normal = s.container->Styles().StyleNormal();
+    normal.SetBorderStyle(cbsSingle);
+    normal.SetTransparentBorder(false);
+    normal.SetShadow(true);
+    ValidateRect(s.container->Handle(), nullptr);
+    s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+    // The control rectangle and its copy moved by the shadow.
+    HRGN expected = CreateRectRgn(0, 0, 97, 21), moved = CreateRectRgn(3, 3, 100, 24);
+    CombineRgn(expected, expected, moved, RGN_OR);
+    HRGN actual = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(s.container->Handle(), actual), ERROR);
+    EXPECT_TRUE(EqualRgn(expected, actual));
+    // With an inner control only the strips around it are invalidated.
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(s.container->Handle(), update, FALSE);
+    EXPECT_TRUE(PtInRegion(update, 0, 0));
+    EXPECT_FALSE(PtInRegion(update, 50, 10));
+    // Without a shadow the region is the rectangle alone; without an inner control all is invalidated.
+    normal.SetShadow(false);
+    s.container->SetInnerControl(nullptr);
+    ValidateRect(s.container->Handle(), nullptr);
+    s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+    GetUpdateRgn(s.container->Handle(), update, FALSE);
+    EXPECT_TRUE(PtInRegion(update, 50, 10));
+    ASSERT_NE(GetWindowRgn(s.container->Handle(), actual), ERROR);
+    SetRectRgn(expected, 0, 0, 100, 24);
+    EXPECT_TRUE(EqualRgn(expected, actual));
+    for (HRGN r : {expected, moved, actual, update})
+        DeleteObject(r);
+}
