@@ -26,6 +26,8 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner)
     SetTabStop(true);
     TControl::SetParentColor(false);
     SetColor(clWindow);
+    styles_->SetOnChanged([this](TcxContainerStyle& style) { ApplyStyle(style); });
+    creating_ = false;
 }
 
 TcxContainer::~TcxContainer()
@@ -191,6 +193,7 @@ bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift)
     viewInfoCalculated_ = true;
     ComputeViewInfo(p, shift == 0 && GetActiveStyle().HotTrack());
     PlaceInnerControl();
+    SyncInnerControlAppearance();
     UpdateWindowRegion();
     if (!HandleAllocated())
         return true;
@@ -272,4 +275,65 @@ void TcxContainer::Paint()
         DrawContainerShadow(canvas, rects.ShadowFrom);
     DrawContainerBorder(canvas, rects.Border);
     canvas.FillRectColor(vi.InnerRect, vi.BackgroundColor);
+}
+
+void TcxContainer::SyncInnerControlAppearance()
+{
+    if (!innerControl_)
+        return;
+    innerControl_->SetColor(viewInfo_->BackgroundColor);
+    const TFont& font = GetActiveStyle().VisibleFont();
+    if (!(innerControl_->Font() == font))
+        innerControl_->Font().Assign(font);
+}
+
+void TcxContainer::ApplyStyle(TcxContainerStyle&)
+{
+    if (creating_ || (ComponentState() & csLoading))
+        return;
+    const TLiveness alive = Liveness();
+    RefreshAtCursor();
+    if (!alive)
+        return;
+    const TcxContainerStyle& normal = styles_->StyleNormal();
+    if (!TControl::ParentColor() || normal.IsValueProvided(svColor))
+        SetColor(normal.Color());
+}
+
+void TcxContainer::RefreshAtCursor()
+{
+    if (!HandleAllocated() || (ComponentState() & csDestroying) || refreshing_)
+        return;
+    const TLiveness alive = Liveness();
+    TFlagScope guard(alive, refreshing_);
+    POINT p{-1, -1}, cursor;
+    if (GetCursorPos(&cursor)) {
+        HWND under = WindowFromPoint(cursor);
+        if (under == Handle() || IsChild(Handle(), under)) {
+            p = cursor;
+            ScreenToClient(Handle(), &p);
+        }
+    }
+    UpdateViewInfo(p, KeyShift());
+}
+
+void TcxContainer::Loaded()
+{
+    TcxControl::Loaded();
+    ApplyStyle(styles_->StyleNormal());
+}
+
+void TcxContainer::Resize()
+{
+    TcxControl::Resize();
+    if (!creating_) {
+        refreshing_ = false;
+        RefreshAtCursor();
+    }
+}
+
+void TcxContainer::FocusChanged()
+{
+    TcxControl::FocusChanged();
+    RefreshAtCursor();
 }

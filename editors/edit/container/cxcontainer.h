@@ -59,6 +59,14 @@ public:
     // the window region and invalidates what changed: the strips around
     // the inner control, else the whole area. shift: keys and buttons held.
     virtual bool UpdateViewInfo(POINT p, TShiftState shift);
+    // The styles' change event: the view again, and the normal style's
+    // colour on the control unless it takes its parent's.
+    virtual void ApplyStyle(TcxContainerStyle& style);
+    // UpdateViewInfo at the cursor when it is over the container or its
+    // children, else at (-1, -1), with the keys and buttons held now.
+    void RefreshAtCursor();
+    // The inner control takes the background colour and the active style's font.
+    virtual void SyncInnerControlAppearance();
     // False only for a themed frame: the plain frame owns its window region.
     virtual bool UsesOwnBorder();
     // The control rectangle, with its shadow copy, as the window region.
@@ -77,6 +85,9 @@ public:
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Paint() override;
+    void Loaded() override;
+    void Resize() override;
+    void FocusChanged() override;
     virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
 
 private:
@@ -91,4 +102,6 @@ private:
     TWinControl* innerControl_ = nullptr;
     bool refreshLocked_ = false;
     bool viewInfoCalculated_ = false;
+    bool creating_ = true;
+    bool refreshing_ = false;
 };

@@ -240,3 +240,23 @@ TEST(Container, WindowRegionAndInvalidation)
     for (HRGN r : {expected, moved, actual, update})
         DeleteObject(r);
 }
+
+// A style change reaches the control and its inner EDIT: the normal style's
+// colour on both, its text colour in the EDIT's font; the disabled style's
+// own colour once the container is disabled.
+TEST(Container, StyleColourAndFontReachTheInnerControl)
+{
+    Application.Initialize();
+    Scene s;
+    TcxContainerStyles& styles = s.container->Styles();
+    styles.StyleNormal().SetColor(clYellow);
+    styles.StyleNormal().SetTextColor(clBlue);
+    styles.StyleDisabled().SetColor(clSilver);
+    EXPECT_EQ(s.container->Color(), clYellow);
+    EXPECT_EQ(s.edit->Color(), clYellow);
+    EXPECT_EQ(s.edit->Font().Color(), clBlue);
+    s.container->SetEnabled(false);
+    s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+    EXPECT_EQ(s.edit->Color(), clSilver);
+    EXPECT_EQ(s.container->Color(), clYellow);
+}
