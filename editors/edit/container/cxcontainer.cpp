@@ -1,5 +1,9 @@
 #include "editors/edit/container/cxcontainer.h"
 
+#include <algorithm>
+
+#include "classlib/form.h"
+#include "classlib/messages.h"
 #include "editors/foundation/theme/dxoffice11.h"
 #include "editors/foundation/theme/dxthememanager.h"
 
@@ -336,4 +340,68 @@ void TcxContainer::FocusChanged()
 {
     TcxControl::FocusChanged();
     RefreshAtCursor();
+}
+
+void TcxContainer::SetFocus()
+{
+    if (IsFocusedNow())
+        return;
+    const TLiveness alive = Liveness();
+    TcxControl::SetFocus();
+    if (!alive || GetFocus() != Handle() || !innerControl_ || !innerControl_->HandleAllocated())
+        return;
+    innerControl_->SetFocus();
+    if (TForm* form = alive && innerControl_ ? ParentForm() : nullptr)
+        form->FocusControl(innerControl_);
+}
+
+void TcxContainer::GetTabOrderList(std::vector<TControl*>& list) const
+{
+    if (!innerControl_)
+        return;
+    TForm* form = ParentForm();
+    if (form && form->ActiveControl() == innerControl_)
+        std::replace(list.begin(), list.end(), static_cast<TControl*>(const_cast<TcxContainer*>(this)),
+                     static_cast<TControl*>(innerControl_));
+}
+
+void TcxContainer::WndProc(TMessage& m)
+{
+    HWND inner = innerControl_ && innerControl_->HandleAllocated() ? innerControl_->Handle() : nullptr;
+    switch (m.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case CN_KEYDOWN:
+    case CN_KEYUP:
+    case CN_CHAR:
+        if (inner) {
+            m.Result = SendMessageA(inner, m.Msg, m.WParam, m.LParam);
+            return;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (!Visible())
+            return;
+        // Back from the inner window: the container does not take it.
+        if (inner && reinterpret_cast<HWND>(m.WParam) == inner) {
+            m.Result = 0;
+            return;
+        }
+        if (inner) {
+            const TLiveness alive = Liveness();
+            TcxControl::WndProc(m);
+            if (alive && innerControl_ && innerControl_->CanFocus())
+                innerControl_->SetFocus();
+            return;
+        }
+        break;
+    case WM_KILLFOCUS:
+        if (inner && reinterpret_cast<HWND>(m.WParam) == inner) {
+            m.Result = 0;
+            return;
+        }
+        break;
+    }
+    TcxControl::WndProc(m);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "editors/edit/container/cxcontainergeometry.h"
 #include "editors/edit/container/cxcontainerstate.h"
@@ -72,6 +73,14 @@ public:
     // The control rectangle, with its shadow copy, as the window region.
     virtual void UpdateWindowRegion();
 
+    // Focused when the container or its inner control has the focus.
+    bool Focused() const override { return IsFocusedNow(); }
+    // Focuses the container, which hands the focus to its inner control.
+    void SetFocus() override;
+    // Tab visits the inner control in the container's place while it is
+    // the form's active control, and never what lies inside it.
+    void GetTabOrderList(std::vector<TControl*>& list) const override;
+
     // What the styles ask of their container.
     bool ParentColor() const override { return TControl::ParentColor(); }
     void SetParentColor(bool value) override { TControl::SetParentColor(value); }
@@ -88,6 +97,8 @@ protected:
     void Loaded() override;
     void Resize() override;
     void FocusChanged() override;
+    // Keys go to the inner window; the focus passes on to it.
+    void WndProc(TMessage& m) override;
     virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
 
 private:

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "classlib/application.h"
 #include "classlib/customedit.h"
 #include "classlib/tests/freedmemory.h"
+#include "classlib/tests/keyboard.h"
 #include "classlib/tests/testform.h"
 #include "editors/edit/container/cxcontainer.h"
 
@@ -259,4 +262,60 @@ TEST(Container, StyleColourAndFontReachTheInnerControl)
     s.container->UpdateViewInfo(POINT{-1, -1}, 0);
     EXPECT_EQ(s.edit->Color(), clSilver);
     EXPECT_EQ(s.container->Color(), clYellow);
+}
+
+namespace {
+
+std::string FocusedName()
+{
+    TControl* control = TControl::FromHandle(GetFocus());
+    return control ? control->Name() : "none";
+}
+
+} // namespace
+
+// The focus passes through the container to its EDIT, Tab and Shift+Tab
+// move on from there while Ctrl+Tab does not, keys sent to the container
+// reach the EDIT, and the container enters before its EDIT and exits after.
+TEST(Container, FocusTabAndKeysGoThroughToTheInnerControl)
+{
+    Application.Initialize();
+    Scene s;
+    s.container->SetName("C");
+    s.edit->SetName("I");
+    s.other->SetName("E");
+    std::string log;
+    for (TControl* c : std::initializer_list<TControl*>{s.container, s.edit, s.other}) {
+        c->OnEnter = [&log](TComponent& sender) { log += "enter " + sender.Name() + " "; };
+        c->OnExit = [&log](TComponent& sender) { log += "exit " + sender.Name() + " "; };
+    }
+    s.container->SetFocus();
+    Application.ProcessMessages();
+    EXPECT_EQ(FocusedName(), "I");
+    EXPECT_TRUE(s.container->Focused());
+    EXPECT_EQ(log, "exit E enter C enter I ");
+
+    const struct {
+        WORD key;
+        TShiftState shift;
+        const char* focused;
+        const char* log;
+    } moves[] = {
+        {VK_TAB, 0, "E", "exit I exit C enter E "},
+        {VK_TAB, 0, "I", "exit E enter C enter I "},
+        {VK_TAB, ssCtrl, "I", ""},
+        {VK_TAB, ssShift, "E", "exit I exit C enter E "},
+        {VK_TAB, ssShift, "I", "exit E enter C enter I "},
+    };
+    for (const auto& m : moves) {
+        log.clear();
+        PressKey(m.key, m.shift);
+        Application.ProcessMessages();
+        EXPECT_EQ(FocusedName(), m.focused) << m.key << " " << m.shift;
+        EXPECT_EQ(log, m.log) << m.key << " " << m.shift;
+    }
+
+    SendMessageA(s.container->Handle(), WM_CHAR, 'x', 0);
+    SendMessageA(s.container->Handle(), WM_CHAR, 'y', 0);
+    EXPECT_EQ(s.edit->Text(), "xy");
 }
