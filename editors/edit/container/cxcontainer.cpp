@@ -50,6 +50,7 @@ void TcxContainer::SetInnerControl(TWinControl* control)
     innerControl_ = control;
     if (innerControl_)
         innerControl_->FreeNotification(this);
+    innerRegionWhole_ = true;
 }
 
 void TcxContainer::Notification(TComponent* component, TOperation operation)
@@ -183,6 +184,9 @@ void TcxContainer::PlaceInnerControl()
         TFlagScope lock(alive, refreshLocked_);
         innerControl_->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
+    // Unaligned children do not realign their parent themselves.
+    if (alive && innerControl_)
+        Realign(innerControl_);
 }
 
 bool TcxContainer::UsesOwnBorder()
@@ -404,4 +408,36 @@ void TcxContainer::WndProc(TMessage& m)
         break;
     }
     TcxControl::WndProc(m);
+}
+
+void TcxContainer::AdjustClientRect(RECT& rect)
+{
+    if (!(ComponentState() & csDestroying))
+        rect = viewInfo_->ContentRect;
+}
+
+void TcxContainer::AlignControls(TControl* control, RECT& rect)
+{
+    if (IsInternalControl(control))
+        return;
+    const TLiveness alive = Liveness(), controlAlive = control ? control->Liveness() : TLiveness();
+    TcxControl::AlignControls(control, rect);
+    auto* window = dynamic_cast<TWinControl*>(control);
+    if (!alive || !controlAlive || creating_ || !window || !window->HandleAllocated())
+        return;
+    const TRect bounds{window->Left(), window->Top(), window->Left() + window->Width(),
+                       window->Top() + window->Height()};
+    const TcxVisiblePart part = cxInnerControlVisiblePart(bounds, rect);
+    const bool inner = window == innerControl_;
+    const bool changed = !inner || innerRegionWhole_ != part.Whole ||
+                         (!part.Whole && !cxRectSame(innerRegionRect_, part.Rect));
+    if (!changed)
+        return;
+    SetWindowRgn(window->Handle(),
+                 part.Whole ? nullptr : CreateRectRgn(part.Rect.left, part.Rect.top, part.Rect.right, part.Rect.bottom),
+                 TRUE);
+    if (inner) {
+        innerRegionWhole_ = part.Whole;
+        innerRegionRect_ = part.Rect;
+    }
 }

@@ -97,6 +97,11 @@ protected:
     void Loaded() override;
     void Resize() override;
     void FocusChanged() override;
+    // The children share the content rectangle.
+    void AdjustClientRect(RECT& rect) override;
+    // Aligns as the class library does, then clips a child window to the
+    // part of it inside rect; the inner control loses its clip once it fits.
+    void AlignControls(TControl* control, RECT& rect) override;
     // Keys go to the inner window; the focus passes on to it.
     void WndProc(TMessage& m) override;
     virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
@@ -114,5 +119,8 @@ private:
     bool refreshLocked_ = false;
     bool viewInfoCalculated_ = false;
     bool creating_ = true;
+    // The clip last given to the inner control; whole: none.
+    bool innerRegionWhole_ = true;
+    TRect innerRegionRect_{};
     bool refreshing_ = false;
 };

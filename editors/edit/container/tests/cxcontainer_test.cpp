@@ -319,3 +319,28 @@ TEST(Container, FocusTabAndKeysGoThroughToTheInnerControl)
     SendMessageA(s.container->Handle(), WM_CHAR, 'y', 0);
     EXPECT_EQ(s.edit->Text(), "xy");
 }
+
+// An inner control larger than the content rectangle is clipped to it; its
+// clip goes once it is placed back on the content rectangle.
+TEST(Container, TheInnerClipRegionGoesOnceItFits)
+{
+    Application.Initialize();
+    Scene s;
+    TcxContainerStyle& normal = s.container->Styles().StyleNormal();
+    normal.SetBorderStyle(cbsSingle);
+    normal.SetTransparentBorder(false);
+    s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(s.edit->Handle(), region), ERROR);
+
+    s.edit->SetBounds(0, 0, 150, 40);
+    s.container->Realign(s.edit);
+    ASSERT_NE(GetWindowRgn(s.edit->Handle(), region), ERROR);
+    RECT box;
+    GetRgnBox(region, &box);
+    EXPECT_EQ(Sides(box), (std::vector<int>{1, 1, 99, 23}));
+
+    s.container->PlaceInnerControl();
+    EXPECT_EQ(GetWindowRgn(s.edit->Handle(), region), ERROR);
+    DeleteObject(region);
+}
