@@ -118,6 +118,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMe
 void TControl::BeforeDestruction()
 {
     TComponent::BeforeDestruction();
+    HandOnFocus(true);
     DestroyHandle();
 }
 
@@ -363,6 +364,12 @@ void TControl::SetVisible(bool visible)
         return;
     visible_ = visible;
     const TLiveness alive = Liveness();
+    // Moved before the window hides, which would leave it on the parent.
+    if (!visible)
+        HandOnFocus(false);
+    // OnExit or OnEnter may have freed this or shown it again.
+    if (!alive || visible_ != visible)
+        return;
     Perform(CM_VISIBLECHANGED, visible, 0);
     if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
@@ -381,7 +388,22 @@ void TControl::SetEnabled(bool enabled)
     if (enabled_ == enabled)
         return;
     enabled_ = enabled;
+    const TLiveness alive = Liveness();
+    // Moved before the window is disabled, which would leave it nowhere.
+    if (!enabled)
+        HandOnFocus(false);
+    if (!alive || enabled_ != enabled)
+        return;
     Perform(CM_ENABLEDCHANGED, 0, 0);
+}
+
+void TControl::HandOnFocus(bool removing)
+{
+    HWND focus = GetFocus();
+    if (!handle_ || !focus || (focus != handle_ && !IsChild(handle_, focus)))
+        return;
+    if (IFormHost* host = FormHost())
+        host->DefocusControl(*this, removing);
 }
 
 TColor TControl::Color() const
@@ -1299,6 +1321,22 @@ void TWinControl::GetTabOrderList(std::vector<TControl*>& list) const
 
 TControl* TWinControl::FindNextControl(TControl* current, bool forward, bool checkTabStop) const
 {
+    return FindNext(current, forward, checkTabStop, false);
+}
+
+TControl* TWinControl::FindNextOutside(const TControl& control) const
+{
+    return FindNext(&control, true, true, true);
+}
+
+TControl* TWinControl::FindNext(const TControl* current, bool forward, bool checkTabStop, bool skipInside) const
+{
+    auto inside = [current](const TControl* c) {
+        for (; c; c = c->parent_)
+            if (c == current)
+                return true;
+        return false;
+    };
     std::vector<TControl*> list;
     GetTabOrderList(list);
     if (list.empty())
@@ -1311,7 +1349,7 @@ TControl* TWinControl::FindNextControl(TControl* current, bool forward, bool che
     std::ptrdiff_t first = start == list.end() ? 0 : (start - list.begin() + 1) % n;
     for (std::ptrdiff_t i = 0; i < n; ++i) {
         TControl* c = list[static_cast<size_t>((first + i) % n)];
-        if (c != current && c->CanFocus() && (!checkTabStop || c->TabStop()))
+        if (c != current && c->CanFocus() && (!checkTabStop || c->TabStop()) && !(skipInside && inside(c)))
             return c;
     }
     return nullptr;

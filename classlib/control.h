@@ -260,6 +260,9 @@ protected:
 private:
     friend class TWinControl;
     void Attach(HWND hwnd);
+    // Before the control hides, is disabled or goes: a focus inside it
+    // moves on, as a keyboard user expects.
+    void HandOnFocus(bool removing);
     void RelayToTooltip(const TMessage& message);
     void RegisterHint();
 
@@ -317,6 +320,9 @@ public:
     TControl* FindNextControl(TControl* current, bool forward, bool checkTabStop) const;
     // Focuses that control; false when there was none.
     bool SelectNext(TControl* current, bool forward, bool checkTabStop);
+    // The tab stop after control that lies outside it, wrapping around;
+    // null when there is none.
+    TControl* FindNextOutside(const TControl& control) const;
 
     // Puts the children's TabOrder values from form text in place.
     void Loaded() override;
@@ -348,6 +354,8 @@ private:
     friend class TControl;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    // FindNextControl, leaving out what lies inside current when asked.
+    TControl* FindNext(const TControl* current, bool forward, bool checkTabStop, bool skipInside) const;
 
     std::vector<TControl*> controls_;
     std::vector<TControl*> tabList_;

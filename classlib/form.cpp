@@ -27,7 +27,10 @@ TForm::TForm()
 TForm::~TForm()
 {
     // Children go while this is still a form; their windows went with the
-    // form's own before any destructor ran.
+    // form's own before any destructor ran. A form that was not deleted
+    // (one on the stack) has its window still: it goes first, so that no
+    // focus moves among the children, into handlers of a derived form gone.
+    DestroyHandle();
     FreeComponents();
     if (tooltip_)
         DestroyWindow(tooltip_);
@@ -190,6 +193,31 @@ void TForm::ControlRemoved(TControl& control)
     // What lay inside it left the form with it.
     if (auto it = std::find(entered_.begin(), entered_.end(), &control); it != entered_.end())
         entered_.erase(it, entered_.end());
+}
+
+void TForm::DefocusControl(TControl& control, bool removing)
+{
+    // A control that goes runs no more handlers: it leaves without an exit.
+    if (removing)
+        ControlRemoved(control);
+    if (TControl* next = FindNextOutside(control)) {
+        next->SetFocus();
+        return;
+    }
+    // None: the form itself takes the focus, no control is active, and what
+    // was entered exits, innermost first, until a handler moves the focus.
+    activeControl_ = nullptr;
+    const unsigned move = ++focusMoves_;
+    const TLiveness alive = Liveness();
+    if (HandleAllocated())
+        ::SetFocus(Handle());
+    while (!entered_.empty()) {
+        TControl* leaving = entered_.back();
+        entered_.pop_back();
+        leaving->Perform(CM_EXIT, 0, 0);
+        if (!alive || focusMoves_ != move)
+            return;
+    }
 }
 
 bool TForm::FocusFirstControl()

@@ -53,6 +53,7 @@ public:
     HWND NeedHintWindow() override;
     void ControlFocused(TControl& control) override;
     void ControlRemoved(TControl& control) override;
+    void DefocusControl(TControl& control, bool removing) override;
     HWND OwnerWindow() const override { return HandleAllocated() ? Handle() : nullptr; }
 
     TNotifyEvent OnCreate, OnShow;

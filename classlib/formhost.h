@@ -25,6 +25,9 @@ public:
     virtual void ControlFocused(TControl& control) = 0;
     // A control of the form goes away: the form forgets it.
     virtual void ControlRemoved(TControl& control) = 0;
+    // The focus is in control, which hides, is disabled or (removing) goes:
+    // it moves on to the form's next tab stop, or to the form itself.
+    virtual void DefocusControl(TControl& control, bool removing) = 0;
     // The control that has the focus while the form is active.
     virtual TControl* ActiveControl() const = 0;
     // The form's window once it exists, else null.

@@ -241,3 +241,90 @@ TEST(FocusOnShow, AnExitThatMovesTheFocusPairsEveryEnterWithOneExit)
         EXPECT_EQ(form.ActiveControl(), &form.Component<TControl>(c.focused)) << c.name;
     }
 }
+
+namespace {
+// Three edits, the middle one on a panel, and a form whose only tab stop is one edit.
+const char* const kLeaveForm = R"(Leave: TForm
+  ClientWidth = 200
+  ClientHeight = 160
+  A: TEdit
+    Top = 10
+    OnEnter = Enter
+    OnExit = Exit
+  Box: TPanel
+    Top = 40
+    Width = 180
+    Height = 50
+    B: TEdit
+      Top = 10
+      OnEnter = Enter
+      OnExit = Exit
+  C: TEdit
+    Top = 100
+    OnEnter = Enter
+    OnExit = Exit
+)";
+const char* const kLoneForm = R"(Lone: TForm
+  ClientWidth = 200
+  ClientHeight = 60
+  Note: TLabel
+    Caption = note
+  A: TEdit
+    Top = 20
+    OnEnter = Enter
+    OnExit = Exit
+)";
+} // namespace
+
+// The focused control (or the panel around it) hides, is disabled or is
+// freed: the focus goes on to the next tab stop outside it, or to the form.
+TEST(FocusHandedOn, WhenTheFocusedControlHidesIsDisabledOrGoes)
+{
+    Application.Initialize();
+    enum class Act { Hide, Disable, Free };
+    const struct {
+        const char* name;
+        const char* text;
+        const char* focused; // before
+        const char* acted;   // what hides, is disabled or goes
+        const char* next;    // focused after; the form's own name for the form
+    } cases[] = {
+        {"with a next tab stop", kLeaveForm, "A", "A", "B"},
+        {"on a panel, not to the panel", kLeaveForm, "B", "B", "C"},
+        {"the panel around it", kLeaveForm, "B", "Box", "C"},
+        {"the last, around to the first", kLeaveForm, "C", "C", "A"},
+        {"the only one, to the form", kLoneForm, "A", "A", "Lone"},
+    };
+    for (Act act : {Act::Hide, Act::Disable, Act::Free})
+        for (const auto& c : cases) {
+            const std::string what = std::string(c.name) + " / act " + std::to_string(static_cast<int>(act));
+            TLogForm form(c.text);
+            form.ShowInFront();
+            form.Component<TControl>(c.focused).SetFocus();
+            ASSERT_EQ(form.FocusedName(), c.focused) << what;
+            form.log.clear();
+            auto& acted = form.Component<TControl>(c.acted);
+            if (act == Act::Hide)
+                acted.SetVisible(false);
+            else if (act == Act::Disable)
+                acted.SetEnabled(false);
+            else
+                delete &acted;
+            Application.ProcessMessages();
+            EXPECT_EQ(form.FocusedName(), c.next) << what;
+            auto* next = dynamic_cast<TControl*>(form.FindComponent(c.next));
+            EXPECT_EQ(form.ActiveControl(), next) << what;
+            // A freed control, and what lay inside it, runs no more handlers;
+            // the others exit once.
+            std::string log = act == Act::Free ? "" : "exit " + std::string(c.focused) + " ";
+            if (next)
+                log += "enter " + std::string(c.next) + " ";
+            EXPECT_EQ(form.log, log) << what;
+            // Tab goes on from there as from any focused control.
+            form.log.clear();
+            PressKey(VK_TAB);
+            if (next) {
+                EXPECT_EQ(form.log.rfind("exit " + std::string(c.next) + " ", 0), 0u) << what;
+            }
+        }
+}

@@ -320,3 +320,17 @@ TEST_F(SetupTest, OpensWithTheFirstCheckBoxFocused)
     PressKey(VK_TAB);
     EXPECT_EQ(TControl::FromHandle(GetFocus()), form->chbrun);
 }
+
+// Installing from the keyboard hides the install button: the focus goes on
+// to the exit button, so Enter or Space then leaves.
+TEST_F(SetupTest, AfterAnInstallByKeyTheFocusIsOnTheExitButton)
+{
+    SetForegroundWindow(form->Handle());
+    TypePath(temp->Path());
+    form->btnnext->SetFocus();
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(Dialogs().empty()) << DialogLog();
+    EXPECT_FALSE(Visible(*form->btnnext));
+    EXPECT_EQ(TControl::FromHandle(GetFocus()), form->btnexit);
+    EXPECT_EQ(form->ActiveControl(), form->btnexit);
+}
