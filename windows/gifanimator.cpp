@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/handlercall.h"
 #include "classlib/propertytable.h"
 #include "images/parentbackground.h"
 #include "images/transparentdraw.h"
@@ -233,26 +234,22 @@ void TGifAnimator::WMSize(TMessage& m)
 
 void TGifAnimator::Change()
 {
-    if (OnChange)
-        OnChange(*this);
+    CallHandler(OnChange, *this);
 }
 
 void TGifAnimator::FrameChanged()
 {
-    if (OnFrameChanged)
-        OnFrameChanged(*this);
+    CallHandler(OnFrameChanged, *this);
 }
 
 void TGifAnimator::Start()
 {
-    if (OnStart)
-        OnStart(*this);
+    CallHandler(OnStart, *this);
 }
 
 void TGifAnimator::Stop()
 {
-    if (OnStop)
-        OnStop(*this);
+    CallHandler(OnStop, *this);
 }
 
 TPersistent* TGifAnimator::NestedObject(std::string_view name)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/application.h"
@@ -323,7 +324,10 @@ TEST_F(GifAnimatorTest, FreedByItsOwnEventInATickItIsNeverTouchedAgain)
     enum class Event { FrameChanged, Stop };
     // Each case makes its own while freed memory is trapped.
     delete animator;
-    for (Event event : {Event::FrameChanged, Event::Stop}) {
+    for (auto [event, raises] : {std::pair{Event::FrameChanged, false}, std::pair{Event::Stop, false},
+                                 std::pair{Event::FrameChanged, true}, std::pair{Event::Stop, true}}) {
+        SCOPED_TRACE(std::string(event == Event::Stop ? "OnStop" : "OnFrameChanged") + (raises ? " raising" : ""));
+        DialogWatcher boxes([](HWND box) { DialogWatcher::Press(box, IDOK); });
         TFreedMemoryTrap trap;
         animator = &form->Adopt(std::make_unique<TGifAnimator>());
         animator->SetParent(form.get());
@@ -335,16 +339,20 @@ TEST_F(GifAnimatorTest, FreedByItsOwnEventInATickItIsNeverTouchedAgain)
                         SYNCHRONIZE, FALSE, 0);
         int calls = 0;
         TGifAnimator* victim = animator;
-        auto freeIt = [&calls, victim](TComponent&) {
-            if (++calls == 1)
-                delete victim;
+        auto freeIt = [&calls, victim, raises](TComponent&) {
+            if (++calls > 1)
+                return;
+            delete victim;
+            if (raises)
+                throw EInvalidOperation("frame failed");
         };
         (event == Event::Stop ? animator->OnStop : animator->OnFrameChanged) = freeIt;
         animator->SetAnimate(true);
-        ASSERT_TRUE(PumpUntil([&] { return !alive; })) << static_cast<int>(event);
+        ASSERT_TRUE(PumpUntil([&] { return !alive && boxes.Count() >= (raises ? 1 : 0); }));
         animator = nullptr;
         PumpUntil([] { return false; }, 200);
         EXPECT_EQ(calls, 1);
+        EXPECT_EQ(boxes.Messages(), raises ? std::vector<std::string>{"frame failed"} : std::vector<std::string>{});
         EXPECT_EQ(WaitForSingleObject(worker, 2000), WAIT_OBJECT_0) << "its timer's worker ended";
         CloseHandle(worker);
         EXPECT_EQ(form->Components().size(), 0u);
