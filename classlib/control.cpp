@@ -951,8 +951,9 @@ void TControl::CNKeyDown(TMessage& m)
     // and a memo that does not want tabs takes the Tab bit away.
     if (Perform(WM_GETDLGCODE, 0, 0) & want)
         return;
-    if (TControl* top = TopParent(); top != this)
-        m.Result = top->Perform(CM_DIALOGKEY, m.WParam, m.LParam);
+    // Also from a form that has the focus itself (none of its controls can
+    // take it): Tab then finds one, and Esc reaches the form.
+    m.Result = TopParent()->Perform(CM_DIALOGKEY, m.WParam, m.LParam);
 }
 
 void TControl::CMEnter(TMessage&)

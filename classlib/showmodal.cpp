@@ -66,7 +66,13 @@ TModalResult ShowModal(TForm& form)
         if (m.Msg == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_HIDEWINDOW) &&
             !form.Visible())
             disabled.Enable();
+        const TLiveness alive = form.Liveness();
         formProc(m);
+        // Esc that no control took cancels, as in a dialog.
+        if (alive && m.Msg == CM_DIALOGKEY && LOWORD(m.WParam) == VK_ESCAPE && m.Result == 0) {
+            form.SetModalResult(mrCancel);
+            m.Result = 1;
+        }
     };
     SetActiveWindow(form.Handle());
     MSG msg;

@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/customedit.h"
 #include "classlib/form.h"
+#include "classlib/showmodal.h"
 #include "classlib/tests/keyboard.h"
 
 namespace {
@@ -327,4 +329,76 @@ TEST(FocusHandedOn, WhenTheFocusedControlHidesIsDisabledOrGoes)
                 EXPECT_EQ(form.log.rfind("exit " + std::string(c.next) + " ", 0), 0u) << what;
             }
         }
+}
+
+namespace {
+const char* const kNoStopForm = R"(NoStop: TForm
+  ClientWidth = 200
+  ClientHeight = 60
+  Note: TLabel
+    Caption = no control takes the focus
+)";
+const char* const kReadMemoForm = R"(ReadMemo: TForm
+  ClientWidth = 200
+  ClientHeight = 100
+  Memo: TMemo
+    Align = alClient
+    ReadOnly = true
+    WantReturns = false
+)";
+
+// Presses keys as the keyboard does, from the first tick of a thread timer
+// (inside the modal loop); ends the form after a few seconds if they did not.
+struct TModalKeys {
+    static inline std::vector<WORD> keys;
+    static inline TForm* form = nullptr;
+    static inline int ticks = 0;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        if (++ticks == 1) {
+            for (WORD key : keys)
+                keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+            for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+                keybd_event(static_cast<BYTE>(*key), 0, KEYEVENTF_KEYUP, 0);
+        } else if (ticks > 60 && form->Visible()) {
+            KillTimer(nullptr, id);
+            form->SetModalResult(mrAbort);
+        }
+    }
+};
+} // namespace
+
+// Esc that no control takes, and Alt+F4, end a modal form as its close box
+// does, whatever has its focus; the owner's control then has the focus
+// again, without leaving or entering.
+TEST(FocusOnShow, EscOrAltF4EndsAModalFormAndTheFocusGoesBack)
+{
+    Application.Initialize();
+    TLogForm owner(kReversedForm);
+    owner.ShowInFront();
+    owner.Component<TControl>("B").SetFocus();
+    const struct {
+        const char* name;
+        const char* text;
+        std::vector<WORD> keys;
+    } cases[] = {
+        {"Esc, the form itself focused", kNoStopForm, {VK_ESCAPE}},
+        {"Esc, an edit focused", kReversedForm, {VK_ESCAPE}},
+        {"Esc, a read-only memo focused", kReadMemoForm, {VK_ESCAPE}},
+        {"Alt+F4, the form itself focused", kNoStopForm, {VK_MENU, VK_F4}},
+        {"Alt+F4, an edit focused", kReversedForm, {VK_MENU, VK_F4}},
+    };
+    for (const auto& c : cases) {
+        TLogForm dialog(c.text);
+        owner.log.clear();
+        TModalKeys::keys = c.keys;
+        TModalKeys::form = &dialog;
+        TModalKeys::ticks = 0;
+        UINT_PTR timer = SetTimer(nullptr, 0, 50, TModalKeys::Tick);
+        EXPECT_EQ(ShowModal(dialog), mrCancel) << c.name;
+        KillTimer(nullptr, timer);
+        Application.ProcessMessages();
+        EXPECT_EQ(owner.FocusedName(), "B") << c.name;
+        EXPECT_EQ(owner.log, "") << c.name;
+    }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/application.h"
+#include "classlib/showmodal.h"
 #include "windows/tests/windows_fixture.h"
 
 namespace {
@@ -68,3 +69,29 @@ TEST_F(CalcHelp, ReadOnlyWhiteOnTealWithAVerticalScrollBar)
 }
 
 } // namespace
+
+namespace {
+// Esc as the keyboard sends it to the memo, from inside the modal loop; the
+// window is ended after a few seconds if it does not close.
+void CALLBACK PressEscOnTheMemo(HWND, UINT, UINT_PTR id, DWORD)
+{
+    static int ticks = 0;
+    if (++ticks == 1) {
+        HWND memo = f_calchelp->Memo1->Handle();
+        PostMessageA(memo, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(memo, WM_KEYUP, VK_ESCAPE, 1 | (1u << 30) | (1u << 31));
+    } else if (ticks > 60) {
+        KillTimer(nullptr, id);
+        f_calchelp->SetModalResult(mrAbort);
+    }
+}
+} // namespace
+
+// The read-only memo leaves Esc to the window, which it closes.
+TEST_F(CalcHelp, EscInTheMemoClosesTheWindow)
+{
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, PressEscOnTheMemo);
+    EXPECT_EQ(ShowModal(*f_calchelp), mrCancel);
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(f_calchelp->Visible());
+}
