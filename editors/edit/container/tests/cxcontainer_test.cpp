@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -342,5 +343,29 @@ TEST(Container, TheInnerClipRegionGoesOnceItFits)
 
     s.container->PlaceInnerControl();
     EXPECT_EQ(GetWindowRgn(s.edit->Handle(), region), ERROR);
+    DeleteObject(region);
+}
+
+// NativeStyle on: themed where the theme library is there (the nouxtheme run
+// has none), with the normal style's border, insets of 2, no shadow and no
+// window region of its own; else the plain frame.
+TEST(Container, NativeStyleIsThemedOnlyWithTheThemeLibrary)
+{
+    Application.Initialize();
+    const bool themes = std::getenv("VOSTREL_EXPECT_NO_UXTHEME") == nullptr;
+    Scene s;
+    TcxContainerStyle& normal = s.container->Styles().StyleNormal();
+    normal.SetBorderStyle(cbsUltraFlat);
+    normal.SetTransparentBorder(false);
+    normal.SetShadow(true);
+    normal.LookAndFeel().SetNativeStyle(true);
+    s.container->UpdateViewInfo(POINT{-1, -1}, 0);
+    const TcxContainerViewInfo& vi = s.container->ViewInfo();
+    EXPECT_EQ(vi.ThemedLook, themes);
+    EXPECT_EQ(vi.ShowShadow, !themes);
+    EXPECT_EQ(vi.FrameStyle, themes ? cbsUltraFlat : cbsSingle);
+    EXPECT_EQ(Sides(vi.ContentRect), themes ? (std::vector<int>{2, 2, 98, 22}) : (std::vector<int>{1, 1, 96, 20}));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(s.container->Handle(), region) != ERROR, !themes);
     DeleteObject(region);
 }
