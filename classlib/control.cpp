@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "classlib/application.h"
+#include "classlib/handlercall.h"
 #include "classlib/windowclasses.h"
 #include "classlib/formhost.h"
 #include "classlib/menus.h"
@@ -618,77 +619,65 @@ void TControl::SetMouseCapture(bool value)
 
 void TControl::Click()
 {
-    if (OnClick)
-        OnClick(*this);
+    CallHandler(OnClick, *this);
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick)
-        OnDblClick(*this);
+    CallHandler(OnDblClick, *this);
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (OnMouseDown)
-        OnMouseDown(*this, button, shift, x, y);
+    CallHandler(OnMouseDown, *this, button, shift, x, y);
 }
 
 void TControl::MouseMove(TShiftState shift, int x, int y)
 {
-    if (OnMouseMove)
-        OnMouseMove(*this, shift, x, y);
+    CallHandler(OnMouseMove, *this, shift, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (OnMouseUp)
-        OnMouseUp(*this, button, shift, x, y);
+    CallHandler(OnMouseUp, *this, button, shift, x, y);
 }
 
 void TControl::KeyDown(WORD& key, TShiftState shift)
 {
-    if (OnKeyDown)
-        OnKeyDown(*this, key, shift);
+    CallHandler(OnKeyDown, *this, key, shift);
 }
 
 void TControl::KeyUp(WORD& key, TShiftState shift)
 {
-    if (OnKeyUp)
-        OnKeyUp(*this, key, shift);
+    CallHandler(OnKeyUp, *this, key, shift);
 }
 
 void TControl::KeyPress(char& key)
 {
-    if (OnKeyPress)
-        OnKeyPress(*this, key);
+    CallHandler(OnKeyPress, *this, key);
 }
 
 void TControl::DoEnter()
 {
-    if (OnEnter)
-        OnEnter(*this);
+    CallHandler(OnEnter, *this);
 }
 
 void TControl::DoExit()
 {
-    if (OnExit)
-        OnExit(*this);
+    CallHandler(OnExit, *this);
 }
 
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos)
 {
     bool handled = false;
-    if (OnMouseWheel)
-        OnMouseWheel(*this, shift, wheelDelta, mousePos, handled);
+    CallHandler(OnMouseWheel, *this, shift, wheelDelta, mousePos, handled);
     return handled;
 }
 
 void TControl::DoContextPopup(POINT mousePos, bool& handled)
 {
     const TLiveness alive = Liveness();
-    if (OnContextPopup)
-        OnContextPopup(*this, mousePos, handled);
+    CallHandler(OnContextPopup, *this, mousePos, handled);
     if (!alive || handled || !popupMenu_ || !popupMenu_->AutoPopup)
         return;
     // From the keyboard the menu opens at the control's corner.
@@ -703,20 +692,17 @@ void TControl::DoContextPopup(POINT mousePos, bool& handled)
 
 void TControl::MouseEnter()
 {
-    if (OnMouseEnter)
-        OnMouseEnter(*this);
+    CallHandler(OnMouseEnter, *this);
 }
 
 void TControl::MouseLeave()
 {
-    if (OnMouseLeave)
-        OnMouseLeave(*this);
+    CallHandler(OnMouseLeave, *this);
 }
 
 void TControl::Resize()
 {
-    if (OnResize)
-        OnResize(*this);
+    CallHandler(OnResize, *this);
 }
 
 void TControl::EnabledChanged()

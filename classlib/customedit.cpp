@@ -4,6 +4,7 @@
 #include <array>
 
 #include "classlib/application.h"
+#include "classlib/handlercall.h"
 
 namespace {
 
@@ -152,8 +153,8 @@ void TCustomEdit::CNCtlColor(TMessage& m)
 
 void TCustomEdit::CNCommand(TMessage& m)
 {
-    if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
-        OnChange(*this);
+    if (HIWORD(m.WParam) == EN_CHANGE)
+        CallHandler(OnChange, *this);
 }
 
 void TCustomEdit::SetAlignment(TAlignment value)

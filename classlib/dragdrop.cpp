@@ -2,6 +2,7 @@
 
 #include "classlib/control.h"
 #include "classlib/dragmanager.h"
+#include "classlib/handlercall.h"
 
 TCursor TDragControlObject::GetDragCursor(bool accepted, int, int)
 {
@@ -49,26 +50,22 @@ bool TControl::Dragging() const
 
 void TControl::DoStartDrag(std::unique_ptr<TDragObject>& dragObject)
 {
-    if (OnStartDrag)
-        OnStartDrag(*this, dragObject);
+    CallHandler(OnStartDrag, *this, dragObject);
 }
 
 void TControl::DoEndDrag(TControl* target, int x, int y)
 {
-    if (OnEndDrag)
-        OnEndDrag(*this, target, x, y);
+    CallHandler(OnEndDrag, *this, target, x, y);
 }
 
 void TControl::DragOver(TControl* source, int x, int y, TDragState state, bool& accept)
 {
-    if (OnDragOver)
-        OnDragOver(*this, source, x, y, state, accept);
+    CallHandler(OnDragOver, *this, source, x, y, state, accept);
 }
 
 void TControl::DragDrop(TControl* source, int x, int y)
 {
-    if (OnDragDrop)
-        OnDragDrop(*this, source, x, y);
+    CallHandler(OnDragDrop, *this, source, x, y);
 }
 
 void TControl::CMDrag(TMessage& m)

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <tuple>
 
+#include "classlib/handlercall.h"
 #include "classlib/propertytable.h"
 
 namespace {
@@ -68,8 +69,7 @@ void TFont::Changed()
 
 void TFont::Notify()
 {
-    if (OnChange)
-        OnChange();
+    CallHandler(OnChange);
 }
 
 HFONT TFont::Handle() const

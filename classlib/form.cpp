@@ -9,6 +9,7 @@
 #include "classlib/application.h"
 #include "classlib/classregistry.h"
 #include "classlib/formdesc.h"
+#include "classlib/handlercall.h"
 #include "classlib/resources.h"
 #include "classlib/screen.h"
 #include "classlib/windowclasses.h"
@@ -106,8 +107,7 @@ void TForm::Hide()
 bool TForm::CloseQuery()
 {
     bool canClose = true;
-    if (OnCloseQuery)
-        OnCloseQuery(*this, canClose);
+    CallHandler(OnCloseQuery, *this, canClose);
     return canClose;
 }
 
@@ -235,16 +235,16 @@ void TForm::PreviewKey(UINT msg, WORD& key, TShiftState shift)
     if (!keyPreview_)
         return;
     bool down = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
-    if (down && OnKeyDown)
-        OnKeyDown(*this, key, shift);
-    else if (!down && OnKeyUp)
-        OnKeyUp(*this, key, shift);
+    if (down)
+        CallHandler(OnKeyDown, *this, key, shift);
+    else
+        CallHandler(OnKeyUp, *this, key, shift);
 }
 
 void TForm::PreviewChar(char& key)
 {
-    if (keyPreview_ && OnKeyPress)
-        OnKeyPress(*this, key);
+    if (keyPreview_)
+        CallHandler(OnKeyPress, *this, key);
 }
 
 const TMessageMap& TForm::Messages() const
@@ -280,8 +280,8 @@ void TForm::WMEndSession(TMessage& m)
 void TForm::WMShowWindow(TMessage& m)
 {
     const TLiveness alive = Liveness();
-    if (m.WParam && OnShow)
-        OnShow(*this);
+    if (m.WParam)
+        CallHandler(OnShow, *this);
     if (alive)
         DefaultHandler(m);
 }

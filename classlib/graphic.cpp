@@ -1,6 +1,7 @@
 #include "classlib/graphic.h"
 
 #include "classlib/filestream.h"
+#include "classlib/handlercall.h"
 
 void TGraphic::LoadFromFile(const std::string& fileName)
 {
@@ -24,12 +25,10 @@ void TGraphic::SetTransparent(bool value)
 
 void TGraphic::Changed()
 {
-    if (OnChange)
-        OnChange(*this);
+    CallHandler(OnChange, *this);
 }
 
 void TGraphic::Progress(TProgressStage stage, int percentDone, bool redrawNow, const RECT& r, const std::string& msg)
 {
-    if (OnProgress)
-        OnProgress(*this, stage, percentDone, redrawNow, r, msg);
+    CallHandler(OnProgress, *this, stage, percentDone, redrawNow, r, msg);
 }

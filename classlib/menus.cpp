@@ -8,6 +8,7 @@
 
 #include "classlib/application.h"
 #include "classlib/formhost.h"
+#include "classlib/handlercall.h"
 #include "classlib/propertytable.h"
 
 namespace {
@@ -19,8 +20,7 @@ using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 void TMenuItem::Click()
 {
-    if (OnClick)
-        OnClick(*this);
+    CallHandler(OnClick, *this);
 }
 
 const TPropertyTable& TMenuItem::Properties() const

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "classlib/handlercall.h"
 #include "classlib/messagewindow.h"
 #include "classlib/propertytable.h"
 
@@ -43,8 +44,7 @@ TTimer::~TTimer()
 
 void TTimer::Tick()
 {
-    if (OnTimer)
-        OnTimer(*this);
+    CallHandler(OnTimer, *this);
 }
 
 void TTimer::Update()

@@ -2,6 +2,7 @@
 
 #include <exdispid.h>
 
+#include "classlib/handlercall.h"
 #include "classlib/oleerror.h"
 #include "classlib/olesite.h"
 #include "classlib/webbrowserevents.h"
@@ -139,10 +140,10 @@ std::wstring TWebBrowser::LocationURL() const
 
 void TWebBrowser::Event(DISPID id)
 {
-    if (id == DISPID_DOWNLOADBEGIN && OnDownloadBegin)
-        OnDownloadBegin(*this);
-    else if (id == DISPID_DOWNLOADCOMPLETE && OnDownloadComplete)
-        OnDownloadComplete(*this);
+    if (id == DISPID_DOWNLOADBEGIN)
+        CallHandler(OnDownloadBegin, *this);
+    else if (id == DISPID_DOWNLOADCOMPLETE)
+        CallHandler(OnDownloadComplete, *this);
 }
 
 const TPropertyTable& TWebBrowser::Properties() const

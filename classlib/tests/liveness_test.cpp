@@ -196,43 +196,54 @@ void FocusAndType(Scene& s, WORD key)
     Type(key);
 }
 
+// A handler as real ones are written: it goes on using its own captures
+// after the call that may have freed its sender, and with it the sender's
+// copy of the handler.
+auto Handler(const std::function<void()>& hook)
+{
+    return [&hook, after = std::make_shared<int>(0)](auto&&...) {
+        hook();
+        ++*after;
+    };
+}
+
 const Kind kKinds[] = {
-    {"KeyDown", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyDown = [&hook](TComponent&, WORD&, TShiftState) { hook(); }; },
+    {"KeyDown", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyDown = Handler(hook); },
      [](Scene& s) { FocusAndType(s, 'X'); }},
-    {"KeyUp", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyUp = [&hook](TComponent&, WORD&, TShiftState) { hook(); }; },
+    {"KeyUp", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyUp = Handler(hook); },
      [](Scene& s) { FocusAndType(s, 'X'); }},
-    {"KeyPress", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyPress = [&hook](TComponent&, char&) { hook(); }; },
+    {"KeyPress", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnKeyPress = Handler(hook); },
      [](Scene& s) { FocusAndType(s, 'X'); }},
     {"FormKeyPreview", Make<TEdit>(),
      [](Scene& s, const auto& hook) {
          s.form->SetKeyPreview(true);
-         s.form->OnKeyDown = [&hook](TComponent&, WORD&, TShiftState) { hook(); };
+         s.form->OnKeyDown = Handler(hook);
      },
      [](Scene& s) { FocusAndType(s, 'X'); }},
-    {"Change", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnChange = [&hook](TComponent&) { hook(); }; },
+    {"Change", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnChange = Handler(hook); },
      [](Scene& s) { FocusAndType(s, 'X'); }},
     {"EditMouseDown", Make<TEdit>(),
-     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
     {"MouseDown", Make<TProbe>(),
-     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
     {"MouseUp", Make<TProbe>(),
-     [](Scene& s, const auto& hook) { s.sender->OnMouseUp = [&hook](TComponent&, TMouseButton, TShiftState, int, int) { hook(); }; },
+     [](Scene& s, const auto& hook) { s.sender->OnMouseUp = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
-    {"DblClick", Make<TProbe>(), [](Scene& s, const auto& hook) { s.sender->OnDblClick = [&hook](TComponent&) { hook(); }; },
+    {"DblClick", Make<TProbe>(), [](Scene& s, const auto& hook) { s.sender->OnDblClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender, 2); }},
-    {"SpeedButtonClick", Make<TSpeedButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = [&hook](TComponent&) { hook(); }; },
+    {"SpeedButtonClick", Make<TSpeedButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
-    {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = [&hook](TComponent&) { hook(); }; },
+    {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
-    {"Enter", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnEnter = [&hook](TComponent&) { hook(); }; },
+    {"Enter", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnEnter = Handler(hook); },
      [](Scene& s) {
          s.edit->SetFocus();
          Settle();
          Type(VK_TAB);
      }},
-    {"Exit", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnExit = [&hook](TComponent&) { hook(); }; },
+    {"Exit", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnExit = Handler(hook); },
      [](Scene& s) { FocusAndType(s, VK_TAB); }},
     {"Paint", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnPaint = [&hook] { hook(); }; },
      [](Scene& s) { RedrawWindow(s.sender->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
