@@ -37,9 +37,11 @@ endfunction()
 # vostrel_uses_desktop(<tests...>)
 # Tests that use what the whole Wine session shares (the cursor, the
 # foreground window, the keyboard focus, real input through SendInput, the
-# tray) take one lock, so no two of them run at once.
+# tray) run alone: with no window manager, a window that another test
+# program shows can take the foreground, and typed keys then go to it.
 function(vostrel_uses_desktop)
   set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK desktop)
+  set_property(TEST ${ARGN} PROPERTY RUN_SERIAL TRUE)
 endfunction()
 
 # vostrel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
