@@ -4,6 +4,8 @@
 
 #include "classlib/form.h"
 #include "classlib/messages.h"
+#include "editors/edit/container/cxcontainertheme.h"
+#include "editors/foundation/painters/cxlookandfeelpainters.h"
 #include "editors/foundation/theme/dxoffice11.h"
 #include "editors/foundation/theme/dxthememanager.h"
 
@@ -29,7 +31,10 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner)
     SetControlStyle(ControlStyle() | csCaptureMouse);
     SetTabStop(true);
     TControl::SetParentColor(false);
-    SetColor(clWindow);
+    {
+        TFlagScope internal(Liveness(), internalSetting_);
+        SetColor(clWindow);
+    }
     styles_->SetOnChanged([this](TcxContainerStyle& style) { ApplyStyle(style); });
     creating_ = false;
 }
@@ -153,22 +158,55 @@ void TcxContainer::ComputeViewInfo(POINT p, bool hotTrackAllowed)
     if (!vi.ThemedLook && GetContainerBorderWidth(vi.FrameStyle) < oldWidth)
         ComputeStatePart(p, hotTrackAllowed);
 
-    TcxContainerStyle& active = GetActiveStyle();
+    if (vi.ThemedLook) {
+        vi.ThemeClass = static_cast<std::uint8_t>(GetNativeThemeClass());
+        vi.ThemePart = GetNativePart();
+        vi.ThemeState = GetNativeState();
+    }
     vi.OuterBounds = TRect{0, 0, Width(), Height()};
     vi.InnerRect = cxRectDeflatedByInsets(vi.OuterBounds, GetContentInsets());
     vi.ContentRect = vi.InnerRect;
     vi.FrameWidth = vi.SkinPainter ? 1 : GetContainerBorderWidth(vi.FrameStyle);
-    vi.FrameSides = active.Edges();
+    vi.FrameSides = GetActiveStyle().Edges();
     vi.ShowShadow = HasShadow();
+    vi.FrameColor = ComputeFrameColor();
+    vi.BackgroundColor = ComputeBackgroundColor();
+}
+
+TColor TcxContainer::ComputeFrameColor()
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    TcxContainerStyle& active = GetActiveStyle();
+    const bool lit = cxContainerFrameHighlighted(vi.ContainerState, active.HotTrack(), false, Enabled());
+    if (vi.SkinPainter)
+        return vi.SkinPainter->EditBorderColor(lit);
     const TcxContainerBorderStyle styleBorder = active.BorderStyle();
-    if (styleBorder == cbsUltraFlat || styleBorder == cbsOffice11) {
-        const bool lit = cxContainerFrameHighlighted(vi.ContainerState, active.HotTrack(), false, Enabled());
-        vi.FrameColor = !lit                          ? clBtnShadow
-                        : styleBorder == cbsUltraFlat ? clHighlight
-                                                      : static_cast<TColor>(Office11Palette().Entries[kOffice11HotFrame]);
-    } else
-        vi.FrameColor = active.BorderColor();
-    vi.BackgroundColor = active.Color();
+    if (styleBorder != cbsUltraFlat && styleBorder != cbsOffice11)
+        return active.BorderColor();
+    if (!lit)
+        return clBtnShadow;
+    return styleBorder == cbsUltraFlat ? clHighlight : static_cast<TColor>(Office11Palette().Entries[kOffice11HotFrame]);
+}
+
+// A themed disabled container shows the theme's disabled fill unless its
+// disabled style says otherwise.
+TColor TcxContainer::ComputeBackgroundColor()
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    if (vi.ThemedLook && (vi.ContainerState & csfDisabled) && !styles_->StyleDisabled().IsValueProvided(svColor))
+        if (const auto fill = cxContainerThemeFillColor(vi.ThemeClass, vi.ThemePart, vi.ThemeState))
+            return *fill;
+    return GetActiveStyle().Color();
+}
+
+int TcxContainer::GetNativeThemeClass() const
+{
+    return kEditThemeClass;
+}
+
+int TcxContainer::GetNativeState() const
+{
+    return cxContainerNativeState(viewInfo_->ContainerState, IsReadOnlyLook());
 }
 
 void TcxContainer::PlaceInnerControl()
@@ -214,22 +252,27 @@ bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift)
     return true;
 }
 
+HRGN TcxContainer::NewWindowRegion()
+{
+    if (!UsesOwnBorder())
+        return nullptr;
+    const TRect r =
+        cxContainerControlRect(viewInfo_->OuterBounds, GetContentInsets(), viewInfo_->FrameStyle, viewInfo_->FrameSides);
+    HRGN region = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+    if (viewInfo_->ShowShadow) {
+        HRGN moved = CreateRectRgn(r.left + cxContainerShadowSize, r.top + cxContainerShadowSize,
+                                   r.right + cxContainerShadowSize, r.bottom + cxContainerShadowSize);
+        CombineRgn(region, region, moved, RGN_OR);
+        DeleteObject(moved);
+    }
+    return region;
+}
+
 void TcxContainer::UpdateWindowRegion()
 {
     if (!HandleAllocated())
         return;
-    HRGN region = nullptr;
-    if (UsesOwnBorder()) {
-        const TRect r = cxContainerControlRect(viewInfo_->OuterBounds, GetContentInsets(), viewInfo_->FrameStyle,
-                                               viewInfo_->FrameSides);
-        region = CreateRectRgn(r.left, r.top, r.right, r.bottom);
-        if (viewInfo_->ShowShadow) {
-            HRGN moved = CreateRectRgn(r.left + cxContainerShadowSize, r.top + cxContainerShadowSize,
-                                       r.right + cxContainerShadowSize, r.bottom + cxContainerShadowSize);
-            CombineRgn(region, region, moved, RGN_OR);
-            DeleteObject(moved);
-        }
-    }
+    HRGN region = NewWindowRegion();
     HRGN current = CreateRectRgn(0, 0, 0, 0);
     const bool hasCurrent = GetWindowRgn(Handle(), current) != ERROR;
     const bool differs = region ? !hasCurrent || !EqualRgn(region, current) : hasCurrent;
@@ -239,73 +282,6 @@ void TcxContainer::UpdateWindowRegion()
         SetWindowRgn(Handle(), region, TRUE);
     else if (region)
         DeleteObject(region);
-}
-
-void DrawContainerShadow(TcxCanvas& canvas, const TRect& r)
-{
-    for (const TRect& strip : cxContainerShadowRects(r)) {
-        canvas.FillRectColor(strip, clBtnShadow);
-        canvas.ExcludeClipRect(strip);
-    }
-}
-
-void TcxContainer::DrawContainerBorder(TcxCanvas& canvas, const TRect& r)
-{
-    const TcxContainerViewInfo& vi = *viewInfo_;
-    if (vi.SkinPainter || vi.FrameStyle == cbsSingle || vi.FrameStyle == cbsThick) {
-        canvas.FrameRect(r, vi.FrameColor, false, cxBordersAll, vi.FrameWidth);
-        return;
-    }
-    if (vi.FrameStyle != cbsFlat && vi.FrameStyle != cbs3D)
-        return;
-    canvas.DrawEdge3D(r, true, true, vi.FrameSides);
-    const TRect inside = cxRectInsideBorders(r, 1, vi.FrameSides);
-    if (vi.FrameStyle == cbsFlat)
-        canvas.FrameRect(inside, clBtnFace, false, vi.FrameSides);
-    else
-        canvas.DrawSideBorders(inside, cl3DDkShadow, cl3DLight, vi.FrameSides);
-}
-
-// The plain look; the themed frame and the skin painter's parent image are
-// not drawn yet.
-void TcxContainer::Paint()
-{
-    if (!viewInfoCalculated_) {
-        viewInfoCalculated_ = true;
-        ComputeViewInfo(POINT{-1, -1}, false);
-    }
-    const TcxContainerViewInfo& vi = *viewInfo_;
-    TcxCanvas& canvas = cxCanvas();
-    if (!RectVisible(canvas.Handle(), &vi.OuterBounds))
-        return;
-    const auto rects = cxContainerFrameRects(vi.InnerRect, vi.FrameWidth, vi.FrameSides);
-    if (vi.ShowShadow)
-        DrawContainerShadow(canvas, rects.ShadowFrom);
-    DrawContainerBorder(canvas, rects.Border);
-    canvas.FillRectColor(vi.InnerRect, vi.BackgroundColor);
-}
-
-void TcxContainer::SyncInnerControlAppearance()
-{
-    if (!innerControl_)
-        return;
-    innerControl_->SetColor(viewInfo_->BackgroundColor);
-    const TFont& font = GetActiveStyle().VisibleFont();
-    if (!(innerControl_->Font() == font))
-        innerControl_->Font().Assign(font);
-}
-
-void TcxContainer::ApplyStyle(TcxContainerStyle&)
-{
-    if (creating_ || (ComponentState() & csLoading))
-        return;
-    const TLiveness alive = Liveness();
-    RefreshAtCursor();
-    if (!alive)
-        return;
-    const TcxContainerStyle& normal = styles_->StyleNormal();
-    if (!TControl::ParentColor() || normal.IsValueProvided(svColor))
-        SetColor(normal.Color());
 }
 
 void TcxContainer::RefreshAtCursor()
@@ -323,6 +299,16 @@ void TcxContainer::RefreshAtCursor()
         }
     }
     UpdateViewInfo(p, KeyShift());
+}
+
+const TMessageMap& TcxContainer::Messages() const
+{
+    static const TMessageMap map(TcxControl::Messages(), {
+                                                             {CM_FONTCHANGED, &TcxContainer::CMFontChanged},
+                                                             {CM_PARENTCOLORCHANGED, &TcxContainer::CMParentColorChanged},
+                                                             {CM_PARENTFONTCHANGED, &TcxContainer::CMParentFontChanged},
+                                                         });
+    return map;
 }
 
 void TcxContainer::Loaded()

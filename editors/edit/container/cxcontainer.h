@@ -30,6 +30,9 @@ public:
     TcxBorders FrameSides = cxBordersAll;
     bool ShowShadow = false;
     bool ThemedLook = false;
+    // The theme class, part and state of the themed look.
+    std::uint8_t ThemeClass = 0;
+    int ThemePart = 0, ThemeState = 0;
     TcxCustomLookAndFeelPainterClass SkinPainter = nullptr;
     TColor BackgroundColor = clWindow;
 };
@@ -61,17 +64,28 @@ public:
     // the inner control, else the whole area. shift: keys and buttons held.
     virtual bool UpdateViewInfo(POINT p, TShiftState shift);
     // The styles' change event: the view again, and the normal style's
-    // colour on the control unless it takes its parent's.
+    // colour and font on the control unless it takes its parent's.
     virtual void ApplyStyle(TcxContainerStyle& style);
     // UpdateViewInfo at the cursor when it is over the container or its
     // children, else at (-1, -1), with the keys and buttons held now.
     void RefreshAtCursor();
     // The inner control takes the background colour and the active style's font.
     virtual void SyncInnerControlAppearance();
+    // A see-through look: a parent colour change repaints it.
+    virtual bool IsTransparentLook() const { return false; }
+    // Mirrors the inner window's native bars on the container's own; only
+    // for a class that has bars.
+    virtual void SyncInnerScrollBars(bool skipSync);
     // False only for a themed frame: the plain frame owns its window region.
     virtual bool UsesOwnBorder();
     // The control rectangle, with its shadow copy, as the window region.
     virtual void UpdateWindowRegion();
+    // The canvas clipped to that region: a copy painted elsewhere has no window region.
+    virtual void ClipToWindowRegion();
+    // The theme class, part and state the themed look draws.
+    virtual int GetNativeThemeClass() const;
+    virtual int GetNativePart() const { return 1; }
+    virtual int GetNativeState() const;
 
     // Focused when the container or its inner control has the focus.
     bool Focused() const override { return IsFocusedNow(); }
@@ -97,6 +111,10 @@ protected:
     void Loaded() override;
     void Resize() override;
     void FocusChanged() override;
+    // A colour set on the control becomes the normal style's.
+    void ColorChanged() override;
+    bool HasScrollBars() const override { return false; }
+    const TMessageMap& Messages() const override;
     // The children share the content rectangle.
     void AdjustClientRect(RECT& rect) override;
     // Aligns as the class library does, then clips a child window to the
@@ -110,6 +128,19 @@ private:
     // The frame arithmetic's view of the styles and the view info.
     TcxContainerFrame Frame();
     void ComputeStatePart(POINT p, bool hotTrackAllowed);
+    // The frame colour of the plain and skinned looks.
+    TColor ComputeFrameColor();
+    TColor ComputeBackgroundColor();
+    // The window region UpdateWindowRegion sets, owned by the caller; nullptr for none.
+    HRGN NewWindowRegion();
+    void PaintThemed(TcxCanvas& canvas);
+    void PaintPlain(TcxCanvas& canvas);
+    // A font set on the control, or come from its parent, goes to the normal style.
+    void CMFontChanged(TMessage& m);
+    void CMParentColorChanged(TMessage& m);
+    void CMParentFontChanged(TMessage& m);
+    // The normal style's value goes back to following its fallbacks.
+    void ClearOwnStyleValue(TcxContainerStyleValue value);
 
     std::unique_ptr<TcxContainerStyles> styles_;
     TcxContainerStyle* activeStyle_ = nullptr;
@@ -123,4 +154,6 @@ private:
     bool innerRegionWhole_ = true;
     TRect innerRegionRect_{};
     bool refreshing_ = false;
+    // The container itself sets its colour or font: not a value for the style.
+    bool internalSetting_ = false;
 };

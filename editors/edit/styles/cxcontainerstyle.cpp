@@ -7,6 +7,18 @@
 
 namespace {
 
+// Holds a lock count raised for a scope; a change event that raises still lowers it.
+class TCountScope {
+public:
+    explicit TCountScope(int& count) : count_(count) { ++count_; }
+    ~TCountScope() { --count_; }
+    TCountScope(const TCountScope&) = delete;
+    TCountScope& operator=(const TCountScope&) = delete;
+
+private:
+    int& count_;
+};
+
 // The values a direct-access style starts with set.
 constexpr TcxContainerStyleValues kDirectAccessValues =
     cxStyleValueBit(svColor) | cxStyleValueBit(svFont) | cxStyleValueBit(svTextColor) | cxStyleValueBit(svTextStyle);
@@ -347,6 +359,15 @@ void TcxContainerStyle::FontChangeHandler()
     NotifyChanged();
 }
 
+void TcxContainerStyle::TakeContainerFont(const TFont& value)
+{
+    TcxContainerStyle& base = BaseStyle();
+    if (base.directAccess_ || !base.font_)
+        return;
+    const TCountScope lock(base.fontFlagLock_);
+    base.font_->Assign(value);
+}
+
 void TcxContainerStyle::ResetFont()
 {
     const TFont defaults;
@@ -357,12 +378,11 @@ void TcxContainerStyle::DeriveFont()
 {
     if (!IsBaseStyle() || directAccess_ || IsOwnValue(svFont))
         return;
-    ++fontFlagLock_;
+    const TCountScope lock(fontFlagLock_);
     if (const TcxContainerStyle* provider = ProvidingStyle(svFont))
         font_->Assign(*provider->font_);
     else if (IcxStyleContainer* container = Container(); !container || !container->ParentFont())
         ResetFont();
-    --fontFlagLock_;
 }
 
 // Change notification

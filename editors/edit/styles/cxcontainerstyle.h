@@ -90,6 +90,9 @@ public:
     // The controller actually linked, the default one included.
     TcxStyleController* LinkedController() const { return BaseStyle().controller_; }
 
+    // The base style takes its container's font without making it a value
+    // of its own: the Font flag stays as it was.
+    void TakeContainerFont(const TFont& value);
     // The base style copies its font from the controllers when one of them
     // sets it, else resets it unless the container takes its parent's font.
     void DeriveFont();

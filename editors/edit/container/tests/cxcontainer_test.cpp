@@ -15,34 +15,10 @@
 #include "classlib/customedit.h"
 #include "classlib/tests/freedmemory.h"
 #include "classlib/tests/keyboard.h"
-#include "classlib/tests/testform.h"
 #include "editors/edit/container/cxcontainer.h"
+#include "editors/edit/container/tests/containerscene.h"
 
 namespace {
-
-std::vector<int> Sides(const TRect& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-struct Scene {
-    std::unique_ptr<TForm> form = ShowTestForm(300, 200);
-    TcxContainer* container = &form->Adopt(std::make_unique<TcxContainer>());
-    TEdit* edit = &form->Adopt(std::make_unique<TEdit>());
-    TEdit* other = &form->Adopt(std::make_unique<TEdit>());
-
-    Scene()
-    {
-        container->SetParent(form.get());
-        container->SetBounds(10, 10, 100, 24);
-        edit->SetParent(container);
-        container->SetInnerControl(edit);
-        other->SetParent(form.get());
-        other->SetBounds(10, 100, 100, 24);
-        other->SetFocus();
-        Application.ProcessMessages();
-    }
-};
 
 enum class Act { Nothing, Focus, Disable, Hover };
 
@@ -130,47 +106,10 @@ TEST(Container, ItsStylesFindItAndAnInnerControlFreedFirstIsForgotten)
 
 } // namespace
 
-namespace {
-
-// A 100x24 bitmap filled with a sentinel colour, then the container's paint.
-class TPaintedPixels {
-public:
-    explicit TPaintedPixels(TcxContainer& container)
-    {
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, 110, 30);
-        ReleaseDC(nullptr, screen);
-        old_ = SelectObject(dc_, bitmap_);
-        HBRUSH sentinel = CreateSolidBrush(kSentinel);
-        RECT all{0, 0, 110, 30};
-        FillRect(dc_, &all, sentinel);
-        DeleteObject(sentinel);
-        container.PaintWindow(dc_);
-    }
-    ~TPaintedPixels()
-    {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
-    static constexpr COLORREF kSentinel = RGB(1, 2, 3);
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
-
-} // namespace
-
 TEST(Container, PaintsItsPlainFramesShadowAndBackground)
 {
     Application.Initialize();
     const COLORREF sentinel = TPaintedPixels::kSentinel;
-    auto rgb = [](TColor c) { return static_cast<COLORREF>(ColorToRGB(c)); };
     const struct {
         const char* name;
         TcxContainerBorderStyle border;
@@ -183,17 +122,17 @@ TEST(Container, PaintsItsPlainFramesShadowAndBackground)
         std::vector<Pixel> pixels;
     } cases[] = {
         {"single", cbsSingle, cxBordersAll, false,
-         {{0, 0, rgb(clRed)}, {99, 23, rgb(clRed)}, {1, 1, rgb(clWindow)}, {50, 12, rgb(clWindow)}}},
-        {"thick", cbsThick, cxBordersAll, false, {{1, 1, rgb(clRed)}, {98, 22, rgb(clRed)}, {2, 2, rgb(clWindow)}}},
+         {{0, 0, Rgb(clRed)}, {99, 23, Rgb(clRed)}, {1, 1, Rgb(clWindow)}, {50, 12, Rgb(clWindow)}}},
+        {"thick", cbsThick, cxBordersAll, false, {{1, 1, Rgb(clRed)}, {98, 22, Rgb(clRed)}, {2, 2, Rgb(clWindow)}}},
         {"flat", cbsFlat, cxBordersAll, false,
-         {{0, 12, rgb(clBtnShadow)}, {99, 12, rgb(clBtnHighlight)}, {1, 12, rgb(clBtnFace)}, {2, 12, rgb(clWindow)}}},
+         {{0, 12, Rgb(clBtnShadow)}, {99, 12, Rgb(clBtnHighlight)}, {1, 12, Rgb(clBtnFace)}, {2, 12, Rgb(clWindow)}}},
         {"3D", cbs3D, cxBordersAll, false,
-         {{0, 12, rgb(clBtnShadow)}, {1, 12, rgb(cl3DDkShadow)}, {98, 12, rgb(cl3DLight)}}},
+         {{0, 12, Rgb(clBtnShadow)}, {1, 12, Rgb(cl3DDkShadow)}, {98, 12, Rgb(cl3DLight)}}},
         {"single with shadow", cbsSingle, cxBordersAll, true,
-         {{96, 20, rgb(clRed)}, {50, 22, rgb(clBtnShadow)}, {98, 12, rgb(clBtnShadow)}, {1, 22, sentinel},
+         {{96, 20, Rgb(clRed)}, {50, 22, Rgb(clBtnShadow)}, {98, 12, Rgb(clBtnShadow)}, {1, 22, sentinel},
           {98, 1, sentinel}}},
         {"single, left and top only", cbsSingle, bLeft | bTop, false,
-         {{0, 12, rgb(clRed)}, {50, 0, rgb(clRed)}, {99, 12, rgb(clWindow)}, {50, 23, rgb(clWindow)}}},
+         {{0, 12, Rgb(clRed)}, {50, 0, Rgb(clRed)}, {99, 12, Rgb(clWindow)}, {50, 23, Rgb(clWindow)}}},
     };
     for (const auto& c : cases) {
         Scene s;

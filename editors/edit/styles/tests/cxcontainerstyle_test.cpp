@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "classlib/tests/freedmemory.h"
 #include "classlib/units.h"
@@ -346,4 +348,43 @@ TEST(EditUnits, EndingThemDropsTheDefaultController)
     cxRegisterDefaultStyleController(&controller);
     { TUnitsStarted units(cxEditUnits()); }
     EXPECT_EQ(GetDefaultEditStyleController(), nullptr);
+}
+
+// The container's font taken in leaves the Font flag as it was; a change
+// handler that raises while the font is taken or derived leaves it unlocked,
+// so a font set later is the style's own again.
+TEST_F(ContainerStyle, TheFontFlagSurvivesTakingAndDerivingTheFont)
+{
+    const TcxContainerStyleValues fontBit = cxStyleValueBit(svFont);
+    for (const bool own : {false, true}) {
+        TStyleContainer container;
+        TcxContainerStyle& style = container.Style(cssNormal);
+        if (own)
+            style.Font()->SetSize(20);
+        TFont taken;
+        taken.SetSize(25);
+        style.TakeContainerFont(taken);
+        EXPECT_EQ(style.Font()->Size(), 25) << own;
+        EXPECT_EQ(style.AssignedValues() & fontBit, own ? fontBit : 0u) << own;
+    }
+    using TChange = std::function<void(TcxContainerStyle&)>;
+    const TChange changes[] = {
+        [](TcxContainerStyle& style) { style.SetAssignedValues(0); },
+        [](TcxContainerStyle& style) {
+            TFont taken;
+            taken.SetSize(26);
+            style.TakeContainerFont(taken);
+        },
+    };
+    for (const TChange& change : changes) {
+        TStyleContainer container;
+        TcxContainerStyle& style = container.Style(cssNormal);
+        style.Font()->SetSize(20);
+        container.Styles().SetOnChanged([](TcxContainerStyle&) { throw std::runtime_error("handler"); });
+        EXPECT_THROW(change(style), std::runtime_error);
+        container.Styles().SetOnChanged(nullptr);
+        style.SetAssignedValues(0);
+        style.Font()->SetSize(22);
+        EXPECT_EQ(style.AssignedValues() & fontBit, fontBit);
+    }
 }

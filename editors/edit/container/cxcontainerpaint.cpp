@@ -1,0 +1,89 @@
+// How the container paints: the parent's image under a skin, then the themed
+// frame or the plain border, shadow and background.
+#include "editors/edit/container/cxcontainer.h"
+#include "editors/edit/container/cxcontainertheme.h"
+#include "editors/foundation/graphics/cxgraphics.h"
+
+void DrawContainerShadow(TcxCanvas& canvas, const TRect& r)
+{
+    for (const TRect& strip : cxContainerShadowRects(r)) {
+        canvas.FillRectColor(strip, clBtnShadow);
+        canvas.ExcludeClipRect(strip);
+    }
+}
+
+void TcxContainer::DrawContainerBorder(TcxCanvas& canvas, const TRect& r)
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    if (vi.SkinPainter || vi.FrameStyle == cbsSingle || vi.FrameStyle == cbsThick) {
+        canvas.FrameRect(r, vi.FrameColor, false, cxBordersAll, vi.FrameWidth);
+        return;
+    }
+    if (vi.FrameStyle != cbsFlat && vi.FrameStyle != cbs3D)
+        return;
+    canvas.DrawEdge3D(r, true, true, vi.FrameSides);
+    const TRect inside = cxRectInsideBorders(r, 1, vi.FrameSides);
+    if (vi.FrameStyle == cbsFlat)
+        canvas.FrameRect(inside, clBtnFace, false, vi.FrameSides);
+    else
+        canvas.DrawSideBorders(inside, cl3DDkShadow, cl3DLight, vi.FrameSides);
+}
+
+void TcxContainer::ClipToWindowRegion()
+{
+    if (HRGN region = NewWindowRegion()) {
+        TcxRegion clip(region);
+        cxCanvas().SetClipRegion(clip, TcxRegionOperation::roIntersect);
+    }
+}
+
+void TcxContainer::Paint()
+{
+    TcxCanvas& canvas = cxCanvas();
+    if (ControlState() & csPaintCopy)
+        ClipToWindowRegion();
+    if (!viewInfoCalculated_) {
+        viewInfoCalculated_ = true;
+        ComputeViewInfo(POINT{-1, -1}, false);
+    }
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    if (!RectVisible(canvas.Handle(), &vi.OuterBounds))
+        return;
+    // A skin's frame is thinner than the room kept for it: the parent shows around it.
+    if (vi.SkinPainter && HandleAllocated()) {
+        canvas.PushClipRegion();
+        canvas.ExcludeClipRect(vi.InnerRect);
+        cxPaintParentImage(Handle(), canvas, vi.OuterBounds);
+        canvas.PopClipRegion();
+    }
+    if (vi.ThemedLook)
+        PaintThemed(canvas);
+    else
+        PaintPlain(canvas);
+}
+
+// The theme's edit frame colours fill the ring its content rectangle leaves.
+void TcxContainer::PaintThemed(TcxCanvas& canvas)
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    if (vi.FrameStyle == cbsNone) {
+        canvas.FillRectColor(vi.OuterBounds, vi.BackgroundColor);
+        return;
+    }
+    const TRect content =
+        cxContainerThemeContentRect(canvas.Handle(), vi.ThemeClass, vi.ThemePart, vi.ThemeState, vi.OuterBounds);
+    canvas.FillRectColor(content, vi.BackgroundColor);
+    const TColor frame = cxContainerThemedFrameColor();
+    for (const TRect& strip : cxRectStripsExcept(vi.OuterBounds, content))
+        canvas.FillRectColor(strip, frame);
+}
+
+void TcxContainer::PaintPlain(TcxCanvas& canvas)
+{
+    const TcxContainerViewInfo& vi = *viewInfo_;
+    const auto rects = cxContainerFrameRects(vi.InnerRect, vi.FrameWidth, vi.FrameSides);
+    if (vi.ShowShadow)
+        DrawContainerShadow(canvas, rects.ShadowFrom);
+    DrawContainerBorder(canvas, rects.Border);
+    canvas.FillRectColor(vi.InnerRect, vi.BackgroundColor);
+}
