@@ -340,9 +340,31 @@ void TcxContainer::SetFocus()
     TcxControl::SetFocus();
     if (!alive || GetFocus() != Handle() || !innerControl_ || !innerControl_->HandleAllocated())
         return;
-    innerControl_->SetFocus();
+    FocusInnerControl();
     if (TForm* form = alive && innerControl_ ? ParentForm() : nullptr)
         form->FocusControl(innerControl_);
+}
+
+void TcxContainer::FocusInnerControl()
+{
+    if (innerControl_)
+        innerControl_->SetFocus();
+}
+
+void TcxContainer::KeyDown(WORD& key, TShiftState shift)
+{
+    const TLiveness alive = Liveness();
+    TcxControl::KeyDown(key, shift);
+    if (!alive || key != VK_TAB || (shift & (ssAlt | ssCtrl)) || !Focused() || !MovesFocusOnTab())
+        return;
+    key = 0;
+    TForm* form = ParentForm();
+    if (!form)
+        return;
+    form->SelectNext(form->ActiveControl(), !(shift & ssShift), true);
+    // Tab came round to the container itself: its inner control takes the focus.
+    if (alive && innerControl_ && HandleAllocated() && GetFocus() == Handle())
+        FocusInnerControl();
 }
 
 void TcxContainer::GetTabOrderList(std::vector<TControl*>& list) const
@@ -382,7 +404,7 @@ void TcxContainer::WndProc(TMessage& m)
             const TLiveness alive = Liveness();
             TcxControl::WndProc(m);
             if (alive && innerControl_ && innerControl_->CanFocus())
-                innerControl_->SetFocus();
+                FocusInnerControl();
             return;
         }
         break;

@@ -91,6 +91,9 @@ public:
     bool Focused() const override { return IsFocusedNow(); }
     // Focuses the container, which hands the focus to its inner control.
     void SetFocus() override;
+    virtual void FocusInnerControl();
+    // Whether Tab moves the focus on from the container (an editor takes it itself).
+    virtual bool MovesFocusOnTab() const { return true; }
     // Tab visits the inner control in the container's place while it is
     // the form's active control, and never what lies inside it.
     void GetTabOrderList(std::vector<TControl*>& list) const override;
@@ -113,6 +116,8 @@ protected:
     void FocusChanged() override;
     // A colour set on the control becomes the normal style's.
     void ColorChanged() override;
+    // Tab and Shift+Tab, without Alt or Ctrl, move the focus through the form.
+    void KeyDown(WORD& key, TShiftState shift) override;
     bool HasScrollBars() const override { return false; }
     const TMessageMap& Messages() const override;
     // The children share the content rectangle.

@@ -8,6 +8,12 @@ std::vector<int> Sides(const TRect& r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
+std::string FocusedName()
+{
+    TControl* control = TControl::FromHandle(GetFocus());
+    return control ? control->Name() : "none";
+}
+
 Scene::Scene()
     : form(ShowTestForm(300, 200)), container(&form->Adopt(std::make_unique<TcxContainer>())),
       edit(&form->Adopt(std::make_unique<TEdit>())), other(&form->Adopt(std::make_unique<TEdit>()))

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "classlib/customedit.h"
@@ -13,6 +14,8 @@
 #include "editors/edit/container/cxcontainer.h"
 
 std::vector<int> Sides(const TRect& r);
+// The name of the control whose window has the focus; "none" without one.
+std::string FocusedName();
 
 struct Scene {
     Scene();

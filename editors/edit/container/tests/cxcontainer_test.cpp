@@ -204,16 +204,6 @@ TEST(Container, StyleColourAndFontReachTheInnerControl)
     EXPECT_EQ(s.container->Color(), clYellow);
 }
 
-namespace {
-
-std::string FocusedName()
-{
-    TControl* control = TControl::FromHandle(GetFocus());
-    return control ? control->Name() : "none";
-}
-
-} // namespace
-
 // The focus passes through the container to its EDIT, Tab and Shift+Tab
 // move on from there while Ctrl+Tab does not, keys sent to the container
 // reach the EDIT, and the container enters before its EDIT and exits after.
