@@ -724,7 +724,7 @@ void TControl::ColorChanged()
 
 void TControl::TextChanged() {}
 
-TShiftState TControl::KeyShift() const
+TShiftState KeyboardShiftState()
 {
     // One read of the whole keyboard: Wine asks its server for each GetKeyState.
     BYTE keys[256] = {};

@@ -49,6 +49,9 @@ constexpr TControlState csPaintCopy = 1;
 // The replaceable entry of a control's messages.
 using TWndMethod = std::function<void(TMessage&)>;
 
+// The keys and mouse buttons held now, as the thread's keyboard state has them.
+TShiftState KeyboardShiftState();
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner = nullptr);
@@ -206,7 +209,7 @@ protected:
     IFormHost* FormHost() const;
     TControl* TopParent();
 
-    TShiftState KeyShift() const;
+    TShiftState KeyShift() const { return KeyboardShiftState(); }
 
     // Decoded messages; the default bodies fire the events.
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/form.h"
+#include "editors/edit/container/cxcontainerutils.h"
 #include "classlib/messages.h"
 #include "editors/edit/container/cxcontainertheme.h"
 #include "editors/foundation/painters/cxlookandfeelpainters.h"
@@ -247,8 +248,7 @@ bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift)
         Invalidate();
         return true;
     }
-    for (const TRect& strip : cxRectStripsExcept(viewInfo_->OuterBounds, viewInfo_->InnerRect))
-        InvalidateRect(Handle(), &strip, TRUE);
+    InvalidateRectExcept(Handle(), viewInfo_->OuterBounds, viewInfo_->InnerRect);
     return true;
 }
 
@@ -290,15 +290,12 @@ void TcxContainer::RefreshAtCursor()
         return;
     const TLiveness alive = Liveness();
     TFlagScope guard(alive, refreshing_);
-    POINT p{-1, -1}, cursor;
-    if (GetCursorPos(&cursor)) {
-        HWND under = WindowFromPoint(cursor);
-        if (under == Handle() || IsChild(Handle(), under)) {
-            p = cursor;
-            ScreenToClient(Handle(), &p);
-        }
-    }
-    UpdateViewInfo(p, KeyShift());
+    POINT p = ReadCursorPos();
+    if (IsControlWindow(this, WindowFromPoint(p), true))
+        ScreenToClient(Handle(), &p);
+    else
+        p = POINT{-1, -1};
+    UpdateViewInfo(p, GetMouseShiftState());
 }
 
 const TMessageMap& TcxContainer::Messages() const
