@@ -329,6 +329,11 @@ void TcxContainer::FocusChanged()
     RefreshAtCursor();
 }
 
+void cxPopupOwnerFocusChanged(TcxContainer& container)
+{
+    container.FocusChanged();
+}
+
 void TcxContainer::SetFocus()
 {
     if (IsFocusedNow())

@@ -37,7 +37,13 @@ public:
     TColor BackgroundColor = clWindow;
 };
 
+class TcxContainer;
+// The popup hooks tell an owner container that its popup closed on deactivation.
+void cxPopupOwnerFocusChanged(TcxContainer& container);
+
 class TcxContainer : public TcxControl, public IcxStyleContainer {
+    friend void cxPopupOwnerFocusChanged(TcxContainer& container);
+
 public:
     explicit TcxContainer(TComponent* owner = nullptr);
     ~TcxContainer() override;

@@ -1,16 +1,16 @@
 #include "editors/edit/core/cxeditunits.h"
 
 #include "editors/edit/datastorage/cxdatastorage.h"
-#include "editors/edit/styles/cxdefaultstylecontroller.h"
+#include "editors/edit/container/cxcontainerunit.h"
 
 namespace {
 
-// The value types are listed from the start to the end. The styles start
-// with no default controller; the unit that makes it registers it, and none
-// outlives the styles' shut-down.
+// The value types are listed from the start to the end. The container starts
+// with no default controller (the unit that makes it registers it) and no
+// popup hooks (the first popup brings them); its shut-down forgets both.
 constexpr TUnit kUnits[] = {
     {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
-    {"cxContainer", nullptr, cxClearDefaultStyleController},
+    {"cxContainer", nullptr, cxContainerFinalize},
 };
 
 } // namespace
