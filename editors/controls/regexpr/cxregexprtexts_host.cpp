@@ -1,0 +1,6 @@
+#include "editors/controls/regexpr/cxregexprtexts.h"
+
+TcxTextLookup cxRegExprDefaultTexts()
+{
+    return cxRegExprEnglishText;
+}

@@ -1,0 +1,49 @@
+// Any bytes as a mask, then any bytes fed, stepped back over and rewound:
+// one error list or a working automaton, within bounded memory.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "editors/controls/regexpr/cxregexpr.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    const std::string_view all(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t split = all.find('\0');
+    const std::string_view mask = all.substr(0, split);
+    const std::string_view input = split == std::string_view::npos ? std::string_view() : all.substr(split + 1);
+    static const TFormatSettings settings = ChineseFormatSettings();
+    TcxRegExpr expr(settings, cxRegExprEnglishText);
+    expr.SetCaseInsensitive(data[0] & 1);
+    expr.SetLiteralCompletion(data[0] & 2);
+    std::size_t literals = 0;
+    expr.OnLiteralAdded = [&](char) { ++literals; };
+    expr.OnLiteralRemoved = [&] {
+        if (literals-- == 0)
+            std::abort();
+    };
+    try {
+        expr.Compile(mask);
+    } catch (const EcxRegExprError& e) {
+        if (e.Errors().Count() == 0)
+            std::abort();
+        return 0;
+    }
+    for (char c : input) {
+        if (c == '\x01')
+            expr.StepBack();
+        else if (c == '\x02')
+            expr.Rewind(), literals = 0;
+        else
+            expr.FeedChar(c);
+        if (expr.Automat()->Current().Count() > expr.Automat()->StateCount())
+            std::abort();
+    }
+    expr.FeedText(input);
+    while (expr.StepBack()) {
+    }
+    return 0;
+}
