@@ -1,6 +1,7 @@
 #include "classlib/formdesc.h"
 
 #include "classlib/exceptions.h"
+#include "classlib/hexdigit.h"
 
 #include <cctype>
 
@@ -39,24 +40,14 @@ bool IsIdentifier(const std::string& s)
     return true;
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // One line of a binary value, appended to bytes.
 void AppendHexLine(const std::string& line, int lineNo, std::string& bytes)
 {
     if (line.size() % 2 != 0)
         Fail(lineNo, "odd number of hex digits");
     for (size_t i = 0; i < line.size(); i += 2) {
-        int high = HexDigit(line[i]), low = HexDigit(line[i + 1]);
+        int high = HexDigitValue(static_cast<unsigned char>(line[i]));
+        int low = HexDigitValue(static_cast<unsigned char>(line[i + 1]));
         if (high < 0 || low < 0)
             Fail(lineNo, "not a hex digit in binary value");
         bytes.push_back(static_cast<char>(high * 16 + low));

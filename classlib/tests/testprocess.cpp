@@ -1,6 +1,7 @@
 #include "classlib/tests/testprocess.h"
 
 #include <algorithm>
+#include <cctype>
 
 TTestProcess::TTestProcess(const std::string& exe, const std::string& arguments)
 {
@@ -57,5 +58,57 @@ std::string WindowTextOf(HWND window)
     std::string text(length + 1, '\0');
     auto got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(got));
+    return text;
+}
+
+namespace {
+
+struct TWindowSearch {
+    DWORD Pid;
+    const std::string& Caption;
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lp)
+{
+    auto* search = reinterpret_cast<TWindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    char caption[256] = {};
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (owner != search->Pid || search->Caption != caption)
+        return TRUE;
+    search->Found = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp)
+{
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindProcessWindow(DWORD pid, const std::string& caption)
+{
+    TWindowSearch search{pid, caption};
+    EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+std::vector<HWND> ChildWindowsOf(HWND parent)
+{
+    std::vector<HWND> children;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::string UpperClassNameOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    std::string text = name;
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
     return text;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class TTestProcess {
 public:
@@ -36,3 +37,10 @@ std::string WindowTextOf(HWND window);
 // Asks find every 50 ms until it gives a visible window, at most tries times;
 // the last window found (maybe hidden or null).
 HWND WaitForVisibleWindow(const std::function<HWND()>& find, int tries);
+
+// The top-level window of process pid whose caption is caption, or null.
+HWND FindProcessWindow(DWORD pid, const std::string& caption);
+// Every descendant window of parent, in the order the system lists them.
+std::vector<HWND> ChildWindowsOf(HWND parent);
+// The window's class name in capitals ("EDIT", "BUTTON").
+std::string UpperClassNameOf(HWND window);

@@ -1,22 +1,12 @@
 #include "editors/controls/regexpr/cxregexprlexer.h"
 
+#include "classlib/hexdigit.h"
 #include "editors/controls/regexpr/cxregexprclasses.h"
 #include "editors/foundation/core/cxresourceids.h"
 
 namespace {
 
 constexpr std::string_view kQuoteArgument = " ' ";
-
-int HexValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::string_view OneChar(const unsigned char& c)
 {
@@ -125,7 +115,7 @@ void TcxRegExprLexer::ScanHexCode(int line, int ch)
         if (AtEnd())
             return ErrorAtEnd(cxSRegExprHexNumberExpected0, {});
         const unsigned char c = Read();
-        const int v = HexValue(c);
+        const int v = HexDigitValue(c);
         if (v < 0)
             return report_(cxSRegExprHexNumberExpected, line_, char_, OneChar(c));
         value = value * 16 + v;

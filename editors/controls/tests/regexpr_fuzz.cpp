@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "editors/controls/regexpr/cxregexpr.h"
@@ -19,12 +20,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TcxRegExpr expr(settings, cxRegExprEnglishText);
     expr.SetCaseInsensitive(data[0] & 1);
     expr.SetLiteralCompletion(data[0] & 2);
-    std::size_t literals = 0;
-    expr.OnLiteralAdded = [&](char) { ++literals; };
-    expr.OnLiteralRemoved = [&] {
-        if (literals-- == 0)
+    // One byte of text for each step of the history, typed or forced; a
+    // typed byte that a literal would have forced is taken back as one.
+    std::string text;
+    const auto pop = [&] {
+        if (text.empty())
             std::abort();
+        text.pop_back();
     };
+    expr.OnLiteralAdded = [&](char c) { text += c; };
+    expr.OnLiteralRemoved = pop;
     try {
         expr.Compile(mask);
     } catch (const EcxRegExprError& e) {
@@ -33,17 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (char c : input) {
-        if (c == '\x01')
-            expr.StepBack();
-        else if (c == '\x02')
-            expr.Rewind(), literals = 0;
-        else
-            expr.FeedChar(c);
+        if (c == '\x01') {
+            if (expr.StepBack())
+                pop();
+        } else if (c == '\x02')
+            expr.Rewind(), text.clear();
+        else if (expr.FeedChar(c))
+            text += c;
         if (expr.Automat()->Current().Count() > expr.Automat()->StateCount())
             std::abort();
     }
-    expr.FeedText(input);
-    while (expr.StepBack()) {
-    }
+    text += expr.FeedText(input);
+    while (expr.StepBack())
+        pop();
+    if (!text.empty() || !expr.IsAtStart())
+        std::abort();
     return 0;
 }

@@ -5,16 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "classlib/application.h"
 #include "classlib/customedit.h"
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
-#include "classlib/units.h"
-#include "editors/edit/core/cxeditunits.h"
+#include "editors/edit/demo/cxdemoprogram.h"
 #include "editors/edit/demo/cxvaluetext.h"
 #include "editors/edit/variants/cxvariants.h"
-#include "editors/foundation/core/cxfoundationunits.h"
 
 namespace {
 
@@ -97,19 +94,5 @@ private:
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    std::unique_ptr<TUnitsStarted> foundation, edit;
-    try {
-        Application.Initialize();
-        foundation = std::make_unique<TUnitsStarted>(cxFoundationUnits());
-        edit = std::make_unique<TUnitsStarted>(cxEditUnits());
-        Application.CreateForm<TValuesForm>();
-    } catch (...) {
-        Application.HandleException();
-        return 1;
-    }
-    Application.Run();
-    Application.DestroyForms();
-    edit.reset();
-    foundation.reset();
-    return 0;
+    return cxRunEditDemo<TValuesForm>();
 }

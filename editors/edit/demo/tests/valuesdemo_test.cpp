@@ -13,57 +13,15 @@
 
 namespace {
 
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK MatchForm(HWND hwnd, LPARAM lp)
-{
-    auto* s = reinterpret_cast<Search*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    char caption[16] = {};
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    if (owner == s->pid && std::string(caption) == "Values") {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    std::string text = name;
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
-    return text;
-}
-
-BOOL CALLBACK CollectChildren(HWND hwnd, LPARAM lp)
-{
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
-}
-
 class ValuesDemo : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
-        form_ = WaitForVisibleWindow(
-            [&] {
-                Search search{process_.Id(), nullptr};
-                EnumWindows(MatchForm, reinterpret_cast<LPARAM>(&search));
-                return search.found;
-            },
-            400);
+        form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Values"); }, 400);
         ASSERT_NE(form_, nullptr);
-        std::vector<HWND> children;
-        EnumChildWindows(form_, CollectChildren, reinterpret_cast<LPARAM>(&children));
-        for (HWND child : children)
-            (ClassOf(child) == "EDIT" ? edits_ : labels_).push_back(child);
+        for (HWND child : ChildWindowsOf(form_))
+            (UpperClassNameOf(child) == "EDIT" ? edits_ : labels_).push_back(child);
         ASSERT_EQ(edits_.size(), 2u);
         ASSERT_EQ(labels_.size(), 5u);
         SetForegroundWindow(form_);
