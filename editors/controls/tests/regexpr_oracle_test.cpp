@@ -2,8 +2,12 @@
 // masks whose faults the engine mends.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "editors/controls/standardmask/cxstandardmask.h"
 #include "editors/controls/tests/regexpr_generator.h"
 #include "editors/controls/tests/regexpr_oracle.h"
+#include "editors/controls/tests/standardmask_oracle.h"
 
 namespace {
 
@@ -59,6 +63,37 @@ TEST(RegExprOracle, GeneratedMasksAgreeWithPcre2)
     EXPECT_EQ(failures, 0);
     // Most generated masks compile and translate; a generator gone wrong would compare none.
     EXPECT_GT(compared, kCases / 2);
+}
+
+// Standard masks of random mask characters, and texts of their length made
+// of bytes that the items take or not.
+TEST(StandardMaskOracle, IsTextValidAgreesWithPcre2)
+{
+    const TFormatSettings settings = ChineseFormatSettings();
+    std::mt19937 random(20261210);
+    const std::string maskBytes = "LlAaCc09#:/<>\\;01_x \xc9", textBytes = "aZ09+-_ :/;x\xc9\xcf";
+    const auto pick = [&](const std::string& from) { return from[random() % from.size()]; };
+    int failures = 0, valid = 0;
+    for (int i = 0; i < 10'000; ++i) {
+        std::string maskText;
+        for (std::size_t n = random() % 9; n > 0; --n)
+            maskText += pick(maskBytes);
+        TcxStandardMask mask;
+        mask.SetMask(maskText, settings);
+        std::string text;
+        for (std::size_t n = mask.Count() + (random() % 8 == 0 ? 1 : 0); n > 0; --n)
+            text += pick(textBytes);
+        const std::optional<bool> expected = cxStandardMaskPcre2Valid(mask, text);
+        ASSERT_TRUE(expected.has_value()) << cxStandardMaskToPcre2(mask);
+        std::string checked = text;
+        valid += *expected;
+        if (mask.IsTextValid(checked) != *expected && ++failures <= 10)
+            ADD_FAILURE() << "mask " << maskText << " text " << text;
+    }
+    EXPECT_EQ(failures, 0);
+    // Both answers occur often enough to mean something.
+    EXPECT_GT(valid, 1'000);
+    EXPECT_LT(valid, 9'000);
 }
 
 } // namespace
