@@ -57,6 +57,10 @@ public:
     // Reports the exception being handled; call only inside a catch block.
     void HandleException() noexcept;
 
+    // Whether a change of the regional settings makes the format settings
+    // be read again (by the editor library's format controller).
+    bool UpdateFormatSettings = true;
+
     HWND Handle() const { return ownerWindow_; }
     HINSTANCE Instance() const;
     // The program file's name without its extension.

@@ -2,14 +2,23 @@
 
 #include "editors/edit/datastorage/cxdatastorage.h"
 #include "editors/edit/container/cxcontainerunit.h"
+#ifdef _WIN32
+#include "editors/edit/formats/cxformats.h"
+#endif
 
 namespace {
 
-// The value types are listed from the start to the end. The container starts
-// with no default controller (the unit that makes it registers it) and no
-// popup hooks (the first popup brings them); its shut-down forgets both.
+// The value types are listed from the start to the end. The date words are
+// resources read when used; the format controller is made on first use and
+// goes at the end. The container starts with no default controller (the
+// unit that makes it registers it) and no popup hooks (the first popup
+// brings them); its shut-down forgets both.
 constexpr TUnit kUnits[] = {
     {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
+#ifdef _WIN32
+    {"cxDateUtils", nullptr, nullptr},
+    {"cxFormats", cxFormatsInitialize, cxFormatsFinalize},
+#endif
     {"cxContainer", nullptr, cxContainerFinalize},
 };
 

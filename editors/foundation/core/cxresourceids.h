@@ -29,3 +29,25 @@
 #define cxSRegExprSubrangeOrder 0xE018
 #define cxSRegExprTooComplex 0xE019
 #define cxSRegExprNotCompiled 0xE01A
+
+/* The relative-date words of the date masks, in their order (cxDateUtils). */
+#define cxSDateToday 0xE100
+#define cxSDateYesterday 0xE101
+#define cxSDateTomorrow 0xE102
+#define cxSDateSunday 0xE103
+#define cxSDateMonday 0xE104
+#define cxSDateTuesday 0xE105
+#define cxSDateWednesday 0xE106
+#define cxSDateThursday 0xE107
+#define cxSDateFriday 0xE108
+#define cxSDateSaturday 0xE109
+#define cxSDateFirst 0xE10A
+#define cxSDateSecond 0xE10B
+#define cxSDateThird 0xE10C
+#define cxSDateFourth 0xE10D
+#define cxSDateFifth 0xE10E
+#define cxSDateSixth 0xE10F
+#define cxSDateSeventh 0xE110
+#define cxSDateBOM 0xE111
+#define cxSDateEOM 0xE112
+#define cxSDateNow 0xE113
