@@ -23,7 +23,7 @@ protected:
 };
 
 // {5E33A2A7-0C77-415F-A359-112103E54937}; asked of each format listener
-// when the system time changes.
+// when the system time changes, so a listener derives from both publicly.
 class IcxTimeChangeListener {
 public:
     virtual void TimeChanged() = 0;
