@@ -126,8 +126,9 @@ std::string TcxRegExpr::FeedText(std::string_view text)
 bool TcxRegExpr::StepBack()
 {
     TcxRegExprAutomat& automat = EnsureCompiled();
-    if (literalCompletion_)
-        automat.UndoLiterals();
+    // A handler that recompiled or freed the expression leaves nothing to go back over.
+    if (literalCompletion_ && !automat.UndoLiterals())
+        return false;
     return automat.GoBack();
 }
 

@@ -207,7 +207,18 @@ bool TcxRegExprAutomat::ForcedLiteral(const TcxRegExprStates& set, char& c) cons
     return true;
 }
 
-void TcxRegExprAutomat::CompleteLiterals()
+template <class... Args>
+bool TcxRegExprAutomat::Notify(const std::function<void(Args...)>& handler, Args... args)
+{
+    if (!handler)
+        return true;
+    const std::weak_ptr<char> alive = alive_;
+    const auto copy = handler;
+    copy(args...);
+    return !alive.expired();
+}
+
+bool TcxRegExprAutomat::CompleteLiterals()
 {
     // A set met twice would force the same literals for ever.
     std::vector<const TcxRegExprStates*> seen{current_};
@@ -215,25 +226,28 @@ void TcxRegExprAutomat::CompleteLiterals()
     while (!current_->HasFinal()) {
         const TcxRegExprStates* next = Expansion(*current_);
         if (!ForcedLiteral(*next, c) || std::find(seen.begin(), seen.end(), next) != seen.end())
-            return;
+            return true;
         seen.push_back(next);
-        if (owner_.OnLiteralAdded)
-            owner_.OnLiteralAdded(c);
+        // The handler may recompile or free the expression.
+        if (!Notify(owner_.OnLiteralAdded, c))
+            return false;
         history_.push_back(current_);
         current_ = next;
     }
+    return true;
 }
 
-void TcxRegExprAutomat::UndoLiterals()
+bool TcxRegExprAutomat::UndoLiterals()
 {
     char c = 0;
     while (ForcedLiteral(*current_, c) && !history_.empty()) {
         const TcxRegExprStates* previous = history_.back();
         if (previous->HasFinal() || !ForcedLiteral(*Expansion(*previous), c))
-            return;
+            return true;
         history_.pop_back();
-        if (owner_.OnLiteralRemoved)
-            owner_.OnLiteralRemoved();
         current_ = previous;
+        if (!Notify(owner_.OnLiteralRemoved))
+            return false;
     }
+    return true;
 }

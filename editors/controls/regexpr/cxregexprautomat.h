@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -47,8 +48,9 @@ public:
     void Restart();
     bool IsFinal() const { return current_->HasFinal(); }
     bool IsAtStart() const { return !current_->Items.empty() && current_->Items[0] == start_.get(); }
-    void CompleteLiterals();
-    void UndoLiterals();
+    // Both answer false when a notification freed the automaton meanwhile.
+    bool CompleteLiterals();
+    bool UndoLiterals();
 
     const TcxRegExprStates& Current() const { return *current_; }
     std::size_t HistoryCount() const { return history_.size(); }
@@ -66,6 +68,9 @@ private:
     bool ForcedLiteral(const TcxRegExprStates& set, char& c) const;
     void NumberStates(TcxRegExprParserAlts& alts);
     void CheckStepsKey(bool caseInsensitive);
+    // Calls a notification through a copy; false when the call freed this automaton.
+    template <class... Args>
+    bool Notify(const std::function<void(Args...)>& handler, Args... args);
 
     TcxRegExpr& owner_;
     TcxRegExprParserAlts alts_;
@@ -79,4 +84,6 @@ private:
     // What the remembered steps were taken under.
     bool stepsCaseInsensitive_ = false;
     char stepsTimeSeparator_ = 0, stepsDateSeparator_ = 0;
+    // Expires with the automaton, so a notification can tell it was freed.
+    std::shared_ptr<char> alive_ = std::make_shared<char>();
 };

@@ -2,6 +2,7 @@
 // compiling, the sizes a hostile mask may reach, and the sets it keeps.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "editors/controls/regexpr/cxregexpr.h"
@@ -174,6 +175,41 @@ TEST(RegExpr, SeparatorsAreReadWhenMatching)
     settings.DateSeparator = '-';
     EXPECT_EQ(expr.FeedText("1:.2/-"), "1.2-");
     EXPECT_TRUE(expr.IsMatchComplete());
+}
+
+} // namespace
+
+namespace {
+
+// A literal handler may recompile, free or rewire the expression it serves.
+TEST(RegExpr, LiteralHandlersMayRecompileOrFreeTheExpression)
+{
+    auto expr = std::make_unique<TcxRegExpr>(Settings(), cxRegExprEnglishText);
+    expr->SetLiteralCompletion(true);
+    int added = 0;
+    expr->OnLiteralAdded = [&](char) {
+        ++added;
+        expr->OnLiteralAdded = nullptr;
+        expr->Compile("\\d");
+    };
+    expr->Compile("ab");
+    EXPECT_EQ(added, 1);
+    EXPECT_TRUE(expr->IsAtStart());
+    char seven = '7';
+    EXPECT_TRUE(expr->FeedChar(seven));
+
+    expr->OnLiteralAdded = nullptr;
+    expr->Compile("\\d'-'y'-'");
+    char one = '1';
+    ASSERT_TRUE(expr->FeedChar(one));
+    int removed = 0;
+    expr->OnLiteralRemoved = [&] {
+        ++removed;
+        expr.reset();
+    };
+    EXPECT_FALSE(expr->StepBack());
+    EXPECT_EQ(removed, 1);
+    EXPECT_EQ(expr, nullptr);
 }
 
 } // namespace
