@@ -51,11 +51,15 @@ void TcxRegExpr::Compile(TStream* stream)
         firstCompile_ = false;
     else
         ClearExpression();
-    if (!stream) {
+    try {
+        if (!stream)
+            throw EReadError("no stream");
+        source_.LoadFromStream(*stream);
+    } catch (const Exception&) {
+        source_.Clear();
         AddError(cxSRegExprNotAssignedSourceStream, 0, 0, {});
         RaiseErrors();
     }
-    source_.LoadFromStream(*stream);
     const std::string_view text(reinterpret_cast<const char*>(source_.Memory()),
                                 static_cast<std::size_t>(source_.Size()));
     if (std::all_of(text.begin(), text.end(), [](char c) { return cxRegExprIsBlank(static_cast<unsigned char>(c)); })) {

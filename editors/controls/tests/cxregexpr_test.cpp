@@ -50,16 +50,30 @@ TEST(RegExpr, OperationsBeforeCompilingRaise)
     EXPECT_EQ(expr.SourceStream(), nullptr);
 }
 
+// A stream that says it holds bytes and gives none.
+class TBrokenStream : public TStream {
+public:
+    std::size_t Read(void*, std::size_t) override { return 0; }
+    std::size_t Write(const void*, std::size_t) override { return 0; }
+    std::int64_t Seek(std::int64_t, TSeekOrigin) override { return 0; }
+    std::int64_t Size() override { return 16; }
+    void SetSize(std::int64_t) override {}
+};
+
 TEST(RegExpr, FailedCompileLeavesNothingCompiled)
 {
     TcxRegExpr expr(Settings(), cxRegExprEnglishText);
-    expr.Compile("ab");
-    ASSERT_NE(expr.SourceStream(), nullptr);
-    EXPECT_EQ(expr.SourceStream()->Size(), 2);
-    EXPECT_THROW(expr.Compile(nullptr), EcxRegExprError);
-    EXPECT_FALSE(expr.IsCompiled());
-    EXPECT_EQ(expr.SourceStream(), nullptr);
-    EXPECT_EQ(expr.Errors().Items(0).Message, "The source stream is not assigned");
+    TBrokenStream broken;
+    for (TStream* stream : {static_cast<TStream*>(nullptr), static_cast<TStream*>(&broken)}) {
+        expr.Compile("ab");
+        ASSERT_NE(expr.SourceStream(), nullptr);
+        EXPECT_EQ(expr.SourceStream()->Size(), 2);
+        EXPECT_THROW(expr.Compile(stream), EcxRegExprError);
+        EXPECT_FALSE(expr.IsCompiled());
+        EXPECT_EQ(expr.SourceStream(), nullptr);
+        ASSERT_EQ(expr.Errors().Count(), 1u);
+        EXPECT_EQ(expr.Errors().Items(0).Message, "The source stream is not assigned");
+    }
 }
 
 TEST(RegExpr, RaisedListOutlivesTheNextCompile)
