@@ -44,16 +44,41 @@ void TypeKeys(const std::wstring& keys, int msPerKey)
     }
 }
 
+namespace {
+
+INPUT MoveInput(POINT screen)
+{
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+} // namespace
+
+void MoveCursorInput(POINT screen)
+{
+    INPUT in = MoveInput(screen);
+    SendInput(1, &in, sizeof in);
+}
+
+void LeftButtonInput(bool down)
+{
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
 void ClickInput(HWND window)
 {
     RECT r;
     GetWindowRect(window, &r);
-    INPUT in[3] = {};
+    INPUT in[3] = {MoveInput(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2})};
     for (auto& i : in)
         i.type = INPUT_MOUSE;
-    in[0].mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    in[0].mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof in[0]);

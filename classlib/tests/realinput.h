@@ -14,5 +14,9 @@ void TapKeyInput(WORD vk, WORD held = 0);
 // has no key for (Wine's Chinese layout lacks the brackets, and has none for
 // Chinese characters) comes as the character itself, as an input method sends it.
 void TypeKeys(const std::wstring& keys, int msPerKey = 0);
+// The cursor moved to a point of the screen.
+void MoveCursorInput(POINT screen);
+// The left button going down or up where the cursor is.
+void LeftButtonInput(bool down);
 // A left click in the middle of the window.
 void ClickInput(HWND window);

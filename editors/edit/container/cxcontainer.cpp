@@ -42,6 +42,7 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner)
 
 TcxContainer::~TcxContainer()
 {
+    StopMouseLeaveTracking(&leaveTracker_);
     LookAndFeel().SetMaster(nullptr);
     styles_->SetOnChanged(nullptr);
     SetInnerControl(nullptr);
@@ -233,22 +234,27 @@ bool TcxContainer::UsesOwnBorder()
     return !(viewInfo_->ThemedLook && viewInfo_->FrameStyle != cbsNone);
 }
 
-bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift)
+bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift, bool isMouseEvent)
 {
     if (refreshLocked_ || (ComponentState() & csDestroying))
         return true;
+    const bool wasCalculated = viewInfoCalculated_;
+    const TcxContainerViewInfo before = *viewInfo_;
     viewInfoCalculated_ = true;
     ComputeViewInfo(p, shift == 0 && GetActiveStyle().HotTrack());
     PlaceInnerControl();
     SyncInnerControlAppearance();
-    UpdateWindowRegion();
-    if (!HandleAllocated())
-        return true;
-    if (!innerControl_) {
-        Invalidate();
-        return true;
+    // The mouse moving over the control mostly changes nothing drawn: then
+    // no new region and no repaint.
+    if (!(isMouseEvent && wasCalculated && viewInfo_->SameAs(before))) {
+        UpdateWindowRegion();
+        if (HandleAllocated() && !innerControl_)
+            Invalidate();
+        else if (HandleAllocated())
+            InvalidateRectExcept(Handle(), viewInfo_->OuterBounds, viewInfo_->InnerRect);
     }
-    InvalidateRectExcept(Handle(), viewInfo_->OuterBounds, viewInfo_->InnerRect);
+    if (viewInfo_->ContainerState & csfHot)
+        StartHoverTracking();
     return true;
 }
 
@@ -284,7 +290,7 @@ void TcxContainer::UpdateWindowRegion()
         DeleteObject(region);
 }
 
-void TcxContainer::RefreshAtCursor()
+void TcxContainer::RefreshAtCursor(bool isMouseEvent)
 {
     if (!HandleAllocated() || (ComponentState() & csDestroying) || refreshing_)
         return;
@@ -295,7 +301,7 @@ void TcxContainer::RefreshAtCursor()
         ScreenToClient(Handle(), &p);
     else
         p = POINT{-1, -1};
-    UpdateViewInfo(p, GetMouseShiftState());
+    UpdateViewInfo(p, GetMouseShiftState(), isMouseEvent);
 }
 
 const TMessageMap& TcxContainer::Messages() const

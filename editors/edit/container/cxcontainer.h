@@ -12,6 +12,7 @@
 #include "editors/edit/styles/cxcontainerstyles.h"
 #include "editors/edit/styles/cxstylecontainer.h"
 #include "editors/foundation/controls/cxcontrols.h"
+#include "editors/foundation/system/cxmousetracking.h"
 
 // The shadow under and right of r in clBtnShadow, each strip taken out of
 // the clip once filled.
@@ -35,6 +36,9 @@ public:
     int ThemePart = 0, ThemeState = 0;
     TcxCustomLookAndFeelPainterClass SkinPainter = nullptr;
     TColor BackgroundColor = clWindow;
+
+    // Every field equal: nothing drawn would change.
+    bool SameAs(const TcxContainerViewInfo& other) const;
 };
 
 class TcxContainer;
@@ -68,13 +72,17 @@ public:
     // Computes the view info for a point, places the inner control, sets
     // the window region and invalidates what changed: the strips around
     // the inner control, else the whole area. shift: keys and buttons held.
-    virtual bool UpdateViewInfo(POINT p, TShiftState shift);
+    // A mouse event that changes no field sets no region and repaints nothing.
+    // While hot, the cursor leaving the draw bounds is tracked.
+    virtual bool UpdateViewInfo(POINT p, TShiftState shift, bool isMouseEvent = false);
     // The styles' change event: the view again, and the normal style's
     // colour and font on the control unless it takes its parent's.
     virtual void ApplyStyle(TcxContainerStyle& style);
     // UpdateViewInfo at the cursor when it is over the container or its
     // children, else at (-1, -1), with the keys and buttons held now.
-    void RefreshAtCursor();
+    void RefreshAtCursor(bool isMouseEvent = false);
+    // Mouse-leave tracking found the cursor outside the draw bounds.
+    virtual void MouseLeft();
     // The inner control takes the background colour and the active style's font.
     virtual void SyncInnerControlAppearance();
     // A see-through look: a parent colour change repaints it.
@@ -116,6 +124,14 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // The mouse refreshes the state: hover and buttons held.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    using TcxControl::MouseEnter;
+    using TcxControl::MouseLeave;
+    void MouseEnter(TControl* control) override;
+    void MouseLeave(TControl* control) override;
     void Paint() override;
     void Loaded() override;
     void Resize() override;
@@ -136,6 +152,17 @@ protected:
     virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
 
 private:
+    // Tells the container when the cursor left its draw bounds.
+    class TLeaveTracker : public IcxMouseTrackingCaller {
+    public:
+        explicit TLeaveTracker(TcxContainer& container) : container_(container) {}
+        void MouseLeave() override { container_.MouseLeft(); }
+
+    private:
+        TcxContainer& container_;
+    };
+    void StartHoverTracking();
+
     // The frame arithmetic's view of the styles and the view info.
     TcxContainerFrame Frame();
     void ComputeStatePart(POINT p, bool hotTrackAllowed);
@@ -167,4 +194,5 @@ private:
     bool refreshing_ = false;
     // The container itself sets its colour or font: not a value for the style.
     bool internalSetting_ = false;
+    TLeaveTracker leaveTracker_{*this};
 };
