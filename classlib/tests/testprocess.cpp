@@ -97,6 +97,23 @@ HWND FindProcessWindow(DWORD pid, const std::string& caption)
     return search.Found;
 }
 
+HWND ShowProcessForm(const TTestProcess& process, const std::string& caption)
+{
+    HWND form = WaitForVisibleWindow([&] { return FindProcessWindow(process.Id(), caption); }, 400);
+    if (!form || !IsWindowVisible(form))
+        return nullptr;
+    SetForegroundWindow(form);
+    for (int i = 0; i < 100 && GetForegroundWindow() != form; ++i)
+        Sleep(50);
+    return form;
+}
+
+int CloseProcessForm(TTestProcess& process, HWND form)
+{
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    return process.WaitForExit(20000);
+}
+
 std::vector<HWND> ChildWindowsOf(HWND parent)
 {
     std::vector<HWND> children;

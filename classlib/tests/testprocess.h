@@ -40,6 +40,12 @@ HWND WaitForVisibleWindow(const std::function<HWND()>& find, int tries);
 
 // The top-level window of process pid whose caption is caption, or null.
 HWND FindProcessWindow(DWORD pid, const std::string& caption);
+// The program's visible window with this caption, waited for and brought to
+// the foreground as a user's click would; null when none shows.
+HWND ShowProcessForm(const TTestProcess& process, const std::string& caption);
+// Closes the form as its close box does; the program's exit code, or -1
+// when it does not end within 20 s.
+int CloseProcessForm(TTestProcess& process, HWND form);
 // Every descendant window of parent, in the order the system lists them.
 std::vector<HWND> ChildWindowsOf(HWND parent);
 // The window's class name in capitals ("EDIT", "BUTTON").

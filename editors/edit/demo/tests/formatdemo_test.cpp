@@ -39,7 +39,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
-        form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Formats"); }, 400);
+        form_ = ShowProcessForm(process_, "Formats");
         ASSERT_NE(form_, nullptr);
         std::vector<HWND> labels;
         for (HWND child : ChildWindowsOf(form_)) {
@@ -62,15 +62,8 @@ protected:
         }
         ASSERT_EQ(results_.size(), 10u);
         ASSERT_EQ(live_.size(), 9u);
-        SetForegroundWindow(form_);
-        for (int i = 0; i < 100 && GetForegroundWindow() != form_; ++i)
-            Sleep(50);
     }
-    void TearDown() override
-    {
-        PostMessageA(form_, WM_CLOSE, 0, 0);
-        EXPECT_EQ(process_.WaitForExit(20000), 0);
-    }
+    void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
     // The caption label on the edit box's line.
     HWND labelAt(HWND edit)

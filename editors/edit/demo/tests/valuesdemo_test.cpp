@@ -18,21 +18,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
-        form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Values"); }, 400);
+        form_ = ShowProcessForm(process_, "Values");
         ASSERT_NE(form_, nullptr);
         for (HWND child : ChildWindowsOf(form_))
             (UpperClassNameOf(child) == "EDIT" ? edits_ : labels_).push_back(child);
         ASSERT_EQ(edits_.size(), 2u);
         ASSERT_EQ(labels_.size(), 5u);
-        SetForegroundWindow(form_);
-        for (int i = 0; i < 100 && GetForegroundWindow() != form_; ++i)
-            Sleep(50);
     }
-    void TearDown() override
-    {
-        PostMessageA(form_, WM_CLOSE, 0, 0);
-        EXPECT_EQ(process_.WaitForExit(20000), 0);
-    }
+    void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
     // Replaces the box's text as a user does: click, select the line, type,
     // Enter. Chinese characters are put in as text: typed here, Wine takes
