@@ -6,6 +6,7 @@
 #include "editors/edit/container/cxcontainerutils.h"
 #include "classlib/messages.h"
 #include "editors/edit/container/cxcontainertheme.h"
+#include "editors/foundation/core/cxgeometry.h"
 #include "editors/foundation/painters/cxlookandfeelpainters.h"
 #include "editors/foundation/theme/dxoffice11.h"
 #include "editors/foundation/theme/dxthememanager.h"
@@ -258,19 +259,15 @@ bool TcxContainer::UpdateViewInfo(POINT p, TShiftState shift, bool isMouseEvent)
     return true;
 }
 
-HRGN TcxContainer::NewWindowRegion()
+TcxContainerRegion TcxContainer::NewWindowRegion()
 {
     if (!UsesOwnBorder())
-        return nullptr;
+        return {};
     const TRect r =
         cxContainerControlRect(viewInfo_->OuterBounds, GetContentInsets(), viewInfo_->FrameStyle, viewInfo_->FrameSides);
-    HRGN region = CreateRectRgn(r.left, r.top, r.right, r.bottom);
-    if (viewInfo_->ShowShadow) {
-        HRGN moved = CreateRectRgn(r.left + cxContainerShadowSize, r.top + cxContainerShadowSize,
-                                   r.right + cxContainerShadowSize, r.bottom + cxContainerShadowSize);
-        CombineRgn(region, region, moved, RGN_OR);
-        DeleteObject(moved);
-    }
+    TcxContainerRegion region(r);
+    if (viewInfo_->ShowShadow)
+        region.Unite(cxRectOffsetBy(r, cxContainerShadowSize, cxContainerShadowSize));
     return region;
 }
 
@@ -278,16 +275,13 @@ void TcxContainer::UpdateWindowRegion()
 {
     if (!HandleAllocated())
         return;
-    HRGN region = NewWindowRegion();
-    HRGN current = CreateRectRgn(0, 0, 0, 0);
-    const bool hasCurrent = GetWindowRgn(Handle(), current) != ERROR;
-    const bool differs = region ? !hasCurrent || !EqualRgn(region, current) : hasCurrent;
-    DeleteObject(current);
+    TcxContainerRegion region = NewWindowRegion();
+    TcxContainerRegion current(TRect{});
+    const bool hasCurrent = GetWindowRgn(Handle(), current.Handle()) != ERROR;
+    const bool differs = region ? !hasCurrent || !EqualRgn(region.Handle(), current.Handle()) : hasCurrent;
     // The window owns a region once it is set.
     if ((region || hasCurrent) && differs)
-        SetWindowRgn(Handle(), region, TRUE);
-    else if (region)
-        DeleteObject(region);
+        region.GiveToWindow(Handle(), true);
 }
 
 void TcxContainer::RefreshAtCursor(bool isMouseEvent)
@@ -302,16 +296,6 @@ void TcxContainer::RefreshAtCursor(bool isMouseEvent)
     else
         p = POINT{-1, -1};
     UpdateViewInfo(p, GetMouseShiftState(), isMouseEvent);
-}
-
-const TMessageMap& TcxContainer::Messages() const
-{
-    static const TMessageMap map(TcxControl::Messages(), {
-                                                             {CM_FONTCHANGED, &TcxContainer::CMFontChanged},
-                                                             {CM_PARENTCOLORCHANGED, &TcxContainer::CMParentColorChanged},
-                                                             {CM_PARENTFONTCHANGED, &TcxContainer::CMParentFontChanged},
-                                                         });
-    return map;
 }
 
 void TcxContainer::Loaded()
@@ -416,6 +400,13 @@ void TcxContainer::WndProc(TMessage& m)
             return;
         }
         break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (DragMode() == TDragMode::dmAutomatic) {
+            BeginDrag(false);
+            return;
+        }
+        break;
     case WM_KILLFOCUS:
         if (inner && reinterpret_cast<HWND>(m.WParam) == inner) {
             m.Result = 0;
@@ -449,9 +440,8 @@ void TcxContainer::AlignControls(TControl* control, RECT& rect)
                          (!part.Whole && !cxRectSame(innerRegionRect_, part.Rect));
     if (!changed)
         return;
-    SetWindowRgn(window->Handle(),
-                 part.Whole ? nullptr : CreateRectRgn(part.Rect.left, part.Rect.top, part.Rect.right, part.Rect.bottom),
-                 TRUE);
+    TcxContainerRegion clip = part.Whole ? TcxContainerRegion() : TcxContainerRegion(part.Rect);
+    clip.GiveToWindow(window->Handle(), true);
     if (inner) {
         innerRegionWhole_ = part.Whole;
         innerRegionRect_ = part.Rect;

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "editors/edit/container/cxcontainergeometry.h"
+#include "editors/edit/container/cxcontainerinnercontrol.h"
+#include "editors/edit/container/cxcontainerregion.h"
 #include "editors/edit/container/cxcontainerstate.h"
 #include "editors/edit/styles/cxcontainerstyles.h"
 #include "editors/edit/styles/cxstylecontainer.h"
@@ -45,7 +48,7 @@ class TcxContainer;
 // The popup hooks tell an owner container that its popup closed on deactivation.
 void cxPopupOwnerFocusChanged(TcxContainer& container);
 
-class TcxContainer : public TcxControl, public IcxStyleContainer {
+class TcxContainer : public TcxControl, public IcxStyleContainer, public IcxFocusTarget {
     friend void cxPopupOwnerFocusChanged(TcxContainer& container);
 
 public:
@@ -101,6 +104,31 @@ public:
     virtual int GetNativePart() const { return 1; }
     virtual int GetNativeState() const;
 
+    // The inner control, else the container itself.
+    TWinControl* GetFocusTarget() override;
+    // While locked, context popups are not shown (the message counts as handled).
+    int PopupMenuLockCount() const { return popupMenuLockCount_; }
+    void LockPopupMenu(bool lock);
+    virtual bool AcceptsContextPopupAt(POINT) { return true; }
+    // A message of the inner control: its context menu is the container's.
+    // True when handled here.
+    virtual bool HandleInnerControlMessage(TMessage& m);
+    // The inner control's own message entry, kept by the editor that puts
+    // its own in its place; CallInnerControlWndProc calls it (or, while none
+    // is kept, the inner control's current one).
+    void SetInnerControlWndProc(TWndMethod proc) { innerWndProc_ = std::move(proc); }
+    virtual void CallInnerControlWndProc(TMessage& m);
+
+    // The inner window's native bars, for a class that mirrors them on its own.
+    bool ReadInnerScrollBarInfo(SCROLLBARINFO& info, TScrollBarKind kind) const;
+    static bool IsScrollBarUsable(const SCROLLBARINFO& info);
+    // The native bar in client coordinates; empty when it lies outside the container.
+    TRect GetScrollBarRect(const SCROLLBARINFO& info) const;
+    static bool IsScrollBarEnabled(const TcxScrollBar& bar, const SCROLLBARINFO& info);
+    virtual void ShowScrollBar(TcxScrollBar& bar, bool visible);
+    // One own bar placed, ranged and enabled as the native one, or hidden.
+    virtual void SyncScrollBar(TcxScrollBar& bar);
+
     // Focused when the container or its inner control has the focus.
     bool Focused() const override { return IsFocusedNow(); }
     // Focuses the container, which hands the focus to its inner control.
@@ -138,6 +166,13 @@ protected:
     void FocusChanged() override;
     // A colour set on the control becomes the normal style's.
     void ColorChanged() override;
+    // Own bars follow the container's Enabled.
+    void EnabledChanged() override;
+    // No redraw on resizing: the view info invalidates what changed.
+    TCreateParams CreateParams() const override;
+    // The view info at the cursor once the window's first messages are through.
+    void HandleCreated() override;
+    void DoContextPopup(POINT mousePos, bool& handled) override;
     // Tab and Shift+Tab, without Alt or Ctrl, move the focus through the form.
     void KeyDown(WORD& key, TShiftState shift) override;
     bool HasScrollBars() const override { return false; }
@@ -169,8 +204,8 @@ private:
     // The frame colour of the plain and skinned looks.
     TColor ComputeFrameColor();
     TColor ComputeBackgroundColor();
-    // The window region UpdateWindowRegion sets, owned by the caller; nullptr for none.
-    HRGN NewWindowRegion();
+    // The window region UpdateWindowRegion sets; none without an own border.
+    TcxContainerRegion NewWindowRegion();
     void PaintThemed(TcxCanvas& canvas);
     void PaintPlain(TcxCanvas& canvas);
     // A font set on the control, or come from its parent, goes to the normal style.
@@ -179,6 +214,12 @@ private:
     void CMParentFontChanged(TMessage& m);
     // The normal style's value goes back to following its fallbacks.
     void ClearOwnStyleValue(TcxContainerStyleValue value);
+    void WMNCPaint(TMessage& m) { m.Result = 0; }
+    void WMSetCursor(TMessage& m);
+    void WMWindowPosChanging(TMessage& m);
+    void CMSysColorChange(TMessage& m);
+    void WMRefreshAtCursor(TMessage& m);
+    void WMSyncInnerScrollBars(TMessage& m);
 
     std::unique_ptr<TcxContainerStyles> styles_;
     TcxContainerStyle* activeStyle_ = nullptr;
@@ -194,5 +235,7 @@ private:
     bool refreshing_ = false;
     // The container itself sets its colour or font: not a value for the style.
     bool internalSetting_ = false;
+    int popupMenuLockCount_ = 0;
+    TWndMethod innerWndProc_;
     TLeaveTracker leaveTracker_{*this};
 };

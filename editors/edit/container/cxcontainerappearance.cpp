@@ -108,11 +108,3 @@ void TcxContainer::CMParentFontChanged(TMessage& m)
     if (alive && (!wasOwn || ParentFont()))
         ClearOwnStyleValue(svFont);
 }
-
-// No class here has bars of its own (HasScrollBars is false): there is
-// nothing to mirror.
-void TcxContainer::SyncInnerScrollBars(bool)
-{
-    if (!HasScrollBars())
-        return;
-}

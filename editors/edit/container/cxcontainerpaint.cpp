@@ -31,8 +31,8 @@ void TcxContainer::DrawContainerBorder(TcxCanvas& canvas, const TRect& r)
 
 void TcxContainer::ClipToWindowRegion()
 {
-    if (HRGN region = NewWindowRegion()) {
-        TcxRegion clip(region);
+    if (TcxContainerRegion region = NewWindowRegion()) {
+        TcxRegion clip(region.Release());
         cxCanvas().SetClipRegion(clip, TcxRegionOperation::roIntersect);
     }
 }
