@@ -160,6 +160,10 @@ protected:
     using TcxControl::MouseLeave;
     void MouseEnter(TControl* control) override;
     void MouseLeave(TControl* control) override;
+    // The focus entering or leaving through the inner window, which the
+    // container's own window never hears of, changes the state too.
+    void DoEnter() override;
+    void DoExit() override;
     void Paint() override;
     void Loaded() override;
     void Resize() override;

@@ -1,7 +1,7 @@
-// The container under the mouse: moves, presses, entering and leaving
-// refresh its state, and while it is hot a timer watches for the cursor
-// leaving its draw bounds (also from over the inner window, which tells the
-// container nothing itself).
+// The container's state following the mouse and the focus: moves, presses,
+// entering and leaving refresh it, and while it is hot a timer watches for
+// the cursor leaving its draw bounds (also from over the inner window, which
+// tells the container nothing itself).
 #include "editors/edit/container/cxcontainer.h"
 
 bool TcxContainerViewInfo::SameAs(const TcxContainerViewInfo& o) const
@@ -75,4 +75,20 @@ void TcxContainer::MouseLeave(TControl* control)
     // Gone over the inner window, the cursor is still watched.
     if (alive && !(viewInfo_->ContainerState & csfHot))
         StopMouseLeaveTracking(&leaveTracker_);
+}
+
+void TcxContainer::DoEnter()
+{
+    const TLiveness alive = Liveness();
+    TcxControl::DoEnter();
+    if (alive)
+        RefreshAtCursor();
+}
+
+void TcxContainer::DoExit()
+{
+    const TLiveness alive = Liveness();
+    TcxControl::DoExit();
+    if (alive)
+        RefreshAtCursor();
 }
