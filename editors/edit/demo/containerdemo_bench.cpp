@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -24,14 +25,6 @@
 #include "editors/foundation/core/cxfoundationunits.h"
 
 namespace {
-
-double Now()
-{
-    LARGE_INTEGER c, f;
-    QueryPerformanceCounter(&c);
-    QueryPerformanceFrequency(&f);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 double ProcessCpuMs(HANDLE process)
 {
@@ -94,7 +87,7 @@ private:
 double PairMicroseconds(HWND window)
 {
     constexpr int kPairs = 20000;
-    const double start = Now();
+    const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kPairs; ++i) {
         SendMessageA(window, WM_USER, 0, 0);
         PostMessageA(window, WM_USER, 0, 0);
@@ -102,7 +95,7 @@ double PairMicroseconds(HWND window)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
     }
-    return (Now() - start) * 1000.0 / kPairs;
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / kPairs;
 }
 
 } // namespace
