@@ -218,6 +218,8 @@ private:
     void CMParentFontChanged(TMessage& m);
     // The normal style's value goes back to following its fallbacks.
     void ClearOwnStyleValue(TcxContainerStyleValue value);
+    // False when the container went meanwhile.
+    bool PassParentChange(TMessage& m, TcxContainerStyleValue value);
     void WMNCPaint(TMessage& m) { m.Result = 0; }
     void WMSetCursor(TMessage& m);
     void WMWindowPosChanging(TMessage& m);

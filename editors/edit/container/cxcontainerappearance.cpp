@@ -83,15 +83,28 @@ void TcxContainer::CMFontChanged(TMessage& m)
         RefreshAtCursor();
 }
 
+// The inherited handling, after which the normal style's value stays its
+// own only when it was before and the control does not follow its parent.
+bool TcxContainer::PassParentChange(TMessage& m, TcxContainerStyleValue value)
+{
+    const TLiveness alive = Liveness();
+    const bool wasOwn = IsOwnValue(styles_->StyleNormal(), value);
+    TcxControl::Messages().Dispatch(*this, m);
+    if (!alive)
+        return false;
+    const bool followsParent = value == svColor ? ParentColor() : ParentFont();
+    if (!wasOwn || followsParent)
+        ClearOwnStyleValue(value);
+    return static_cast<bool>(alive);
+}
+
 void TcxContainer::CMParentColorChanged(TMessage& m)
 {
     const TLiveness alive = Liveness();
+    if (!PassParentChange(m, svColor))
+        return;
     TcxContainerStyle& normal = styles_->StyleNormal();
-    const bool wasOwn = IsOwnValue(normal, svColor);
-    TcxControl::Messages().Dispatch(*this, m);
-    if (alive && (!wasOwn || ParentColor()))
-        ClearOwnStyleValue(svColor);
-    if (alive && normal.Color() != Color())
+    if (normal.Color() != Color())
         ApplyStyle(normal);
     if (alive && IsTransparentLook() && !ParentColor())
         Invalidate();
@@ -99,12 +112,6 @@ void TcxContainer::CMParentColorChanged(TMessage& m)
 
 void TcxContainer::CMParentFontChanged(TMessage& m)
 {
-    const TLiveness alive = Liveness();
-    TcxContainerStyle& normal = styles_->StyleNormal();
-    const bool wasOwn = IsOwnValue(normal, svFont);
-    TcxControl::Messages().Dispatch(*this, m);
-    if (alive && !ParentFont())
-        normal.DeriveFont();
-    if (alive && (!wasOwn || ParentFont()))
-        ClearOwnStyleValue(svFont);
+    if (PassParentChange(m, svFont) && !ParentFont())
+        styles_->StyleNormal().DeriveFont();
 }
