@@ -23,13 +23,22 @@ namespace {
 struct TReceived {
     HWND window;
     UINT msg;
+    WPARAM wp;
 };
 std::vector<TReceived> received;
 
+std::size_t ReceivedCount(UINT msg)
+{
+    std::size_t n = 0;
+    for (const TReceived& r : received)
+        n += r.msg == msg;
+    return n;
+}
+
 LRESULT CALLBACK CountingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == WM_SYSKEYDOWN || msg == WM_LBUTTONDOWN)
-        received.push_back({w, msg});
+    if (msg == WM_SYSKEYDOWN || msg == WM_LBUTTONDOWN || msg == WM_NCACTIVATE)
+        received.push_back({w, msg, wp});
     // Closing is the popup's business, not the default procedure's.
     if (msg == WM_CLOSE)
         return 0;
@@ -76,6 +85,7 @@ public:
     }
     bool CanClose() override { return agrees; }
     HWND PopupWindow() const override { return window_; }
+    HWND Window() const { return window_; }
     bool AcceptsKey(WPARAM key) const override { return key == acceptedKey; }
     TWinControl* OwnerControl() const override { return owner_; }
     HWND OwnerForm() const override { return form_; }
@@ -166,7 +176,7 @@ TEST(ContainerPopups, AClickOutsideClosesThePopupsAndOneInsideDoesNot)
     Application.ProcessMessages();
     EXPECT_TRUE(cxIsPopupOpen(&newer));
     EXPECT_TRUE(cxIsPopupOpen(&older));
-    ASSERT_EQ(received.size(), 1u) << "the popup's own click went through";
+    ASSERT_EQ(ReceivedCount(WM_LBUTTONDOWN), 1u) << "the popup's own click went through";
 
     ClickInput(s.other->Handle());
     Application.ProcessMessages();
@@ -208,7 +218,7 @@ TEST(ContainerPopups, SystemKeysAreDroppedUnlessTheNewestPopupTakesThem)
         }
         PostMessageA(newest.PopupWindow(), WM_SYSKEYDOWN, 'X', 0x20000001);
         Application.ProcessMessages();
-        EXPECT_EQ(received.size(), c.arrives ? 1u : 0u) << c.name;
+        EXPECT_EQ(ReceivedCount(WM_SYSKEYDOWN), c.arrives ? 1u : 0u) << c.name;
     }
 }
 
@@ -310,4 +320,27 @@ TEST(ContainerPopups, AnExceptionInAHookIsReportedAndGoesNoFurther)
     EXPECT_EQ(watcher.Messages(), std::vector<std::string>{"popup close failed"});
     EXPECT_TRUE(cxIsPopupOpen(&p));
     p.throws = false;
+}
+
+TEST(ContainerPopups, ThePopupsFormKeepsItsCaptionActiveOnce)
+{
+    Application.Initialize();
+    Scene s;
+    // A window of the counting class stands for the form: it records what
+    // WM_NCACTIVATE reaches its own procedure with.
+    TTestPopup formStandIn("form", nullptr, nullptr, 700);
+    TTestPopup popup("p", nullptr, formStandIn.Window());
+    popup.Open();
+    HWND form = formStandIn.Window();
+    EXPECT_EQ(SendMessageA(form, WM_NCACTIVATE, FALSE, 0), 1);
+    EXPECT_EQ(SendMessageA(form, WM_NCACTIVATE, FALSE, 0), 1);
+    popup.ClosePopup();
+    SendMessageA(form, WM_NCACTIVATE, FALSE, 0);
+    std::vector<WPARAM> seen;
+    for (const TReceived& r : received)
+        if (r.window == form && r.msg == WM_NCACTIVATE)
+            seen.push_back(r.wp);
+    // Each deactivation while the popup is open arrives as an activation; after it, as itself.
+    EXPECT_EQ(seen, (std::vector<WPARAM>{TRUE, TRUE, FALSE}));
+    EXPECT_EQ(GetWindowLongPtrA(form, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(CountingProc));
 }
