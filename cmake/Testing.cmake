@@ -35,13 +35,15 @@ function(vostrel_add_test name)
 endfunction()
 
 # vostrel_uses_desktop(<tests...>)
-# Tests that use what the whole Wine session shares (the cursor, the
-# foreground window, the keyboard focus, real input through SendInput, the
-# tray) run alone: with no window manager, a window that another test
-# program shows can take the foreground, and typed keys then go to it.
+# Tests that use what a whole Wine session shares (the cursor, the foreground
+# window, the keyboard focus, real input through SendInput, the tray, the
+# clipboard, the system colours) each take one of test.sh's desktop sessions,
+# a prefix and display of their own: with no window manager, a window that
+# another test program shows can take the foreground, and typed keys then go
+# to it. Run by CTest without those sessions, they run one at a time.
 function(vostrel_uses_desktop)
-  set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK desktop)
-  set_property(TEST ${ARGN} PROPERTY RUN_SERIAL TRUE)
+  set_property(TEST ${ARGN} PROPERTY RESOURCE_GROUPS desktops:1)
+  set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT VOSTREL_USES_DESKTOP=1)
 endfunction()
 
 # vostrel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])

@@ -11,6 +11,78 @@ generator=(-G Ninja)
 source tools/wine-env.sh
 target=$(vostrel_build_dir)
 
+# Tests that use what a Wine session shares run in desktop sessions of their
+# own (see wine-env.sh), as many as half the cores, up to four; CTest hands
+# each such test one free session through the resource spec below.
+desktops=$((jobs / 2))
+[ "$desktops" -ge 1 ] || desktops=1
+[ "$desktops" -le 4 ] || desktops=4
+desktop_spec=$PWD/build/desktops.json
+mkdir -p build
+{
+  printf '{"version": {"major": 1, "minor": 0}, "local": [{"desktops": ['
+  for ((i = 1; i <= desktops; i++)); do
+    printf '%s{"id": "%d", "slots": 1}' "$([ $i = 1 ] || echo ', ')" "$i"
+  done
+  printf ']}]}\n'
+} > "$desktop_spec"
+
+# The prefixes a build's tests use: ours, the setup tests' own, in which they
+# make all-users shortcuts, and the desktop sessions'.
+setup_prefix() { echo "$PWD/$1/setup/wineprefix"; }
+desktop_prefix() { echo "$WINEPREFIX-desktop$1"; }
+export VOSTREL_DESKTOP_PREFIX
+test_prefixes() {
+  printf '%s\n' "$WINEPREFIX" "$(setup_prefix "$1")"
+  for ((i = 1; i <= desktops; i++)); do desktop_prefix $i; done
+}
+stop_wine() {
+  local prefix
+  while read -r prefix; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" vostrel_end_session
+  done < <(test_prefixes "$target"; test_prefixes build/target)
+  return 0
+}
+# The other prefixes are copies of ours, made again when ours was.
+copy_prefix() {
+  [ "$1/.vostrel-ready" -nt "$WINEPREFIX/.vostrel-ready" ] && return 0
+  rm -rf "$1"
+  mkdir -p "$(dirname "$1")"
+  cp -a "$WINEPREFIX" "$1"
+  touch "$1/.vostrel-ready"
+}
+make_prefixes() {
+  local i
+  vostrel_prepare
+  copy_prefix "$(setup_prefix "$1")"
+  for ((i = 1; i <= desktops; i++)); do copy_prefix "$(desktop_prefix $i)"; done
+}
+# Each prefix gets one Wine session for the whole run, started before the
+# first test (see vostrel_start_session). A session's desktop, which also
+# holds the notification area, lives on the display it was started on: each
+# desktop session has an Xvfb of its own, the others share the run's, and no
+# server left from an earlier one may serve.
+start_sessions() {
+  local i prefix pid pids=() shared_display=$DISPLAY
+  session() { (export WINEPREFIX="$1"; vostrel_start_session) & pids+=($!); }
+  make_prefixes "$1"
+  session "$WINEPREFIX"
+  session "$(setup_prefix "$1")"
+  for ((i = 1; i <= desktops; i++)); do
+    prefix=$(desktop_prefix $i)
+    vostrel_start_xvfb
+    echo "$DISPLAY" > "$prefix/.vostrel-display"
+    session "$prefix"
+  done
+  export DISPLAY=$shared_display
+  for pid in "${pids[@]}"; do wait "$pid"; done
+  VOSTREL_DESKTOP_PREFIX=$(desktop_prefix "")
+}
+# The prefixes are made (once) while the builds run.
+stop_wine
+make_prefixes "$target" >/dev/null &
+prefixes=$!
+
 # The 32-bit build we ship always builds whole, warnings as errors; the tests
 # run in the build VOSTREL_WINE_BITS chooses (64-bit unless it says 32).
 windows_build() {
@@ -28,29 +100,7 @@ cmake -S . -B build/fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DVOSTREL_FU
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/fuzz -j "$jobs"
 
-# The prefixes a build's tests use: ours, and the setup tests' own, in which
-# they make all-users shortcuts.
-test_prefixes() { printf '%s\n' "$WINEPREFIX" "$PWD/$1/setup/wineprefix"; }
-stop_wine() {
-  local prefix
-  while read -r prefix; do
-    [ -d "$prefix" ] && WINEPREFIX="$prefix" vostrel_end_session
-  done < <(test_prefixes "$target"; test_prefixes build/target)
-  return 0
-}
-# Each prefix gets one Wine session for the whole run, started before the
-# first test (see vostrel_start_session). A session's desktop, which also
-# holds the notification area, lives on the display it was started on: every
-# test shares one display, and no server left from an earlier one may serve.
-start_sessions() {
-  local prefix pid pids=()
-  while read -r prefix; do
-    (export WINEPREFIX="$prefix"; vostrel_prepare && vostrel_start_session) &
-    pids+=($!)
-  done < <(test_prefixes "$1")
-  for pid in "${pids[@]}"; do wait "$pid"; done
-}
-stop_wine
+wait $prefixes
 trap 'stop_wine; vostrel_stop_xvfb' EXIT
 [ -n "${DISPLAY:-}" ] || vostrel_start_xvfb
 start_sessions "$target"
@@ -58,7 +108,7 @@ start_sessions "$target"
 # One CTest run over the three builds, so one summary line ends the output.
 printf 'subdirs("%s" "host" "fuzz")\n' "${target#build/}" > build/CTestTestfile.cmake
 status=0
-ctest --test-dir build -j "$jobs" --output-on-failure "$@" || status=$?
+ctest --test-dir build -j "$jobs" --resource-spec-file "$desktop_spec" --output-on-failure "$@" || status=$?
 tested="$target ($vostrel_bits-bit Wine), build/host, build/fuzz"
 
 # The shipped 32-bit build runs its Windows tests too where the kernel runs
@@ -69,7 +119,7 @@ if [ "$target" != build/target ]; then
     unset VOSTREL_WINEPREFIX
     vostrel_use_bits 32
     start_sessions build/target
-    ctest --test-dir build/target -j "$jobs" --output-on-failure "$@" || status=$?
+    ctest --test-dir build/target -j "$jobs" --resource-spec-file "$desktop_spec" --output-on-failure "$@" || status=$?
     tested+=", build/target (32-bit Wine)"
   else
     echo "build/target (32-bit) built but not run: this kernel does not run 32-bit programs (probe)"

@@ -60,8 +60,23 @@ vostrel_use_bits() {
     vostrel_loader=wine
   fi
   export WINEPREFIX="${VOSTREL_WINEPREFIX:-$prefix}"
+  [ -z "$vostrel_desktop" ] || WINEPREFIX="$VOSTREL_DESKTOP_PREFIX$vostrel_desktop"
 }
+
+# A test that uses what a whole Wine session shares (the desktop, the
+# clipboard, the system colours) gets one of the run's desktop sessions from
+# CTest (resource "desktops", see test.sh): a copy of the prefix, named
+# $VOSTREL_DESKTOP_PREFIX<id>, with a server and an Xvfb display of its own,
+# so that no other program's window takes its foreground, cursor or clipboard.
+vostrel_desktop=""
+case "${VOSTREL_DESKTOP_PREFIX:+set}:${CTEST_RESOURCE_GROUP_0_DESKTOPS:-}" in
+  set:id:*)
+    vostrel_desktop=${CTEST_RESOURCE_GROUP_0_DESKTOPS#id:}
+    vostrel_desktop=${vostrel_desktop%%,*}
+    ;;
+esac
 vostrel_use_bits "$vostrel_bits"
+
 # Wine maps Chinese file names to Linux ones through the Linux locale, so the
 # GBK locale must really exist; we build our own rather than touch the system's.
 vostrel_locales="$vostrel_cache/locale"
@@ -134,24 +149,25 @@ vostrel_end_session() {
   wineserver -k 2>/dev/null || true
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY; its pid goes to
-# vostrel_xvfb_pid for the caller to stop.
-vostrel_xvfb_pid=""
+# Starts Xvfb on a free display number and exports DISPLAY; vostrel_stop_xvfb
+# stops every one started.
+vostrel_xvfb_pids=()
 vostrel_start_xvfb() {
   local fifo display_number
   fifo=$(mktemp -u)
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  vostrel_xvfb_pid=$!
+  vostrel_xvfb_pids+=($!)
   read -r display_number <"$fifo"
   rm -f "$fifo"
   export DISPLAY=":$display_number"
 }
 
 vostrel_stop_xvfb() {
-  if [ -n "$vostrel_xvfb_pid" ]; then
-    kill "$vostrel_xvfb_pid" 2>/dev/null || true
-    wait "$vostrel_xvfb_pid" 2>/dev/null || true
-    vostrel_xvfb_pid=""
-  fi
+  local pid
+  for pid in "${vostrel_xvfb_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  vostrel_xvfb_pids=()
 }

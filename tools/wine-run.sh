@@ -9,10 +9,21 @@ source "$(dirname "$0")/wine-env.sh"
 
 vostrel_prepare
 trap vostrel_stop_xvfb EXIT
-[ -n "${DISPLAY:-}" ] || vostrel_start_xvfb
+if [ -n "$vostrel_desktop" ]; then
+  export DISPLAY
+  DISPLAY=$(cat "$WINEPREFIX/.vostrel-display")
+elif [ -z "${DISPLAY:-}" ]; then
+  vostrel_start_xvfb
+fi
 
+run() { vostrel_wine "$vostrel_loader" "$@"; }
 set +e
-vostrel_wine "$vostrel_loader" "$@"
+if [ -z "$vostrel_desktop" ] && [ "${VOSTREL_USES_DESKTOP:-}" = 1 ]; then
+  # A desktop test that CTest runs without test.sh's sessions waits for the others.
+  vostrel_locked "$WINEPREFIX.desktop.lock" run "$@"
+else
+  run "$@"
+fi
 rc=$?
 set -e
 exit $rc

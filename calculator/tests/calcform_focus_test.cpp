@@ -4,6 +4,7 @@
 
 #include "classlib/application.h"
 #include "classlib/tests/keyboard.h"
+#include "classlib/tests/realinput.h"
 #include "classlib/windowclasses.h"
 
 TEST_F(CalcFormTest, TheControlThatHadTheFocusHasItAgain)
@@ -38,7 +39,8 @@ TEST_F(CalcFormTest, TheControlThatHadTheFocusHasItAgain)
         SetTape("");
         keybd_event('7', 0, 0, 0);
         keybd_event('7', 0, KEYEVENTF_KEYUP, 0);
-        EXPECT_TRUE(PumpUntil([this] { return Tape() == "7"; }, 2000)) << name << ": the key went elsewhere";
+        EXPECT_TRUE(PumpUntil([this] { return Tape() == "7"; }, 2000))
+            << name << ": the key went elsewhere, " << DescribeInputTarget();
     }
     Application.SetMainForm(nullptr);
 }

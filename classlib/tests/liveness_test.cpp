@@ -20,6 +20,7 @@
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
 #include "classlib/tests/freedmemory.h"
+#include "classlib/tests/realinput.h"
 
 namespace {
 
@@ -310,7 +311,7 @@ TEST_P(Liveness, TheFreedIsNeverTouchedAndAFailureIsReportedOnce)
     };
     kind.bind(scene, hook);
     kind.fire(scene);
-    ASSERT_TRUE(Pump([&] { return calls > 0; })) << "the handler never ran";
+    ASSERT_TRUE(Pump([&] { return calls > 0; })) << "the handler never ran; " << DescribeInputTarget();
     Pump([&] { return watcher.Count() >= (c.raises ? 1 : 0); });
     Settle();
 

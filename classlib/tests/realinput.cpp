@@ -83,3 +83,24 @@ void ClickInput(HWND window)
     in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof in[0]);
 }
+
+namespace {
+std::string Describe(HWND window)
+{
+    if (!window)
+        return "none";
+    char cls[64] = {}, title[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    GetWindowTextA(window, title, sizeof title);
+    return std::string(cls) + " \"" + title + "\"";
+}
+} // namespace
+
+std::string DescribeInputTarget()
+{
+    HWND foreground = GetForegroundWindow();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
+    return "foreground " + Describe(foreground) + ", focus " + Describe(info.hwndFocus);
+}

@@ -20,3 +20,6 @@ void MoveCursorInput(POINT screen);
 void LeftButtonInput(bool down);
 // A left click in the middle of the window.
 void ClickInput(HWND window);
+// Where typed keys would go now, for failure messages: the foreground window
+// and the focus of its thread, each as class "title".
+std::string DescribeInputTarget();
