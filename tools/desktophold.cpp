@@ -5,7 +5,12 @@
 // would wait for that pipe long after the test had ended. The desktop process
 // also ends whenever no program uses the desktop, to be started again by the
 // next: this one keeps using it until the server is ended.
+// It also keeps an icon in the notification area: on a display without a
+// system tray Wine shows a tray window of its own while any icon exists, and a
+// tray window shown anew, above a test's windows, took the activation when
+// one of them closed. Shown once, before any test window, it stays below them.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 
@@ -13,7 +18,18 @@ int main()
 {
     if (!GetDesktopWindow())
         return 1;
+    HWND owner = CreateWindowExA(0, "STATIC", "desktop holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = owner;
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    lstrcpyA(icon.szTip, "desktop holder");
+    if (!owner || !Shell_NotifyIconA(NIM_ADD, &icon))
+        return 1;
     std::puts("ready");
     std::fflush(stdout);
-    Sleep(INFINITE);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
 }

@@ -124,7 +124,7 @@ vostrel_make_holder() {
   source="$(dirname "${BASH_SOURCE[0]}")/desktophold.cpp"
   [ "$vostrel_bits" = 32 ] && compiler=i686-w64-mingw32-g++
   [ -f "$1" ] && [ ! "$source" -nt "$1" ] && return 0
-  "$compiler" -O2 -static -s -o "$1" "$source"
+  "$compiler" -O2 -static -s -o "$1" "$source" -lshell32
 }
 
 # A whole run's Wine session: the server, kept after its last program, and
