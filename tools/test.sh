@@ -43,9 +43,9 @@ stop_wine() {
   done < <(test_prefixes "$target"; test_prefixes build/target)
   return 0
 }
-# The other prefixes are copies of ours, made again when ours was.
+# The other prefixes are fresh copies of ours each run, so that nothing a
+# test changed in a session (regional settings, shortcuts) outlives the run.
 copy_prefix() {
-  [ "$1/.vostrel-ready" -nt "$WINEPREFIX/.vostrel-ready" ] && return 0
   rm -rf "$1"
   mkdir -p "$(dirname "$1")"
   cp -a "$WINEPREFIX" "$1"
@@ -65,7 +65,6 @@ make_prefixes() {
 start_sessions() {
   local i prefix pid pids=() shared_display=$DISPLAY
   session() { (export WINEPREFIX="$1"; vostrel_start_session) & pids+=($!); }
-  make_prefixes "$1"
   session "$WINEPREFIX"
   session "$(setup_prefix "$1")"
   for ((i = 1; i <= desktops; i++)); do
@@ -78,7 +77,7 @@ start_sessions() {
   for pid in "${pids[@]}"; do wait "$pid"; done
   VOSTREL_DESKTOP_PREFIX=$(desktop_prefix "")
 }
-# The prefixes are made (once) while the builds run.
+# The prefixes are made while the builds run.
 stop_wine
 make_prefixes "$target" >/dev/null &
 prefixes=$!
@@ -118,6 +117,7 @@ if [ "$target" != build/target ]; then
     stop_wine
     unset VOSTREL_WINEPREFIX
     vostrel_use_bits 32
+    make_prefixes build/target
     start_sessions build/target
     ctest --test-dir build/target -j "$jobs" --resource-spec-file "$desktop_spec" --output-on-failure "$@" || status=$?
     tested+=", build/target (32-bit Wine)"
