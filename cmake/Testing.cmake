@@ -28,7 +28,9 @@ function(vostrel_add_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 60)
   endif()
-  set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  # A fresh clone has no timings, and CTest then starts the tests in the order
+  # written; the timeout stands in for the length, so long tests start first.
+  set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT} COST ${T_TIMEOUT})
   if(T_DESKTOP)
     vostrel_uses_desktop(${test_name})
   endif()
@@ -84,5 +86,5 @@ function(vostrel_add_fuzzer name)
   add_test(NAME fuzz.${name} COMMAND ${name} -max_total_time=${F_SECONDS} -max_len=${F_MAXLEN} -timeout=10 ${corpus})
   # The run itself, then a minute for loading the corpus and a slow last input.
   math(EXPR timeout "${F_SECONDS} + 60")
-  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${timeout})
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${timeout} COST ${F_SECONDS})
 endfunction()
