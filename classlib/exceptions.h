@@ -18,6 +18,14 @@ class EReadError : public Exception { using Exception::Exception; };
 class EWriteError : public Exception { using Exception::Exception; };
 class EOSError : public Exception { using Exception::Exception; };
 class EComponentError : public Exception { using Exception::Exception; };
+// An object that is not of the class it is taken as ("Invalid class typecast").
+class EInvalidCast : public Exception {
+public:
+    using Exception::Exception;
+    EInvalidCast() : Exception("Invalid class typecast") {}
+};
+// An index outside a list ("List index out of bounds (%d)").
+class EListError : public Exception { using Exception::Exception; };
 class EClipboardException : public Exception { using Exception::Exception; };
 
 // The system's text for an error code, without the trailing line break.
