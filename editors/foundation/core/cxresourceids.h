@@ -29,6 +29,7 @@
 #define cxSRegExprSubrangeOrder 0xE018
 #define cxSRegExprTooComplex 0xE019
 #define cxSRegExprNotCompiled 0xE01A
+#define cxSEditRepositoryItemNotAcceptable 0xE01B
 
 /* The relative-date words of the date masks, in their order (cxDateUtils). */
 #define cxSDateToday 0xE100

@@ -8,6 +8,7 @@ TEST(ResourceTexts, ComeFromTheProgramsStringTableAndAMissingIdIsEmpty)
 {
     EXPECT_EQ(cxGetResourceText(cxSEditInvalidInput), "Invalid input value. Use escape key to abandon changes");
     EXPECT_EQ(cxGetResourceText(cxSScrollBarOutOfRange), "Scrollbar property out of range");
+    EXPECT_EQ(cxGetResourceText(cxSEditRepositoryItemNotAcceptable), "The repository item is not acceptable");
     EXPECT_EQ(cxGetResourceText(0xEFFF), "");
 }
 

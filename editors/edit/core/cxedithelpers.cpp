@@ -1,0 +1,34 @@
+#include "editors/edit/core/cxedithelpers.h"
+
+#include <algorithm>
+
+#include "editors/edit/variants/cxvariants.h"
+
+void EnlargeSize(TSize& a, const TSize& b)
+{
+    a.cx = std::max(a.cx, b.cx);
+    a.cy = std::max(a.cy, b.cy);
+}
+
+TComponent* OwningComponent(TPersistent* persistent)
+{
+    for (TPersistent* p = persistent; p; p = p->GetOwner())
+        if (auto* component = dynamic_cast<TComponent*>(p))
+            return component;
+    return nullptr;
+}
+
+bool VarEqualsSameType(const Variant& a, const Variant& b)
+{
+    return a.VarType() == b.VarType() && VariantsEqual(a, b);
+}
+
+bool IsBlankChar(char c)
+{
+    switch (c) {
+    case '\0': case '\t': case '\n': case '\f': case '\r': case ' ':
+        return true;
+    default:
+        return false;
+    }
+}
