@@ -11,13 +11,12 @@
 #include "classlib/colors.h"
 #include "classlib/control.h"
 #include "classlib/persistent.h"
+#include "editors/edit/buttons/cxeditbuttons.h"
 #include "editors/foundation/graphics/cxregion.h"
 #include "editors/foundation/painters/cxlookandfeelpainters.h"
 
-class TBitmap;
 class TWinControl;
-// Declared with their values by the buttons and the edit styles.
-enum TcxEditButtonKind : std::uint8_t;
+// Declared with its values by the edit styles.
 enum TcxEditButtonStyle : std::uint8_t;
 
 // A button's state as drawn.
@@ -51,7 +50,7 @@ public:
     TRect VisibleBounds{};
     TcxEditButtonViewInfoData Data;
 
-    TcxEditButtonKind Kind{1};
+    TcxEditButtonKind Kind = bkDown;
     // bkText only.
     std::string Caption, VisibleCaption;
     TColor TextColor = clBtnText;
