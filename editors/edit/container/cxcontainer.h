@@ -20,6 +20,18 @@
 // The shadow under and right of r in clBtnShadow, each strip taken out of
 // the clip once filled.
 void DrawContainerShadow(TcxCanvas& canvas, const TRect& r);
+// How a plain (unthemed) frame is drawn.
+struct TcxContainerFrameLook {
+    TcxContainerBorderStyle Style = cbsNone;
+    int Width = 0;
+    TColor Color = clBtnShadow;
+    unsigned Sides = cxBordersAll;
+    bool Skinned = false;
+};
+// The frame on r: a solid one of the width in the colour for single, thick,
+// UltraFlat and Office11 borders and under a skin; flat and 3D an edge on
+// the sides with a clBtnFace or 3D ring inside it; nothing for none.
+void DrawContainerFrame(TcxCanvas& canvas, const TRect& r, const TcxContainerFrameLook& look);
 
 class TcxContainerViewInfo {
 public:

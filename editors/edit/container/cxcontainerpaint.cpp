@@ -12,21 +12,27 @@ void DrawContainerShadow(TcxCanvas& canvas, const TRect& r)
     }
 }
 
+void DrawContainerFrame(TcxCanvas& canvas, const TRect& r, const TcxContainerFrameLook& look)
+{
+    if (look.Skinned || look.Style == cbsSingle || look.Style == cbsThick || look.Style == cbsUltraFlat ||
+        look.Style == cbsOffice11) {
+        canvas.FrameRect(r, look.Color, false, cxBordersAll, look.Width);
+        return;
+    }
+    if (look.Style != cbsFlat && look.Style != cbs3D)
+        return;
+    canvas.DrawEdge3D(r, true, true, look.Sides);
+    const TRect inside = cxRectInsideBorders(r, 1, look.Sides);
+    if (look.Style == cbsFlat)
+        canvas.FrameRect(inside, clBtnFace, false, look.Sides);
+    else
+        canvas.DrawSideBorders(inside, cl3DDkShadow, cl3DLight, look.Sides);
+}
+
 void TcxContainer::DrawContainerBorder(TcxCanvas& canvas, const TRect& r)
 {
     const TcxContainerViewInfo& vi = *viewInfo_;
-    if (vi.SkinPainter || vi.FrameStyle == cbsSingle || vi.FrameStyle == cbsThick) {
-        canvas.FrameRect(r, vi.FrameColor, false, cxBordersAll, vi.FrameWidth);
-        return;
-    }
-    if (vi.FrameStyle != cbsFlat && vi.FrameStyle != cbs3D)
-        return;
-    canvas.DrawEdge3D(r, true, true, vi.FrameSides);
-    const TRect inside = cxRectInsideBorders(r, 1, vi.FrameSides);
-    if (vi.FrameStyle == cbsFlat)
-        canvas.FrameRect(inside, clBtnFace, false, vi.FrameSides);
-    else
-        canvas.DrawSideBorders(inside, cl3DDkShadow, cl3DLight, vi.FrameSides);
+    DrawContainerFrame(canvas, r, {vi.FrameStyle, vi.FrameWidth, vi.FrameColor, vi.FrameSides, vi.SkinPainter != nullptr});
 }
 
 void TcxContainer::ClipToWindowRegion()
