@@ -203,6 +203,17 @@ private:
 };
 }  // namespace
 
+bool TryStrToTime(std::string_view text, TDateTime& value, const TFormatSettings& settings)
+{
+    Scanner scan(text, settings);
+    TDateTime time = 0;
+    if (scan.Time(time) && scan.AtEnd()) {
+        value = time;
+        return true;
+    }
+    return false;
+}
+
 bool TryStrToDateTime(std::string_view text, TDateTime& value, const TFormatSettings& settings)
 {
     Scanner scan(text, settings);
@@ -221,12 +232,7 @@ bool TryStrToDateTime(std::string_view text, TDateTime& value, const TFormatSett
         }
         return false;
     }
-    scan.Rewind(0);
-    if (scan.Time(time) && scan.AtEnd()) {
-        value = time;
-        return true;
-    }
-    return false;
+    return TryStrToTime(text, value, settings);
 }
 
 TDateTime StrToDateTime(std::string_view text, const TFormatSettings& settings)
@@ -234,6 +240,15 @@ TDateTime StrToDateTime(std::string_view text, const TFormatSettings& settings)
     TDateTime value = 0;
     if (!TryStrToDateTime(text, value, settings)) {
         throw EConvertError("'" + std::string(text.substr(0, 40)) + "' is not a valid date and time");
+    }
+    return value;
+}
+
+TDateTime StrToTime(std::string_view text, const TFormatSettings& settings)
+{
+    TDateTime value = 0;
+    if (!TryStrToTime(text, value, settings)) {
+        throw EConvertError("'" + std::string(text.substr(0, 40)) + "' is not a valid time");
     }
     return value;
 }

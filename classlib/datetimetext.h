@@ -24,3 +24,7 @@ std::string TimeToStr(TDateTime value, const TFormatSettings& settings);
 // an AM/PM word), or a time alone. Raises EConvertError when it is not one.
 bool TryStrToDateTime(std::string_view text, TDateTime& value, const TFormatSettings& settings);
 TDateTime StrToDateTime(std::string_view text, const TFormatSettings& settings);
+// A time alone, read as StrToDateTime reads the time after a date
+// ("8:00", "1:05 下午", "08:30:15上午"). Raises EConvertError when it is not one.
+bool TryStrToTime(std::string_view text, TDateTime& value, const TFormatSettings& settings);
+TDateTime StrToTime(std::string_view text, const TFormatSettings& settings);

@@ -1,50 +1,11 @@
 #include "classlib/inifile.h"
 
+#include "classlib/inttext.h"
+
 #include <windows.h>
 
-#include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cstring>
-#include <cstdlib>
 #include <vector>
-
-namespace {
-
-// The class library's integer text: optional sign, decimal digits, or "$"
-// and hex digits; false for anything else or a value beyond int.
-bool TextToInt(const std::string& text, int& value)
-{
-    std::string digits = text;
-    int base = 10;
-    std::size_t at = (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) ? 1 : 0;
-    if (at < digits.size() && digits[at] == '$') {
-        digits.erase(at, 1);
-        base = 16;
-    }
-    // strtol would also take blanks and a "0x" here; the library's text does not.
-    if (at >= digits.size())
-        return false;
-    auto first = static_cast<unsigned char>(digits[at]);
-    if (!(base == 16 ? std::isxdigit(first) : std::isdigit(first)))
-        return false;
-    if (base == 16 && digits.size() > at + 1 && (digits[at + 1] == 'x' || digits[at + 1] == 'X'))
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    long long v = std::strtoll(digits.c_str(), &end, base);
-    if (*end != '\0' || errno == ERANGE)
-        return false;
-    // "$FFFFFFFF" is -1, as the library reads a hex integer.
-    if (base == 16 && v > INT_MAX && v <= static_cast<long long>(UINT_MAX))
-        v = static_cast<int>(static_cast<unsigned>(v));
-    if (v < INT_MIN || v > INT_MAX)
-        return false;
-    value = static_cast<int>(v);
-    return true;
-}
-
-} // namespace
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const
 {
@@ -62,7 +23,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
 int TIniFile::ReadInteger(const std::string& section, const std::string& ident, int def) const
 {
     int value = def;
-    return TextToInt(ReadString(section, ident, ""), value) ? value : def;
+    return TryStrToInt(ReadString(section, ident, ""), value) ? value : def;
 }
 
 bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bool def) const
