@@ -11,4 +11,5 @@ protected:
     TCreateParams CreateParams() const override;
     const TMessageMap& Messages() const override;
     void CNCommand(TMessage& message);
+    void CMDialogKey(TMessage& message);
 };

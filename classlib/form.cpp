@@ -40,18 +40,29 @@ TForm::~TForm()
 TCreateParams TForm::CreateParams() const
 {
     DWORD style = WS_CLIPCHILDREN;
+    // The caption boxes this border has; the form's icons choose among them.
+    TBorderIcons boxes = biSystemMenu;
     switch (borderStyle_) {
     case TFormBorderStyle::bsSingle:
-        style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+        style |= WS_OVERLAPPED | WS_CAPTION;
+        boxes |= biMinimize;
         break;
     case TFormBorderStyle::bsSizeable:
-        style |= WS_OVERLAPPEDWINDOW;
+        style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+        boxes |= biMinimize | biMaximize;
         break;
     case TFormBorderStyle::bsDialog:
-        style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
         break;
     }
-    return {kFormClass, style, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, CS_DBLCLKS};
+    boxes &= borderIcons_;
+    // Without the system menu Windows draws no other box either.
+    if (boxes & biSystemMenu)
+        style |= WS_SYSMENU | (boxes & biMinimize ? WS_MINIMIZEBOX : 0) | (boxes & biMaximize ? WS_MAXIMIZEBOX : 0);
+    DWORD exStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+    if (formStyle_ == TFormStyle::fsStayOnTop)
+        exStyle |= WS_EX_TOPMOST;
+    return {kFormClass, style, exStyle, CS_DBLCLKS};
 }
 
 void TForm::CreateHandle()
@@ -116,9 +127,21 @@ void TForm::Close()
     const TLiveness alive = Liveness();
     if (!CloseQuery() || !alive)
         return;
+    TCloseAction action = TCloseAction::caHide;
+    CallHandler(OnClose, *this, action);
+    if (!alive || action == TCloseAction::caNone)
+        return;
     Hide();
     if (Application.MainForm() == this)
         Application.Terminate();
+}
+
+void TForm::SetFormStyle(TFormStyle value)
+{
+    formStyle_ = value;
+    if (HandleAllocated())
+        SetWindowPos(Handle(), value == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm::SetActiveControl(TControl* control)
@@ -325,18 +348,25 @@ const TPropertyTable& TForm::Properties() const
                                                                {"bsDialog", TFormBorderStyle::bsDialog}};
     static const TEnumName<TPosition> positions[] = {{"poDesigned", TPosition::poDesigned},
                                                      {"poScreenCenter", TPosition::poScreenCenter}};
+    static const TEnumName<TFormStyle> formStyles[] = {{"fsNormal", TFormStyle::fsNormal},
+                                                       {"fsStayOnTop", TFormStyle::fsStayOnTop}};
+    static const TEnumName<TBorderIcons> borderIcons[] = {
+        {"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize}, {"biMaximize", biMaximize}};
     using TCloseQueryEvent = std::function<void(TComponent&, bool&)>;
     static const TPropertyTable table = TPropertyTable::Of<TForm>(TWinControl::Properties(), {
         {"ClientWidth", [](TForm& f, const TPropertyValue& v) { f.clientWidth_ = v.Int(); }},
         {"ClientHeight", [](TForm& f, const TPropertyValue& v) { f.clientHeight_ = v.Int(); }},
         {"BorderStyle", [](TForm& f, const TPropertyValue& v) { f.borderStyle_ = v.Enum(borderStyles); }},
         {"Position", [](TForm& f, const TPropertyValue& v) { f.position_ = v.Enum(positions); }},
+        {"FormStyle", [](TForm& f, const TPropertyValue& v) { f.SetFormStyle(v.Enum(formStyles)); }},
+        {"BorderIcons", [](TForm& f, const TPropertyValue& v) { f.borderIcons_ = v.Set(borderIcons); }},
         {"KeyPreview", [](TForm& f, const TPropertyValue& v) { f.keyPreview_ = v.Bool(); }},
         {"ActiveControl", [](TForm& f, const TPropertyValue& v) { f.activeControlName_ = v.Text(); }},
         {"ShowHint", [](TForm& f, const TPropertyValue& v) { f.showHint_ = v.Bool(); }},
         {"OnCreate", [](TForm& f, const TPropertyValue& v) { f.OnCreate = v.Handler<TNotifyEvent>(); }},
         {"OnShow", [](TForm& f, const TPropertyValue& v) { f.OnShow = v.Handler<TNotifyEvent>(); }},
         {"OnCloseQuery", [](TForm& f, const TPropertyValue& v) { f.OnCloseQuery = v.Handler<TCloseQueryEvent>(); }},
+        {"OnClose", [](TForm& f, const TPropertyValue& v) { f.OnClose = v.Handler<TCloseEvent>(); }},
     });
     return table;
 }

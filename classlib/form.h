@@ -10,6 +10,15 @@
 
 enum class TFormBorderStyle { bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
+enum class TFormStyle { fsNormal, fsStayOnTop };
+// The set TBorderIcons: the caption boxes a form asks for. Each shows only
+// where its border style has it: a single border has no maximize box, a
+// dialog border only the system menu.
+enum : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+using TBorderIcons = unsigned;
+// What closing does once OnCloseQuery let it: hide (the default) or nothing.
+enum class TCloseAction { caNone, caHide };
+using TCloseEvent = std::function<void(TComponent& Sender, TCloseAction& Action)>;
 
 // How a modal form was ended: mrNone while it is still showing.
 using TModalResult = int;
@@ -25,7 +34,8 @@ public:
 
     void Show();
     void Hide();
-    // Asks OnCloseQuery, hides the form; closing the main form ends the program.
+    // Asks OnCloseQuery, then OnClose what to do, and hides the form unless
+    // that is caNone; closing the main form ends the program.
     void Close();
     // Whether OnCloseQuery lets the form close.
     virtual bool CloseQuery();
@@ -35,6 +45,9 @@ public:
     bool ShowHint() const { return showHint_; }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle value);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
     HWND TooltipHandle() const { return tooltip_; }
@@ -58,6 +71,7 @@ public:
 
     TNotifyEvent OnCreate, OnShow;
     std::function<void(TComponent& Sender, bool& CanClose)> OnCloseQuery;
+    TCloseEvent OnClose;
 
 protected:
     // Builds the form from the description resource of that name (type FORMDESC).
@@ -90,6 +104,8 @@ private:
     int clientWidth_ = 300, clientHeight_ = 200;
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     TPosition position_ = TPosition::poDesigned;
+    TFormStyle formStyle_ = TFormStyle::fsNormal;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     bool keyPreview_ = false;
     bool showHint_ = false;
     HWND tooltip_ = nullptr;

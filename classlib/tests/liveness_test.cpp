@@ -238,6 +238,8 @@ const Kind kKinds[] = {
      [](Scene& s) { Click(*s.sender); }},
     {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
+    {"ButtonEnter", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
+     [](Scene& s) { FocusAndType(s, VK_RETURN); }},
     {"Enter", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnEnter = Handler(hook); },
      [](Scene& s) {
          s.edit->SetFocus();
@@ -254,6 +256,8 @@ const Kind kKinds[] = {
          Settle();
          Type(VK_RETURN);
      }},
+    {"FormClose", Make<TEdit>(), [](Scene& s, const auto& hook) { s.form->OnClose = Handler(hook); },
+     [](Scene& s) { PostMessageA(s.form->Handle(), WM_CLOSE, 0, 0); }},
 };
 
 struct Case {
