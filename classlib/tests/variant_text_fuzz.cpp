@@ -1,4 +1,4 @@
-// Text into numbers, dates and Booleans under arbitrary format settings: each
+// Text into numbers, dates, times, integers and Booleans under arbitrary format settings: each
 // either converts or fails with the conversion's own error, and whatever
 // converts lies in its kind's range and writes out again.
 #include "classlib/booltext.h"
@@ -6,6 +6,7 @@
 #include "classlib/exceptions.h"
 #include "classlib/floattext.h"
 #include "classlib/formatsettings.h"
+#include "classlib/inttext.h"
 #include "classlib/variant.h"
 
 #include <cstdint>
@@ -81,6 +82,24 @@ void CheckDate(std::string_view text, std::string_view format, const TFormatSett
     DateTimeToStr(value, s);
 }
 
+// A time alone lies within one day.
+void CheckTime(std::string_view text, const TFormatSettings& s)
+{
+    TDateTime value = 0;
+    if (TryStrToTime(text, value, s) && !(value >= 0 && value < 1)) {
+        std::abort();
+    }
+}
+
+void CheckInt(std::string_view text)
+{
+    int value = 0;
+    int again = 0;
+    if (TryStrToInt(text, value) && (!TryStrToInt(std::to_string(value), again) || again != value)) {
+        std::abort();
+    }
+}
+
 void CheckVariant(const std::string& text)
 {
     const Variant v(text);
@@ -116,6 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CheckFloat(text, settings);
     CheckDate(text, format, settings);
+    CheckTime(text, settings);
+    CheckInt(text);
     bool flag = false;
     TryStrToBool(text, flag);
 
