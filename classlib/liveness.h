@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class TLiveness {
 public:
@@ -55,4 +56,23 @@ private:
     TLiveness owner_;
     bool& flag_;
     bool old_;
+};
+
+// Raises a count of an object for one scope and lowers it when the scope
+// ends, however it ends; given the object's liveness, only while it lives.
+class TCountScope {
+public:
+    explicit TCountScope(int& count) : count_(count) { ++count_; }
+    TCountScope(TLiveness owner, int& count) : owner_(std::move(owner)), count_(count) { ++count_; }
+    ~TCountScope()
+    {
+        if (!owner_ || *owner_)
+            --count_;
+    }
+    TCountScope(const TCountScope&) = delete;
+    TCountScope& operator=(const TCountScope&) = delete;
+
+private:
+    std::optional<TLiveness> owner_;
+    int& count_;
 };

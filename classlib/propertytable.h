@@ -52,6 +52,8 @@ public:
             set |= static_cast<unsigned>(Named(names, item));
         return set;
     }
+    // The names between the brackets of a set.
+    std::vector<std::string_view> SetItems() const;
     // The handler the text names, found from the object being set (P is
     // TPersistent, known where a handler is asked for).
     template <class E, class P = TPersistent>
@@ -72,8 +74,6 @@ private:
                 return n.value;
         Invalid();
     }
-    // The names between the brackets of a set.
-    std::vector<std::string_view> SetItems() const;
 
     std::string name_;
     std::string text_;

@@ -122,6 +122,18 @@ def color_picker():
     return draw, (2, 29)
 
 
+def mouse_wheel():
+    """A mouse seen from above, its wheel between the buttons, with arrows up and down."""
+    def draw(px):
+        rect(px, 10, 8, 20, 24)
+        line(px, 10, 14, 20, 14)
+        line(px, 15, 8, 15, 14)
+        rect(px, 14, 10, 16, 12, filled=True)
+        triangle(px, (C, 2), UP, 4)
+        triangle(px, (C, 29), DOWN, 4)
+    return draw, (C, C)
+
+
 CURSORS = {
     "cx_dragcopy": pointer_with(drag_copy),
     "cx_fullscroll": scroll([UP, DOWN, LEFT, RIGHT]),
@@ -138,6 +150,7 @@ CURSORS = {
     "cx_nodrop": no_drop(),
     "cx_drag": pointer_with(drag_box),
     "cx_colorpicker": color_picker(),
+    "cxedit_mousewheel": mouse_wheel(),
 }
 
 

@@ -3,6 +3,7 @@
 #include "editors/edit/datastorage/cxdatastorage.h"
 #include "editors/edit/container/cxcontainerunit.h"
 #ifdef _WIN32
+#include "editors/edit/core/cxeditunit.h"
 #include "editors/edit/formats/cxformats.h"
 #endif
 
@@ -12,7 +13,8 @@ namespace {
 // resources read when used; the format controller is made on first use and
 // goes at the end. The container starts with no default controller (the
 // unit that makes it registers it) and no popup hooks (the first popup
-// brings them); its shut-down forgets both.
+// brings them); its shut-down forgets both. cxEdit makes the default
+// controller and the list of editor properties, and frees them first.
 constexpr TUnit kUnits[] = {
     {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
 #ifdef _WIN32
@@ -20,6 +22,9 @@ constexpr TUnit kUnits[] = {
     {"cxFormats", cxFormatsInitialize, cxFormatsFinalize},
 #endif
     {"cxContainer", nullptr, cxContainerFinalize},
+#ifdef _WIN32
+    {"cxEdit", cxEditInitialize, cxEditFinalize},
+#endif
 };
 
 } // namespace

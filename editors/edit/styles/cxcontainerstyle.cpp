@@ -1,23 +1,12 @@
 #include "editors/edit/styles/cxcontainerstyle.h"
 
+#include "classlib/liveness.h"
 #include "editors/edit/styles/cxcontainerstyles.h"
 #include "editors/edit/styles/cxdefaultstylecontroller.h"
 #include "editors/edit/styles/cxstylecontainer.h"
 #include "editors/edit/styles/cxstylecontroller.h"
 
 namespace {
-
-// Holds a lock count raised for a scope; a change event that raises still lowers it.
-class TCountScope {
-public:
-    explicit TCountScope(int& count) : count_(count) { ++count_; }
-    ~TCountScope() { --count_; }
-    TCountScope(const TCountScope&) = delete;
-    TCountScope& operator=(const TCountScope&) = delete;
-
-private:
-    int& count_;
-};
 
 // The values a direct-access style starts with set.
 constexpr TcxContainerStyleValues kDirectAccessValues =

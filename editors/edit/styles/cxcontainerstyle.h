@@ -105,6 +105,8 @@ public:
     // and published by the container for this state.
     // The index of a value's name, any case; false for no value's name.
     bool StyleValueIndex(const std::string& name, TcxContainerStyleValue& index) const;
+    // A set of values written as "[svColor, svFont]": "sv" and a value's name.
+    TcxContainerStyleValues ReadAssignedValues(const TPropertyValue& value) const;
     bool IsExtendedStylePropertyPublished(const std::string& name) const;
     bool IsStyleValueStored(TcxContainerStyleValue value) const;
     bool IsStyleControllerStored() const { return IsBaseStyle() && StyleController(); }

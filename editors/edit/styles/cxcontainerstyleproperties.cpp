@@ -19,13 +19,6 @@ const TEnumName<TcxContainerBorderStyle> kBorderStyleNames[] = {
 
 const TEnumName<unsigned> kBorderNames[] = {{"bLeft", bLeft}, {"bTop", bTop}, {"bRight", bRight}, {"bBottom", bBottom}};
 
-const TEnumName<TcxContainerStyleValues> kValueNames[] = {
-    {"svBorderColor", cxStyleValueBit(svBorderColor)}, {"svBorderStyle", cxStyleValueBit(svBorderStyle)},
-    {"svColor", cxStyleValueBit(svColor)},             {"svEdges", cxStyleValueBit(svEdges)},
-    {"svFont", cxStyleValueBit(svFont)},               {"svHotTrack", cxStyleValueBit(svHotTrack)},
-    {"svShadow", cxStyleValueBit(svShadow)},           {"svTextColor", cxStyleValueBit(svTextColor)},
-    {"svTextStyle", cxStyleValueBit(svTextStyle)},     {"svTransparentBorder", cxStyleValueBit(svTransparentBorder)}};
-
 bool SameTextIgnoringCase(const std::string& a, const std::string& b)
 {
     return std::ranges::equal(a, b,
@@ -68,6 +61,18 @@ bool TcxContainerStyle::StyleValueIndex(const std::string& name, TcxContainerSty
     return false;
 }
 
+TcxContainerStyleValues TcxContainerStyle::ReadAssignedValues(const TPropertyValue& value) const
+{
+    TcxContainerStyleValues values = 0;
+    for (std::string_view item : value.SetItems()) {
+        TcxContainerStyleValue index = 0;
+        if (!item.starts_with("sv") || !StyleValueIndex(std::string(item.substr(2)), index))
+            value.Invalid();
+        values |= cxStyleValueBit(index);
+    }
+    return values;
+}
+
 bool TcxContainerStyle::IsExtendedStylePropertyPublished(const std::string& name) const
 {
     if (name == "LookAndFeel" || name == "StyleController")
@@ -93,7 +98,7 @@ const TPropertyTable& TcxContainerStyle::Properties() const
 {
     using S = TcxContainerStyle;
     static const TPropertyTable table = TPropertyTable::Of<S>(TcxInterfacedPersistent::Properties(), {
-        {"AssignedValues", [](S& s, const TPropertyValue& v) { s.SetAssignedValues(v.Set(kValueNames)); }},
+        {"AssignedValues", [](S& s, const TPropertyValue& v) { s.SetAssignedValues(s.ReadAssignedValues(v)); }},
         {"BorderColor", [](S& s, const TPropertyValue& v) { s.SetBorderColor(v.Color()); }},
         {"BorderStyle", [](S& s, const TPropertyValue& v) { s.SetBorderStyle(v.Enum(kBorderStyleNames)); }},
         {"Color", [](S& s, const TPropertyValue& v) { s.SetColor(v.Color()); }},
