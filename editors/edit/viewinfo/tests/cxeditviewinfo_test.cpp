@@ -9,22 +9,9 @@
 
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
+#include "editors/edit/viewinfo/tests/viewinfotesting.h"
 
 namespace {
-
-std::vector<int> Sides(const TRect& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-// The region's bounding box; empty for an empty region.
-std::vector<int> BoxOf(const TcxRegion& region)
-{
-    RECT box{};
-    if (GetRgnBox(region.Handle(), &box) == NULLREGION)
-        return {};
-    return Sides(box);
-}
 
 // An editor 100 x 20 with a single border and two buttons at the right.
 void Fill(TcxCustomEditViewInfo& vi)
