@@ -12,12 +12,11 @@
 #include "classlib/control.h"
 #include "classlib/persistent.h"
 #include "editors/edit/buttons/cxeditbuttons.h"
+#include "editors/edit/styles/cxeditstyletypes.h"
 #include "editors/foundation/graphics/cxregion.h"
 #include "editors/foundation/painters/cxlookandfeelpainters.h"
 
 class TWinControl;
-// Declared with its values by the edit styles.
-enum TcxEditButtonStyle : std::uint8_t;
 
 // A button's state as drawn.
 enum TcxEditButtonState : std::uint8_t { ebsDisabled, ebsNormal, ebsPressed, ebsHot };
@@ -58,7 +57,7 @@ public:
     bool Default = false;
     // The button's own glyph, not owned; none when it has none.
     TBitmap* Glyph = nullptr;
-    TcxEditButtonStyle Style{};
+    TcxEditButtonStyle Style = btsDefault;
     // Drawn by the theme, by a skin painter.
     bool NativeStyle = false;
     TcxCustomLookAndFeelPainterClass SkinPainter = nullptr;

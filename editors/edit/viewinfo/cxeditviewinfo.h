@@ -19,8 +19,6 @@
 
 class TcxCustomEdit;
 class TFont;
-// Declared with its values by the edit styles.
-enum TcxEditPopupBorderStyle : std::uint8_t;
 
 class TcxCustomEditViewInfo;
 // Custom drawing: each answers whether it drew.
@@ -110,7 +108,7 @@ public:
     // The style's visible font (or its own in direct-access mode); not owned.
     const TFont* Font = nullptr;
     bool Transparent = false;
-    TcxEditPopupBorderStyle PopupBorderStyle{};
+    TcxEditPopupBorderStyle PopupBorderStyle = epbsDefault;
     TcxEditOuterButtons OuterButtons;
     std::vector<std::unique_ptr<TcxEditButtonViewInfo>> ButtonsInfo;
 
