@@ -1,6 +1,7 @@
 #include "editors/edit/core/cxedithelpers.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "editors/edit/variants/cxvariants.h"
 
@@ -21,6 +22,19 @@ TComponent* OwningComponent(TPersistent* persistent)
 bool VarEqualsSameType(const Variant& a, const Variant& b)
 {
     return a.VarType() == b.VarType() && VariantsEqual(a, b);
+}
+
+TcxLookAndFeelKind ButtonsLookAndFeelKind(bool inPlace, TcxLookAndFeelKind styleKind,
+                                          const TcxEditButtonStyle* firstButtonStyle)
+{
+    // By button style, btsDefault to btsOffice11.
+    constexpr TcxLookAndFeelKind kKindOfStyle[] = {lfStandard, lfStandard, lfFlat,     lfFlat,
+                                                   lfFlat,     lfUltraFlat, lfOffice11};
+    if (inPlace)
+        return styleKind;
+    if (!firstButtonStyle || *firstButtonStyle >= std::size(kKindOfStyle))
+        return lfStandard;
+    return kKindOfStyle[*firstButtonStyle];
 }
 
 bool IsBlankChar(char c)

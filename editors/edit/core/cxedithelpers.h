@@ -5,7 +5,9 @@
 
 #include "classlib/component.h"
 #include "classlib/variant.h"
+#include "editors/edit/styles/cxeditstyletypes.h"
 #include "editors/foundation/core/cxgeometry.h"
+#include "editors/foundation/painters/cxpaintergeometry.h"
 
 // Raises each of a's two components to at least b's.
 void EnlargeSize(TSize& a, const TSize& b);
@@ -13,6 +15,11 @@ void EnlargeSize(TSize& a, const TSize& b);
 TComponent* OwningComponent(TPersistent* persistent);
 // Of the same VarType and equal as the editors compare values.
 bool VarEqualsSameType(const Variant& a, const Variant& b);
+// The look the editor's buttons are drawn in: in place, the editor style's
+// look and feel (styleKind); otherwise the look of the first button's style,
+// lfStandard when the editor has no button.
+TcxLookAndFeelKind ButtonsLookAndFeelKind(bool inPlace, TcxLookAndFeelKind styleKind,
+                                          const TcxEditButtonStyle* firstButtonStyle);
 // #0, tab, line feed, form feed, carriage return or space.
 bool IsBlankChar(char c);
 

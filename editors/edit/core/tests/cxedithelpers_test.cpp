@@ -59,3 +59,20 @@ TEST(EditHelpers, BlankCharacters)
     for (int c = CHAR_MIN; c <= CHAR_MAX; ++c)
         EXPECT_EQ(IsBlankChar(static_cast<char>(c)), blanks.find(static_cast<char>(c)) != std::string::npos) << c;
 }
+
+TEST(EditHelpers, ButtonsLookFollowsTheStyleInPlaceElseTheFirstButton)
+{
+    struct Case {
+        TcxEditButtonStyle button;
+        TcxLookAndFeelKind kind;
+    } cases[] = {
+        {btsDefault, lfStandard}, {bts3D, lfStandard},        {btsFlat, lfFlat},         {btsSimple, lfFlat},
+        {btsHotFlat, lfFlat},     {btsUltraFlat, lfUltraFlat}, {btsOffice11, lfOffice11},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ButtonsLookAndFeelKind(false, lfOffice11, &c.button), c.kind) << int(c.button);
+        EXPECT_EQ(ButtonsLookAndFeelKind(true, lfUltraFlat, &c.button), lfUltraFlat) << "in place: the style's look";
+    }
+    EXPECT_EQ(ButtonsLookAndFeelKind(false, lfFlat, nullptr), lfStandard) << "no button";
+    EXPECT_EQ(ButtonsLookAndFeelKind(true, lfFlat, nullptr), lfFlat);
+}
