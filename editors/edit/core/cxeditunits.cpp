@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include "editors/edit/core/cxeditunit.h"
 #include "editors/edit/formats/cxformats.h"
+#include "editors/edit/viewinfo/cxeditutils.h"
 #endif
 
 namespace {
@@ -20,6 +21,7 @@ constexpr TUnit kUnits[] = {
 #ifdef _WIN32
     {"cxDateUtils", nullptr, nullptr},
     {"cxFormats", cxFormatsInitialize, cxFormatsFinalize},
+    {"cxEditUtils", cxEditUtilsInitialize, nullptr},
 #endif
     {"cxContainer", nullptr, cxContainerFinalize},
 #ifdef _WIN32

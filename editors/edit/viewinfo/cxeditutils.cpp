@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "classlib/imagelist.h"
+#include "editors/edit/buttons/cxeditbuttons.h"
 #include "editors/edit/container/cxcontainertheme.h"
 #include "editors/edit/container/cxcontainertypes.h"
 #include "editors/edit/container/cxcontainerutils.h"
@@ -215,4 +216,31 @@ bool cxEditShadowVisible(const TcxContainerStyle& style)
 {
     const bool native = style.LookAndFeel().GetNativeStyle() && OpenTheme(kEditThemeClass) != 0;
     return style.Shadow() && !native;
+}
+
+TcxButtonState cxEditButtonPainterState(TcxEditButtonState state)
+{
+    static constexpr TcxButtonState kStates[] = {cxbsDisabled, cxbsNormal, cxbsPressed, cxbsHot};
+    return state <= ebsHot ? kStates[state] : cxbsNormal;
+}
+
+TColor cxFlatButtonColor(TcxEditButtonState state, bool office11)
+{
+    const TcxUltraFlatLookAndFeelPainter& painter =
+        office11 ? TcxOffice11LookAndFeelPainter::Instance : TcxUltraFlatLookAndFeelPainter::Instance;
+    const bool lit = state == ebsPressed || state == ebsHot;
+    return painter.ButtonFaceColor(lit ? cxEditButtonPainterState(state) : cxbsNormal);
+}
+
+int cxCalcEditButtonWidth(TcxCanvas& canvas, const TcxEditButtonViewInfo& button)
+{
+    const int margins = cxEditButtonContentMargins(button.NativeStyle);
+    if (button.Width > 0)
+        return std::max(button.Width, margins);
+    const int standard = GetSystemMetrics(SM_CYHSCROLL);
+    if (button.Kind == bkGlyph && cxIsBitmapUsable(button.Glyph))
+        return button.Glyph->Width() + margins;
+    if (button.Kind == bkText)
+        return std::max(canvas.TextWidth(button.VisibleCaption) + 3 + margins, standard);
+    return standard;
 }

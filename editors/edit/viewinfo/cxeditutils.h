@@ -12,6 +12,7 @@
 
 #include "classlib/bitmap.h"
 #include "editors/edit/styles/cxcontainerstyle.h"
+#include "editors/edit/viewinfo/cxeditbuttonviewinfo.h"
 #include "editors/foundation/graphics/cxcanvas.h"
 #include "editors/foundation/painters/cxpaintergeometry.h"
 
@@ -53,6 +54,11 @@ void cxFillRectExcept(TcxCanvas& canvas, const TRect& outer, const TRect& inner,
 void cxDrawThemePart(TcxCanvas& canvas, HWND window, int themeClass, int part, int state, const TRect& r,
                      TColor background);
 
+class TcxCustomEditViewInfo;
+// The view information's background step with the buttons' visible
+// rectangles left out of the clipping (unless the first button is native).
+void cxDrawEditBackground(TcxCanvas& canvas, TcxCustomEditViewInfo& viewInfo);
+
 // Left plus right: what a button's content keeps free across. 4 drawn
 // plainly; with the native look the "Button" theme's content insets on a
 // 100 x 100 probe.
@@ -65,3 +71,13 @@ TColor cxSelectionColor(bool office11);
 // The style asks for a shadow and its look and feel is not drawn natively
 // (the native look asked for and the "Edit" theme there).
 bool cxEditShadowVisible(const TcxContainerStyle& style);
+// The painters' button state of an edit button's.
+TcxButtonState cxEditButtonPainterState(TcxEditButtonState state);
+// The UltraFlat (or Office11) painter's face for a hot or pressed button,
+// its normal face for the other states.
+TColor cxFlatButtonColor(TcxEditButtonState state, bool office11);
+// The button's Width when set, but at least the content margins; else a
+// usable glyph's width plus the margins, a caption's width in the canvas's
+// font plus 3 and the margins but at least the system's scroll-arrow width
+// (SM_CYHSCROLL), or that width for the other kinds.
+int cxCalcEditButtonWidth(TcxCanvas& canvas, const TcxEditButtonViewInfo& button);

@@ -4,51 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "editors/edit/container/cxcontainertypes.h"
 #include "editors/edit/viewinfo/cxeditpaintgeometry.h"
+#include "editors/edit/viewinfo/tests/editpaintscene.h"
 #include "editors/foundation/core/cxtextlayout.h"
+#include "editors/foundation/painters/cxstylepainters.h"
 #include "editors/foundation/theme/dxuxtheme.h"
 
 namespace {
 
-constexpr TColor kSentinel = 0x123456;
-
-TColor Sys(TColor color)
+TRect Whole(const TShot& shot)
 {
-    return static_cast<TColor>(ColorToRGB(color));
+    return TRect{0, 0, shot.bitmap.Width(), shot.bitmap.Height()};
 }
-
-bool ThemeLibraryExpected()
-{
-    return std::getenv("VOSTREL_EXPECT_NO_UXTHEME") == nullptr;
-}
-
-// A sentinel-filled 32-bit bitmap and a canvas over it.
-struct Shot {
-    Shot(int w, int h)
-    {
-        bitmap.SetPixelFormat(TPixelFormat::pf32bit);
-        bitmap.SetSize(w, h);
-        bitmap.Canvas().Brush().SetColor(kSentinel);
-        bitmap.Canvas().FillRect(RECT{0, 0, w, h});
-    }
-    TColor At(int x, int y) { return bitmap.Canvas().Pixels(x, y); }
-    int Count(TColor color)
-    {
-        int n = 0;
-        for (int y = 0; y < bitmap.Height(); ++y)
-            for (int x = 0; x < bitmap.Width(); ++x)
-                n += At(x, y) == color;
-        return n;
-    }
-    TBitmap bitmap;
-    TcxCanvas canvas{bitmap.Canvas()};
-};
 
 // A glyph from rows of letters: 'g' green, 'k' black, 'w' white, '.' its transparent colour (fuchsia).
 std::unique_ptr<TBitmap> Glyph(const std::vector<std::string>& rows)
@@ -79,15 +51,21 @@ TEST(EditUtils, TheOldSystemsTestPicks98MeAnd2000Xp)
     for (const Case& c : cases)
         EXPECT_EQ(cxIsWin98MeOr2000XpVersion(c.platform, c.major, c.minor), c.expected)
             << c.platform << " " << c.major << "." << c.minor;
-    // Wine reports 6.1.
-    cxEditUtilsInitialize();
-    EXPECT_FALSE(cxIsWin98MeOr2000Xp());
+    // The units' start made the test on the running system (Wine reports 6.1).
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    ASSERT_TRUE(GetVersionExA(&version));
+#pragma GCC diagnostic pop
+    EXPECT_EQ(cxIsWin98MeOr2000Xp(), cxIsWin98MeOr2000XpVersion(version.dwPlatformId, version.dwMajorVersion,
+                                                                version.dwMinorVersion));
 }
 
 TEST(EditUtils, SideLinesDrawOnlyTheSidesAskedAndTheRectangleLosesThem)
 {
     for (unsigned sides = 0; sides <= cxBordersAll; ++sides) {
-        Shot shot(12, 12);
+        TShot shot(12, 12);
         TRect r{2, 2, 10, 10};
         cxDrawSideLines(shot.canvas, r, sides, clRed);
         EXPECT_EQ(r.left, sides & bLeft ? 3 : 2) << sides;
@@ -115,7 +93,7 @@ TEST(EditUtils, ArrowGlyphsFillExactlyTheirStrips)
                  {{4, 9}, adRight, true, 3}, {{1, 1}, adDown, false, 1}};
     const TRect r{1, 2, 20, 21};
     for (const Case& c : cases) {
-        Shot shot(24, 24);
+        TShot shot(24, 24);
         cxDrawArrowGlyph(shot.canvas, r, c.size, c.direction, clBlue, c.pressed, c.count);
         int area = 0;
         for (const TRect& s : cxArrowGlyphStrips(r, c.size, c.direction, c.pressed, c.count)) {
@@ -124,7 +102,7 @@ TEST(EditUtils, ArrowGlyphsFillExactlyTheirStrips)
             EXPECT_EQ(shot.At(s.right - 1, s.bottom - 1), clBlue);
         }
         EXPECT_GT(area, 0);
-        EXPECT_EQ(shot.Count(clBlue), area) << int(c.direction);
+        EXPECT_EQ(shot.Count(Whole(shot), clBlue), area) << int(c.direction);
     }
 }
 
@@ -137,10 +115,10 @@ TEST(EditUtils, PolyLinesWithThePenCoverTheSamePixelsAsTheStrips)
         {{18, 18}, {12, 18}, {12, 12}},
     };
     for (const auto& path : paths) {
-        Shot strips(22, 22), pen(22, 22);
+        TShot strips(22, 22), pen(22, 22);
         cxDrawPolyLine(strips.canvas, path, clRed);
         cxDrawPolyLine(pen.canvas, path, clRed, true);
-        EXPECT_GT(strips.Count(clRed), 0);
+        EXPECT_GT(strips.Count(Whole(strips), clRed), 0);
         for (int y = 0; y < 22; ++y)
             for (int x = 0; x < 22; ++x)
                 ASSERT_EQ(strips.At(x, y), pen.At(x, y)) << path.size() << " at " << x << "," << y;
@@ -153,7 +131,7 @@ TEST(EditUtils, AnEnabledGlyphLeavesOutItsTransparentColourOrFillsItWithTheBackg
 {
     const auto glyph = Glyph({"g..k", ".gw.", "..gk"});
     for (TColor background : {clNone, clYellow}) {
-        Shot shot(8, 6);
+        TShot shot(8, 6);
         cxDrawGlyph(shot.canvas, *glyph, 2, 1, true, background);
         const TColor see = background == clNone ? kSentinel : clYellow;
         EXPECT_EQ(shot.At(2, 1), clGreen);
@@ -169,7 +147,7 @@ TEST(EditUtils, AnEnabledGlyphLeavesOutItsTransparentColourOrFillsItWithTheBackg
 TEST(EditUtils, ADisabledGlyphIsItsShapeInShadowOverAHighlightOnePixelRightAndDown)
 {
     const auto glyph = Glyph({"k...", "kw..", "kkk."});
-    Shot shot(8, 6);
+    TShot shot(8, 6);
     cxDrawGlyph(shot.canvas, *glyph, 1, 1, false);
     struct Expect {
         int x, y;
@@ -194,7 +172,7 @@ TEST(EditUtils, OnlyTheVisiblePartOfAHugeGlyphIsDrawnAndEmptyOnesDrawNothing)
     huge.Canvas().FillRect(RECT{3995, 0, 3996, 4000});
     huge.SetTransparentColor(clFuchsia);
     for (bool enabled : {true, false}) {
-        Shot shot(10, 10);
+        TShot shot(10, 10);
         cxDrawGlyph(shot.canvas, huge, -3990, -3990, enabled);
         if (enabled) {
             EXPECT_EQ(shot.At(4, 4), clGreen);
@@ -206,10 +184,10 @@ TEST(EditUtils, OnlyTheVisiblePartOfAHugeGlyphIsDrawnAndEmptyOnesDrawNothing)
         }
     }
     // Far off the canvas, at the ends of the coordinate range.
-    Shot edge(4, 4);
+    TShot edge(4, 4);
     cxDrawGlyph(edge.canvas, huge, INT_MAX - 10, INT_MIN + 5, true);
     cxDrawGlyph(edge.canvas, TBitmap(), 0, 0, true, clRed);
-    EXPECT_EQ(edge.Count(kSentinel), 16);
+    EXPECT_EQ(edge.Count(Whole(edge), kSentinel), 16);
     const auto one = Glyph({"k"});
     cxDrawGlyph(edge.canvas, *one, 3, 3, true);
     EXPECT_EQ(edge.At(3, 3), clBlack);
@@ -249,9 +227,9 @@ TEST(EditUtils, FillExceptLeavesTheHoleAndNothingForAnEmptyOrEqualOuter)
         {{1, 1, 9, 9}, {-5, -5, 4, 20}, 40},
     };
     for (const Case& c : cases) {
-        Shot shot(10, 10);
+        TShot shot(10, 10);
         cxFillRectExcept(shot.canvas, c.outer, c.inner, clRed);
-        EXPECT_EQ(shot.Count(clRed), c.filled);
+        EXPECT_EQ(shot.Count(Whole(shot), clRed), c.filled);
     }
 }
 
@@ -291,6 +269,75 @@ TEST(EditUtils, TheShadowShowsOnlyWhenAskedAndNotDrawnNatively)
         style->LookAndFeel().SetNativeStyle(c.native);
         EXPECT_EQ(cxEditShadowVisible(*style), c.expected) << c.shadow << c.native;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(EditUtils, AButtonIsAsWideAsItsWidthItsGlyphOrItsCaptionNeeds)
+{
+    const int scrollArrow = GetSystemMetrics(SM_CYHSCROLL);
+    TBitmap glyph, empty;
+    glyph.SetSize(9, 5);
+    TShot shot(10, 10);
+    const int wide = shot.canvas.TextWidth("A very long caption");
+    const int themedMargins = ThemeLibraryExpected() ? 6 : 4;
+    struct Case {
+        TcxEditButtonKind kind;
+        int width;
+        TBitmap* glyph;
+        std::string caption;
+        bool native;
+        int expected;
+    } cases[] = {
+        {bkDown, 0, nullptr, "", false, scrollArrow},
+        {bkEllipsis, 0, nullptr, "", true, scrollArrow},
+        {bkDown, 30, nullptr, "", false, 30},
+        {bkDown, 2, nullptr, "", false, 4},
+        {bkText, 1, nullptr, "", true, themedMargins},
+        {bkGlyph, 0, &glyph, "", false, 9 + 4},
+        {bkGlyph, 0, &glyph, "", true, 9 + themedMargins},
+        {bkGlyph, 0, &empty, "", false, scrollArrow},
+        {bkGlyph, 0, nullptr, "", false, scrollArrow},
+        {bkText, 0, nullptr, "", false, scrollArrow},
+        {bkText, 0, nullptr, "A very long caption", false, wide + 3 + 4},
+        {bkText, 0, nullptr, "A very long caption", true, wide + 3 + themedMargins},
+    };
+    for (const Case& c : cases) {
+        TcxEditButtonViewInfo button;
+        button.Kind = c.kind;
+        button.Width = c.width;
+        button.Glyph = c.glyph;
+        button.VisibleCaption = c.caption;
+        button.NativeStyle = c.native;
+        EXPECT_EQ(cxCalcEditButtonWidth(shot.canvas, button), c.expected) << c.kind << " " << c.width << " " << c.caption;
+    }
+}
+
+TEST(EditUtils, FlatButtonsTakeThePaintersFacesForHotAndPressed)
+{
+    struct Case {
+        TcxEditButtonState state;
+        bool office11;
+        TcxButtonState painterState;
+    } cases[] = {
+        {ebsHot, false, cxbsHot},     {ebsPressed, false, cxbsPressed}, {ebsNormal, false, cxbsNormal},
+        {ebsDisabled, false, cxbsNormal}, {ebsHot, true, cxbsHot},      {ebsPressed, true, cxbsPressed},
+        {ebsNormal, true, cxbsNormal},
+    };
+    for (const Case& c : cases) {
+        const TcxUltraFlatLookAndFeelPainter& painter =
+            c.office11 ? TcxOffice11LookAndFeelPainter::Instance : TcxUltraFlatLookAndFeelPainter::Instance;
+        EXPECT_EQ(cxFlatButtonColor(c.state, c.office11), painter.ButtonFaceColor(c.painterState))
+            << c.state << " " << c.office11;
+    }
+    EXPECT_EQ(cxEditButtonPainterState(ebsDisabled), cxbsDisabled);
+    EXPECT_EQ(cxEditButtonPainterState(ebsNormal), cxbsNormal);
+    EXPECT_EQ(cxEditButtonPainterState(ebsPressed), cxbsPressed);
+    EXPECT_EQ(cxEditButtonPainterState(ebsHot), cxbsHot);
+    // The hot face differs from the pressed one in both looks.
+    EXPECT_NE(cxFlatButtonColor(ebsHot, false), cxFlatButtonColor(ebsPressed, false));
 }
 
 } // namespace
