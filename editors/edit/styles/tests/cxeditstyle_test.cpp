@@ -1,17 +1,20 @@
 // Editor styles: the six values of their own, looked up through the style,
 // its controller and the normal style; state styles handing three of them
-// to the normal style; copying, names and form text; the controller's four
-// styles.
+// to the normal style; the default controller; copying, names and form
+// text through the controller's four styles.
 #include "editors/edit/styles/cxeditstyle.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editors/edit/styles/cxcontainerstyles.h"
+#include "editors/edit/styles/cxdefaultstylecontroller.h"
 #include "editors/edit/styles/cxeditstylecontroller.h"
+#include "editors/edit/styles/cxstylecontainer.h"
 
 namespace {
 
@@ -46,6 +49,23 @@ const TValue kValues[] = {
      [](const TcxCustomEditStyle& s) { return s.Gradient(); }, true},
     {svGradientDirection, [](TcxCustomEditStyle& s) { s.SetGradientDirection(dirLeft); },
      [](const TcxCustomEditStyle& s) { return s.GradientDirection() == dirLeft; }, true},
+};
+
+// An editor that is in place or not; its other answers do not matter here.
+class TEditor : public TComponent, public IcxStyleContainer {
+public:
+    explicit TEditor(bool inplace) : inplace_(inplace) {}
+    bool ParentColor() const override { return false; }
+    void SetParentColor(bool) override {}
+    bool ParentFont() const override { return false; }
+    void SetParentFont(bool) override {}
+    std::optional<TColor> ParentControlColor() const override { return std::nullopt; }
+    bool DefaultsToParentColor() const override { return false; }
+    bool RunsInplace() const override { return inplace_; }
+    TcxContainerStyleValues GetHiddenStyleValues() const override { return 0; }
+
+private:
+    const bool inplace_;
 };
 
 std::string NameOf(TcxContainerStyleValue index)
@@ -127,6 +147,19 @@ TEST(EditStyle, AnOwnValueWinsOverTheController)
     EXPECT_EQ(styles[cssHot].ButtonStyle(), btsDefault);
 }
 
+TEST(EditStyle, OnlyAnEditorOutOfPlaceFallsBackToTheDefaultController)
+{
+    TcxEditStyleController fallback;
+    TcxStyleController* saved = GetDefaultEditStyleController();
+    cxRegisterDefaultStyleController(&fallback);
+    for (const bool inplace : {false, true}) {
+        TEditor editor(inplace);
+        TcxEditStyle style(&editor, cssNormal, nullptr, false);
+        EXPECT_EQ(style.GetFallbackController(), inplace ? nullptr : &fallback) << inplace;
+    }
+    cxRegisterDefaultStyleController(saved);
+}
+
 TEST(EditStyle, DirectAccessReadsOwnValuesOrDefaults)
 {
     TcxEditStyle style(nullptr, cssNormal, nullptr, true);
@@ -199,20 +232,4 @@ TEST(EditStyle, FormTextSetsTheControllersStyles)
         EXPECT_TRUE(c.check()) << c.name;
     }
     EXPECT_THROW(controller.SetProperty("Style.AssignedValues", "[svNothing]"), EComponentError);
-}
-
-TEST(EditStyle, TheControllersFourStylesAreItsStates)
-{
-    TcxEditStyleController controller;
-    EXPECT_EQ(&controller.Style(), &controller.Styles().StyleNormal());
-    EXPECT_EQ(&controller.StyleFocused(), &controller.Styles().StyleFocused());
-    EXPECT_EQ(&controller.StyleDisabled(), &controller.Styles().StyleDisabled());
-    EXPECT_EQ(&controller.StyleHot(), &controller.Styles().StyleHot());
-    TcxEditStyle hot(nullptr, cssNormal, nullptr, false);
-    hot.SetButtonStyle(btsSimple);
-    int told = 0;
-    controller.OnStyleChanged = [&](TComponent&) { ++told; };
-    controller.SetStyleHot(hot);
-    EXPECT_EQ(controller.StyleHot().ButtonStyle(), btsSimple);
-    EXPECT_GE(told, 1);
 }
