@@ -51,7 +51,7 @@ TcxRegion TcxCustomEditViewInfo::ChangedRegion(const TcxContainerViewInfo& old) 
     const auto* other = dynamic_cast<const TcxCustomEditViewInfo*>(&old);
     const bool sameFrame = other && (BorderStyle == cbsNone || BorderColor == other->BorderColor) &&
                            BorderStyle == other->BorderStyle && ButtonCount() == other->ButtonCount() &&
-                           ThemedLook == other->ThemedLook && ThemeState == other->ThemeState;
+                           ThemedLook == other->ThemedLook && (!ThemedLook || ThemeState == other->ThemeState);
     if (!sameFrame) {
         region.Combine(TcxRegion(OuterBounds), TcxRegionOperation::roAdd);
         return region;

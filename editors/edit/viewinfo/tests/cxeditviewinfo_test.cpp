@@ -47,7 +47,6 @@ TEST(EditViewInfo, ChangedRegion)
         {"the border style", [](TcxCustomEditViewInfo& vi) { vi.BorderStyle = cbsThick; }, {0, 0, 100, 20}},
         {"the button count", [](TcxCustomEditViewInfo& vi) { vi.SetButtonCount(1); }, {0, 0, 100, 20}},
         {"the native look", [](TcxCustomEditViewInfo& vi) { vi.ThemedLook = true; }, {0, 0, 100, 20}},
-        {"the native state", [](TcxCustomEditViewInfo& vi) { vi.ThemeState = 2; }, {0, 0, 100, 20}},
     };
     for (const auto& c : cases) {
         TcxCustomEditViewInfo old, now;
@@ -55,6 +54,16 @@ TEST(EditViewInfo, ChangedRegion)
         Fill(now);
         c.change(now);
         EXPECT_EQ(BoxOf(now.ChangedRegion(old)), c.box) << c.name;
+    }
+    // The native state counts only in the native look.
+    for (bool themed : {false, true}) {
+        TcxCustomEditViewInfo old, now;
+        Fill(old);
+        Fill(now);
+        old.ThemedLook = now.ThemedLook = themed;
+        now.ThemeState = 2;
+        const std::vector<int> whole = {0, 0, 100, 20}, none = {};
+        EXPECT_EQ(BoxOf(now.ChangedRegion(old)), themed ? whole : none);
     }
     // Without a border on either side, its colour does not count.
     TcxCustomEditViewInfo old, now;
