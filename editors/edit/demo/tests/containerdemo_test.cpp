@@ -3,7 +3,6 @@
 // hover lines and the EDITs read back, the frames looked at on the screen.
 #include <windows.h>
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,26 +11,9 @@
 
 #include "classlib/tests/realinput.h"
 #include "classlib/tests/testprocess.h"
+#include "editors/edit/demo/tests/demowaits.h"
 
 namespace {
-
-// Asks until it holds, every 30 ms for at most 5 s.
-bool Eventually(const std::function<bool()>& holds)
-{
-    for (int i = 0; i < 170; ++i) {
-        if (holds())
-            return true;
-        Sleep(30);
-    }
-    return holds();
-}
-
-POINT OnScreen(HWND window, int x, int y)
-{
-    POINT p{x, y};
-    ClientToScreen(window, &p);
-    return p;
-}
 
 SIZE ClientSize(HWND window)
 {
