@@ -63,8 +63,8 @@ TEST_F(Forms, BorderIconsAndStayOnTopFromTheText)
         // No window manager here: the style bit is what there is to see.
         EXPECT_EQ((form.Style(GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, c.onTop) << c.properties;
     }
-    // Set on a window that exists. (Wine 8 keeps the bit once set, whatever
-    // SetWindowPos is asked, so only this way round is seen.)
+    // Set on a window that exists. (Measured here: HWND_NOTOPMOST left the bit
+    // on a shown form that had it, so only this way round is checked.)
     TCloseForm later("");
     later.Show();
     later.SetFormStyle(TFormStyle::fsStayOnTop);
