@@ -2,28 +2,11 @@
 // the bar, positions stay within Min..Max, and a thumb placed for a position
 // reads back within one step of it.
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 
 #include "editors/foundation/scrollbars/cxscrollbargeometry.h"
+#include "editors/foundation/tests/fuzzinput.h"
 
 namespace {
-
-template <class T>
-T Take(const std::uint8_t*& data, std::size_t& size)
-{
-    T v{};
-    std::size_t n = std::min(sizeof v, size);
-    std::memcpy(&v, data, n);
-    data += n, size -= n;
-    return v;
-}
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 void CheckInside(const TRect& part, const TRect& bar)
 {

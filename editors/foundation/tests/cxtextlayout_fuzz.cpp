@@ -3,26 +3,12 @@
 // their highlight inside the row.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "editors/foundation/core/cxtext.h"
 #include "editors/foundation/core/cxtextlayout.h"
-
-namespace {
-
-template <class T>
-T Take(const std::uint8_t*& data, std::size_t& size)
-{
-    T v{};
-    std::size_t n = std::min(sizeof v, size);
-    std::memcpy(&v, data, n);
-    data += n, size -= n;
-    return v;
-}
-
-} // namespace
+#include "editors/foundation/tests/fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

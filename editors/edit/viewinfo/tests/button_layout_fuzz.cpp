@@ -4,29 +4,12 @@
 // width exactly, and no sum overflows (UBSan traps it).
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "editors/edit/viewinfo/cxbuttonlayout.h"
+#include "editors/foundation/tests/fuzzinput.h"
 
 namespace {
-
-template <class T>
-T Take(const std::uint8_t*& data, std::size_t& size)
-{
-    T v{};
-    std::size_t n = std::min(sizeof v, size);
-    std::memcpy(&v, data, n);
-    data += n, size -= n;
-    return v;
-}
-
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
 
 bool Empty(const TRect& r)
 {
