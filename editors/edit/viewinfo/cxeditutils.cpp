@@ -8,6 +8,8 @@
 #include "editors/edit/container/cxcontainertheme.h"
 #include "editors/edit/container/cxcontainertypes.h"
 #include "editors/edit/container/cxcontainerutils.h"
+#include "editors/edit/properties/cxeditproperties.h"
+#include "editors/edit/viewinfo/cxbuttonlayout.h"
 #include "editors/edit/viewinfo/cxeditpaintgeometry.h"
 #include "editors/foundation/core/cxtextlayout.h"
 #include "editors/foundation/graphics/cxgraphics.h"
@@ -234,13 +236,19 @@ TColor cxFlatButtonColor(TcxEditButtonState state, bool office11)
 
 int cxCalcEditButtonWidth(TcxCanvas& canvas, const TcxEditButtonViewInfo& button)
 {
-    const int margins = cxEditButtonContentMargins(button.NativeStyle);
-    if (button.Width > 0)
-        return std::max(button.Width, margins);
-    const int standard = GetSystemMetrics(SM_CYHSCROLL);
+    TcxButtonWidthParts parts;
+    parts.Width = button.Width;
     if (button.Kind == bkGlyph && cxIsBitmapUsable(button.Glyph))
-        return button.Glyph->Width() + margins;
-    if (button.Kind == bkText)
-        return std::max(canvas.TextWidth(button.VisibleCaption) + 3 + margins, standard);
-    return standard;
+        parts.GlyphWidth = button.Glyph->Width();
+    else if (button.Kind == bkText)
+        parts.TextWidth = canvas.TextWidth(button.VisibleCaption);
+    parts.Margins = cxEditButtonContentMargins(button.NativeStyle);
+    parts.SystemWidth = GetSystemMetrics(SM_CYHSCROLL);
+    return cxEditButtonWidth(parts);
+}
+
+
+int cxInnerEditHeightAdjust(const TcxCustomEditProperties& properties, bool inplace)
+{
+    return inplace && properties.Buttons().Count() > 0 ? 1 : 0;
 }

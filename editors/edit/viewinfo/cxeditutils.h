@@ -81,3 +81,6 @@ TColor cxFlatButtonColor(TcxEditButtonState state, bool office11);
 // font plus 3 and the margins but at least the system's scroll-arrow width
 // (SM_CYHSCROLL), or that width for the other kinds.
 int cxCalcEditButtonWidth(TcxCanvas& canvas, const TcxEditButtonViewInfo& button);
+class TcxCustomEditProperties;
+// 1 for an in-place editor whose properties have buttons, else 0.
+int cxInnerEditHeightAdjust(const TcxCustomEditProperties& properties, bool inplace);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editors/edit/container/cxcontainertypes.h"
+#include "editors/edit/properties/cxeditproperties.h"
 #include "editors/edit/viewinfo/cxeditpaintgeometry.h"
 #include "editors/edit/viewinfo/tests/editpaintscene.h"
 #include "editors/foundation/core/cxtextlayout.h"
@@ -338,6 +339,22 @@ TEST(EditUtils, FlatButtonsTakeThePaintersFacesForHotAndPressed)
     EXPECT_EQ(cxEditButtonPainterState(ebsHot), cxbsHot);
     // The hot face differs from the pressed one in both looks.
     EXPECT_NE(cxFlatButtonColor(ebsHot, false), cxFlatButtonColor(ebsPressed, false));
+}
+
+} // namespace
+
+namespace {
+
+TEST(EditUtils, AnInPlaceEditorWithButtonsLowersItsInnerEditByOnePixel)
+{
+    for (int buttons : {0, 1, 3})
+        for (bool inplace : {false, true}) {
+            TcxCustomEditProperties properties(nullptr);
+            for (int i = 0; i < buttons; ++i)
+                properties.Buttons().Add();
+            EXPECT_EQ(cxInnerEditHeightAdjust(properties, inplace), inplace && buttons > 0 ? 1 : 0)
+                << buttons << " " << inplace;
+        }
 }
 
 } // namespace
