@@ -1,43 +1,22 @@
 // The cxEdit unit started and ended on its own, after the class library and
-// the foundation as programs start them: its cursor, default controller,
-// properties list and registry, twice in a row, and nested starts that only
-// count.
+// the foundation (started around every test) as programs start them: its
+// cursor, default controller, properties list and registry, twice in a row,
+// and nested starts that only count.
 #include "editors/edit/core/cxeditunit.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "classlib/application.h"
 #include "classlib/screen.h"
+#include "classlib/tests/freedmemory.h"
 #include "classlib/units.h"
 #include "editors/edit/core/cxeditunits.h"
+#include "editors/edit/properties/cxeditproperties.h"
 #include "editors/edit/properties/cxeditpropertieslist.h"
 #include "editors/edit/repository/cxeditpropertiesregistry.h"
 #include "editors/edit/styles/cxdefaultstylecontroller.h"
 #include "editors/edit/styles/cxeditstylecontroller.h"
-#include "editors/foundation/core/cxfoundationunits.h"
-
-namespace {
-
-class TFoundationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!Application.Initialized())
-            Application.Initialize();
-        foundation_ = std::make_unique<TUnitsStarted>(cxFoundationUnits());
-    }
-    void TearDown() override { foundation_.reset(); }
-
-private:
-    std::unique_ptr<TUnitsStarted> foundation_;
-};
-
-[[maybe_unused]] ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new TFoundationEnvironment);
-
-} // namespace
 
 TEST(EditUnit, StartsAndEndsTwiceInARow)
 {
@@ -56,7 +35,9 @@ TEST(EditUnit, StartsAndEndsTwiceInARow)
             ASSERT_NE(controller, nullptr) << round;
             EXPECT_NE(controller, before);
             before = controller;
-            EXPECT_NE(cxEditPropertiesList(), nullptr) << round;
+            ASSERT_NE(cxEditPropertiesList(), nullptr) << round;
+            TcxCustomEditProperties properties(nullptr);
+            EXPECT_TRUE(cxEditPropertiesList()->Contains(&properties));
             static const TcxClass registered{"TRegisteredProperties", nullptr, nullptr};
             EditPropertiesRegistry().Register(&registered, "Registered|for one run");
         }
@@ -81,4 +62,18 @@ TEST(EditUnit, NestedStartsEndWithTheLast)
     // One end too many does nothing.
     cxEditFinalize();
     EXPECT_EQ(GetDefaultEditStyleController(), nullptr);
+}
+
+TEST(EditUnit, PropertiesOutlivingTheUnitLeaveQuietly)
+{
+    TFreedMemoryTrap trap;
+    ASSERT_TRUE(TFreedMemoryTrap::Armed());
+    auto properties = std::make_unique<TcxCustomEditProperties>(nullptr);
+    {
+        TUnitsStarted units(cxEditUnits());
+        properties = std::make_unique<TcxCustomEditProperties>(nullptr);
+    }
+    // The list went with the unit: leaving it must not touch it.
+    properties.reset();
+    EXPECT_EQ(cxEditPropertiesList(), nullptr);
 }
