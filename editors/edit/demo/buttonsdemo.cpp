@@ -178,11 +178,11 @@ public:
     {
         SetText("Edit buttons");
         SetBounds(40, 40, 0, 0);
-        SetProperty("ClientWidth", "260");
+        SetProperty("ClientWidth", "400");
         SetProperty("ClientHeight", std::to_string(kTop + kRowStep * static_cast<int>(Rows().size())));
         measureBitmap_.SetSize(8, 8);
         line_ = &Adopt(std::make_unique<TLabel>());
-        line_->SetBounds(12, 10, 240, 20);
+        line_->SetBounds(12, 10, 380, 20);
         line_->SetText("none");
         line_->SetParent(this);
         for (std::size_t i = 0; i < Rows().size(); ++i) {
