@@ -215,25 +215,6 @@ TEST(EditUtils, TextOutFlagsBecomeTheirDrawTextPartners)
         EXPECT_EQ(cxDrawTextFlagsFromTextOut(c.textOut), c.drawText) << c.textOut;
 }
 
-TEST(EditUtils, FillExceptLeavesTheHoleAndNothingForAnEmptyOrEqualOuter)
-{
-    struct Case {
-        TRect outer, inner;
-        int filled;
-    } cases[] = {
-        {{1, 1, 9, 9}, {3, 3, 6, 6}, 64 - 9},
-        {{1, 1, 9, 9}, {1, 1, 9, 9}, 0},
-        {{5, 5, 5, 9}, {0, 0, 0, 0}, 0},
-        {{1, 1, 9, 9}, {0, 0, 0, 0}, 64},
-        {{1, 1, 9, 9}, {-5, -5, 4, 20}, 40},
-    };
-    for (const Case& c : cases) {
-        TShot shot(10, 10);
-        cxFillRectExcept(shot.canvas, c.outer, c.inner, clRed);
-        EXPECT_EQ(shot.Count(Whole(shot), clRed), c.filled);
-    }
-}
-
 TEST(EditUtils, MarginsAndFrameHeightsFollowTheThemeWhenItIsThere)
 {
     EXPECT_EQ(dxUxTheme::ThemeLibraryPresent(), ThemeLibraryExpected());
