@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -298,23 +299,64 @@ TEST_F(EditViewData, BorderColours)
 
 TEST_F(EditViewData, EditSizeOnTheUnboundedRectangle)
 {
+    // Without a glyph the buttons need their content margins and the
+    // border's frame height: 4 + 2 pixels, below nothing of the content.
     AddButton();
     data = TcxCustomEditViewData::Create(properties, &style, false);
-    const TSize one = data->GetEditSize(canvas, {});
-    EXPECT_EQ(one.cx, 2 + systemWidth);
+    TSize size = data->GetEditSize(canvas, {});
+    EXPECT_EQ((std::vector<int>{size.cx, size.cy}), (std::vector<int>{2 + systemWidth, 2 + 6}));
 
-    // Stretched over the unbounded rectangle the buttons take all of it:
-    // the width saturates instead of wrapping.
-    AddButton(bkDown, 20);
+    // A glyph 16 high makes the buttons 16 + 6 high.
+    TBitmap glyph;
+    glyph.SetSize(16, 16);
+    AddButton(bkGlyph).SetGlyph(&glyph);
+    data = TcxCustomEditViewData::Create(properties, &style, false);
+    size = data->GetEditSize(canvas, {});
+    EXPECT_EQ((std::vector<int>{size.cx, size.cy}), (std::vector<int>{2 + systemWidth + 16 + 4, 2 + 22}));
+
+    // Only buttons: the content is one line of text. Stretched over the
+    // unbounded rectangle the buttons take all of it: the width saturates
+    // instead of wrapping.
     AddButton(bkDown, 30);
     properties.SetButtonsStyleKind(1);
     data = TcxCustomEditViewData::Create(properties, &style, false);
-    EXPECT_EQ(data->GetEditSize(canvas, {}).cx, INT_MAX);
+    size = data->GetEditSize(canvas, {});
+    canvas.SetFont(style.VisibleFont());
+    EXPECT_EQ((std::vector<int>{size.cx, size.cy}), (std::vector<int>{INT_MAX, 2 + std::max(canvas.TextHeight("Zg"), 22)}));
     TcxEditSizeLimits limits;
     limits.MaxWidth = 150;
-    EXPECT_EQ(data->GetEditSize(canvas, limits).cx, 150);
+    limits.MinHeight = 40;
+    size = data->GetEditSize(canvas, limits);
+    EXPECT_EQ((std::vector<int>{size.cx, size.cy}), (std::vector<int>{150, 40}));
     data->ViewState.Designing = true;
     EXPECT_EQ(data->GetEditSize(canvas, limits).cx, INT_MAX);
+}
+
+TEST_F(EditViewData, ButtonThemeParts)
+{
+    const struct {
+        const char* name;
+        bool native, onlyDropDown;
+        TcxEditButtonState state;
+        int themeClass, part, themeState;
+    } cases[] = {
+        {"plain", false, true, ebsHot, 0, 0, 0},
+        {"drop-down: the combo box's button", true, true, ebsNormal, 2, 1, 1},
+        {"drop-down hot", true, true, ebsHot, 2, 1, 2},
+        {"push button pressed", true, false, ebsPressed, 0, 1, 3},
+        {"push button disabled", true, false, ebsDisabled, 0, 1, 4},
+    };
+    data = TcxCustomEditViewData::Create(properties, &style, false);
+    for (const auto& c : cases) {
+        TcxEditButtonViewInfo button;
+        button.NativeStyle = c.native;
+        button.OnlyDropDownButton = c.onlyDropDown;
+        button.Data.State = c.state;
+        data->ResolveButtonThemePart(button);
+        EXPECT_EQ((std::vector<int>{button.ThemeClass, button.Data.NativePart, button.Data.NativeState}),
+                  (std::vector<int>{c.themeClass, c.part, c.themeState}))
+            << c.name;
+    }
 }
 
 } // namespace
