@@ -196,29 +196,6 @@ TEST_F(EditViewData, ButtonStatesFromThePointAndThePressedButton)
     }
 }
 
-TEST_F(EditViewData, MouseState)
-{
-    const struct {
-        bool enabled, designing, focused;
-        POINT p;
-        int state;
-    } cases[] = {
-        {false, false, true, {5, 5}, csfDisabled},        {true, true, true, {5, 5}, csfNormal},
-        {true, false, true, {-1, -1}, csfFocused},        {true, false, false, {-1, -1}, csfNormal},
-        {true, false, true, {5, 5}, csfFocused | csfHot}, {true, false, false, {99, 19}, csfNormal | csfHot},
-        {true, false, false, {100, 5}, csfNormal},
-    };
-    for (const auto& c : cases) {
-        state = {};
-        state.Enabled = c.enabled;
-        state.Designing = c.designing;
-        state.Focused = c.focused;
-        Compute({0, 0, 100, 20}, c.p);
-        EXPECT_EQ(data->ComputeState, c.state) << c.enabled << c.designing << c.focused << c.p.x;
-        EXPECT_EQ(vi.ContainerState, c.state);
-    }
-}
-
 TEST_F(EditViewData, OuterButtons)
 {
     AddButton(bkDown, 10, true);
@@ -237,21 +214,6 @@ TEST_F(EditViewData, OuterButtons)
     EXPECT_EQ(Spans(vi), (std::vector<int>{1, 11, 11, 21, 21, 31, 31, 41}));
     EXPECT_EQ((std::vector<int>{o.LeftFirst, o.LeftLast, o.RightFirst, o.RightLast}),
               (std::vector<int>{-1, -1, 0, 3}));
-}
-
-TEST_F(EditViewData, StretchedButtonsShareTheWidthLeft)
-{
-    for (int width : {10, 20, 30})
-        AddButton(bkDown, width);
-    properties.SetButtonsStyleKind(1);
-    // 60 pixels of buttons and 7 to share inside a border of 1.
-    Compute({0, 0, 69, 24});
-    EXPECT_EQ(Spans(vi), (std::vector<int>{1, 13, 13, 35, 35, 68}));
-    EXPECT_TRUE(data->ButtonsStretchable);
-    // The buttons style kind 0 keeps the widths.
-    properties.SetButtonsStyleKind(0);
-    Compute({0, 0, 69, 24});
-    EXPECT_EQ(Spans(vi), (std::vector<int>{8, 18, 18, 38, 38, 68}));
 }
 
 TEST_F(EditViewData, ChangedRegionAgainstTheLastComputation)
