@@ -90,6 +90,7 @@ class TcxEditButtons : public TCollection {
 public:
     using TChangeEvent = std::function<void(TPersistent& Sender)>;
 
+    // buttonClass makes TcxEditButton or a descendant of it.
     TcxEditButtons(TPersistent* owner, TCollectionItemClass buttonClass);
     static std::unique_ptr<TcxEditButtons> Create(TPersistent* owner, TCollectionItemClass buttonClass);
     // TcxEditButtons holding TcxEditButton.
