@@ -17,13 +17,6 @@ constexpr TColor kSentinel = 0x123456, kLeftTop = 0x0000FF, kRightBottom = 0x00F
 
 } // namespace
 
-TEST(EditHelpersWin, MouseButtonsGiveTheirShiftFlags)
-{
-    EXPECT_EQ(MouseButtonShift(TMouseButton::mbLeft), ssLeft);
-    EXPECT_EQ(MouseButtonShift(TMouseButton::mbRight), ssRight);
-    EXPECT_EQ(MouseButtonShift(TMouseButton::mbMiddle), ssMiddle);
-}
-
 TEST(EditHelpersWin, FramesDrawOnePixelAndShrinkTheRectangle)
 {
     struct Probe {
