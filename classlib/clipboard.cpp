@@ -34,6 +34,11 @@ TClipboard& Clipboard()
     return clipboard;
 }
 
+bool TClipboard::HasFormat(unsigned format) const
+{
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
+
 std::string TClipboard::AsText() const
 {
     ClipboardScope open;

@@ -5,6 +5,9 @@
 
 class TClipboard {
 public:
+    // Whether the clipboard holds data of this format (CF_TEXT and the like),
+    // without opening it.
+    bool HasFormat(unsigned format) const;
     std::string AsText() const;
     void SetAsText(const std::string& text);
 };

@@ -92,6 +92,8 @@ void TCustomEdit::HandleCreated()
         SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
     if (passwordChar_)
         SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_), 0);
+    if (margins_)
+        SetMargins(margins_->first, margins_->second);
     if (kept_) {
         SendMessageA(Handle(), EM_SETSEL, kept_->selStart, kept_->selEnd);
         auto first = static_cast<int>(SendMessageA(Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
@@ -393,6 +395,37 @@ void TCustomEdit::ClearSelection()
 void TCustomEdit::ScrollCaret()
 {
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
+void TCustomEdit::SetMargins(int left, int right)
+{
+    margins_.emplace(left, right);
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(static_cast<WORD>(left), static_cast<WORD>(right)));
+}
+
+int TCustomEdit::LeftMargin() const
+{
+    if (!HandleAllocated())
+        return margins_ ? margins_->first : 0;
+    return LOWORD(SendMessageA(Handle(), EM_GETMARGINS, 0, 0));
+}
+
+int TCustomEdit::RightMargin() const
+{
+    if (!HandleAllocated())
+        return margins_ ? margins_->second : 0;
+    return HIWORD(SendMessageA(Handle(), EM_GETMARGINS, 0, 0));
+}
+
+std::optional<POINT> TCustomEdit::PosFromChar(int pos) const
+{
+    const int units = UnitsAt(EditCountsCharacters() ? Text() : std::string(), pos);
+    const auto answer = static_cast<DWORD>(SendMessageA(Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(units), 0));
+    if (answer == 0xFFFFFFFF)
+        return std::nullopt;
+    return POINT{static_cast<short>(LOWORD(answer)), static_cast<short>(HIWORD(answer))};
 }
 
 const TPropertyTable& TCustomEdit::Properties() const

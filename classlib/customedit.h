@@ -5,11 +5,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "classlib/charcase.h"
 #include "classlib/control.h"
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {
 public:
@@ -71,6 +72,14 @@ public:
     void SetAutoSelect(bool value) { autoSelect_ = value; }
     // Keeps the caret in view.
     void ScrollCaret();
+    // Blank pixels inside the left and right edges of the text; kept when
+    // the window is made again.
+    void SetMargins(int left, int right);
+    int LeftMargin() const;
+    int RightMargin() const;
+    // Client position of the character at a byte offset (one inside a
+    // character counts as the next one); none past the last character.
+    std::optional<POINT> PosFromChar(int pos) const;
 
     // Byte offset of the control's position in text, and back.
     static int BytesFromUnits(std::string_view text, int units);
@@ -120,6 +129,7 @@ private:
     char passwordChar_ = 0;
     bool autoSelect_ = true;
     bool clicked_ = false;
+    std::optional<std::pair<int, int>> margins_;
     std::optional<TKeptState> kept_;
 };
 

@@ -34,6 +34,36 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+TFloatRec FloatToDecimal(long double value, int significantDigits)
+{
+    TFloatRec rec;
+    rec.Negative = std::signbit(value);
+    if (value == 0) {
+        rec.Digits.push_back('0');
+        return rec;
+    }
+    // "-d.dddddddddddddde+XXXX": printf does the rounding to the digits.
+    if (significantDigits < 1 || significantDigits > kMaxDigits) {
+        significantDigits = kMaxDigits;
+    }
+    char buffer[64];
+    FormatLongDouble(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
+    const char* p = buffer;
+    if (*p == '-') {
+        ++p;
+    }
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            rec.Digits += *p;
+        }
+    }
+    rec.Exponent = std::atoi(p + 1) + 1;
+    while (rec.Digits.size() > 1 && rec.Digits.back() == '0') {
+        rec.Digits.pop_back();
+    }
+    return rec;
+}
+
 std::string FloatToStrDigits(long double value, int significantDigits, const TFormatSettings& settings)
 {
     if (std::isnan(value)) {
@@ -45,28 +75,13 @@ std::string FloatToStrDigits(long double value, int significantDigits, const TFo
     if (value == 0) {
         return "0";
     }
-
-    // "-d.dddddddddddddde+XXXX": printf does the rounding to the digits.
     if (significantDigits < 1 || significantDigits > kMaxDigits) {
         significantDigits = kMaxDigits;
     }
-    char buffer[64];
-    FormatLongDouble(buffer, sizeof buffer, "%.*Le", significantDigits - 1, value);
-    const char* p = buffer;
-    const bool negative = *p == '-';
-    if (negative) {
-        ++p;
-    }
-    std::string digits;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') {
-            digits += *p;
-        }
-    }
-    const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
+    const TFloatRec rec = FloatToDecimal(value, significantDigits);
+    const bool negative = rec.Negative;
+    const std::string& digits = rec.Digits;
+    const int exponent = rec.Exponent - 1;
     const int count = static_cast<int>(digits.size());
 
     std::string text = negative ? "-" : "";

@@ -17,6 +17,16 @@ std::string FloatToStr(long double value, const TFormatSettings& settings);
 // The same with fewer significant digits (7 for a Single), 1..18.
 std::string FloatToStrDigits(long double value, int digits, const TFormatSettings& settings);
 
+// A finite value as decimal digits: value = 0.Digits * 10^Exponent, the
+// digits rounded to at most significantDigits (1..18) without trailing
+// zeros; zero is "0" with exponent 0.
+struct TFloatRec {
+    int Exponent = 0;
+    bool Negative = false;
+    std::string Digits;
+};
+TFloatRec FloatToDecimal(long double value, int significantDigits);
+
 // Optional sign, digits, at most one decimal separator, optional exponent,
 // blanks around allowed. Anything else, or a value beyond the extended range,
 // fails, never a silent 0 (StrToFloat raises EConvertError). A value too small

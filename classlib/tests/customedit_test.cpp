@@ -146,4 +146,53 @@ TEST_F(Edits, RemadeWindowKeepsTextSelectionFocusScrollingAndPlace)
     }
 }
 
+TEST_F(Edits, CharacterPositionsFollowBytesAndMargins)
+{
+    edit().SetAlignment(TAlignment::taLeftJustify);
+    edit().SetText("ab上午cd");
+    edit().SetMargins(0, 0);
+    struct Row {
+        int pos, samePlaceAs;
+    } rows[] = {{0, 0}, {1, 1}, {2, 2}, {3, 4}, {4, 4}, {6, 6}, {7, 7}};
+    int lastX = -1;
+    for (const auto& r : rows) {
+        auto at = edit().PosFromChar(r.pos), same = edit().PosFromChar(r.samePlaceAs);
+        ASSERT_TRUE(at && same) << r.pos;
+        EXPECT_EQ(at->x, same->x) << "a byte inside a character stands for the next one: " << r.pos;
+        EXPECT_GE(at->x, lastX) << r.pos;
+        lastX = at->x;
+    }
+    EXPECT_GT(edit().PosFromChar(4)->x, edit().PosFromChar(2)->x) << "上 has a width";
+    EXPECT_FALSE(edit().PosFromChar(8)) << "past the last character";
+
+    const int plainX = edit().PosFromChar(0)->x;
+    edit().SetMargins(9, 4);
+    EXPECT_EQ(edit().LeftMargin(), 9);
+    EXPECT_EQ(edit().RightMargin(), 4);
+    EXPECT_EQ(edit().PosFromChar(0)->x, plainX + 9);
+    HWND old = edit().Handle();
+    edit().SetAlignment(TAlignment::taCenter);
+    edit().SetAlignment(TAlignment::taLeftJustify);
+    ASSERT_NE(edit().Handle(), old);
+    EXPECT_EQ(edit().LeftMargin(), 9) << "kept through the new window";
+    EXPECT_EQ(edit().PosFromChar(0)->x, plainX + 9);
+    edit().SetMargins(0, 0);
+}
+
+TEST_F(Edits, ClipboardTellsWhichFormatsItHolds)
+{
+    Clipboard().SetAsText("x");
+    const UINT own = RegisterClipboardFormatA("Vostrel.Test.Nothing");
+    struct Row {
+        UINT format;
+        bool held;
+    } rows[] = {{CF_TEXT, true}, {CF_BITMAP, false}, {own, false}};
+    for (const auto& r : rows)
+        EXPECT_EQ(Clipboard().HasFormat(r.format), r.held) << r.format;
+    ASSERT_TRUE(OpenClipboard(form->Handle()));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_FALSE(Clipboard().HasFormat(CF_TEXT)) << "emptied";
+}
+
 } // namespace
