@@ -2,6 +2,7 @@
 
 #include "classlib/exceptions.h"
 #include "classlib/formatsettings.h"
+#include "classlib/gbkchars.h"
 
 #include <cctype>
 #include <ctime>
@@ -10,12 +11,6 @@ namespace {
 // The settings' own formats may name each other ("c" inside the short date):
 // two levels deep is as far as they are followed.
 constexpr int kMaxNesting = 2;
-
-bool IsLeadByte(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x81 && byte <= 0xFE;
-}
 
 char Upper(char c)
 {
@@ -54,7 +49,7 @@ bool HasAmPm(std::string_view format)
             quote = c == quote ? 0 : quote;
         } else if (c == '"' || c == '\'') {
             quote = c;
-        } else if (IsLeadByte(c)) {
+        } else if (IsGbkLeadByte(c)) {
             ++i;
         } else if (StartsWithNoCase(format, i, "AM/PM") || StartsWithNoCase(format, i, "A/P") ||
                    StartsWithNoCase(format, i, "AMPM")) {
@@ -76,7 +71,7 @@ public:
         char last = 0;
         for (std::size_t i = 0; i < format.size();) {
             const char c = format[i];
-            if (IsLeadByte(c) && i + 1 < format.size()) {
+            if (IsGbkLeadByte(c) && i + 1 < format.size()) {
                 out_.append(format.substr(i, 2));
                 i += 2;
                 continue;

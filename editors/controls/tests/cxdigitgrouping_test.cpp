@@ -5,27 +5,13 @@
 #include <string>
 
 #include "editors/controls/text/cxdigitgrouping.h"
+#include "editors/controls/tests/numbersettings.h"
 
 namespace {
 
-TFormatSettings German()
-{
-    TFormatSettings s = ChineseFormatSettings();
-    s.ThousandSeparator = '.';
-    s.DecimalSeparator = ',';
-    return s;
-}
-
-TFormatSettings Ungrouped()
-{
-    TFormatSettings s = ChineseFormatSettings();
-    s.ThousandSeparator = 0;
-    return s;
-}
-
 TEST(DigitGrouping, SeparatorsBeforeEveryThirdDigit)
 {
-    const TFormatSettings chinese = ChineseFormatSettings(), german = German(), ungrouped = Ungrouped();
+    const TFormatSettings chinese = ChineseFormatSettings(), german = GermanNumbers(), ungrouped = UngroupedNumbers();
     struct Row {
         std::string text;
         const TFormatSettings& settings;

@@ -5,23 +5,9 @@
 #include <string>
 
 #include "editors/controls/text/cxformatfloat.h"
+#include "editors/controls/tests/numbersettings.h"
 
 namespace {
-
-TFormatSettings German()
-{
-    TFormatSettings s = ChineseFormatSettings();
-    s.ThousandSeparator = '.';
-    s.DecimalSeparator = ',';
-    return s;
-}
-
-TFormatSettings Ungrouped()
-{
-    TFormatSettings s = ChineseFormatSettings();
-    s.ThousandSeparator = 0;
-    return s;
-}
 
 struct Row {
     std::string format;
@@ -74,9 +60,9 @@ TEST(FormatFloat, ThousandSeparators)
     };
     Check(rows);
     const Row german[] = {{"#,##0.00", 1234.5, "1.234,50"}};
-    Check(german, German());
+    Check(german, GermanNumbers());
     const Row ungrouped[] = {{"#,##0", 1234, "1234"}};
-    Check(ungrouped, Ungrouped());
+    Check(ungrouped, UngroupedNumbers());
 }
 
 TEST(FormatFloat, ScientificNotation)

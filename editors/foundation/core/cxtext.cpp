@@ -1,5 +1,8 @@
 #include "editors/foundation/core/cxtext.h"
 
+#include "classlib/charcase.h"
+#include "classlib/gbkchars.h"
+
 namespace {
 bool InRange(const std::string& s, int pos)
 {
@@ -12,13 +15,14 @@ std::string cxTextBeforeSeparator(const std::string& s)
     return s.substr(0, s.find('|'));
 }
 
+int cxAnsiCompareText(const std::string& a, const std::string& b)
+{
+    return AnsiCompareText(a, b);
+}
+
 std::size_t cxNextCharOffset(const std::string& s, std::size_t i)
 {
-    if (i >= s.size())
-        return s.size();
-    auto lead = static_cast<unsigned char>(s[i]);
-    // A GBK lead byte takes the byte after it, unless the text ends there.
-    return lead >= 0x81 && lead <= 0xFE && i + 1 < s.size() ? i + 2 : i + 1;
+    return GbkNextCharOffset(s, i);
 }
 
 const char* cxCharPtrAt(const std::string& s, int pos)

@@ -3,12 +3,6 @@
 #include "editors/foundation/core/cxlocale.h"
 #include "editors/foundation/core/cxtext.h"
 
-int cxAnsiCompareText(const std::string& a, const std::string& b)
-{
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) - CSTR_EQUAL;
-}
-
 std::string cxLocaleInfoString(LCID locale, LCTYPE type, const std::string& defaultText)
 {
     int size = GetLocaleInfoA(locale, type, nullptr, 0);
