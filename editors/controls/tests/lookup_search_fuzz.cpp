@@ -2,11 +2,11 @@
 // lists finds (ASCII letters folded, everything else exact).
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "editors/controls/text/cxtextlookupsearch.h"
+#include "editors/foundation/tests/fuzzinput.h"
 
 namespace {
 
@@ -37,23 +37,16 @@ bool NaiveStartsWith(const std::string& item, const std::string& text)
     return true;
 }
 
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 2)
-        return 0;
-    const TcxLookupSearchOptions options{static_cast<TcxTextEditingMode>(data[0] & 3), (data[0] & 4) != 0};
-    const bool exact = data[0] & 8;
-    const int after = static_cast<std::int8_t>(data[1]) % 8;
+    const auto flags = Take<std::uint8_t>(data, size);
+    const TcxLookupSearchOptions options{static_cast<TcxTextEditingMode>(flags & 3), (flags & 4) != 0};
+    const bool exact = flags & 8;
+    const int after = Take<std::int8_t>(data, size) % 8;
     std::vector<std::string> pieces(1);
-    for (std::size_t i = 2; i < size; ++i) {
+    for (std::size_t i = 0; i < size; ++i) {
         if (data[i] == '\n')
             pieces.emplace_back();
         else
@@ -66,24 +59,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < items.size() && equal < 0; ++i)
         if (items[i].size() == text.size() && NaiveStartsWith(items[i], text))
             equal = static_cast<int>(i);
-    Require(cxLookupIndexOf(items, text) == equal);
+    Check(cxLookupIndexOf(items, text) == equal);
 
     const auto result = cxLookupSearch(items, text, after, exact, options);
     if (exact && options.MostRecentlyUsed && !items.empty()) {
-        Require(result.Found == (equal >= 0) && result.Key == equal && result.Tail.empty() && result.Text == text);
+        Check(result.Found == (equal >= 0) && result.Key == equal && result.Tail.empty() && result.Text == text);
         return 0;
     }
     int found = -1;
     for (std::size_t i = after < 0 ? 0 : static_cast<std::size_t>(after) + 1; i < items.size() && found < 0; ++i)
         if (!text.empty() && NaiveStartsWith(items[i], text))
             found = static_cast<int>(i);
-    Require(result.Found == (found >= 0));
+    Check(result.Found == (found >= 0));
     if (found < 0) {
-        Require(result.Text == text && result.Tail.empty() && result.Key.value_or(-1) == -1);
+        Check(result.Text == text && result.Tail.empty() && result.Key.value_or(-1) == -1);
         return 0;
     }
     const std::string& item = items[static_cast<std::size_t>(found)];
-    Require(result.Key == found && result.Text + result.Tail == item && result.Text.size() == text.size());
-    Require(FoldedChars(result.Text) == FoldedChars(text));
+    Check(result.Key == found && result.Text + result.Tail == item && result.Text.size() == text.size());
+    Check(FoldedChars(result.Text) == FoldedChars(text));
     return 0;
 }

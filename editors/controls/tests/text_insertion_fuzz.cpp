@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "editors/controls/text/cxtextinsertion.h"
+#include "editors/foundation/tests/fuzzinput.h"
 
 namespace {
 
@@ -45,25 +45,18 @@ void DropLoneLead(Chars& chars)
         chars.pop_back();
 }
 
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 6)
-        return 0;
+    const auto flags = Take<std::uint8_t>(data, size);
     TcxTextInsertionRequest r;
-    r.FromKeyboard = data[0] & 1;
-    r.Mode = static_cast<TcxTextEditingMode>((data[0] >> 1) & 3);
-    r.MaxLength = static_cast<std::int8_t>(data[1]) % 20;
-    r.SelStart = static_cast<std::int8_t>(data[2]) * (data[0] & 8 ? 1 : 1000);
-    r.SelLength = static_cast<std::int8_t>(data[3]);
-    const std::string rest(reinterpret_cast<const char*>(data + 4), size - 4);
+    r.FromKeyboard = flags & 1;
+    r.Mode = static_cast<TcxTextEditingMode>((flags >> 1) & 3);
+    r.MaxLength = Take<std::int8_t>(data, size) % 20;
+    r.SelStart = Take<std::int8_t>(data, size) * (flags & 8 ? 1 : 1000);
+    r.SelLength = Take<std::int8_t>(data, size);
+    const std::string rest(reinterpret_cast<const char*>(data), size);
     const std::size_t split = std::min(rest.find('\0'), rest.size());
     r.Text = rest.substr(0, split);
     r.Inserted = split < rest.size() ? rest.substr(split + 1) : std::string();
@@ -102,22 +95,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool refused = (r.FromKeyboard && r.Mode == temNoEdit) || (limited && kept < head.size());
 
     const auto result = cxPrepareTextInsertion(r);
-    Require(result.has_value() != refused);
+    Check(result.has_value() != refused);
     if (!result)
         return 0;
     std::string expected;
     for (std::size_t i = 0; i < kept; ++i)
         expected += joined[i];
-    Require(result->Caret == static_cast<int>(expected.size()));
+    Check(result->Caret == static_cast<int>(expected.size()));
     for (std::size_t i = 0; i < keptAfter; ++i)
         expected += after[i];
-    Require(result->Text == expected);
+    Check(result->Text == expected);
     // The same, stated on the result alone.
     const Chars shown = Split(result->Text);
-    Require(!limited || shown.size() <= limit);
+    Check(!limited || shown.size() <= limit);
     std::size_t boundary = 0;
     for (std::size_t i = 0; i < shown.size() && boundary < static_cast<std::size_t>(result->Caret); ++i)
         boundary += shown[i].size();
-    Require(boundary == static_cast<std::size_t>(result->Caret));
+    Check(boundary == static_cast<std::size_t>(result->Caret));
     return 0;
 }
