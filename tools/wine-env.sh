@@ -82,12 +82,14 @@ vostrel_use_bits "$vostrel_bits"
 vostrel_locales="$vostrel_cache/locale"
 
 # Runs "$@" under an exclusive lock on the file $1 (the rest is the command).
+# The command does not inherit the lock: a wineserver or a program it leaves
+# running would otherwise hold it after the command ends.
 vostrel_locked() {
   local lock=$1
   shift
   (
     flock 9
-    "$@"
+    "$@" 9>&-
   ) 9>"$lock"
 }
 
