@@ -4,6 +4,7 @@
 // below forms can use this one.
 #include "classlib/application.h"
 
+#include "classlib/exceptions.h"
 #include "classlib/filepaths.h"
 
 TApplication Application;
@@ -34,6 +35,8 @@ void TApplication::HandleException() noexcept
         std::string text;
         try {
             throw;
+        } catch (const EAbort&) {
+            return;
         } catch (const std::exception& e) {
             text = e.what();
         } catch (...) {

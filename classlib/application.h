@@ -55,7 +55,12 @@ public:
     void DestroyForms();
 
     // Reports the exception being handled; call only inside a catch block.
+    // The silent abort (EAbort) is not reported.
     void HandleException() noexcept;
+
+    // Whether a window of the application is the active one, as Windows
+    // last told the application window.
+    bool Active() const { return active_; }
 
     // Whether a change of the regional settings makes the format settings
     // be read again (by the editor library's format controller).
@@ -68,11 +73,13 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
 
 private:
+    static LRESULT CALLBACK OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void AddForm(std::unique_ptr<TForm> form);
 
     HWND ownerWindow_ = nullptr;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool active_ = false;
     std::vector<std::unique_ptr<TForm>> forms_;
 };
 

@@ -11,12 +11,15 @@
 
 namespace {
 constexpr char kOwnerClass[] = "VostrelApplication";
+} // namespace
 
-LRESULT CALLBACK OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+LRESULT CALLBACK TApplication::OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
+    // Every top-level window of the thread hears it, hidden ones too.
+    if (msg == WM_ACTIVATEAPP)
+        Application.active_ = wp != FALSE;
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
-} // namespace
 
 TApplication::TApplication() = default;
 

@@ -114,6 +114,7 @@ void TMessageMap::Dispatch(TControl& control, TMessage& message) const
 TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMessage& m) { WndProc(m); })
 {
     font_.OnChange = [this] { FontChanged(); };
+    constraints_.OnChange = [this] { SetBounds(left_, top_, width_, height_); };
 }
 
 void TControl::BeforeDestruction()
@@ -268,6 +269,8 @@ const TMessageMap& TControl::Messages() const
         {WM_SETCURSOR, &TControl::WMSetCursor},
         {WM_SETFOCUS, &TControl::WMSetFocus},
         {WM_SIZE, &TControl::WMSize},
+        {WM_WINDOWPOSCHANGING, &TControl::WMWindowPosChanging},
+        {WM_WINDOWPOSCHANGED, &TControl::WMWindowPosChanged},
         {CN_KEYDOWN, &TControl::CNKeyDown},
         {CN_SYSKEYDOWN, &TControl::CNKeyDown},
         {CM_ENTER, &TControl::CMEnter},
@@ -315,17 +318,20 @@ void TControl::SetParent(TWinControl* parent)
 {
     if (parent_ == parent)
         return;
+    const bool wasShowing = Showing();
     if (parent_)
         parent_->RemoveControl(this);
     parent_ = parent;
-    if (!parent_)
-        return;
-    parent_->InsertControl(this);
-    if (parentFont_) {
-        font_.Assign(parent_->Font());
-        parentFont_ = true;
+    if (parent_) {
+        parent_->InsertControl(this);
+        if (parentFont_) {
+            font_.Assign(parent_->Font());
+            parentFont_ = true;
+        }
+        CreateHandle();
     }
-    CreateHandle();
+    if (Showing() != wasShowing)
+        ShowingChanged(!wasShowing);
 }
 
 TControl* TControl::TopParent()
@@ -344,6 +350,7 @@ IFormHost* TControl::FormHost() const
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    ResolveSize(width, height);
     left_ = left, top_ = top, width_ = width, height_ = height;
     const TLiveness alive = Liveness();
     if (handle_)
@@ -363,6 +370,7 @@ void TControl::SetVisible(bool visible)
 {
     if (visible_ == visible)
         return;
+    const bool wasShowing = Showing();
     visible_ = visible;
     const TLiveness alive = Liveness();
     // Moved before the window hides, which would leave it on the parent.
@@ -374,6 +382,23 @@ void TControl::SetVisible(bool visible)
     Perform(CM_VISIBLECHANGED, visible, 0);
     if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
+    if (alive && Showing() != wasShowing)
+        ShowingChanged(!wasShowing);
+}
+
+void TControl::ShowingChanged(bool showing)
+{
+    const TLiveness alive = Liveness();
+    Perform(CM_SHOWINGCHANGED, showing, 0);
+    auto* container = dynamic_cast<TWinControl*>(this);
+    if (!alive || !container)
+        return;
+    // A hidden child stays unseen; one a handler changed meanwhile was told.
+    container->ForEachChild([showing](TControl& child) {
+        if (child.visible_ && child.Showing() == showing)
+            child.ShowingChanged(showing);
+        return false;
+    });
 }
 
 bool TControl::Showing() const
@@ -569,7 +594,8 @@ bool TControl::Focused() const
 
 bool TControl::CanFocus() const
 {
-    if (!handle_)
+    // One being destroyed still has its window while its focus moves on.
+    if (!handle_ || (ComponentState() & csDestroying))
         return false;
     for (const TControl* c = this; c; c = c->parent_)
         if (!c->visible_ || !c->enabled_)
@@ -703,6 +729,18 @@ void TControl::MouseLeave()
 void TControl::Resize()
 {
     CallHandler(OnResize, *this);
+}
+
+bool TControl::CanResize(int&, int&)
+{
+    return true;
+}
+
+void TControl::ResolveSize(int& width, int& height)
+{
+    if ((width != width_ || height != height_) && !CanResize(width, height))
+        width = width_, height = height_;
+    constraints_.Constrain(width, height);
 }
 
 void TControl::EnabledChanged()
@@ -908,6 +946,29 @@ void TControl::WMSize(TMessage& m)
         Resize();
 }
 
+// Also a size that comes from outside (the user, another program) passes
+// CanResize and the constraints. A minimised window keeps its icon's size.
+void TControl::WMWindowPosChanging(TMessage& m)
+{
+    auto& pos = *reinterpret_cast<WINDOWPOS*>(m.LParam);
+    if (!(pos.flags & SWP_NOSIZE) && !IsIconic(handle_))
+        ResolveSize(pos.cx, pos.cy);
+    DefaultHandler(m);
+}
+
+// The bounds follow the window wherever its place and size came from.
+void TControl::WMWindowPosChanged(TMessage& m)
+{
+    const auto& pos = *reinterpret_cast<const WINDOWPOS*>(m.LParam);
+    if (!IsIconic(handle_)) {
+        if (!(pos.flags & SWP_NOMOVE))
+            left_ = pos.x, top_ = pos.y;
+        if (!(pos.flags & SWP_NOSIZE))
+            width_ = pos.cx, height_ = pos.cy;
+    }
+    DefaultHandler(m);
+}
+
 // Dialog keys (Tab, Enter, Esc, arrows) that the focused window does not
 // ask for go to its form, which moves the focus on Tab.
 void TControl::CNKeyDown(TMessage& m)
@@ -1065,7 +1126,9 @@ const TPropertyTable& TControl::Properties() const
 
 TPersistent* TControl::NestedObject(std::string_view name)
 {
-    return name == "Font" ? &font_ : nullptr;
+    if (name == "Font")
+        return &font_;
+    return name == "Constraints" ? &constraints_ : nullptr;
 }
 
 TWinControl::~TWinControl()

@@ -21,6 +21,7 @@
 #include "classlib/handles.h"
 #include "classlib/propertytable.h"
 #include "classlib/messagemap.h"
+#include "classlib/sizeconstraints.h"
 #include "classlib/windowclasses.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -70,13 +71,17 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // A new size is asked of CanResize first, and kept within Constraints.
     virtual void SetBounds(int left, int top, int width, int height);
+    // Changing one applies it to the size at once.
+    TSizeConstraints& Constraints() { return constraints_; }
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    // Visible, and so is every parent.
+    // Visible, and so is every parent. A change of it reaches the control
+    // as CM_SHOWINGCHANGED (WParam: the new value).
     bool Showing() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
@@ -226,6 +231,9 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // Asked before the size changes, through SetBounds or by the system;
+    // false keeps the size, and the size asked for may be changed here.
+    virtual bool CanResize(int& newWidth, int& newHeight);
     virtual void EnabledChanged();
     virtual void VisibleChanged();
     virtual void ColorChanged();
@@ -245,6 +253,8 @@ protected:
     void WMSetCursor(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMSize(TMessage& message);
+    void WMWindowPosChanging(TMessage& message);
+    void WMWindowPosChanged(TMessage& message);
     void CNKeyDown(TMessage& message);
     void CMEnter(TMessage& message);
     void CMExit(TMessage& message);
@@ -267,6 +277,11 @@ private:
     // moves on, as a keyboard user expects.
     void HandOnFocus(bool removing);
     void RelayToTooltip(const TMessage& message);
+    // The size that a request for width and height gives.
+    void ResolveSize(int& width, int& height);
+    // Sends CM_SHOWINGCHANGED to the control, then to each control inside
+    // it whose Showing went along.
+    void ShowingChanged(bool showing);
     void RegisterHint();
 
     HWND handle_ = nullptr;
@@ -283,6 +298,7 @@ private:
     bool parentColor_ = false;
     bool parentFont_ = true;
     TFont font_{this};
+    TSizeConstraints constraints_{this};
     std::string text_;
     std::string hint_;
     TCursor cursor_ = crDefault;

@@ -177,7 +177,9 @@ std::vector<TControl*> TForm::EnterChain(TControl& control) const
 // list before its exit and joins it before its enter, so a handler that
 // moves the focus finds the list as it stands; none exits unentered or
 // enters twice, and this walk stops once a handler moved the focus, freed
-// the form or the control, or took one of its parents away.
+// the form or the control, or took one of its parents away. An exit that
+// raises stops the move: B does not enter, and the control left stays the
+// active one and gets the focus back before the failure is reported.
 void TForm::ControlFocused(TControl& control)
 {
     const std::vector<TControl*> chain = EnterChain(control);
@@ -193,12 +195,17 @@ void TForm::ControlFocused(TControl& control)
     };
     const auto common = static_cast<std::size_t>(
         std::mismatch(entered_.begin(), entered_.end(), chain.begin(), chain.end()).first - entered_.begin());
-    while (entered_.size() > common) {
-        TControl* leaving = entered_.back();
-        entered_.pop_back();
-        leaving->Perform(CM_EXIT, 0, 0);
-        if (!stillThisMove())
-            return;
+    try {
+        while (entered_.size() > common) {
+            ExitLast(move);
+            if (!stillThisMove())
+                return;
+        }
+    } catch (...) {
+        // Unless the handler moved the focus itself.
+        if (alive && focusMoves_ == move && GetFocus() == window && activeControl_ && activeControl_->CanFocus())
+            activeControl_->SetFocus();
+        throw;
     }
     activeControl_ = &control;
     for (std::size_t i = entered_.size(); i < chain.size(); ++i) {
@@ -206,6 +213,21 @@ void TForm::ControlFocused(TControl& control)
         chain[i]->Perform(CM_ENTER, 0, 0);
         if (!stillThisMove())
             return;
+    }
+}
+
+void TForm::ExitLast(unsigned move)
+{
+    TControl* leaving = entered_.back();
+    entered_.pop_back();
+    const TLiveness alive = Liveness(), leavingAlive = leaving->Liveness();
+    try {
+        leaving->Perform(CM_EXIT, 0, 0);
+    } catch (...) {
+        // It did not leave: its exit is due again when the focus next goes.
+        if (alive && leavingAlive && focusMoves_ == move)
+            entered_.push_back(leaving);
+        throw;
     }
 }
 
@@ -235,9 +257,14 @@ void TForm::DefocusControl(TControl& control, bool removing)
     if (HandleAllocated())
         ::SetFocus(Handle());
     while (!entered_.empty()) {
-        TControl* leaving = entered_.back();
-        entered_.pop_back();
-        leaving->Perform(CM_EXIT, 0, 0);
+        // The control goes, hides or is disabled all the same: a raising
+        // exit is reported here and ends the walk.
+        try {
+            ExitLast(move);
+        } catch (...) {
+            Application.HandleException();
+            return;
+        }
         if (!alive || focusMoves_ != move)
             return;
     }

@@ -42,6 +42,8 @@ public:
     // Set while the form is shown modally, it ends ShowModal with that value.
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult value) { modalResult_ = value; }
+    // True while ShowModal runs for the form, also while it hides at the end.
+    bool Modal() const { return modal_; }
     bool ShowHint() const { return showHint_; }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
@@ -99,6 +101,9 @@ protected:
     bool FocusFirstControl();
     // control and its parents below the form, outermost first.
     std::vector<TControl*> EnterChain(TControl& control) const;
+    // Takes the innermost entered control off the list and runs its exit;
+    // one whose exit raises goes back on it while move is the latest.
+    void ExitLast(unsigned move);
 
 private:
     int clientWidth_ = 300, clientHeight_ = 200;
@@ -117,4 +122,7 @@ private:
     unsigned focusMoves_ = 0;
     std::string activeControlName_;
     TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+
+    friend TModalResult ShowModal(TForm& form);
 };

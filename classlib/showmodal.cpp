@@ -50,6 +50,7 @@ TModalResult ShowModal(TForm& form)
 {
     // Activation goes back there afterwards, which gives it its focus again.
     HWND previous = GetActiveWindow();
+    TFlagScope modal(form.Liveness(), form.modal_);
     form.SetModalResult(mrNone);
     form.Show();
     DisabledWindows disabled(form.Handle());

@@ -47,7 +47,7 @@ const TMessageMap& Tf_webbrowse::Messages() const
 // keeps its designed size under Wine.
 void Tf_webbrowse::WMWindowPosChanged(TMessage& m)
 {
-    DefaultHandler(m);
+    TForm::Messages().Dispatch(*this, m);
     if (!shown_ && (reinterpret_cast<WINDOWPOS*>(m.LParam)->flags & SWP_SHOWWINDOW)) {
         shown_ = true;
         ShowWindow(Handle(), SW_MAXIMIZE);

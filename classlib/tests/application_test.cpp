@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "classlib/application.h"
+#include "classlib/exceptions.h"
 #include "classlib/form.h"
+#include "classlib/tests/dialogwatcher.h"
 
 namespace {
 
@@ -54,4 +58,49 @@ TEST(Application, ShowMainFormPaintsTheFormAndItsControlsAtOnce)
     }
 }
 
+// Every failure is shown but the silent abort.
+TEST(Application, HandleExceptionKeepsTheSilentAbortSilent)
+{
+    Application.Initialize();
+    DialogWatcher watcher([](HWND box) { DialogWatcher::Press(box, IDOK); });
+    for (bool silent : {true, false}) {
+        try {
+            if (silent)
+                throw EAbort("Operation aborted");
+            throw EInvalidOperation("failed");
+        } catch (...) {
+            Application.HandleException();
+        }
+    }
+    EXPECT_EQ(watcher.Messages(), std::vector<std::string>{"failed"});
+}
+
+// A window of another thread in front makes the application inactive, its
+// own form in front active again.
+TEST(Application, ActiveFollowsWhetherOneOfItsWindowsIsInFront)
+{
+    Application.Initialize();
+    PaintedForm form;
+    form.Show();
+    std::atomic<HWND> other = nullptr;
+    std::atomic<bool> done = false;
+    std::thread thread([&] {
+        other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+        for (MSG msg; !done; Sleep(1))
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        DestroyWindow(other);
+    });
+    PumpUntil([&] { return other != nullptr; });
+    for (bool ours : {true, false, true}) {
+        SetForegroundWindow(ours ? form.Handle() : other.load());
+        PumpUntil([&] { return Application.Active() == ours; });
+        EXPECT_EQ(Application.Active(), ours);
+    }
+    done = true;
+    thread.join();
+}
+
 } // namespace
+

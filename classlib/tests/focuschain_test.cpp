@@ -163,7 +163,10 @@ TEST(FocusChain, HandlersThatMoveTheFocusFreeOrRaiseLeaveEveryExitPaired)
         // focus comes back, and the walk runs again from what entered.
         {"a raising enter", "A", "Q", true, "Outer", "raise", "exit A enter Outer enter Inner enter Q ", "Q",
          "exit Q exit Inner exit Outer enter A "},
-        {"a raising exit", "Q", "A", false, "Q", "raise", "exit Q exit Inner exit Outer enter A ", "A", ""},
+        // A raising exit stops the move: the control left keeps the focus.
+        {"a raising exit", "Q", "A", false, "Q", "raise", "exit Q ", "Q", "exit Q exit Inner exit Outer enter A "},
+        {"a raising exit on the way", "R", "A", false, "Inner", "raise", "exit R exit Inner enter R ", "R",
+         "exit R exit Inner exit Outer enter A "},
     };
     for (const auto& c : cases) {
         TChainForm form;

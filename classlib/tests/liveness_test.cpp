@@ -24,26 +24,6 @@
 
 namespace {
 
-// Handles messages the way the program's loop does (keys offered to their
-// control first) until done or the time is up.
-bool Pump(const std::function<bool()>& done, int timeoutMs = 3000)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        Application.ProcessMessages();
-        if (done())
-            return true;
-        if (static_cast<int>(GetTickCount() - start) > timeoutMs)
-            return false;
-        Sleep(1);
-    }
-}
-
-void Settle()
-{
-    Pump([] { return false; }, 150);
-}
-
 void Send(std::initializer_list<INPUT> inputs)
 {
     for (INPUT input : inputs)
@@ -80,7 +60,7 @@ void Click(const TControl& control, int clicks = 1)
     POINT at{control.Width() / 2, control.Height() / 2};
     ClientToScreen(control.Handle(), &at);
     Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at)});
-    Settle();
+    SettleInput();
     for (int i = 0; i < clicks; ++i)
         Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
@@ -145,8 +125,8 @@ struct Scene {
         SetForegroundWindow(form->Handle());
         // Real input goes to the foreground window, which Wine settles late
         // when the machine is busy: wait for it rather than for a while.
-        Pump([this] { return GetForegroundWindow() == form->Handle(); });
-        Settle();
+        PumpInput([this] { return GetForegroundWindow() == form->Handle(); });
+        SettleInput();
         formAlive = form->Liveness(), senderAlive = sender->Liveness(), nextAlive = next->Liveness();
     }
     ~Scene()
@@ -192,8 +172,8 @@ TProbe& ProbeOf(Scene& s)
 void FocusAndType(Scene& s, WORD key)
 {
     s.sender->SetFocus();
-    Pump([&s] { return GetForegroundWindow() == s.form->Handle() && GetFocus() == s.sender->Handle(); });
-    Settle();
+    PumpInput([&s] { return GetForegroundWindow() == s.form->Handle() && GetFocus() == s.sender->Handle(); });
+    SettleInput();
     Type(key);
 }
 
@@ -243,7 +223,7 @@ const Kind kKinds[] = {
     {"Enter", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnEnter = Handler(hook); },
      [](Scene& s) {
          s.edit->SetFocus();
-         Settle();
+         SettleInput();
          Type(VK_TAB);
      }},
     {"Exit", Make<TEdit>(), [](Scene& s, const auto& hook) { s.sender->OnExit = Handler(hook); },
@@ -253,7 +233,7 @@ const Kind kKinds[] = {
     {"DialogKeyBroadcast", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnDialogKey = [&hook] { hook(); }; },
      [](Scene& s) {
          s.edit->SetFocus();
-         Settle();
+         SettleInput();
          Type(VK_RETURN);
      }},
     {"FormClose", Make<TEdit>(), [](Scene& s, const auto& hook) { s.form->OnClose = Handler(hook); },
@@ -315,9 +295,9 @@ TEST_P(Liveness, TheFreedIsNeverTouchedAndAFailureIsReportedOnce)
     };
     kind.bind(scene, hook);
     kind.fire(scene);
-    ASSERT_TRUE(Pump([&] { return calls > 0; })) << "the handler never ran; " << DescribeInputTarget();
-    Pump([&] { return watcher.Count() >= (c.raises ? 1 : 0); });
-    Settle();
+    ASSERT_TRUE(PumpInput([&] { return calls > 0; })) << "the handler never ran; " << DescribeInputTarget();
+    PumpInput([&] { return watcher.Count() >= (c.raises ? 1 : 0); });
+    SettleInput();
 
     EXPECT_EQ(static_cast<bool>(scene.formAlive), c.victim != Victim::ItsForm);
     EXPECT_EQ(static_cast<bool>(scene.senderAlive), c.victim != Victim::ItsForm && c.victim != Victim::Itself);
@@ -334,8 +314,8 @@ TEST_P(Liveness, TheFreedIsNeverTouchedAndAFailureIsReportedOnce)
         armed = true;
         int before = calls;
         kind.fire(scene);
-        EXPECT_TRUE(Pump([&] { return calls > before && watcher.Count() >= 2; })) << calls;
-        Settle();
+        EXPECT_TRUE(PumpInput([&] { return calls > before && watcher.Count() >= 2; })) << calls;
+        SettleInput();
         EXPECT_EQ(watcher.Count(), 2);
     }
 }

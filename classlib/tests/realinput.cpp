@@ -1,5 +1,7 @@
 #include "classlib/tests/realinput.h"
 
+#include "classlib/application.h"
+
 namespace {
 
 void SendKey(WORD vk, WORD scan, DWORD flags)
@@ -103,4 +105,22 @@ std::string DescribeInputTarget()
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
     return "foreground " + Describe(foreground) + ", focus " + Describe(info.hwndFocus);
+}
+
+bool PumpInput(const std::function<bool()>& done, int timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        Application.ProcessMessages();
+        if (done())
+            return true;
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs)
+            return false;
+        Sleep(1);
+    }
+}
+
+void SettleInput()
+{
+    PumpInput([] { return false; }, 150);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // One key going down or up.
@@ -23,3 +24,8 @@ void ClickInput(HWND window);
 // Where typed keys would go now, for failure messages: the foreground window
 // and the focus of its thread, each as class "title".
 std::string DescribeInputTarget();
+// Handles messages the way the program's loop does (keys offered to their
+// control first) until done or the time is up; false when it ran out.
+bool PumpInput(const std::function<bool()>& done, int timeoutMs = 3000);
+// Handles messages so for a while, for input that needs no answer.
+void SettleInput();

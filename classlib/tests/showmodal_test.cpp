@@ -85,4 +85,35 @@ TEST(ShowModal, EndsWithTheModalResultOrCancelWhenClosed)
     }
 }
 
+// The modal flag holds from the start of ShowModal to its end, also while
+// the form hides with its result, so that its controls can tell a modal
+// close from other ways of losing the focus.
+TEST(ShowModal, TheFormIsModalWhileShownModallyAlsoAsItHides)
+{
+    Application.Initialize();
+    PlainForm dialog("Modal");
+    const bool before = dialog.Modal();
+    bool during = false, hidingModally = false;
+    TWndMethod passOn = dialog.WindowProc;
+    dialog.WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_SHOWWINDOW && !m.WParam)
+            hidingModally = dialog.Modal() && dialog.ModalResult() == mrOk;
+        passOn(m);
+    };
+    WhenModal([&] {
+        during = dialog.Modal();
+        dialog.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(ShowModal(dialog), mrOk);
+    EXPECT_FALSE(before);
+    EXPECT_TRUE(during);
+    EXPECT_TRUE(hidingModally);
+    EXPECT_FALSE(dialog.Modal());
+    // Shown and hidden without ShowModal, it is not modal.
+    dialog.Show();
+    EXPECT_FALSE(dialog.Modal());
+    dialog.Hide();
+}
+
 } // namespace
+
