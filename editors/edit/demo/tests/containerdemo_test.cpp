@@ -53,6 +53,8 @@ protected:
         ASSERT_NE(focusLine_, nullptr);
         ASSERT_NE(hoverLine_, nullptr);
         ASSERT_EQ(boxes_.size(), 10u);
+        // An earlier test may have left the cursor where a container now lies.
+        HoverBackground();
     }
 
     // The line once it reads expected, or as it reads after waiting.
