@@ -1,6 +1,7 @@
 #include "calculator/functionunit.h"
 
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 
@@ -107,17 +108,23 @@ double texttodate(const std::string& text)
 
 double datespan(int unit, double a, double b)
 {
-    // Each unit is the previous one times its step; the steps are taken one
-    // by one in extended precision so no product is rounded to double.
-    static constexpr long double Steps[] = {24, 60, 60, 1000};
+    // Milliseconds in one of each unit.
+    static constexpr std::int64_t UnitMs[] = {86400000, 3600000, 60000, 1000, 1};
     if (unit < SpanDays || unit > SpanMilliseconds)
         throw std::out_of_range("datespan: unit must be 0 to 4");
-    long double span = std::fabs(b - a);
-    for (int i = 0; i < unit; ++i)
-        span *= Steps[i];
-    long double whole = std::floor(span);
-    long double fraction = span - whole;
-    if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0))
-        whole += 1;
+    // The difference of two doubles carries about 1e-11 days of error, which
+    // would tip ties either way: it is taken to whole milliseconds first (the
+    // product in extended precision), and the unit's rounding is done on
+    // that count exactly.
+    const double days = std::fabs(b - a);
+    // Far beyond the calendar (or not a number): no count of milliseconds.
+    if (!(days < 1e9))
+        return days * static_cast<double>(UnitMs[SpanDays] / UnitMs[unit]);
+    const auto ms = static_cast<std::int64_t>(std::nearbyint(static_cast<long double>(days) * UnitMs[SpanDays]));
+    const std::int64_t step = UnitMs[unit];
+    std::int64_t whole = ms / step;
+    const std::int64_t twice = 2 * (ms % step);
+    if (twice > step || (twice == step && whole % 2 != 0))
+        ++whole;
     return static_cast<double>(whole);
 }

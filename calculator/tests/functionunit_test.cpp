@@ -1,6 +1,10 @@
 #include "calculator/functionunit.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -160,21 +164,78 @@ TEST(Datespan, RoundsTiesToEvenEitherWayRound)
     }
 }
 
-TEST(Datespan, ProductsAreNotRoundedToDouble)
+TEST(Datespan, NearTiesOfTimesOfDayAreTies)
 {
-    // Spans just off a tie whose product in double arithmetic lands on the tie.
+    // Times of day as seconds: their day fractions are not exact in binary,
+    // so the doubles' difference lies a hair off the tie either way.
     struct Case {
         int unit;
-        double span;
+        int fromSeconds, toSeconds;
         double expected;
     };
     const Case cases[] = {
-        {SpanHours, 0.10416666666666667, 3},      // double would round to 2.5 -> 2
-        {SpanMinutes, 0.00034722222222222224, 1}, // double would give 0.5 -> 0
-        {SpanSeconds, 4.050925925925926e-05, 3},  // double would give 3.5 -> 4
+        {SpanMinutes, 10 * 3600, 10 * 3600 + 150, 2},          // 2.5 min
+        {SpanMinutes, 7 * 3600 + 90, 7 * 3600 + 180, 2},       // 1.5 min
+        {SpanMinutes, 13 * 3600 + 30, 13 * 3600 + 240, 4},     // 3.5 min
+        {SpanHours, 9 * 3600, 11 * 3600 + 1800, 2},            // 2.5 h
+        {SpanHours, 1800, 3 * 3600 + 1800 + 1800, 4},          // 3.5 h
+        {SpanHours, 8 * 3600 + 1234, 8 * 3600 + 1234 + 5400, 2}, // 1.5 h
+        {SpanSeconds, 3600, 3600, 0},
+        {SpanDays, 12 * 3600, 12 * 3600 + 86400 + 43200, 2},   // 1.5 days
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(datespan(c.unit, 0, c.span), c.expected) << c.unit;
+    for (const double day : {0.0, double(EncodeDayNumber(2026, 6, 7)), double(EncodeDayNumber(9999, 12, 30))}) {
+        for (const Case& c : cases) {
+            const double from = day + c.fromSeconds / 86400.0, to = day + c.toSeconds / 86400.0;
+            SCOPED_TRACE(testing::Message() << "day " << day << " unit " << c.unit << ": " << c.fromSeconds
+                                            << " to " << c.toSeconds);
+            EXPECT_EQ(datespan(c.unit, from, to), c.expected);
+            EXPECT_EQ(datespan(c.unit, to, from), c.expected);
+        }
+    }
+}
+
+// The exact span in each unit, by integer arithmetic on whole milliseconds.
+std::int64_t ExactSpan(std::int64_t ms, int unit)
+{
+    static constexpr std::int64_t unitMs[] = {86400000, 3600000, 60000, 1000, 1};
+    const std::int64_t step = unitMs[unit];
+    const std::int64_t low = ms / step, high = low + 1;
+    const std::int64_t below = ms - low * step, above = high * step - ms;
+    return below < above ? low : above < below ? high : (low % 2 == 0 ? low : high);
+}
+
+TEST(Datespan, RandomPairsRoundLikeTheirWholeMilliseconds)
+{
+    // Date-times on grids of 1 ms to 12 h across the calendar, so that many
+    // differences fall exactly on a tie of some unit.
+    const std::int64_t grids[] = {1, 500, 1000, 30000, 90000, 1800000, 5400000, 43200000};
+    const auto first = std::int64_t(EncodeDayNumber(MinDateYear, 1, 1)) * 86400000;
+    const auto last = std::int64_t(EncodeDayNumber(MaxDateYear, 12, 31)) * 86400000;
+    std::mt19937_64 random(20260607);
+    int wrong[5] = {};
+    for (int i = 0; i < 100000; ++i) {
+        const std::int64_t grid = grids[random() % std::size(grids)];
+        // Near pairs as often as far ones: a near pair's span is small in every unit.
+        const std::int64_t a = first + std::int64_t(random() % std::uint64_t(last - first)) / grid * grid;
+        const std::int64_t reach = i % 2 ? last - first : 3 * 86400000LL;
+        std::int64_t b = a + (std::int64_t(random() % std::uint64_t(2 * reach)) - reach) / grid * grid;
+        b = std::clamp(b, first, last);
+        const double da = double(a) / 86400000, db = double(b) / 86400000;
+        for (int unit = SpanDays; unit <= SpanMilliseconds; ++unit) {
+            const double expected = double(ExactSpan(b > a ? b - a : a - b, unit));
+            if (datespan(unit, da, db) != expected && ++wrong[unit] <= 3)
+                ADD_FAILURE() << "unit " << unit << ": " << a << " ms against " << b << " ms gave "
+                              << datespan(unit, da, db) << ", not " << expected;
+        }
+    }
+    for (int unit = SpanDays; unit <= SpanMilliseconds; ++unit)
+        EXPECT_EQ(wrong[unit], 0) << "unit " << unit;
+}
+
+TEST(Datespan, BeyondTheCalendarIsThePlainProduct)
+{
+    EXPECT_TRUE(std::isnan(datespan(SpanHours, 0, std::nan(""))));
+    EXPECT_EQ(datespan(SpanHours, 0, HUGE_VAL), HUGE_VAL);
 }
 
 TEST(Datespan, CountdownHours)
