@@ -15,7 +15,8 @@ constexpr TcxTimeEditFormat k12{tfHourMinSec, false};
 
 TEST(TimeFormats, TwelveHourMasksFitTheDesignator)
 {
-    TFormatSettings english = EnglishDesignators();
+    const TFormatSettings chinese = ChineseFormatSettings();
+    const TFormatSettings english = EnglishDesignators();
     TFormatSettings none = english;
     none.TimeAMString = none.TimePMString = "";
     struct Row {
@@ -24,7 +25,7 @@ TEST(TimeFormats, TwelveHourMasksFitTheDesignator)
         const char* masks[3];
     } rows[] = {
         {"two letters", english, {"00:00:00 cc;1;0", "00:00 cc;1;0", "00 cc;1;0"}},
-        {"four bytes", ChineseFormatSettings(), {"00:00:00 cccc;1;0", "00:00 cccc;1;0", "00 cccc;1;0"}},
+        {"four bytes", chinese, {"00:00:00 cccc;1;0", "00:00 cccc;1;0", "00 cccc;1;0"}},
         {"none", none, {"00:00:00;1;0", "00:00;1;0", "00;1;0"}},
     };
     for (const auto& r : rows) {
