@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr std::array<std::pair<unsigned, const char*>, 23> kEnglishTexts{{
+constexpr std::array<std::pair<unsigned, const char*>, 24> kEnglishTexts{{
+    {cxSRegExprErrors, "Regular expression errors:"},
     {cxSRegExprLine, "Line"},
     {cxSRegExprChar, "Char"},
     {cxSRegExprNotAssignedSourceStream, "The source stream is not assigned"},

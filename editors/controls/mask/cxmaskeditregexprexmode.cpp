@@ -1,0 +1,155 @@
+#include "editors/controls/mask/cxmaskeditregexprexmode.h"
+
+#include <algorithm>
+
+#include "editors/controls/mask/cxmaskchars.h"
+#include "editors/controls/mask/cxmaskeditregexprunits.h"
+
+std::string TcxMaskEditRegExprExMode::Forced()
+{
+    return cxRegExprForcedRun(expr_);
+}
+
+std::string TcxMaskEditRegExprExMode::GetEmptyValue()
+{
+    if (!scratch_.IsCompiled())
+        return {};
+    scratch_.Rewind();
+    return cxRegExprForcedRun(scratch_);
+}
+
+std::string TcxMaskEditRegExprExMode::ApplyMask(const std::string& text, bool textHasLiterals)
+{
+    std::string result = TcxMaskEditRegExprMode::ApplyMask(text, textHasLiterals);
+    return scratch_.IsCompiled() ? result + cxRegExprForcedRun(scratch_) : result;
+}
+
+std::string TcxMaskEditRegExprExMode::Filter(TcxRegExpr& expr, const std::string& text)
+{
+    expr.Rewind();
+    return cxRegExprFeedAccepted(expr, text, true);
+}
+
+bool TcxMaskEditRegExprExMode::IsTextValid(const std::string& text)
+{
+    return !scratch_.IsCompiled() || text == GetEmptyValue() || IsAccepted(text);
+}
+
+void TcxMaskEditRegExprExMode::SetModeText(const std::string& text)
+{
+    Invalidate();
+    // The caret is put between whole units at the next operation.
+    mouseMoved_ = true;
+    completedText_.clear();
+    if (scratch_.IsCompiled()) {
+        scratch_.Rewind();
+        cxRegExprFeedAccepted(scratch_, text);
+        completedText_ = cxRegExprForcedRun(scratch_);
+    }
+}
+
+void TcxMaskEditRegExprExMode::RefreshValueIfMarked()
+{
+    if (!refreshValue_)
+        return;
+    refreshValue_ = false;
+    if (HasPort())
+        Port().SetEditValue(completedText_);
+}
+
+int TcxMaskEditRegExprExMode::UnitStartAt(const std::string& text, int p)
+{
+    MoveTo(p);
+    const std::string run = Forced();
+    std::size_t k = 0;
+    while (k < run.size() && static_cast<std::size_t>(p) + k < text.size() && run[k] == text[static_cast<std::size_t>(p) + k])
+        ++k;
+    return cxMaskCharFloor(text, p + static_cast<int>(k));
+}
+
+int TcxMaskEditRegExprExMode::UnitBefore(const std::string& text, int p)
+{
+    for (int at = p; at > 0;) {
+        const int q = cxMaskPrevChar(text, at);
+        MoveTo(q);
+        const std::string run = Forced();
+        if (run.empty() || run[0] != text[static_cast<std::size_t>(q)])
+            return q;
+        at = q;
+    }
+    // Only forced characters lie before p: the prefix, which stays.
+    return std::min(p, UnitStartAt(text, 0));
+}
+
+int TcxMaskEditRegExprExMode::UnitAfter(const std::string& text, int p)
+{
+    const int start = UnitStartAt(text, p);
+    return start >= static_cast<int>(text.size()) ? start : UnitStartAt(text, cxMaskNextChar(text, start));
+}
+
+std::pair<int, int> TcxMaskEditRegExprExMode::SelectedUnits(const std::string& text, const TcxMaskEditSelection& sel)
+{
+    const int start = cxMaskCharFloor(text, sel.Start);
+    const int snapped = UnitStartAt(text, start);
+    const int from = snapped == start ? start : UnitBefore(text, snapped);
+    const int to = UnitStartAt(text, cxMaskCharCeil(text, sel.Start + sel.Length));
+    return {from, std::max(from, to)};
+}
+
+void TcxMaskEditRegExprExMode::Sync()
+{
+    const bool clicked = mouseMoved_;
+    TcxMaskEditRegExprMode::Sync();
+    if (!clicked)
+        return;
+    // After a click the caret and selection cover whole units.
+    const std::string text = Port().Text();
+    const TcxMaskEditSelection sel = Port().Selection();
+    if (sel.Length == 0) {
+        const int p = UnitStartAt(text, sel.Start);
+        Port().Select(p, p);
+    } else {
+        const auto [from, to] = SelectedUnits(text, sel);
+        if (sel.CaretAtStart)
+            Port().Select(to, from);
+        else
+            Port().Select(from, to);
+    }
+    MoveTo(cxMaskCharFloor(text, Port().Selection().Caret()));
+}
+
+// The key with the characters the mask then forces goes in as one
+// replacement: the inner edit would turn a lone lead byte sent as a
+// character into '?'.
+bool TcxMaskEditRegExprExMode::TypeChar(char& key)
+{
+    std::optional<TTyping> typing = StartTyping(key);
+    if (!typing)
+        return false;
+    const std::string& unit = typing->Unit;
+    const std::string keptHead = head_;
+    std::string typed = unit;
+    bool accepted = cxRegExprFeedUnit(expr_, typed);
+    if (!accepted) {
+        // Forced characters (a selected prefix, a separator) come first.
+        TakeForced();
+        typed = unit;
+        accepted = head_.size() > keptHead.size() && cxRegExprFeedUnit(expr_, typed);
+        if (!accepted) {
+            for (std::size_t i = keptHead.size(); i < head_.size(); ++i)
+                expr_.StepBack();
+            head_ = keptHead;
+            RefuseTyping(*typing);
+            return false;
+        }
+    }
+    head_ += typed;
+    key = typed[0];
+    TakeForced();
+    std::string completion;
+    if (!Follows(tail_, completion))
+        tail_.clear();
+    tail_ += completion;
+    CommitHeadAndTail();
+    return false;
+}
