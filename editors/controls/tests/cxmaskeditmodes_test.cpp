@@ -362,10 +362,14 @@ TEST(MaskEditModes, MegabytePasteEndsWithinTheMask)
         {emkStandard, "00:00;1;_", 5},
         {emkRegExpr, "[0-9]{1,8}", 8},
         {emkRegExprEx, "\\d\\d:\\d\\d", 5},
+        // Unbounded: every digit stays, and the separators come with them.
+        {emkRegExpr, "[0-9]+", big.size() - big.size() / 97 - 1},
+        {emkRegExprEx, "(\\d\\d:)+", (big.size() - big.size() / 97 - 1) / 2 * 3 + 1},
     };
     for (const auto& c : cases) {
         TMaskStringPort port;
-        const auto mode = cxCreateMaskEditMode(c.kind, &port, Options(), c.mask);
+        // Blanks ignored: the check is that the mask takes every character.
+        const auto mode = cxCreateMaskEditMode(c.kind, &port, Options(true), c.mask);
         port.Show(*mode, "");
         port.Click(*mode, 0);
         cxMaskEditPaste(*mode, port, big);
