@@ -146,10 +146,6 @@ bool TcxMaskEditRegExprExMode::TypeChar(char& key)
     head_ += typed;
     key = typed[0];
     TakeForced();
-    std::string completion;
-    if (!Follows(tail_, completion))
-        tail_.clear();
-    tail_ += completion;
-    CommitHeadAndTail();
+    JoinTail();
     return false;
 }

@@ -97,6 +97,15 @@ void TcxMaskEditRegExprMode::CommitHeadAndTail()
     MoveTo(caret);
 }
 
+void TcxMaskEditRegExprMode::JoinTail()
+{
+    std::string completion;
+    if (!Follows(tail_, completion))
+        tail_.clear();
+    tail_ += completion;
+    CommitHeadAndTail();
+}
+
 bool TcxMaskEditRegExprMode::Follows(const std::string& text, std::string& completion)
 {
     std::size_t fed = 0;
@@ -176,11 +185,7 @@ bool TcxMaskEditRegExprMode::DeleteRange(int from, int to)
     const std::string text = Port().Text();
     MoveTo(from);
     tail_ = text.substr(static_cast<std::size_t>(std::min(to, Size(text))));
-    std::string completion;
-    if (!Follows(tail_, completion))
-        tail_.clear();
-    tail_ += completion;
-    CommitHeadAndTail();
+    JoinTail();
     return false;
 }
 
@@ -321,11 +326,7 @@ void TcxMaskEditRegExprMode::FinishPaste()
     tail_ = text.substr(static_cast<std::size_t>(end));
     synced_ = true;
     TakeForced();
-    std::string completion;
-    if (!Follows(tail_, completion))
-        tail_.clear();
-    tail_ += completion;
-    CommitHeadAndTail();
+    JoinTail();
 }
 
 void TcxMaskEditRegExprMode::SyncDisplay()

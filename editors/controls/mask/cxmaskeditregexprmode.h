@@ -62,6 +62,9 @@ protected:
     bool Follows(const std::string& text, std::string& completion);
     // Shows HeadText and TailText with the caret between them.
     void CommitHeadAndTail();
+    // TailText joined again when it still follows (with what the mask then
+    // forces at the end), else dropped; then shown.
+    void JoinTail();
     // Removes [from, to) from the text; the tail goes when it no longer follows.
     bool DeleteRange(int from, int to);
     bool IsAccepted(const std::string& text);

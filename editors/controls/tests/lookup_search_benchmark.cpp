@@ -4,23 +4,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "editors/controls/tests/benchseconds.h"
 #include "editors/controls/text/cxtextlookupsearch.h"
 
 namespace {
 
 constexpr int kItems = 10000;
-
-double Seconds(auto&& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 std::vector<std::string> Items(std::mt19937& random)
 {

@@ -2,22 +2,15 @@
 // text beside one FeedText of that text (goal: at most 4 times).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 
 #include "editors/controls/mask/cxmaskeditregexprmode.h"
+#include "editors/controls/tests/benchseconds.h"
 #include "editors/controls/tests/maskedit_stringport.h"
 
 namespace {
 
 constexpr int kLength = 1000;
-
-double Seconds(auto&& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void TypeIntoMiddle(benchmark::State& state)
 {

@@ -5,25 +5,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "editors/controls/regexpr/cxregexpr.h"
+#include "editors/controls/tests/benchseconds.h"
 #include "editors/controls/tests/regexpr_oracle.h"
 
 namespace {
 
 std::size_t liveBytes = 0;
-
-double Seconds(auto&& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 const TFormatSettings& Settings()
 {
