@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "classlib/gbkchars.h"
 #include "editors/controls/mask/cxmaskchars.h"
 #include "editors/controls/mask/cxmaskediterror.h"
 #include "editors/controls/mask/cxmaskeditregexprunits.h"
@@ -72,20 +71,15 @@ void TcxMaskEditRegExprMode::MoveTo(int p)
         head_.resize(static_cast<std::size_t>(p));
         return;
     }
-    std::size_t taken = 0;
-    while (Size(head_) < p && taken < tail_.size()) {
-        const std::size_t next = GbkNextCharOffset(tail_, taken);
-        std::string unit = tail_.substr(taken, next - taken);
-        if (!cxRegExprFeedUnit(expr_, unit)) {
-            // Not a text of this mask: what it accepts stays.
-            tail_.clear();
-            CommitHeadAndTail();
-            return;
-        }
-        head_.append(tail_, taken, next - taken);
-        taken = next;
+    const std::size_t wanted = std::min(tail_.size(), static_cast<std::size_t>(p) - head_.size());
+    const std::size_t fed = cxRegExprFeedBytes(expr_, std::string_view(tail_).substr(0, wanted));
+    head_.append(tail_, 0, fed);
+    tail_.erase(0, fed);
+    if (fed < wanted) {
+        // Not a text of this mask: what it accepts stays.
+        tail_.clear();
+        CommitHeadAndTail();
     }
-    tail_.erase(0, taken);
 }
 
 void TcxMaskEditRegExprMode::CommitHeadAndTail()
@@ -108,18 +102,8 @@ void TcxMaskEditRegExprMode::JoinTail()
 
 bool TcxMaskEditRegExprMode::Follows(const std::string& text, std::string& completion)
 {
-    std::size_t fed = 0;
-    bool follows = true;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t next = GbkNextCharOffset(text, i);
-        std::string unit = text.substr(i, next - i);
-        if (!cxRegExprFeedUnit(expr_, unit)) {
-            follows = false;
-            break;
-        }
-        fed += unit.size();
-        i = next;
-    }
+    const std::size_t fed = cxRegExprFeedBytes(expr_, text);
+    const bool follows = fed == text.size();
     completion = follows ? Forced() : std::string();
     for (std::size_t i = 0; i < fed; ++i)
         expr_.StepBack();
@@ -129,13 +113,8 @@ bool TcxMaskEditRegExprMode::Follows(const std::string& text, std::string& compl
 bool TcxMaskEditRegExprMode::IsAccepted(const std::string& text)
 {
     scratch_.Rewind();
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t next = GbkNextCharOffset(text, i);
-        std::string unit = text.substr(i, next - i);
-        if (!cxRegExprFeedUnit(scratch_, unit))
-            return false;
-        i = next;
-    }
+    if (cxRegExprFeedBytes(scratch_, text) < text.size())
+        return false;
     return Options().IgnoreMaskBlank || scratch_.IsMatchComplete();
 }
 

@@ -3,10 +3,10 @@
 // double-byte character is one unit: both bytes are fed or neither.
 #pragma once
 
-#include "editors/controls/mask/cxmaskeditmode.h"
 #include <optional>
 #include <utility>
 
+#include "editors/controls/mask/cxmaskeditmode.h"
 #include "editors/controls/regexpr/cxregexpr.h"
 
 class TcxMaskEditRegExprMode : public TcxMaskEditCustomMode {

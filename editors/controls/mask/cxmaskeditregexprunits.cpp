@@ -21,6 +21,17 @@ bool cxRegExprFeedUnit(TcxRegExpr& expr, std::string& unit)
     return true;
 }
 
+std::size_t cxRegExprFeedBytes(TcxRegExpr& expr, std::string_view text)
+{
+    std::size_t fed = 0;
+    for (char c : text) {
+        if (!expr.FeedChar(c))
+            break;
+        ++fed;
+    }
+    return fed;
+}
+
 namespace {
 
 std::string FeedForcedRun(TcxRegExpr& expr)
