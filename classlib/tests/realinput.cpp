@@ -86,6 +86,22 @@ void ClickInput(HWND window)
     SendInput(3, in, sizeof in[0]);
 }
 
+bool FocusByClick(HWND window, int timeoutMs)
+{
+    ClickInput(window);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(thread, &info) && info.hwndFocus == window)
+            return true;
+        if (static_cast<int>(GetTickCount() - start) > timeoutMs)
+            return false;
+        Sleep(10);
+    }
+}
+
 namespace {
 std::string Describe(HWND window)
 {

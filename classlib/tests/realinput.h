@@ -21,6 +21,10 @@ void MoveCursorInput(POINT screen);
 void LeftButtonInput(bool down);
 // A left click in the middle of the window.
 void ClickInput(HWND window);
+// A click that gives the window the focus, waited for: Wine addresses keys
+// to the focus of the moment they are sent, so keys sent before the click
+// is handled go to the window that had the focus. False when it never came.
+bool FocusByClick(HWND window, int timeoutMs = 5000);
 // Where typed keys would go now, for failure messages: the foreground window
 // and the focus of its thread, each as class "title".
 std::string DescribeInputTarget();

@@ -53,7 +53,7 @@ protected:
     }
     void Type(const std::wstring& keys)
     {
-        ClickInput(edits_[kInput]);
+        ASSERT_TRUE(FocusByClick(edits_[kInput])) << DescribeInputTarget();
         TypeKeys(keys);
     }
 

@@ -77,7 +77,7 @@ protected:
     void Enter(const std::string& box, const std::wstring& text)
     {
         HWND edit = edits_.at(box);
-        ClickInput(edit);
+        ASSERT_TRUE(FocusByClick(edit)) << DescribeInputTarget();
         TapKeyInput(VK_HOME);
         TapKeyInput(VK_END, VK_SHIFT);
         if (text.empty())

@@ -32,7 +32,7 @@ protected:
     // their two GBK bytes through the keyboard's code page, not 936.
     void Enter(HWND edit, const std::wstring& text)
     {
-        ClickInput(edit);
+        ASSERT_TRUE(FocusByClick(edit)) << DescribeInputTarget();
         if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
             TapKeyInput(VK_HOME);
             TapKeyInput(VK_END, VK_SHIFT);
