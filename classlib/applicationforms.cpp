@@ -34,7 +34,7 @@ void TApplication::Initialize()
 {
     if (ownerWindow_)
         return;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterStandardClasses();
 

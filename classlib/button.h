@@ -13,3 +13,7 @@ protected:
     void CNCommand(TMessage& message);
     void CMDialogKey(TMessage& message);
 };
+
+// A push button as form texts name the kind that may carry a picture; ours
+// carry none.
+class TBitBtn : public TButton {};

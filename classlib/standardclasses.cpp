@@ -6,11 +6,13 @@
 #include "classlib/classregistry.h"
 #include "classlib/colordialog.h"
 #include "classlib/customedit.h"
+#include "classlib/datetimepicker.h"
 #include "classlib/dialogs.h"
 #include "classlib/imagelist.h"
 #include "classlib/label.h"
 #include "classlib/linklabel.h"
 #include "classlib/menus.h"
+#include "classlib/pagecontrol.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/spinedit.h"
@@ -40,4 +42,8 @@ void RegisterStandardClasses()
     RegisterComponentClass<TStatusBar>("TStatusBar");
     RegisterComponentClass<TLinkLabel>("TLinkLabel");
     RegisterComponentClass<TWebBrowser>("TWebBrowser");
+    RegisterComponentClass<TBitBtn>("TBitBtn");
+    RegisterComponentClass<TPageControl>("TPageControl");
+    RegisterComponentClass<TTabSheet>("TTabSheet");
+    RegisterComponentClass<TDateTimePicker>("TDateTimePicker");
 }

@@ -136,6 +136,14 @@ bool PumpInput(const std::function<bool()>& done, int timeoutMs)
     }
 }
 
+bool TapKeyAndSettle(WORD vk, WORD held, bool& markerSeen)
+{
+    markerSeen = false;
+    TapKeyInput(vk, held);
+    TapKeyInput(kInputMarker);
+    return PumpInput([&] { return markerSeen; }, 5000);
+}
+
 void SettleInput()
 {
     PumpInput([] { return false; }, 150);

@@ -31,5 +31,12 @@ std::string DescribeInputTarget();
 // Handles messages the way the program's loop does (keys offered to their
 // control first) until done or the time is up; false when it ran out.
 bool PumpInput(const std::function<bool()>& done, int timeoutMs = 3000);
+// A key that stands last in the input queue: once a form's key preview has
+// seen it, every key typed before it was handled.
+constexpr WORD kInputMarker = VK_F9;
+// Clears markerSeen, taps the key (with held down meanwhile), then the marker,
+// and handles messages until markerSeen, which the caller's key preview sets
+// on the marker, turns true; false when it did not within 5 s.
+bool TapKeyAndSettle(WORD vk, WORD held, bool& markerSeen);
 // Handles messages so for a while, for input that needs no answer.
 void SettleInput();
