@@ -3,6 +3,7 @@
 #include "classlib/classregistry.h"
 #include "windows/aboutform.h"
 #include "windows/calchelp.h"
+#include "windows/cctab.h"
 #include "windows/gifanimator.h"
 #include "windows/webbrowse.h"
 
@@ -12,4 +13,5 @@ void RegisterAccessoryClasses()
     RegisterComponentClass<Tf_calchelp>("Tf_calchelp");
     RegisterComponentClass<Tf_webbrowse>("Tf_webbrowse");
     RegisterComponentClass<TGifAnimator>("TGifAnimator");
+    RegisterComponentClass<TCcTab>("TCcTab");
 }
