@@ -5,6 +5,12 @@
 #include "editors/controls/mask/cxmaskchars.h"
 #include "editors/controls/mask/cxmaskeditregexprunits.h"
 
+void TcxMaskEditRegExprExMode::SetModeMask(const std::string& mask)
+{
+    TcxMaskEditRegExprMode::SetModeMask(mask);
+    mapped_ = false;
+}
+
 std::string TcxMaskEditRegExprExMode::Forced()
 {
     return cxRegExprForcedRun(expr_);
@@ -57,28 +63,58 @@ void TcxMaskEditRegExprExMode::RefreshValueIfMarked()
         Port().SetEditValue(completedText_);
 }
 
+// Which bytes of text the mask forced: after the forced run at a typed
+// character's end, the next character is typed. The scratch expression reads
+// it, so the editor's automaton stays where it is; kept until the text changes.
+const std::vector<bool>& TcxMaskEditRegExprExMode::ForcedBytes(const std::string& text)
+{
+    if (mapped_ && mapText_ == text)
+        return forced_;
+    mapText_ = text;
+    mapped_ = true;
+    forced_.assign(text.size(), false);
+    scratch_.Rewind();
+    for (std::size_t q = 0; q < text.size();) {
+        const std::string run = cxRegExprForcedRun(scratch_);
+        for (std::size_t k = 0; k < run.size() && q < text.size() && run[k] == text[q]; ++k, ++q) {
+            char c = text[q];
+            scratch_.FeedChar(c);
+            forced_[q] = true;
+        }
+        const auto next = static_cast<std::size_t>(cxMaskNextChar(text, static_cast<int>(q)));
+        if (q < text.size() && cxRegExprFeedBytes(scratch_, std::string_view(text).substr(q, next - q)) < next - q)
+            break;
+        q = next;
+    }
+    return forced_;
+}
+
+bool TcxMaskEditRegExprExMode::IsForcedChar(const std::string& text, int p)
+{
+    const std::vector<bool>& forced = ForcedBytes(text);
+    const int next = cxMaskNextChar(text, p);
+    for (int b = p; b < next; ++b)
+        if (!forced[static_cast<std::size_t>(b)])
+            return false;
+    return p < next;
+}
+
 int TcxMaskEditRegExprExMode::UnitStartAt(const std::string& text, int p)
 {
-    MoveTo(p);
-    const std::string run = Forced();
-    std::size_t k = 0;
-    while (k < run.size() && static_cast<std::size_t>(p) + k < text.size() && run[k] == text[static_cast<std::size_t>(p) + k])
-        ++k;
-    return cxMaskCharFloor(text, p + static_cast<int>(k));
+    p = cxMaskCharFloor(text, p);
+    while (IsForcedChar(text, p))
+        p = cxMaskNextChar(text, p);
+    return p;
 }
 
 int TcxMaskEditRegExprExMode::UnitBefore(const std::string& text, int p)
 {
-    for (int at = p; at > 0;) {
-        const int q = cxMaskPrevChar(text, at);
-        MoveTo(q);
-        const std::string run = Forced();
-        if (run.empty() || run[0] != text[static_cast<std::size_t>(q)])
-            return q;
-        at = q;
-    }
-    // Only forced characters lie before p: the prefix, which stays.
-    return std::min(p, UnitStartAt(text, 0));
+    // The last typed character before p; none: only the prefix lies there, which stays.
+    int typed = -1;
+    for (int q = 0; q < p; q = cxMaskNextChar(text, q))
+        if (!IsForcedChar(text, q))
+            typed = q;
+    return typed >= 0 ? typed : std::min(p, UnitStartAt(text, 0));
 }
 
 int TcxMaskEditRegExprExMode::UnitAfter(const std::string& text, int p)

@@ -3,6 +3,8 @@
 // after it is one unit for the caret keys, Backspace and Delete.
 #pragma once
 
+#include <vector>
+
 #include "editors/controls/mask/cxmaskeditregexprmode.h"
 
 class TcxMaskEditRegExprExMode : public TcxMaskEditRegExprMode {
@@ -10,6 +12,7 @@ public:
     using TcxMaskEditRegExprMode::TcxMaskEditRegExprMode;
 
     TcxEditMaskKind ModeKind() const override { return emkRegExprEx; }
+    void SetModeMask(const std::string& mask) override;
     // The forced prefix; empty when the mask does not compile.
     std::string GetEmptyValue() override;
     std::string ApplyMask(const std::string& text, bool textHasLiterals) override;
@@ -29,6 +32,13 @@ protected:
     std::string Filter(TcxRegExpr& expr, const std::string& text) override;
 
 private:
+    const std::vector<bool>& ForcedBytes(const std::string& text);
+    // All bytes of the character at p were forced by the mask.
+    bool IsForcedChar(const std::string& text, int p);
+
     // What the mask completes after the text last set.
     std::string completedText_;
+    std::string mapText_;
+    std::vector<bool> forced_;
+    bool mapped_ = false;
 };

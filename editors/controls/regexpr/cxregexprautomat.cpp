@@ -1,6 +1,7 @@
 #include "editors/controls/regexpr/cxregexprautomat.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "classlib/formatsettings.h"
 #include "editors/controls/regexpr/cxregexpr.h"
@@ -220,14 +221,14 @@ bool TcxRegExprAutomat::Notify(const std::function<void(Args...)>& handler, Args
 
 bool TcxRegExprAutomat::CompleteLiterals()
 {
-    // A set met twice would force the same literals for ever.
-    std::vector<const TcxRegExprStates*> seen{current_};
+    // A set met twice would force the same literals for ever; a long forced
+    // run (x{9999}) makes a list too slow to search.
+    std::unordered_set<const TcxRegExprStates*> seen{current_};
     char c = 0;
     while (!current_->HasFinal()) {
         const TcxRegExprStates* next = Expansion(*current_);
-        if (!ForcedLiteral(*next, c) || std::find(seen.begin(), seen.end(), next) != seen.end())
+        if (!ForcedLiteral(*next, c) || !seen.insert(next).second)
             return true;
-        seen.push_back(next);
         // The handler may recompile or free the expression.
         if (!Notify(owner_.OnLiteralAdded, c))
             return false;
