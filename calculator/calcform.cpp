@@ -9,9 +9,9 @@
 
 TCalcForm* CalcForm = nullptr;
 
-TCalcForm::TCalcForm(std::string folder)
+TCalcForm::TCalcForm(std::string folder, const TClock& clock)
     : TCalcSpeech(std::make_unique<TResourceClipPlayer>(), std::make_unique<TMessagePumpClock>()),
-      folder_(std::move(folder))
+      folder_(std::move(folder)), clock_(clock)
 {
     RegisterCalcGlyphs();
     Bind("Memo1KeyDown", &TCalcForm::Memo1KeyDown);

@@ -17,6 +17,7 @@
 #include "classlib/filepaths.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
+#include "classlib/localclock.h"
 #include "classlib/menus.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
@@ -28,7 +29,8 @@ class TCalcForm : public TForm, public TCalcEngine, public TCalcSpeech {
 public:
     // folder holds setinfo.ini and temp.txt: the program's own folder, or
     // another one for a window that must leave the program's files alone.
-    explicit TCalcForm(std::string folder = ProgramFolder());
+    // clock: the date and time the status line shows.
+    explicit TCalcForm(std::string folder = ProgramFolder(), const TClock& clock = SystemClock());
     const std::string& folder() const { return folder_; }
 
     // Index of the current tape line, 0-based: follows the caret on every
@@ -174,6 +176,7 @@ private:
     bool reading_ = false;
     TTapeTotal total_;
     std::string folder_;
+    const TClock& clock_;
     std::unique_ptr<TTrayIcon> trayicon_;
     bool exited_ = false;
 };

@@ -100,12 +100,6 @@ void TCalcForm::CheckBox6Click(TComponent&)
     applyshowdate();
 }
 
-void TCalcForm::Timer1Timer(TComponent&)
-{
-    // The status line (date, weekday, time, countdown) needs the tools
-    // window's countdown, which comes later; until then the timer only ticks.
-}
-
 void TCalcForm::SpeedButton48Click(TComponent&)
 {
     Panel1->SetVisible(!Panel1->Visible());

@@ -24,9 +24,7 @@ void TCalcForm::FormCreate(TComponent&)
     } catch (const Exception&) {
         Application.HandleException();
     }
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    weekname = WeekName(today.wDayOfWeek);
+    weekname = WeekName(clock_.LocalTime().wDayOfWeek);
     loadtape();
 }
 

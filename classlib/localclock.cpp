@@ -32,6 +32,12 @@ TDateTime TClock::Time() const
     return TimeOf(LocalTime());
 }
 
+const TClock& SystemClock()
+{
+    static const TLocalClock clock;
+    return clock;
+}
+
 SYSTEMTIME TLocalClock::LocalTime() const
 {
     SYSTEMTIME now;

@@ -23,6 +23,8 @@ class TLocalClock final : public TClock {
 public:
     SYSTEMTIME LocalTime() const override;
 };
+// One system clock for the windows that are given none.
+const TClock& SystemClock();
 
 // The date and time of day of a SYSTEMTIME (its weekday is not read);
 // EConvertError for fields outside the calendar or the day.

@@ -75,9 +75,9 @@ void CalcShellTest::TearDown()
     TakeQuit();
 }
 
-std::unique_ptr<TCalcForm> CalcShellTest::Start(const std::string& folder)
+std::unique_ptr<TCalcForm> CalcShellTest::Start(const std::string& folder, const TClock& clock)
 {
-    return std::make_unique<TCalcForm>(folder);
+    return std::make_unique<TCalcForm>(folder, clock);
 }
 
 NotingPlayer& NoteClips(TCalcForm& form)

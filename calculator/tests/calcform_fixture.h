@@ -64,7 +64,7 @@ protected:
     static void SetUpTestSuite();
     void TearDown() override;
 
-    static std::unique_ptr<TCalcForm> Start(const std::string& folder);
+    static std::unique_ptr<TCalcForm> Start(const std::string& folder, const TClock& clock = SystemClock());
 };
 
 // Notes every clip the window starts, and still plays it.
