@@ -36,7 +36,7 @@ public:
     static void operator delete(TComponent* component, std::destroying_delete_t);
 
     const std::string& Name() const { return name_; }
-    void SetName(const std::string& name) { name_ = name; }
+    virtual void SetName(const std::string& name) { name_ = name; }
     TComponent* Owner() const { return owner_; }
     TPersistent* GetOwner() const override { return owner_; }
     TComponentState ComponentState() const { return state_; }
@@ -71,6 +71,8 @@ public:
 
     // Marks this component as being read from form text.
     void BeginLoading() { state_ |= csLoading; }
+    // Told before the form text's properties of this component are read.
+    virtual void ReadState() {}
     // Called once every component of a form description has been read;
     // overrides call the base, which ends the loading state.
     virtual void Loaded();

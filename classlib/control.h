@@ -64,7 +64,7 @@ public:
     virtual void CreateHandle();
 
     TWinControl* Parent() const { return parent_; }
-    void SetParent(TWinControl* parent);
+    virtual void SetParent(TWinControl* parent);
     TForm* ParentForm() const;
 
     int Left() const { return left_; }

@@ -434,6 +434,7 @@ void CreateChildren(TForm& form, TWinControl* parent, const TFormNode& node, TLo
         });
         loaded.emplace_back(component, child.line);
         component->BeginLoading();
+        component->ReadState();
         component->SetName(child.name);
         auto* control = dynamic_cast<TControl*>(component);
         if (control && parent)

@@ -41,6 +41,23 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner)
     creating_ = false;
 }
 
+void TcxContainer::SetStyleClass(TcxContainerStyleClass styleClass)
+{
+    LookAndFeel().SetMaster(nullptr);
+    styles_->SetOnChanged(nullptr);
+    styles_ = TcxContainerStyles::Create(this, styleClass);
+    activeStyle_ = &styles_->StyleNormal();
+    activeStyleState_ = csfNormal;
+    LookAndFeel().SetMaster(&styles_->StyleNormal().LookAndFeel());
+    styles_->SetOnChanged([this](TcxContainerStyle& style) { ApplyStyle(style); });
+}
+
+void TcxContainer::SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo)
+{
+    viewInfo_ = std::move(viewInfo);
+    viewInfoCalculated_ = false;
+}
+
 TcxContainer::~TcxContainer()
 {
     StopMouseLeaveTracking(&leaveTracker_);

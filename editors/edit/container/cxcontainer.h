@@ -201,6 +201,11 @@ protected:
     // Keys go to the inner window; the focus passes on to it.
     void WndProc(TMessage& m) override;
     virtual void DrawContainerBorder(TcxCanvas& canvas, const TRect& r);
+    // A descendant's own style class and view information, given while it
+    // is made (its classes come from objects the container's constructor
+    // cannot know yet).
+    void SetStyleClass(TcxContainerStyleClass styleClass);
+    void SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo);
 
 private:
     // Tells the container when the cursor left its draw bounds.

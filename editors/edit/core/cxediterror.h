@@ -8,3 +8,9 @@ class EcxEditError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A text the editor refuses to store; the editor keeps the focus.
+class EcxEditValidationError : public EcxEditError {
+public:
+    using EcxEditError::EcxEditError;
+};
