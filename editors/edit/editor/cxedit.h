@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "classlib/handlercall.h"
 #include "classlib/variant.h"
 #include "editors/edit/container/cxcontainer.h"
 #include "editors/edit/core/cxediterror.h"
@@ -64,7 +65,10 @@ constexpr TcxEditKind cxEditKindOf(TcxInnerEditClass innerEditClass = nullptr)
 {
     return TcxEditKind{
         [](TPersistent* owner) -> std::unique_ptr<TcxCustomEditProperties> { return std::make_unique<P>(owner); },
-        [](const TcxCustomEditProperties& properties) { return dynamic_cast<const P*>(&properties) != nullptr; },
+        [](const TcxCustomEditProperties& properties) {
+            const TcxCustomEditProperties* p = &properties;
+            return dynamic_cast<const P*>(p) != nullptr;
+        },
         [](TcxCustomEdit& edit) -> std::unique_ptr<TcxEditDataBinding> { return std::make_unique<B>(edit); },
         innerEditClass};
 }
@@ -76,8 +80,8 @@ public:
     TcxCustomEdit(TComponent* owner, bool inPlace);
     ~TcxCustomEdit() override;
 
-    // The editor's own properties.
-    TcxCustomEditProperties& Properties() const { return *properties_; }
+    // The editor's own Properties (the name is the component's property table's).
+    TcxCustomEditProperties& EditProperties() const { return *properties_; }
     // The item's properties when an item is linked (given the binding's
     // provider first), else the own ones.
     TcxCustomEditProperties& GetEffectiveProperties() const;
@@ -257,6 +261,10 @@ public:
     virtual void RestoreDisplayValue() {}
     virtual void PrepareEditValue(const Variant& displayValue, Variant& editValue, bool editFocused);
 
+    // The OnValidate handlers, own first: the properties' ValidateValue runs
+    // them. An error that left the value's text alone shows the current text.
+    void CallOnValidate(Variant& displayValue, std::string& errorText, bool& error);
+
     // Form streaming.
     void Loaded() override;
     void ReadState() override;
@@ -291,10 +299,21 @@ protected:
     void FireEditValueChanged();
     // The user changed the value by a click: then Click, unless locked.
     void ClickModified();
-    // A change fires the handlers of the own properties and the item's.
-    bool HasChangeHandler() const;
-    bool HasEditValueChangedHandler() const;
-    bool HasValidateHandler() const;
+    // Whether the own properties or the linked item's have that handler.
+    template <class E>
+    bool HasPropertiesHandler(E TcxCustomEditProperties::*event) const
+    {
+        return (properties_.get()->*event) || (repositoryItem_ && (repositoryItem_->EditProperties().*event));
+    }
+    // The handler of the own properties, then the item's, while the editor lives.
+    template <class E, class... A>
+    void CallPropertiesHandlers(E TcxCustomEditProperties::*event, A&... args)
+    {
+        const TLiveness alive = Liveness();
+        CallHandler(properties_.get()->*event, static_cast<TComponent&>(*this), args...);
+        if (alive && repositoryItem_)
+            CallHandler(repositoryItem_->EditProperties().*event, static_cast<TComponent&>(*this), args...);
+    }
 
     // Control operations.
     void KeyDown(WORD& key, TShiftState shift) override;
@@ -332,6 +351,8 @@ protected:
     bool creating_ = false;
     bool awaitingParent_ = false;
     bool inplaceEditingBegun_ = false;
+    // The properties in force ask for a see-through background.
+    bool transparent_ = false;
     int capturedButton_ = -1;
     Variant valueAtFocus_;
     TcxInplaceEditData* inplaceEditData_ = nullptr;
@@ -348,8 +369,11 @@ private:
     void ItemPropertiesChanged(TcxEditRepositoryItem& sender) override;
     // Gives the own properties the change notification (or takes it away).
     void ConnectPropertiesNotification(bool connect);
-    // The value's own RequestEditing test in StoreEditValue and its callers.
+    // Not by the user's keys, or the user may edit now.
     bool UserMayStore();
+    // A change event noted while locked, else called; in place with the
+    // editor marked modified for the handlers' duration.
+    void FireHeldEvent(void (TcxEditChangeEventsCatcher::*note)(), void (TcxCustomEdit::*call)());
 
     TcxEditKind kind_;
     std::unique_ptr<TcxEditChangeEventsCatcher> changeEventsCatcher_;

@@ -6,6 +6,7 @@
 #include "classlib/propertytable.h"
 #include "editors/edit/container/cxcontainer.h"
 #include "editors/edit/core/cxedithelpers.h"
+#include "editors/edit/editor/cxedit.h"
 #include "editors/edit/properties/cxeditdefaultvaluesprovider.h"
 #include "editors/edit/properties/cxeditpropertieslist.h"
 #include "editors/edit/styles/cxeditstyle.h"
@@ -374,14 +375,15 @@ void TcxCustomEditProperties::ResetToDefaults()
     });
 }
 
-void TcxCustomEditProperties::ValidateValue(Variant&, std::string& errorText, TcxCustomEdit*, bool&)
+void TcxCustomEditProperties::ValidateValue(Variant& value, std::string& errorText, TcxCustomEdit* edit, bool& error)
 {
     if (!NeedsValidation())
         return;
     if (errorText.empty())
         errorText = DefaultErrorText(0);
-    // The editor's OnValidate handlers, its own properties' first and then
-    // its repository item's, run here once the generic editor exists.
+    // Last: a handler may free the editor and these properties with it.
+    if (edit)
+        edit->CallOnValidate(value, errorText, error);
 }
 
 // Form text
