@@ -1,7 +1,8 @@
 // The format controller on show: a short date and a long time format typed
 // into two boxes (empty: the locale's), evaluated on Enter into every
 // result of the controller, with the locale's live value beside each, and
-// the regional-settings and clock changes a registered listener was told of.
+// the regional-settings and clock changes a registered listener was told of;
+// and the filter operators the base filter helper offers for texts and numbers.
 #include <windows.h>
 
 #include <array>
@@ -12,7 +13,10 @@
 #include "classlib/form.h"
 #include "classlib/formatsettings.h"
 #include "classlib/label.h"
+#include "editors/edit/datastorage/cxvaluetypes.h"
 #include "editors/edit/demo/cxdemoprogram.h"
+#include "editors/edit/editor/cxfilteredithelper.h"
+#include "editors/edit/properties/cxeditproperties.h"
 #include "editors/edit/formats/cxdateutils.h"
 #include "editors/edit/formats/cxformats.h"
 
@@ -35,6 +39,22 @@ constexpr std::array<TResultField, 9> kResults = {{
     {"DateTimeDisplayFormat", [](const TcxFormatResults& r) { return r.DateTimeDisplayFormat; }},
 }};
 
+// "{1 2 ...}": the operator numbers of a value type.
+std::string FilterOperatorsText(TcxValueTypeClass valueType)
+{
+    const TcxCustomEditProperties properties(nullptr);
+    TcxFilterOperators operators = 0;
+    TcxCustomFilterEditHelper::Instance.FilterOperatorsFor(properties, valueType, operators, false);
+    std::string text;
+    for (int number = 1; number <= 40; ++number)
+        if (operators & cxFilterOperator(number)) {
+            if (!text.empty())
+                text += ' ';
+            text += std::to_string(number);
+        }
+    return "{" + text + "}";
+}
+
 class TFormatsForm : public TForm, public IcxFormatListener, public IcxTimeChangeListener {
 public:
     TFormatsForm()
@@ -42,7 +62,7 @@ public:
         SetText("Formats");
         SetBounds(20, 20, 0, 0);
         SetProperty("ClientWidth", "1200");
-        SetProperty("ClientHeight", "340");
+        SetProperty("ClientHeight", "364");
         shortDate_ = &AddEdit(8, "ShortDateFormat");
         longTime_ = &AddEdit(36, "LongTimeFormat");
         for (std::size_t i = 0; i < kResults.size(); ++i) {
@@ -50,6 +70,9 @@ public:
             live_[i] = &AddLabel(602, 72 + 24 * static_cast<int>(i), 590);
         }
         changes_ = &AddLabel(8, 72 + 24 * static_cast<int>(kResults.size()), 590);
+        AddLabel(8, 96 + 24 * static_cast<int>(kResults.size()), 590)
+            .SetText("Filter operators: String " + FilterOperatorsText(&TcxStringValueType::Instance) + ", Integer " +
+                     FilterOperatorsText(&TcxIntegerValueType::Instance));
         FormatControllerInstance().AddFormatListener(this);
         Evaluate();
         ShowChanges();

@@ -173,7 +173,7 @@ void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* value)
     repositoryItem_ = value;
     if (value)
         value->ListenerAdd(*this);
-    const bool settled = !(ComponentState() & (csLoading | csDestroying));
+    const bool settled = Settled();
     if (value) {
         properties_->ClearDefaultValuesProvider();
         if (settled)

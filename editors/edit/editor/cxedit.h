@@ -369,6 +369,8 @@ private:
     void ItemPropertiesChanged(TcxEditRepositoryItem& sender) override;
     // Gives the own properties the change notification (or takes it away).
     void ConnectPropertiesNotification(bool connect);
+    // Neither loading nor being destroyed.
+    bool Settled() const;
     // Not by the user's keys, or the user may edit now.
     bool UserMayStore();
     // A change event noted while locked, else called; in place with the

@@ -7,13 +7,6 @@
 #include "editors/edit/editor/cxeditlocks.h"
 #include "editors/edit/variants/cxvariants.h"
 
-namespace {
-bool Settled(const TComponent& component)
-{
-    return !(component.ComponentState() & (csLoading | csDestroying));
-}
-} // namespace
-
 // Edit value
 
 void TcxCustomEdit::SetEditValue(const Variant& value)
@@ -133,7 +126,7 @@ void TcxCustomEdit::LockChangeEvents(bool lock, bool firePending)
         catcher.Lock();
         return;
     }
-    if (!catcher.Unlock() || !firePending || !Settled(*this))
+    if (!catcher.Unlock() || !firePending || !Settled())
         return;
     const bool editValueChanged = catcher.EditValueChangedPending();
     const TLiveness alive = Liveness();
@@ -172,7 +165,7 @@ void TcxCustomEdit::FireHeldEvent(void (TcxEditChangeEventsCatcher::*note)(), vo
 
 void TcxCustomEdit::FireChange()
 {
-    if (!Settled(*this))
+    if (!Settled())
         return;
     const TLiveness alive = Liveness();
     if (HasPropertiesHandler(&TcxCustomEditProperties::OnChange))
@@ -186,7 +179,7 @@ void TcxCustomEdit::FireChange()
 
 void TcxCustomEdit::FireEditValueChanged()
 {
-    if (!Settled(*this) || !HasPropertiesHandler(&TcxCustomEditProperties::OnEditValueChanged))
+    if (!Settled() || !HasPropertiesHandler(&TcxCustomEditProperties::OnEditValueChanged))
         return;
     FireHeldEvent(&TcxEditChangeEventsCatcher::NoteEditValueChanged, &TcxCustomEdit::CallOnEditValueChanged);
 }
@@ -198,6 +191,11 @@ void TcxCustomEdit::ContentChanged()
     else if (GetEffectiveProperties().NotificationDepth() == 0)
         dataBinding_->DataChanged();
     FireChange();
+}
+
+bool TcxCustomEdit::Settled() const
+{
+    return !(ComponentState() & (csLoading | csDestroying));
 }
 
 // Clicks
@@ -251,7 +249,7 @@ bool TcxCustomEdit::RequestEditing()
         return false;
     if (wasModified) {
         dataBinding_->DataChanged();
-        return alive.operator bool();
+        return static_cast<bool>(alive);
     }
     const TCountScope lock(alive, editingEventLock_);
     canEdit = dataBinding_->StartEditMode();

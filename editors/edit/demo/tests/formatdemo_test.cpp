@@ -60,7 +60,7 @@ protected:
                     live_[text.substr(0, colon)] = other;
             results_[text.substr(0, colon)] = label;
         }
-        ASSERT_EQ(results_.size(), 10u);
+        ASSERT_EQ(results_.size(), 11u);
         ASSERT_EQ(live_.size(), 9u);
     }
     void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
@@ -111,6 +111,8 @@ TEST_F(FormatDemo, TypedFormatsGiveTheirMasksBesideTheLocale)
     EXPECT_EQ(Result("CurrencyPattern"), "CurrencyPattern: ￥,0.00;(￥,0.00)");
     EXPECT_EQ(Result("FirstDayOfWeek"), "FirstDayOfWeek: 1");
     EXPECT_EQ(Result("Changes"), "Changes: format=0 time=0");
+    EXPECT_EQ(Result("Filter operators"),
+              "Filter operators: String {1 2 3 4 5 6 7 8 9 10}, Integer {1 2 3 4 5 6 9 10}");
 
     Enter("ShortDateFormat", L"yyyy-M-d");
     EXPECT_EQ(ResultOnce("DateEditPattern", "DateEditPattern: yyyy-MM-dd"), "DateEditPattern: yyyy-MM-dd");
