@@ -138,7 +138,8 @@ void TcxCustomEdit::ReadState()
 void TcxCustomEdit::SetName(const std::string& name)
 {
     TcxContainer::SetName(name);
-    dataBinding_->NameChangedHook();
+    if (dataBinding_)
+        dataBinding_->NameChangedHook();
 }
 
 bool TcxCustomEdit::IsHeightStored() const
