@@ -86,17 +86,24 @@ public:
     std::string text;
 };
 
-// A shown form holding an editor.
+// A shown form; each case places a new editor on it.
 struct Scene {
-    explicit Scene(bool inPlace = false) : form(ShowTestForm(300, 200))
+    Scene() : form(ShowTestForm(300, 200)) {}
+    // In place of the last one, unless a handler freed that already.
+    TValueEdit& NewEdit(bool inPlace = false)
     {
+        if (lastAlive)
+            delete edit;
         edit = &form->Adopt(std::make_unique<TValueEdit>(inPlace));
+        lastAlive = edit->Liveness();
         edit->SetParent(form.get());
         edit->SetBounds(10, 10, 120, 24);
         Application.ProcessMessages();
+        return *edit;
     }
     std::unique_ptr<TForm> form;
-    TValueEdit* edit;
+    TValueEdit* edit = nullptr;
+    TLiveness lastAlive;
 };
 
 // Every lock the editor takes is back at 0.
@@ -114,6 +121,7 @@ TEST(EditValue, NewValueIsNullUnsavedAndClearedBackToNull)
 {
     Application.Initialize();
     Scene s;
+    s.NewEdit();
     EXPECT_TRUE(s.edit->EditValue().IsNull());
     EXPECT_FALSE(s.edit->IsEditValueSaved());
     s.edit->SetEditValue(Variant(7));
@@ -145,8 +153,9 @@ TEST(EditValue, OnEditingDecidesUserStoresAndCannotWriteTheValue)
         {"read-only", false, true, true, 0, "5"},
         {"read-only in place", true, true, true, 0, "5"},
     };
+    Scene s;
     for (const auto& c : cases) {
-        Scene s(c.inPlace);
+        s.NewEdit(c.inPlace);
         s.edit->SetEditValue(Variant("5"));
         if (c.readOnly)
             s.edit->EditProperties().SetReadOnly(true);
@@ -190,8 +199,9 @@ TEST(EditValue, ChangeEventsInOrderAndHeldWhileLocked)
          "value,change;value,change;"},
         {"stored locked", true, true, true, {{Act::Store, "1"}, {Act::Store, "2"}}, "change,value;"},
     };
+    Scene s;
     for (const auto& c : cases) {
-        Scene s;
+        s.NewEdit();
         s.edit->Range().compare = c.compare;
         std::string events;
         s.edit->EditProperties().OnChange = [&](TComponent&) { events += "change,"; };
@@ -238,10 +248,11 @@ TEST(EditValue, ValidationRunsOnValidateAndShowsWhatItLeft)
         {"handler changes text", "42", Handler::ChangesText, true, false, "fixed", "5", 1},
         {"handler clears error", "abc", Handler::ClearsError, true, true, "abc", "abc", 1},
     };
+    Scene s;
     for (const bool raise : {false, true})
         for (const auto& c : cases) {
             const std::string name = std::string(c.name) + (raise ? " raising" : "");
-            Scene s;
+            s.NewEdit();
             s.edit->SetEditValue(Variant("5"));
             s.edit->text = c.typed;
             if (c.modified)
@@ -275,8 +286,9 @@ TEST(EditValue, ValidationRunsOnValidateAndShowsWhatItLeft)
 TEST(EditValue, AnEditorThatCannotTakeTheFocusIsMarkedValidatedAndStillRaises)
 {
     Application.Initialize();
+    Scene s;
     for (const bool hidden : {false, true}) {
-        Scene s;
+        s.NewEdit();
         if (hidden)
             s.edit->SetVisible(false);
         else
@@ -293,8 +305,9 @@ TEST(EditValue, AnEditorThatCannotTakeTheFocusIsMarkedValidatedAndStillRaises)
 TEST(EditValue, PostingReachesTheBindingOrTheInplaceHandler)
 {
     Application.Initialize();
+    Scene s;
     for (const bool inPlace : {false, true}) {
-        Scene s(inPlace);
+        s.NewEdit(inPlace);
         int inplacePosts = 0;
         s.edit->OnInplacePost = [&](TComponent&) { ++inplacePosts; };
         s.edit->SetFocus();
@@ -320,8 +333,9 @@ TEST(EditValue, PostingReachesTheBindingOrTheInplaceHandler)
 TEST(EditValue, RevertGoesBackToTheValueAtFocusOnlyWhenModified)
 {
     Application.Initialize();
+    Scene s;
     for (const bool modified : {false, true}) {
-        Scene s;
+        s.NewEdit();
         s.edit->SetEditValue(Variant("5"));
         s.edit->SetValueAtFocus(Variant("3"));
         if (modified)
@@ -350,6 +364,7 @@ TEST(EditValue, RepositoryItemsLinkRefuseAndUnlinkWhenFreed)
     Application.Initialize();
     TFreedMemoryTrap trap;
     Scene s;
+    s.NewEdit();
     auto unrelated = std::make_unique<TcxEditRepositoryItem>();
     auto* item = new TRangeItem;
     try {
@@ -409,10 +424,11 @@ TEST(EditValue, HandlersThatRaiseOrFreeTheEditorLeaveNothingLockedOrTouched)
         {"OnInplacePost", Event::InplacePost, true, false},
     };
     TFreedMemoryTrap trap;
+    Scene s;
     for (const Does does : {Does::Raises, Does::Frees})
         for (const auto& c : cases) {
             const std::string name = std::string(c.name) + (does == Does::Raises ? " raising" : " freeing");
-            Scene s(c.inPlace);
+            s.NewEdit(c.inPlace);
             TValueEdit* edit = s.edit;
             const TLiveness alive = edit->Liveness();
             s.edit->SetEditValue(Variant("5"));
