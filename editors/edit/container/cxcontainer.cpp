@@ -52,10 +52,11 @@ void TcxContainer::SetStyleClass(TcxContainerStyleClass styleClass)
     styles_->SetOnChanged([this](TcxContainerStyle& style) { ApplyStyle(style); });
 }
 
-void TcxContainer::SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo)
+std::unique_ptr<TcxContainerViewInfo> TcxContainer::SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo)
 {
-    viewInfo_ = std::move(viewInfo);
+    std::swap(viewInfo_, viewInfo);
     viewInfoCalculated_ = false;
+    return viewInfo;
 }
 
 TcxContainer::~TcxContainer()

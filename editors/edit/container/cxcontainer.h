@@ -205,7 +205,8 @@ protected:
     // is made (its classes come from objects the container's constructor
     // cannot know yet).
     void SetStyleClass(TcxContainerStyleClass styleClass);
-    void SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo);
+    // The view information replaced is handed back.
+    std::unique_ptr<TcxContainerViewInfo> SetViewInfo(std::unique_ptr<TcxContainerViewInfo> viewInfo);
 
 private:
     // Tells the container when the cursor left its draw bounds.

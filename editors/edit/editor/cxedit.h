@@ -273,7 +273,14 @@ public:
     void SetParent(TWinControl* parent) override;
 
     // What the container asks of the editor.
+    // The view data computes the view information, with the buttons held
+    // that UpdateViewInfo was given.
+    void ComputeViewInfo(POINT p, bool hotTrackAllowed) override;
     TcxContainerInsets GetContentInsets() override;
+    // Raises SettingWindowRegion meanwhile.
+    void UpdateWindowRegion() override;
+    // The editor moves the focus on Tab itself.
+    bool MovesFocusOnTab() const override { return false; }
     void PlaceInnerControl() override;
     bool UpdateViewInfo(POINT p, TShiftState shift, bool isMouseEvent = false) override;
     bool IsNativeStyle() const override;
@@ -340,6 +347,13 @@ protected:
     // The focus exit: validates, posts, then fires OnExit; an invalid text
     // raises and leaves OnExit unfired.
     void FocusExit();
+    // The size auto size makes of width and height, when it is on.
+    void ApplyAutoSize(int& width, int& height);
+    // Paints a view information on the paint's own canvas; see BeforeDestruction.
+    void PaintView(TcxCustomEditViewInfo& vi);
+    // An editor freed by a draw handler hands its view information to the
+    // paint that runs, which frees it when it ends.
+    void BeforeDestruction() override;
 
     // State shared with the editor kinds.
     bool byUserInput_ = false;
@@ -362,6 +376,11 @@ protected:
     // The inner control's message entry that the hook replaced.
     TWndMethod innerEditPrevWndProc_;
     bool innerEditHooked_ = false;
+    // The keys and buttons that the view information is computed for.
+    TShiftState computeShift_ = 0;
+    bool gettingHeight_ = false;
+    // Where the paint that runs keeps the view information; none outside a paint.
+    std::unique_ptr<TcxContainerViewInfo>* paintKeep_ = nullptr;
 
 private:
     // The item tells of its properties' changes and of its removal.

@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "classlib/liveness.h"
 #include "editors/edit/container/cxcontainer.h"
 #include "editors/edit/viewinfo/cxeditbuttonviewinfo.h"
 #include "editors/foundation/graphics/cxcanvas.h"
@@ -66,6 +68,9 @@ public:
     virtual std::unique_ptr<TcxEditButtonViewInfo> NewButtonViewInfo() const;
 
     int ButtonCount() const { return static_cast<int>(ButtonsInfo.size()); }
+    // The editor painted for: painting stops after a draw handler that
+    // freed it. None: painting always goes on.
+    void SetPaintOwner(std::optional<TLiveness> owner) { paintOwner_ = std::move(owner); }
     TcxEditButtonViewInfo& Button(int index) const { return *ButtonsInfo.at(index); }
     // Buttons dropped or made so that there are count of them.
     void SetButtonCount(int count);
@@ -118,6 +123,11 @@ public:
     TcxEditDrawButtonPartEvent ButtonBorderDrawHandler;
 
 protected:
+    bool PaintAbandoned() const { return paintOwner_ && !*paintOwner_; }
+
     // Set while the buttons are painted.
     bool paintingButtons_ = false;
+
+private:
+    std::optional<TLiveness> paintOwner_;
 };

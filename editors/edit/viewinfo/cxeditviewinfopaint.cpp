@@ -101,7 +101,10 @@ void cxDrawEditBackground(TcxCanvas& canvas, TcxCustomEditViewInfo& viewInfo)
 
 void TcxCustomEditViewInfo::Paint(TcxCanvas& canvas)
 {
-    if (!(Inplace && BackgroundDrawHandler && BackgroundDrawHandler(*this, canvas)))
+    const bool drawn = Inplace && BackgroundDrawHandler && BackgroundDrawHandler(*this, canvas);
+    if (PaintAbandoned())
+        return;
+    if (!drawn)
         cxDrawEditBackground(canvas, *this);
     PaintEditButtons(canvas);
 }
@@ -146,6 +149,8 @@ void TcxCustomEditViewInfo::PaintEditButtons(TcxCanvas& canvas)
                 continue;
             TClipScope clip(canvas, button.VisibleBounds, !Inside(button.Bounds, InnerRect));
             PaintButton(canvas, i);
+            if (PaintAbandoned())
+                break;
         }
     } catch (...) {
         paintingButtons_ = false;
@@ -156,15 +161,17 @@ void TcxCustomEditViewInfo::PaintEditButtons(TcxCanvas& canvas)
 
 void TcxCustomEditViewInfo::PaintButton(TcxCanvas& canvas, int index)
 {
-    if (ButtonDrawHandler && ButtonDrawHandler(*this, canvas, index))
+    if ((ButtonDrawHandler && ButtonDrawHandler(*this, canvas, index)) || PaintAbandoned())
         return;
     const TcxEditButtonViewInfo& button = Button(index);
     const bool offScreen = button.NativeStyle || button.SkinPainter ||
                            (button.Kind == bkGlyph && cxIsBitmapUsable(button.Glyph));
     if (!offScreen) {
         const TcxEditButtonFace face = PaintEditButtonFrame(canvas, index);
-        DrawButtonBackground(canvas, index, face);
-        DrawButtonContent(canvas, index, face);
+        if (!PaintAbandoned())
+            DrawButtonBackground(canvas, index, face);
+        if (!PaintAbandoned())
+            DrawButtonContent(canvas, index, face);
         return;
     }
     // Only what the canvas shows of the button: a button laid out on the
@@ -183,7 +190,10 @@ void TcxCustomEditViewInfo::PaintButton(TcxCanvas& canvas, int index)
     cxFillRectByColor(buffer, area, BackgroundColor);
     buffer.SetFont(canvas.Canvas().Font());
     const TcxEditButtonFace face = PaintEditButtonFrame(buffer, index);
-    DrawButtonBackground(buffer, index, face);
+    if (!PaintAbandoned())
+        DrawButtonBackground(buffer, index, face);
+    if (PaintAbandoned())
+        return;
     DrawButtonContent(buffer, index, face);
     buffer.SetWindowOrg(POINT{0, 0});
     BitBlt(canvas.Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.Handle(), 0,
@@ -202,6 +212,8 @@ TcxEditButtonFace TcxCustomEditViewInfo::PaintEditButtonFrame(TcxCanvas& canvas,
         return {cxRectShrunk(button.Bounds, 1), fill, clBtnText};
     }
     const bool customBorder = ButtonBorderDrawHandler && ButtonBorderDrawHandler(*this, canvas, index, button.Bounds);
+    if (PaintAbandoned())
+        return {};
     // A handler drew the border: the style's still says what is left inside.
     TClipScope nothing(canvas, TRect{}, customBorder);
     switch (button.Style) {
