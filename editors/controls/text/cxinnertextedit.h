@@ -207,6 +207,8 @@ public:
     TcxInnerTextEditSelectionEvent OnSelChange;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // A text put in by the editor, which is no typing: no change notification.
+    void ShowText(const std::string& text);
     // Focus without selecting all for that moment.
     void SafelySetFocus();
     // Sends EM_SETSEL and tells the editor.
@@ -214,6 +216,8 @@ public:
 
     // What the editor hands over: it attaches once it is whole.
     void Attach(TcxCustomTextEdit& edit);
+    // The editor is going: nothing is handed over any more.
+    void Detach() { container_ = nullptr; }
 
 protected:
     TCreateParams CreateParams() const override;
@@ -243,8 +247,6 @@ private:
     void WMClipboard(TMessage& m);
     void WMMouseWheel(TMessage& m);
 
-    // The double-byte character whose first byte arrived by WM_CHAR: its
-    // second byte from the queue, or none when something else follows.
     bool TakeTrailByte(BYTE lead, BYTE& trail);
     // Both bytes through the key-press path, then into the EDIT in one go.
     void TypePair(BYTE lead, BYTE trail);
@@ -263,6 +265,8 @@ private:
     bool keyHandled_ = false;
     int imeCharCount_ = 0;
     char imeLastChar_ = 0;
+    // A lead byte whose trail byte was not queued yet.
+    BYTE pendingLead_ = 0;
     // Set while the EDIT takes a text from the editor, which is no typing.
     bool settingText_ = false;
 };

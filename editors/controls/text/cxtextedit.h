@@ -109,7 +109,6 @@ public:
     void UpdateDrawValue();
 
     // Overrides of the generic editor.
-    void InitEdit() override;
     void ApplyProperties(TcxCustomEditProperties& properties) override;
     void UpdateDisplay() override;
     std::string GetDisplayText() const override;
@@ -119,12 +118,14 @@ public:
     bool IsCharAllowed(char character) const override;
     bool IsEditingAllowed() const override;
     void RestoreDisplayValue() override;
+    void ShowDisplayValue(const Variant& value) override;
     bool IsValueChangingKey(WORD key, TShiftState shift) const override;
     bool IsValueChangingChar(char c) const override;
     void ContentChanged() override;
     void DoEditKeyDown(WORD& key, TShiftState shift) override;
     void DoEditKeyPress(char& key) override;
     void AdjustInnerEditPosition() override;
+    void PlaceInnerControl() override;
     bool IsInnerEditVisible() const override;
     bool UpdateViewInfo(POINT p, TShiftState shift, bool isMouseEvent = false) override;
     void BeginInplaceEditing(TcxInplaceEditData* editData) override;
@@ -140,6 +141,7 @@ public:
 
     // The inner EDIT hands these over first.
     using TcxCustomEdit::DblClick;
+    using TcxCustomEdit::FocusChanged;
     using TcxCustomEdit::KeyDown;
     void KeyPress(char& key) override;
     using TcxCustomEdit::KeyUp;
@@ -177,6 +179,8 @@ protected:
     bool innerEditHidden_ = false;
 
 private:
+    // What the text editor adds to the generic editor's InitEdit.
+    void InitTextEdit();
     void FormatChanged() override;
     void WMGetText(TMessage& m);
     void WMGetTextLength(TMessage& m);
@@ -209,6 +213,7 @@ public:
 
 protected:
     const TPropertyTable& Properties() const override;
+    TPersistent* NestedObject(std::string_view name) override;
 };
 
 // TcxTextEdit's class record, made by name from form text.

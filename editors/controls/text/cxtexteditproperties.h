@@ -12,6 +12,7 @@
 
 #include "classlib/charcase.h"
 #include "classlib/imemode.h"
+#include "classlib/liveness.h"
 #include "editors/controls/text/cxtexteditlookupdataintf.h"
 #include "editors/controls/text/cxtexteditmodes.h"
 #include "editors/edit/formats/cxformats.h"
@@ -230,6 +231,7 @@ private:
     bool mostRecentlyUsed_ = false;
     bool fixedListSelection_ = true;
     bool formatChanging_ = false;
+    TLife life_;
 };
 
 // The published form.
