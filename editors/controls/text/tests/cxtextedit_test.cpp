@@ -257,6 +257,31 @@ TEST_F(TextEditTest, EnterReachesTheEditOnlyWhenItMayBeep)
     }
 }
 
+// Left alignment while editing keeps the EDIT's window as it is.
+TEST_F(TextEditTest, AlignmentReachesTheEditUnlessLeftWhileEditing)
+{
+    const struct {
+        bool leftWhileEditing;
+        TAlignment asked, shown;
+        bool remade;
+    } cases[] = {
+        {true, TAlignment::taRightJustify, TAlignment::taLeftJustify, false},
+        {true, TAlignment::taCenter, TAlignment::taLeftJustify, false},
+        {false, TAlignment::taRightJustify, TAlignment::taRightJustify, true},
+        {false, TAlignment::taLeftJustify, TAlignment::taLeftJustify, true},
+    };
+    for (const auto& c : cases) {
+        Edit().TextProperties().SetUseLeftAlignmentOnEditing(c.leftWhileEditing);
+        const HWND before = InnerWindow();
+        Edit().TextProperties().Alignment().SetHorz(c.asked);
+        Application.ProcessMessages();
+        EXPECT_EQ(Edit().InnerTextEdit()->GetAlignment(), c.shown);
+        EXPECT_EQ(InnerWindow() != before, c.remade);
+        const LONG style = GetWindowLongA(InnerWindow(), GWL_STYLE);
+        EXPECT_EQ((style & ES_RIGHT) != 0, c.shown == TAlignment::taRightJustify);
+    }
+}
+
 TEST_F(TextEditTest, UnusedWheelReachesTheEditor)
 {
     for (const int delta : {WHEEL_DELTA, -WHEEL_DELTA}) {
