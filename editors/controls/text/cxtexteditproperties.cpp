@@ -190,6 +190,21 @@ void TcxCustomTextEditProperties::Store(T& field, const T& value)
     Changed();
 }
 
+// Stores an optional value and marks it assigned; unchanged only when it
+// was assigned with that value already.
+template <class T>
+void TcxCustomTextEditProperties::StoreAssigned(T& field, TcxEditAssignedValue flag, const T& value,
+                                                void (TcxCustomTextEditProperties::*notify)())
+{
+    if (AssignedValues().IsAssigned(flag) && field == value)
+        return;
+    Updating([&] {
+        field = value;
+        AssignedValues().SetAssigned(flag, true);
+        (this->*notify)();
+    });
+}
+
 void TcxCustomTextEditProperties::Assign(const TPersistent& source)
 {
     auto* properties = dynamic_cast<const TcxCustomTextEditProperties*>(&source);
@@ -276,14 +291,7 @@ int TcxCustomTextEditProperties::MaxLength() const
 
 void TcxCustomTextEditProperties::SetMaxLength(int value)
 {
-    value = std::max(value, 0);
-    if (AssignedValues().MaxLength() && maxLength_ == value)
-        return;
-    Updating([&] {
-        maxLength_ = value;
-        AssignedValues().SetMaxLength(true);
-        Changed();
-    });
+    StoreAssigned(maxLength_, avMaxLength, std::max(value, 0), &TcxCustomTextEditProperties::Changed);
 }
 
 void TcxCustomTextEditProperties::SetOEMConvert(bool value)
@@ -303,13 +311,7 @@ std::string TcxCustomTextEditProperties::DisplayFormat() const
 
 void TcxCustomTextEditProperties::SetDisplayFormat(const std::string& value)
 {
-    if (AssignedValues().DisplayFormat() && displayFormat_ == value)
-        return;
-    Updating([&] {
-        displayFormat_ = value;
-        AssignedValues().SetDisplayFormat(true);
-        DisplayFormatChanged();
-    });
+    StoreAssigned(displayFormat_, avDisplayFormat, value, &TcxCustomTextEditProperties::DisplayFormatChanged);
 }
 
 std::string TcxCustomTextEditProperties::EditFormat() const
@@ -319,13 +321,7 @@ std::string TcxCustomTextEditProperties::EditFormat() const
 
 void TcxCustomTextEditProperties::SetEditFormat(const std::string& value)
 {
-    if (AssignedValues().EditFormat() && editFormat_ == value)
-        return;
-    Updating([&] {
-        editFormat_ = value;
-        AssignedValues().SetEditFormat(true);
-        EditFormatChanged();
-    });
+    StoreAssigned(editFormat_, avEditFormat, value, &TcxCustomTextEditProperties::EditFormatChanged);
 }
 
 void TcxCustomTextEditProperties::SetCaretHidden(bool value)

@@ -211,6 +211,9 @@ private:
     std::string ValueToDisplayText(const Variant& value, bool editing) const;
     template <class T>
     void Store(T& field, const T& value);
+    template <class T>
+    void StoreAssigned(T& field, TcxEditAssignedValue flag, const T& value,
+                       void (TcxCustomTextEditProperties::*notify)());
 
     TEditCharCase charCase_ = TEditCharCase::ecNormal;
     TcxEditEchoMode echoMode_ = eemNormal;
