@@ -198,11 +198,10 @@ void TcxCustomInnerTextEditHelper::SafelySetFocus()
 
 void TcxCustomInnerTextEditHelper::SetEditValue(const Variant& value)
 {
+    // The EDIT tells of a changed text itself (EN_CHANGE).
     const std::string text = VarToStr(value);
-    const std::string old = edit_.Text();
-    edit_.ShowText(text);
-    if ((edit_.ComponentState() & csDesigning) && text != old && edit_.ChangeHandler)
-        edit_.ChangeHandler();
+    if (edit_.Text() != text)
+        edit_.SetText(text);
 }
 
 void TcxCustomInnerTextEditHelper::ClearSelection()

@@ -72,13 +72,9 @@ void TcxCustomTextEdit::ShowDisplayValue(const Variant& value)
     if (!inner)
         return;
     const std::string text = VarToStr(value);
-    if (inner->Text() == text)
-        return;
-    // The user's own change tells of itself, as typing does.
-    if (keyboardAction_)
+    // A changed text tells of itself, as typing does: OnChange follows the text.
+    if (inner->Text() != text)
         inner->SetText(text);
-    else
-        inner->ShowText(text);
 }
 
 void TcxCustomTextEdit::RestoreDisplayValue()
@@ -171,8 +167,10 @@ void TcxCustomTextEdit::ContentChanged()
 {
     const TLiveness alive = Liveness();
     {
+        // Whatever the change fires, it fires once the base has done its part.
         TcxEditChangeEventsLock changeLock(*this);
         TcxCustomEdit::ContentChanged();
+        changeLock.Release();
     }
     if (!alive)
         return;

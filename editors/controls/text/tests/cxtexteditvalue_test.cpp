@@ -72,6 +72,36 @@ TEST(TextEditValue, ValuesShowAsText)
     }
 }
 
+// OnChange follows the shown text; OnEditValueChanged the value.
+TEST(TextEditValue, ChangeEventsFollowTextAndValue)
+{
+    TScene s;
+    int changes = 0, valueChanges = 0;
+    TcxTextEditProperties& p = s.edit->TextEditProperties();
+    p.OnChange = [&](TComponent&) { ++changes; };
+    p.OnEditValueChanged = [&](TComponent&) { ++valueChanges; };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        int changes, valueChanges;
+    } cases[] = {
+        {"a new value", [&] { s.edit->SetEditValue(Variant(std::string("a"))); }, 1, 1},
+        {"the same value", [&] { s.edit->SetEditValue(Variant(std::string("a"))); }, 0, 0},
+        {"WM_SETTEXT", [&] { SendMessageA(s.edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("b")); }, 1, 1},
+        {"a number showing the same text", [&] { s.edit->SetEditValue(Variant(7)); }, 1, 1},
+        {"its text", [&] { s.edit->SetEditValue(Variant(std::string("7"))); }, 0, 1},
+        {"a typed character",
+         [&] { SendMessageA(s.edit->InnerTextEditControl()->Handle(), WM_CHAR, 'x', 0); }, 1, 0},
+    };
+    for (const auto& c : cases) {
+        changes = valueChanges = 0;
+        c.act();
+        EXPECT_EQ(changes, c.changes) << c.name;
+        EXPECT_EQ(valueChanges, c.valueChanges) << c.name;
+        EXPECT_FALSE(s.edit->Modified()) << c.name;
+    }
+}
+
 TEST(TextEditValue, NumbersFollowTheFormats)
 {
     TFormatSettings& settings = FormatSettings();
