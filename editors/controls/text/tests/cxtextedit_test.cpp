@@ -282,6 +282,63 @@ TEST_F(TextEditTest, AlignmentReachesTheEditUnlessLeftWhileEditing)
     }
 }
 
+TEST_F(TextEditTest, InnerEditSitsByVerticalAlignmentInsideItsMargins)
+{
+    Edit().SetBounds(10, 10, 200, 60);
+    Application.ProcessMessages();
+    const TRect client = Edit().ViewInfo().ContentRect;
+    const int h = Edit().InnerTextHeight();
+    ASSERT_GT(h, 0);
+    const struct {
+        TcxEditVertAlignment vert;
+        int topMargin, bottomMargin;
+        int top;
+    } cases[] = {
+        {taTopJustify, 0, 0, client.top},
+        {taTopJustify, 3, 0, client.top + 3},
+        {taBottomJustify, 0, 2, client.bottom - h - 2},
+        {taVCenter, 0, 0, client.top + (client.bottom - client.top - h) / 2},
+        {taVCenter, 4, 6, client.top + 4 + (client.bottom - client.top - h - 10) / 2},
+    };
+    for (const auto& c : cases) {
+        Edit().InnerEditTopMargin = c.topMargin;
+        Edit().InnerEditBottomMargin = c.bottomMargin;
+        Edit().InnerEditLeftMargin = 2;
+        Edit().InnerEditRightMargin = 1;
+        Edit().TextProperties().Alignment().SetVert(c.vert);
+        Edit().AdjustInnerEditPosition();
+        const TcxCustomInnerTextEdit& inner = *Edit().InnerTextEditControl();
+        EXPECT_EQ(inner.Top(), c.top) << c.vert << " " << c.topMargin << " " << c.bottomMargin;
+        EXPECT_EQ(inner.Height(), h);
+        EXPECT_EQ(inner.Left(), client.left + 2);
+        EXPECT_EQ(inner.Width(), client.right - client.left + 1 - 3);
+    }
+}
+
+TEST_F(TextEditTest, InnerEditVisibility)
+{
+    const struct {
+        const char* name;
+        bool shown, hidden, caretHidden;
+        TAlignment horz;
+        bool visible;
+    } cases[] = {
+        {"left aligned", false, false, false, TAlignment::taLeftJustify, true},
+        {"no caret", false, false, true, TAlignment::taLeftJustify, false},
+        {"hidden beats shown", true, true, false, TAlignment::taLeftJustify, false},
+        {"shown without a caret", true, false, true, TAlignment::taLeftJustify, true},
+    };
+    for (const auto& c : cases) {
+        Edit().ShowInnerEdit(c.shown);
+        Edit().HideInnerEdit(c.hidden);
+        Edit().TextProperties().SetCaretHidden(c.caretHidden);
+        Edit().TextProperties().Alignment().SetHorz(c.horz);
+        Application.ProcessMessages();
+        EXPECT_EQ(Edit().IsInnerEditVisible(), c.visible) << c.name;
+        EXPECT_EQ(Edit().InnerTextEditControl()->Visible(), c.visible) << c.name;
+    }
+}
+
 TEST_F(TextEditTest, UnusedWheelReachesTheEditor)
 {
     for (const int delta : {WHEEL_DELTA, -WHEEL_DELTA}) {

@@ -151,6 +151,18 @@ TEST_F(TextEditClipboardTest, RightAlignedEditorShowsItsEditOnlyFocused)
     EXPECT_TRUE(edit_->InnerTextEditControl()->Visible());
 }
 
+// The caret shows where it is only in the focused EDIT.
+TEST_F(TextEditClipboardTest, CaretCharIndexIsTheByteIndexOfTheCaretsCharacter)
+{
+    SetText("ab\xC9\xCF\xCE\xE7" "c");
+    Focus(*edit_);
+    for (const int at : {0, 1, 2, 4, 6, 7}) {
+        edit_->SelectRange(at, 0);
+        Application.ProcessMessages();
+        EXPECT_EQ(edit_->CaretCharIndex(), at) << at;
+    }
+}
+
 // An input method's character comes as VK_PACKET and two posted bytes.
 TEST_F(TextEditClipboardTest, TypedDoubleByteCharactersLandWhole)
 {
