@@ -284,11 +284,14 @@ TEST_F(TextEditTest, AlignmentReachesTheEditUnlessLeftWhileEditing)
 
 TEST_F(TextEditTest, InnerEditSitsByVerticalAlignmentInsideItsMargins)
 {
+    Edit().SetAutoSize(false);
     Edit().SetBounds(10, 10, 200, 60);
+    Edit().RefreshAtCursor();
     Application.ProcessMessages();
     const TRect client = Edit().ViewInfo().ContentRect;
     const int h = Edit().InnerTextHeight();
     ASSERT_GT(h, 0);
+    ASSERT_GT(client.bottom - client.top, h + 10) << "room to place the EDIT in";
     const struct {
         TcxEditVertAlignment vert;
         int topMargin, bottomMargin;
