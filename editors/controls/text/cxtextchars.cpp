@@ -29,3 +29,11 @@ std::size_t cxFindSingleByteChar(const std::string& text, char c, std::size_t fr
     }
     return text.size();
 }
+
+std::size_t cxLastCharOffset(const std::string& text)
+{
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < text.size(); i = cxNextCharOffset(text, i))
+        last = i;
+    return last;
+}

@@ -10,3 +10,5 @@ std::size_t cxBytesOfChars(const std::string& text, std::size_t count);
 std::size_t cxCharBoundaryFrom(const std::string& text, std::size_t offset);
 // Offset of the first single-byte character c of text, or its length.
 std::size_t cxFindSingleByteChar(const std::string& text, char c, std::size_t from = 0);
+// Where the last character of text starts; 0 for an empty text.
+std::size_t cxLastCharOffset(const std::string& text);
