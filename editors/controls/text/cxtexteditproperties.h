@@ -192,6 +192,9 @@ public:
     TcxEditDisplayFormatOptions SupportsDisplayFormat() const override { return dfoSupports; }
     bool ViewDataLoadFlag() const override { return true; }
     bool RestoresValueOnExit() const override { return GetEditingMode() != temNoEdit; }
+    // The text editor's view data and view information (measure and paint the text).
+    TcxCustomEditViewDataClass GetViewDataClass() const override;
+    TcxCustomEditViewInfoClass ViewInfoClassOf() const override;
     TcxEditSupportedOperations GetSupportedOperations() const override;
     const TcxClass* GetEditClass() const override;
     std::string DefaultErrorText(int kind) const override;

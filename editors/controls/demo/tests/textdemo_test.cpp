@@ -1,0 +1,210 @@
+// The text editors demonstration as a user meets it: keys typed through the
+// system's input queue into each editor, the texts read back by WM_GETTEXT
+// and the lines beside them.
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "classlib/tests/realinput.h"
+#include "classlib/tests/testprocess.h"
+
+namespace {
+
+const char* const kNames[] = {"Plain", "Limited", "Password", "Upper", "Right", "Lookup"};
+
+std::string GetText(HWND window)
+{
+    char buffer[256] = {};
+    const auto n = SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+int TopOf(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.top;
+}
+
+class TextDemo : public ::testing::Test {
+protected:
+    struct Editor {
+        HWND box = nullptr, edit = nullptr, line = nullptr;
+    };
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(process_.Started()) << GetLastError();
+        form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Text editors"); }, 400);
+        ASSERT_NE(form_, nullptr);
+        std::vector<HWND> boxes;
+        for (HWND child : ChildWindowsOf(form_)) {
+            const std::string text = WindowTextOf(child);
+            const HWND parent = GetParent(child);
+            if (UpperClassNameOf(child) == "EDIT")
+                (parent == form_ ? plain_ : inner_[parent]) = child;
+            else if (const auto colon = text.find(": value="); colon != std::string::npos)
+                lines_[text.substr(0, colon)] = child;
+            else if (parent == form_)
+                boxes.push_back(child);
+        }
+        std::erase_if(boxes, [&](HWND b) { return !inner_.count(b); });
+        std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
+        ASSERT_EQ(boxes.size(), std::size(kNames));
+        ASSERT_NE(plain_, nullptr);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            Editor& e = editors_[kNames[i]];
+            e.box = boxes[i];
+            e.edit = inner_[boxes[i]];
+            e.line = lines_[kNames[i]];
+            ASSERT_NE(e.line, nullptr) << kNames[i];
+        }
+        ASSERT_NE(lines_["Edit"], nullptr);
+        SetForegroundWindow(form_);
+        for (int i = 0; i < 100 && GetForegroundWindow() != form_; ++i)
+            Sleep(50);
+    }
+    void TearDown() override
+    {
+        PostMessageA(form_, WM_CLOSE, 0, 0);
+        EXPECT_EQ(process_.WaitForExit(20000), 0);
+    }
+
+    // Typed into the named editor's EDIT once it has the focus.
+    void Type(const char* name, const std::wstring& keys)
+    {
+        ASSERT_TRUE(FocusByClick(editors_[name].edit)) << name << " " << DescribeInputTarget();
+        TypeKeys(keys);
+    }
+    // The window's text once it reads as expected, waited for in steps:
+    // typed keys arrive through the input queue.
+    static std::string Once(HWND window, const std::string& expected)
+    {
+        for (int i = 0; i < 200 && GetText(window) != expected; ++i)
+            Sleep(50);
+        return GetText(window);
+    }
+    // The window's text once it starts as expected.
+    static std::string Starting(HWND window, const std::string& prefix)
+    {
+        for (int i = 0; i < 200 && GetText(window).rfind(prefix, 0) != 0; ++i)
+            Sleep(50);
+        return GetText(window).substr(0, prefix.size());
+    }
+    // The line without its value, once it ends as expected.
+    static std::string Tail(HWND line, const std::string& expected)
+    {
+        auto tail = [line] {
+            const std::string text = GetText(line);
+            const auto sel = text.find(" sel=");
+            return sel == std::string::npos ? text : text.substr(sel + 1);
+        };
+        for (int i = 0; i < 200 && tail() != expected; ++i)
+            Sleep(50);
+        return tail();
+    }
+
+    TTestProcess process_{BuiltProgramPath(TEXTDEMO_EXE)};
+    HWND form_ = nullptr, plain_ = nullptr;
+    std::map<HWND, HWND> inner_;
+    std::map<std::string, HWND> lines_;
+    std::map<std::string, Editor> editors_;
+};
+
+} // namespace
+
+TEST_F(TextDemo, EachEditorTakesTypedTextAsItsSettingsSay)
+{
+    struct Row {
+        const char* name;
+        std::wstring keys;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"Plain", L"hello", "hello"},
+        {"Limited", L"abcdefg", "abcde"},
+        {"Password", L"abc", "abc"},
+        {"Upper", L"abc", "ABC"},
+        {"Right", L"xy", "xy"},
+    };
+    for (const Row& r : rows) {
+        Type(r.name, r.keys);
+        EXPECT_EQ(Once(editors_[r.name].box, r.text), r.text) << r.name;
+        EXPECT_EQ(GetText(editors_[r.name].edit), r.text) << r.name << ": the EDIT holds what the editor answers";
+    }
+    EXPECT_EQ(SendMessageA(editors_["Password"].edit, EM_GETPASSWORDCHAR, 0, 0), '*');
+    ASSERT_TRUE(FocusByClick(plain_));
+    TypeKeys(L"hi");
+    EXPECT_EQ(Once(plain_, "hi"), "hi");
+    // Leaving an editor stores what was typed as its value.
+    EXPECT_EQ(Starting(editors_["Plain"].line, "Plain: value=hello "), "Plain: value=hello ");
+}
+
+TEST_F(TextDemo, ARightAlignedEditorShowsItsEditOnlyFocused)
+{
+    const Editor& right = editors_["Right"];
+    EXPECT_FALSE(IsWindowVisible(right.edit));
+    ASSERT_TRUE(FocusByClick(right.box));
+    EXPECT_TRUE(IsWindowVisible(right.edit));
+    ASSERT_TRUE(FocusByClick(editors_["Plain"].edit));
+    EXPECT_FALSE(IsWindowVisible(right.edit));
+}
+
+TEST_F(TextDemo, IncrementalSearchCompletesAndLeftRightEndClearTheFindSelection)
+{
+    const Editor& lookup = editors_["Lookup"];
+    struct Row {
+        const char* why;
+        std::wstring keys;
+        WORD key;
+        std::string text, tail;
+    };
+    const Row rows[] = {
+        {"a completes to apple", L"a", 0, "apple", "sel=1,4 find=1"},
+        {"p, r then give apricot", L"pr", 0, "apricot", "sel=3,4 find=1"},
+        {"End clears the find selection", L"", VK_END, "apricot", "sel=7,0 find=0"},
+    };
+    ASSERT_TRUE(FocusByClick(lookup.edit));
+    for (const Row& r : rows) {
+        TypeKeys(r.keys);
+        if (r.key)
+            TapKeyInput(r.key);
+        EXPECT_EQ(Once(lookup.box, r.text), r.text) << r.why;
+        EXPECT_EQ(Tail(lookup.line, r.tail), r.tail) << r.why;
+    }
+    for (WORD key : {VK_LEFT, VK_RIGHT}) {
+        SendMessageA(lookup.box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        TypeKeys(L"b");
+        EXPECT_EQ(Tail(lookup.line, "sel=1,5 find=1"), "sel=1,5 find=1");
+        TapKeyInput(key);
+        EXPECT_EQ(Tail(lookup.line, key == VK_LEFT ? "sel=1,0 find=0" : "sel=6,0 find=0"),
+                  key == VK_LEFT ? "sel=1,0 find=0" : "sel=6,0 find=0");
+        EXPECT_EQ(GetText(lookup.box), "banana");
+    }
+}
+
+TEST_F(TextDemo, ADoubleByteCharacterTypedLandsWholeAndFindsItsItem)
+{
+    const Editor& lookup = editors_["Lookup"];
+    ASSERT_TRUE(FocusByClick(lookup.edit));
+    // 下 must not take 上午, whose first character's trail byte is 下's lead byte.
+    TypeKeys(L"\u4E0B");
+    EXPECT_EQ(Once(lookup.box, "下午"), "下午");
+    EXPECT_EQ(Tail(lookup.line, "sel=2,2 find=1"), "sel=2,2 find=1");
+
+    // Typed by WM_IME_CHAR as an input method hands it over.
+    SendMessageA(lookup.box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    PostMessageA(lookup.edit, WM_IME_CHAR, 0xC9CF, 1);
+    EXPECT_EQ(Once(lookup.box, "上午"), "上午");
+    EXPECT_EQ(Tail(lookup.line, "sel=2,2 find=1"), "sel=2,2 find=1");
+
+    // No item starts with it: the character goes in whole.
+    ASSERT_TRUE(FocusByClick(editors_["Plain"].edit));
+    TypeKeys(L"\u4E0B");
+    EXPECT_EQ(Once(editors_["Plain"].box, "下"), "下");
+}
