@@ -8,6 +8,7 @@
 #include "classlib/handlercall.h"
 #include "classlib/liveness.h"
 #include "editors/controls/text/cxtextedit.h"
+#include "editors/controls/text/cxtexteditlookupedit.h"
 
 namespace {
 
@@ -196,6 +197,32 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key)
     TcxCustomEdit::DoEditKeyPress(key);
     if (!alive)
         return;
+    if (key == '\b' || static_cast<unsigned char>(key) > 31) {
+        IcxTextEditLookupData* data = LookupData();
+        const int oldKey = data ? data->GetCurrentKey().ToInteger() : -1;
+        bool taken = false;
+        {
+            // A completion the search shows is typed, not a value given.
+            TFlagScope keyboard(alive, keyboardAction_);
+            LockClick(true);
+            try {
+                taken = cxTextEditIncrementalSearch(*this, key);
+            } catch (...) {
+                if (alive)
+                    LockClick(false);
+                throw;
+            }
+            if (!alive)
+                return;
+            LockClick(false);
+        }
+        if (taken)
+            key = 0;
+        if (data && data->GetCurrentKey().ToInteger() != oldKey)
+            ClickModified();
+        if (!alive)
+            return;
+    }
     if (key != 0 && (inner = InnerTextEdit()) != nullptr)
         inner->SetKeyHandled(false);
 }

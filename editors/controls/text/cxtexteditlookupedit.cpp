@@ -60,7 +60,12 @@ public:
         return inner ? inner->GetImeLastChar() : '\0';
     }
     void SetLookupTextLocked(bool value) override { edit_.LockLookupDataTextChanged(value); }
-    void UpdateDrawValue() override { edit_.UpdateDrawValue(); }
+    // Only a hidden EDIT leaves the text to the view to paint.
+    void UpdateDrawValue() override
+    {
+        if (!edit_.IsInnerEditVisible())
+            edit_.UpdateDrawValue();
+    }
 
 private:
     TcxCustomTextEdit& edit_;

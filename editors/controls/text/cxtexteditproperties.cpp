@@ -14,6 +14,7 @@
 #include "editors/controls/text/cxformatfloat.h"
 #include "editors/controls/text/cxtextdisplay.h"
 #include "editors/controls/text/cxtextedit.h"
+#include "editors/controls/text/cxtexteditlookupedit.h"
 #include "editors/controls/text/cxtextlookupsearch.h"
 #include "editors/edit/editor/cxedit.h"
 
@@ -373,7 +374,7 @@ TcxTextEditingMode TcxCustomTextEditProperties::GetEditingMode() const
 
 TcxTextEditLookupDataClass TcxCustomTextEditProperties::GetLookupDataClass() const
 {
-    return nullptr;
+    return &cxCreateTextEditLookupData;
 }
 
 bool TcxCustomTextEditProperties::IsLookupItem(const std::string& text) const
