@@ -3,6 +3,7 @@
 // keys they leave go in as the EDIT would put them.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,16 +89,15 @@ public:
 private:
     void Leave(const std::string& typed)
     {
-        if (typed == "\b") {
-            if (Length == 0 && Start > 0) {
-                --Start;
-                Length = 1;
-            }
-            Shown.erase(static_cast<std::size_t>(Start), static_cast<std::size_t>(Length));
-        } else {
-            Shown.replace(static_cast<std::size_t>(Start), static_cast<std::size_t>(Length), typed);
-            Start += static_cast<int>(typed.size());
+        if (typed == "\b" && Length == 0 && Start > 0) {
+            --Start;
+            Length = 1;
         }
+        const std::size_t start = std::min(static_cast<std::size_t>(std::max(Start, 0)), Shown.size());
+        const std::size_t length = std::min(static_cast<std::size_t>(std::max(Length, 0)), Shown.size() - start);
+        const std::string put = typed == "\b" ? std::string() : typed;
+        Shown = Shown.substr(0, start) + put + Shown.substr(start + length);
+        Start = static_cast<int>(start + put.size());
         Length = 0;
     }
 };

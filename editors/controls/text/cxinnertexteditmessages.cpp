@@ -152,6 +152,8 @@ void TcxCustomInnerTextEdit::WMChar(TMessage& m)
     const auto b = static_cast<BYTE>(m.WParam);
     const TLiveness alive = Liveness();
     const TcxCustomInnerTextEditPrevState state = TakeState();
+    // Only the character that ends an IME sequence puts back its saved selection.
+    bool imeSequence = imeCharCount_ > 0;
     BYTE lead = 0;
     if (pendingLead_ != 0) {
         lead = std::exchange(pendingLead_, BYTE{0});
@@ -171,6 +173,7 @@ void TcxCustomInnerTextEdit::WMChar(TMessage& m)
             helper_->SavedSelLength = state.SelLength;
             imeCharCount_ = 2;
         }
+        imeSequence = true;
         BYTE trail = 0;
         if (!TakeTrailByte(b, trail))
             return;
@@ -183,7 +186,7 @@ void TcxCustomInnerTextEdit::WMChar(TMessage& m)
     }
     if (!alive || !container_)
         return;
-    if (imeCharCount_ == 0 && container_->FindSelection() && state.Saved)
+    if (imeSequence && imeCharCount_ == 0 && container_->FindSelection() && state.Saved)
         SelectBytes(helper_->SavedSelStart, helper_->SavedSelLength);
     if (alive && !keyHandled_ && !SameState(state))
         container_->SetFindSelection(false);
