@@ -52,7 +52,7 @@ public:
         auto& timer = Adopt(std::make_unique<TTimer>());
         timer.SetInterval(30);
         timer.OnTimer = [this](TComponent&) { ShowLines(); };
-        timer.SetEnabled(true);
+        timer.Loaded();
         ShowLines();
     }
 

@@ -83,13 +83,18 @@ TEST(TextEditSearch, LeftRightAndEndClearTheFindSelection)
 {
     struct Row {
         WORD key;
+        // Typed first: Left and Right collapse the completion's selection,
+        // End needs a whole item typed, which leaves nothing selected.
+        std::string typed;
         int start;
     };
-    for (const Row& r : {Row{VK_LEFT, 1}, Row{VK_RIGHT, 6}, Row{VK_END, 6}}) {
+    for (const Row& r : {Row{VK_LEFT, "b", 1}, Row{VK_RIGHT, "b", 6}, Row{VK_END, "banana", 6}}) {
         SearchScene s;
-        // The click puts the caret; the completion selects after it.
+        // The click ends (the EDIT lets the mouse go) before the completion selects.
         ASSERT_TRUE(FocusByClick(s.Inner())) << DescribeInputTarget();
-        s.Char('b');
+        ASSERT_TRUE(PumpInput([] { return GetCapture() == nullptr; }));
+        for (char c : r.typed)
+            s.Char(c);
         ASSERT_TRUE(s.edit->FindSelection()) << r.key;
         EXPECT_TRUE(s.Key(r.key)) << r.key << " " << DescribeInputTarget();
         EXPECT_EQ(s.edit->SelectionStart(), r.start) << r.key;

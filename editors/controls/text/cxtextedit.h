@@ -119,6 +119,7 @@ public:
     bool IsEditingAllowed() const override;
     void RestoreDisplayValue() override;
     void ShowDisplayValue(const Variant& value) override;
+    bool KeyDownConsumed() const override;
     bool IsValueChangingKey(WORD key, TShiftState shift) const override;
     bool IsValueChangingChar(char c) const override;
     void ContentChanged() override;

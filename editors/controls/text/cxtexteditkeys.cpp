@@ -107,6 +107,14 @@ int TcxCustomTextEdit::CaretCharIndex() const
 
 // Keys
 
+// The text editor marks the key handled before the base runs: the arrows
+// and paging keys stay for its own steps and the EDIT.
+bool TcxCustomTextEdit::KeyDownConsumed() const
+{
+    const IcxInnerTextEdit* inner = InnerTextEdit();
+    return inner && inner->GetKeyHandled();
+}
+
 bool TcxCustomTextEdit::IsValueChangingKey(WORD key, TShiftState shift) const
 {
     return TcxCustomEdit::IsValueChangingKey(key, shift) || key == VK_DELETE;
