@@ -10,18 +10,6 @@ int KeyOf(const Variant& key)
     return key.IsNull() || key.IsEmpty() ? -1 : key.ToInteger();
 }
 
-// The lock on the editor's lookup text for the life of the scope.
-class TLookupTextLock {
-public:
-    explicit TLookupTextLock(IcxTextEditLookupOwner& edit) : edit_(edit) { edit_.SetLookupTextLocked(true); }
-    ~TLookupTextLock() { edit_.SetLookupTextLocked(false); }
-    TLookupTextLock(const TLookupTextLock&) = delete;
-    TLookupTextLock& operator=(const TLookupTextLock&) = delete;
-
-private:
-    IcxTextEditLookupOwner& edit_;
-};
-
 } // namespace
 
 TcxCustomTextEditLookupData::TcxCustomTextEditLookupData(TPersistent* owner, IcxTextEditLookupOwner& edit)
@@ -67,7 +55,7 @@ void TcxCustomTextEditLookupData::SetCurrentKey(const Variant& key)
     const int old = currentKey_;
     const int index = KeyOf(key);
     {
-        TLookupTextLock lock(edit_);
+        TcxLookupTextLock lock(edit_);
         SetCurrentKey(index);
     }
     // The same key still selects its item when the editor shows another text.

@@ -41,6 +41,20 @@ protected:
     ~IcxTextEditLookupOwner() = default;
 };
 
+// The editor's lookup text locked for the life of the scope, through any
+// port that has SetLookupTextLocked.
+template <class Port>
+class TcxLookupTextLock {
+public:
+    explicit TcxLookupTextLock(Port& port) : port_(port) { port_.SetLookupTextLocked(true); }
+    ~TcxLookupTextLock() { port_.SetLookupTextLocked(false); }
+    TcxLookupTextLock(const TcxLookupTextLock&) = delete;
+    TcxLookupTextLock& operator=(const TcxLookupTextLock&) = delete;
+
+private:
+    Port& port_;
+};
+
 // Directions of Go: first, last, next, previous, a page up, a page down.
 enum TcxEditLookupDirection { eldFirst, eldLast, eldNext, eldPrev, eldPageUp, eldPageDown };
 

@@ -9,24 +9,13 @@ namespace {
 
 constexpr char kBackspace = 8;
 
-class TLookupTextLock {
-public:
-    explicit TLookupTextLock(TcxIncrementalSearchPort& port) : port_(port) { port_.SetLookupTextLocked(true); }
-    ~TLookupTextLock() { port_.SetLookupTextLocked(false); }
-    TLookupTextLock(const TLookupTextLock&) = delete;
-    TLookupTextLock& operator=(const TLookupTextLock&) = delete;
-
-private:
-    TcxIncrementalSearchPort& port_;
-};
-
 // The editor's search step: t completed from the first item starting with
 // it, the rest selected. A lead byte being typed brings its trail byte, so
 // the search sees the whole character; the trail byte then leads the
 // selected rest, where the trail byte's own key lands.
 bool SearchText(TcxIncrementalSearchPort& port, std::string t, char key)
 {
-    TLookupTextLock lock(port);
+    TcxLookupTextLock lock(port);
     const char pending = IsGbkLeadByte(key) ? port.PendingSecondByte() : '\0';
     if (pending)
         t += pending;

@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
-        form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Text editors"); }, 400);
+        form_ = ShowProcessForm(process_, "Text editors");
         ASSERT_NE(form_, nullptr);
         std::vector<HWND> boxes;
         for (HWND child : ChildWindowsOf(form_)) {
@@ -65,15 +65,8 @@ protected:
             ASSERT_NE(e.line, nullptr) << kNames[i];
         }
         ASSERT_NE(lines_["Edit"], nullptr);
-        SetForegroundWindow(form_);
-        for (int i = 0; i < 100 && GetForegroundWindow() != form_; ++i)
-            Sleep(50);
     }
-    void TearDown() override
-    {
-        PostMessageA(form_, WM_CLOSE, 0, 0);
-        EXPECT_EQ(process_.WaitForExit(20000), 0);
-    }
+    void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
     // Typed into the named editor's EDIT once it has the focus.
     void Type(const char* name, const std::wstring& keys)
