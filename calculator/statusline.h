@@ -7,10 +7,7 @@
 #include <string>
 #include <string_view>
 
-// A moment as a linear count of days from 1899-12-30, the time of day to the
-// whole second as the fraction, also before 1899 (the class library's values
-// run toward zero there, so sums with a time of day go wrong).
-double LinearMoment(int year, int month, int day, int secondsOfDay);
+#include "calculator/linearmoment.h"
 
 // Whole hours between two such moments, ties to even.
 std::int64_t CountdownHours(double target, double now);
@@ -21,7 +18,10 @@ struct TStatusCountdown {
     std::int64_t hours = 0;
 };
 
-// "yyyy-mm-dd weekday time", and "  距name:d 天 h 小时 " with a countdown
-// (name trimmed of blanks and control characters).
+// "距name:d 天 h 小时 ", the name trimmed of blanks and control characters:
+// the status line's countdown part and the tools window's countdown label.
+std::string CountdownText(const std::string& name, std::int64_t hours);
+
+// "yyyy-mm-dd weekday time", and "  " with the countdown text when there is one.
 std::string StatusLineText(int year, int month, int day, std::string_view weekday, std::string_view time,
                            const std::optional<TStatusCountdown>& countdown);
