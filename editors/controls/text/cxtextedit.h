@@ -37,7 +37,7 @@ public:
     // The editor's text: the inner edit's, else the kept one.
     std::string Text() const { return GetDisplayText(); }
     // Applies a text as the display value, unchecked.
-    void SetText(const std::string& value);
+    virtual void SetText(const std::string& value);
 
     // Byte offsets of the selection; 0 and no change where the mode shows
     // no caret (temNoEdit, or temFixedList without a find selection).
@@ -68,8 +68,8 @@ public:
     void HideInnerEdit(bool hide);
 
     void CopyToClipboard();
-    void CutToClipboard();
-    void PasteFromClipboard();
+    virtual void CutToClipboard();
+    virtual void PasteFromClipboard();
 
     // The slots the text editor adds, in their class's order.
     virtual void RefreshProperties();
