@@ -129,3 +129,29 @@ std::string UpperClassNameOf(HWND window)
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
     return text;
 }
+
+namespace {
+
+struct TFoundBoxes {
+    DWORD pid;
+    std::vector<HWND> boxes;
+};
+
+BOOL CALLBACK CollectBox(HWND w, LPARAM lp)
+{
+    auto& found = *reinterpret_cast<TFoundBoxes*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == found.pid && IsWindowVisible(w) && UpperClassNameOf(w) == "#32770")
+        found.boxes.push_back(w);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> MessageBoxesOf(DWORD pid)
+{
+    TFoundBoxes found{pid, {}};
+    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&found));
+    return found.boxes;
+}

@@ -50,3 +50,5 @@ int CloseProcessForm(TTestProcess& process, HWND form);
 std::vector<HWND> ChildWindowsOf(HWND parent);
 // The window's class name in capitals ("EDIT", "BUTTON").
 std::string UpperClassNameOf(HWND window);
+// The visible message boxes of process pid.
+std::vector<HWND> MessageBoxesOf(DWORD pid);

@@ -1,14 +1,16 @@
 #include "editors/controls/cxcontrolsunits.h"
 
 #ifdef _WIN32
+#include "editors/controls/mask/cxfiltermaskedithelper.h"
 #include "editors/controls/text/cxfiltertextedithelper.h"
 
 namespace {
 
-// cxTextEdit registers its properties, their filter helper and TcxTextEdit
-// for form text.
+// Each editor unit registers its properties, their filter helper and its
+// editor class for form text.
 constexpr TUnit kUnits[] = {
     {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
+    {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
 };
 
 } // namespace

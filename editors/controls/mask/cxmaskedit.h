@@ -53,7 +53,8 @@ public:
     void ApplyDisplayValue(const Variant& value) override;
     void UpdateDisplay() override;
     void ContentChanged() override;
-    void ConvertTextToValue() override;
+    // The edit value of a shown text: its ValueText.
+    void PrepareEditValue(const Variant& displayValue, Variant& editValue, bool editFocused) override;
     void SetText(const std::string& value) override;
     bool TextFromSetText(const std::string& text) override;
     void PasteFromClipboard() override;
@@ -82,11 +83,18 @@ private:
     void ErrorBeep();
     // ValueText from the inner text.
     void RefreshValueText();
+    // The modes' settings that need no new mode, from the properties in force.
+    void RefreshModeOptions();
+    // The shown text again: re-laid through the mask once the user changed
+    // it, else the edit value shown as the focus state shows it.
+    void Redisplay();
     class TInnerEditPort;
     friend class TInnerEditPort;
 
     std::unique_ptr<TInnerEditPort> port_;
     std::unique_ptr<TcxMaskEditCustomMode> mode_;
+    // The kind the mode was made for (the time editor's mode serves every kind).
+    TcxEditMaskKind modeKind_ = emkStandard;
     std::string valueText_;
     bool sendingKeys_ = false;
     bool settingSelection_ = false;

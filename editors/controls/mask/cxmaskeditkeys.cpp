@@ -5,15 +5,15 @@ namespace {
 constexpr char kBackspace = 8, kTab = 9, kEnter = 13, kEscape = 27;
 constexpr char kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
 
+} // namespace
+
 // The inner edit's own cut would shorten a standard mask's text.
-bool Cut(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port)
+bool cxMaskEditCut(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port)
 {
     port.CopySelection();
     mode.ClearSelection();
     return false;
 }
-
-} // namespace
 
 bool cxMaskEditKeyDown(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port, TcxMaskEditKey key, bool shift, bool ctrl)
 {
@@ -39,7 +39,7 @@ bool cxMaskEditKeyDown(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port, TcxMa
         if (!shift)
             return mode.ClearSelection();
         if (port.Selection().Length > 0)
-            return Cut(mode, port);
+            return cxMaskEditCut(mode, port);
         port.ShiftDown = false;
         return mode.Backspace();
     case TcxMaskEditKey::Back: break;
@@ -57,7 +57,7 @@ bool cxMaskEditKeyPress(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port, char
     case kEnter:
     case kCtrlC:
     case kCtrlV: return true;
-    case kCtrlX: return port.Selection().Length > 0 && Cut(mode, port);
+    case kCtrlX: return port.Selection().Length > 0 && cxMaskEditCut(mode, port);
     case kBackspace:
         // Shift held from an earlier key does not make Backspace select.
         port.ShiftDown = false;

@@ -12,6 +12,8 @@ bool cxMaskEditKeyDown(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port, TcxMa
 // A typed character; the mode may rewrite its case. A cut (Shift+Delete,
 // Ctrl+X) copies and then clears through the mode.
 bool cxMaskEditKeyPress(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port, char& key);
+// Copies the selection and clears it through the mode; false.
+bool cxMaskEditCut(TcxMaskEditCustomMode& mode, TcxMaskEditPort& port);
 // The text a paste inserts: up to its first line break.
 std::string cxMaskEditPasteText(const std::string& clipboard);
 // BeforePaste, the inner edit's paste of the text, FinishPaste.

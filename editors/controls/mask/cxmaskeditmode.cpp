@@ -66,16 +66,38 @@ void TcxMaskEditCustomMode::Commit(const std::string& text, int caret)
     Port().Select(caret, caret);
 }
 
+namespace {
+
+template <class M>
+std::unique_ptr<TcxMaskEditCustomMode> MakeMode(TcxMaskEditPort* port, const TcxMaskEditModeOptions& options)
+{
+    return std::make_unique<M>(port, options);
+}
+
+} // namespace
+
+TcxMaskEditModeClass cxMaskEditModeClass(TcxEditMaskKind kind)
+{
+    switch (kind) {
+    case emkRegExpr: return &MakeMode<TcxMaskEditRegExprMode>;
+    case emkRegExprEx: return &MakeMode<TcxMaskEditRegExprExMode>;
+    case emkStandard: break;
+    }
+    return &MakeMode<TcxMaskEditStandardMode>;
+}
+
+std::unique_ptr<TcxMaskEditCustomMode> cxCreateMaskEditMode(TcxMaskEditModeClass modeClass, TcxMaskEditPort* port,
+                                                            const TcxMaskEditModeOptions& options,
+                                                            const std::string& mask)
+{
+    std::unique_ptr<TcxMaskEditCustomMode> mode = modeClass(port, options);
+    mode->SetModeMask(mask);
+    return mode;
+}
+
 std::unique_ptr<TcxMaskEditCustomMode> cxCreateMaskEditMode(TcxEditMaskKind kind, TcxMaskEditPort* port,
                                                             const TcxMaskEditModeOptions& options,
                                                             const std::string& mask)
 {
-    std::unique_ptr<TcxMaskEditCustomMode> mode;
-    switch (kind) {
-    case emkStandard: mode = std::make_unique<TcxMaskEditStandardMode>(port, options); break;
-    case emkRegExpr: mode = std::make_unique<TcxMaskEditRegExprMode>(port, options); break;
-    case emkRegExprEx: mode = std::make_unique<TcxMaskEditRegExprExMode>(port, options); break;
-    }
-    mode->SetModeMask(mask);
-    return mode;
+    return cxCreateMaskEditMode(cxMaskEditModeClass(kind), port, options, mask);
 }

@@ -71,6 +71,9 @@ public:
     bool IsMaskAbsent() const;
     const TcxMaskEditModeOptions& Options() const { return options_; }
     void SetCharCase(TEditCharCase value) { options_.CharCase = value; }
+    // Settings that take effect from the next operation (case sensitivity
+    // is compiled in: a change of it needs a new mode).
+    void SetOptions(const TcxMaskEditModeOptions& value) { options_ = value; }
 
 protected:
     // Both need a port; every operation that calls them checks HasPort first.
@@ -94,7 +97,16 @@ private:
 // Empty or blanks only: no mask.
 bool cxIsBlankMask(const std::string& mask);
 
-// The mode class for a kind, compiled with mask (raises as SetModeMask does).
+// Makes an uncompiled mode of one class over a port (none: a display mode).
+using TcxMaskEditModeClass = std::unique_ptr<TcxMaskEditCustomMode> (*)(TcxMaskEditPort* port,
+                                                                         const TcxMaskEditModeOptions& options);
+// The mode class of each kind.
+TcxMaskEditModeClass cxMaskEditModeClass(TcxEditMaskKind kind);
+// A mode of that class, compiled with mask (raises as SetModeMask does).
+std::unique_ptr<TcxMaskEditCustomMode> cxCreateMaskEditMode(TcxMaskEditModeClass modeClass, TcxMaskEditPort* port,
+                                                            const TcxMaskEditModeOptions& options,
+                                                            const std::string& mask);
+// The same for the class of a kind.
 std::unique_ptr<TcxMaskEditCustomMode> cxCreateMaskEditMode(TcxEditMaskKind kind, TcxMaskEditPort* port,
                                                             const TcxMaskEditModeOptions& options,
                                                             const std::string& mask);

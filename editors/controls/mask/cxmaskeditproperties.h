@@ -12,10 +12,6 @@
 
 using TcxEditMask = std::string;
 
-// Makes an uncompiled mode of one class over a port (none: a display mode).
-using TcxMaskEditModeClass = std::unique_ptr<TcxMaskEditCustomMode> (*)(TcxMaskEditPort* port,
-                                                                         const TcxMaskEditModeOptions& options);
-
 class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties {
 public:
     explicit TcxCustomMaskEditProperties(TPersistent* owner);

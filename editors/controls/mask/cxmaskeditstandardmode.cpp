@@ -300,14 +300,21 @@ bool TcxMaskEditStandardMode::TypeChar(char& key)
         return false;
     }
     checked[0] = key;
+    // The hook may have moved the caret on (the time editor puts a leading
+    // zero first): the key goes where it left it.
+    const int at = cxMaskCharFloor(Port().Text(), Port().Selection().Start);
+    if (at != caret && !Fits(std::string(checked), at, &checked)) {
+        ErrorBeep();
+        return false;
+    }
     if (SelectedChars() > 1)
         ClearSelection();
     const std::string old = Port().Text();
     std::string updated = old;
-    updated.replace(static_cast<std::size_t>(caret), checked.size(), checked);
-    BlankCutHalves(updated, old, caret, caret + static_cast<int>(checked.size()));
+    updated.replace(static_cast<std::size_t>(at), checked.size(), checked);
+    BlankCutHalves(updated, old, at, at + static_cast<int>(checked.size()));
     Port().SetTextKeepingCaret(updated);
-    Port().Select(caret, caret + static_cast<int>(checked.size()));
+    Port().Select(at, at + static_cast<int>(checked.size()));
     Port().ShiftDown = false;
     CaretRight();
     return false;

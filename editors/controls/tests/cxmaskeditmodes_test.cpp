@@ -159,35 +159,54 @@ public:
 
 class TTimeLikePort : public TMaskStringPort {
 public:
-    // Hours above 2 cannot start a 24-hour time.
+    explicit TTimeLikePort(bool fillsZero) : fillsZero_(fillsZero) {}
+    // Hours above 2 cannot start a 24-hour time: refused, or a zero put
+    // before them with the caret moved on to take the key.
     bool IsCharValidAt(char& key, int position) override
     {
-        if (position == 1 && key > '2')
+        if (position != 1 || key <= '2')
+            return true;
+        if (!fillsZero_) {
             key = 0;
+            return true;
+        }
+        std::string text = Text();
+        text[0] = '0';
+        SetTextKeepingCaret(text);
+        Select(1, 2);
         return true;
     }
+
+private:
+    bool fillsZero_;
 };
 
 TEST(MaskEditModes, TimeEditorHooks)
 {
     const struct {
+        bool fillsZero;
         const char* keys;
         const char* text;
         int beeps;
+        int selStart;
     } cases[] = {
-        {"{K:0}1234", "12:34", 0},
-        {"{K:0}31234", "12:34", 1},
-        {"{K:0}12{B}{B}", "00:__", 0},
-        {"{K:0}1234{K:0}{SR}{SR}{SR}{SR}{D}", "00:_4", 0},
+        {false, "{K:0}1234", "12:34", 0, 5},
+        {false, "{K:0}31234", "12:34", 1, 5},
+        {false, "{K:0}12{B}{B}", "00:__", 0, 0},
+        {false, "{K:0}1234{K:0}{SR}{SR}{SR}{SR}{D}", "00:_4", 0, 0},
+        // The key lands where the hook left the caret, and the caret steps on from there.
+        {true, "{K:0}7", "07:__", 0, 3},
+        {true, "{K:0}75", "07:5_", 0, 4},
     };
     for (const auto& c : cases) {
-        TTimeLikePort port;
+        TTimeLikePort port(c.fillsZero);
         TTimeLikeMode mode(&port, Options());
         mode.SetModeMask("00:00;1;_");
         port.Show(mode, "");
         RunScript(port, mode, c.keys);
         EXPECT_EQ(port.Text(), c.text) << c.keys;
         EXPECT_EQ(port.beeps, c.beeps) << c.keys;
+        EXPECT_EQ(port.Selection().Start, c.selStart) << c.keys;
     }
 }
 

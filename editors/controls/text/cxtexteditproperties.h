@@ -247,5 +247,6 @@ public:
     std::unique_ptr<TcxCustomEditProperties> CreateSameClass() const override;
 };
 
-// The class record of TcxCustomTextEdit's properties, for the registries.
+// The class records of the text editor's properties, for the registries.
+extern const TcxClass cxCustomTextEditPropertiesClass;
 extern const TcxClass cxTextEditPropertiesClass;

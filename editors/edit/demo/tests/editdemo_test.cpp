@@ -15,29 +15,6 @@
 
 namespace {
 
-struct TFoundBoxes {
-    DWORD pid;
-    std::vector<HWND> boxes;
-};
-
-BOOL CALLBACK CollectBox(HWND w, LPARAM lp)
-{
-    auto& found = *reinterpret_cast<TFoundBoxes*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == found.pid && IsWindowVisible(w) && UpperClassNameOf(w) == "#32770")
-        found.boxes.push_back(w);
-    return TRUE;
-}
-
-// The visible message boxes of the process.
-std::vector<HWND> MessageBoxesOf(DWORD pid)
-{
-    TFoundBoxes found{pid, {}};
-    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&found));
-    return found.boxes;
-}
-
 HWND FocusOf(HWND form)
 {
     GUITHREADINFO info{};

@@ -1,0 +1,20 @@
+// What the demonstrations' typing measurements share: characters typed
+// through the input queue into an editor and into a plain EDIT of the same
+// running demo, timed from the first key to the last character shown.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+// The EDIT inside the row-th editor from the top (0 the topmost) with its
+// editor, and the EDIT that is the form's own child; false when either is
+// missing.
+bool FindTypingTargets(HWND form, std::size_t row, HWND& editorBox, HWND& editor, HWND& plain);
+// Types keys into the editor and into the plain EDIT, runs times each in
+// turn, each emptied first and done once its text is length bytes long;
+// prints each run and the medians with their ratio beside the goal. False
+// when a run did not finish.
+bool CompareTyping(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::wstring& keys,
+                   int length, int runs, double goal);

@@ -1,0 +1,134 @@
+// The masked editors demonstration as a user meets it: keys typed through
+// the system's input queue into each editor, the texts read back by
+// WM_GETTEXT with the lines beside them, and the button that asks for a
+// standard mask as a regular expression.
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "classlib/tests/realinput.h"
+#include "classlib/tests/testprocess.h"
+
+namespace {
+
+const char* const kNames[] = {"Time", "Digits", "Clock", "Noon", "Ampm", "Switch"};
+
+int TopOf(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.top;
+}
+
+// The window's text once it reads as expected, asked every 50 ms for at most 10 s.
+std::string Once(HWND window, const std::string& expected)
+{
+    for (int i = 0; i < 200 && WindowTextOf(window) != expected; ++i)
+        Sleep(50);
+    return WindowTextOf(window);
+}
+
+class MaskEditDemo : public ::testing::Test {
+protected:
+    struct Editor {
+        HWND box = nullptr, edit = nullptr, line = nullptr;
+    };
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(process_.Started()) << GetLastError();
+        form_ = ShowProcessForm(process_, "Masked editors");
+        ASSERT_NE(form_, nullptr);
+        std::vector<HWND> boxes;
+        std::map<HWND, HWND> inner;
+        std::map<std::string, HWND> lines;
+        for (HWND child : ChildWindowsOf(form_)) {
+            const std::string text = WindowTextOf(child);
+            const HWND parent = GetParent(child);
+            if (UpperClassNameOf(child) == "EDIT")
+                (parent == form_ ? plain_ : inner[parent]) = child;
+            else if (const auto colon = text.find(": text="); colon != std::string::npos)
+                lines[text.substr(0, colon)] = child;
+            else if (text == "To RegExpr")
+                button_ = child;
+            else if (parent == form_)
+                boxes.push_back(child);
+        }
+        std::erase_if(boxes, [&](HWND b) { return !inner.count(b); });
+        std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
+        ASSERT_EQ(boxes.size(), std::size(kNames));
+        ASSERT_NE(plain_, nullptr);
+        ASSERT_NE(button_, nullptr);
+        EXPECT_GT(TopOf(plain_), TopOf(boxes.back())) << "the plain EDIT comes last";
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            editors_[kNames[i]] = {boxes[i], inner[boxes[i]], lines[kNames[i]]};
+            ASSERT_NE(editors_[kNames[i]].line, nullptr) << kNames[i];
+        }
+    }
+    void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
+
+    // Focused by a click, Home for a standard mask's first position, then typed.
+    void Type(const char* name, const std::wstring& keys, bool home)
+    {
+        ASSERT_TRUE(FocusByClick(editors_[name].edit)) << name << " " << DescribeInputTarget();
+        if (home)
+            TapKeyInput(VK_HOME);
+        TypeKeys(keys);
+    }
+
+    TTestProcess process_{BuiltProgramPath(MASKEDITDEMO_EXE)};
+    HWND form_ = nullptr, plain_ = nullptr, button_ = nullptr;
+    std::map<std::string, Editor> editors_;
+};
+
+TEST_F(MaskEditDemo, EachEditorTakesWhatItsMaskAllows)
+{
+    struct Row {
+        const char* name;
+        std::wstring keys;
+        bool home;
+        std::string text, line;
+    };
+    const Row rows[] = {
+        {"Time", L"1234", true, "12:34", "Time: text=12:34 value=12:34 valid=1 beeps=0"},
+        {"Digits", L"1a2", false, "12", "Digits: text=12 value=12 valid=1 beeps=1"},
+        {"Clock", L"12", false, "12:", "Clock: text=12: value=12: valid=0 beeps=0"},
+        {"Noon", L"\u4E0B", false, "下午", "Noon: text=下午 value=下午 valid=1 beeps=0"},
+        {"Ampm", L"P", false, "pm", "Ampm: text=pm value=pm valid=1 beeps=0"},
+        {"Switch", L"5x", true, "*5_", "Switch: text=*5_ value=*5  valid=0 beeps=1"},
+    };
+    for (const Row& r : rows) {
+        Type(r.name, r.keys, r.home);
+        EXPECT_EQ(Once(editors_[r.name].box, r.text), r.text) << r.name;
+        EXPECT_EQ(Once(editors_[r.name].line, r.line), r.line) << r.name;
+    }
+    ASSERT_TRUE(FocusByClick(plain_));
+    TypeKeys(L"ab");
+    EXPECT_EQ(Once(plain_, "ab"), "ab");
+}
+
+// "*00" is no regular expression: the button's request is refused with the
+// compiler's errors, and the editor keeps its standard mask.
+TEST_F(MaskEditDemo, ToRegExprRefusesAMaskThatIsNoExpression)
+{
+    ClickInput(button_);
+    std::vector<HWND> boxes;
+    for (int i = 0; i < 200 && (boxes = MessageBoxesOf(process_.Id())).empty(); ++i)
+        Sleep(50);
+    ASSERT_EQ(boxes.size(), 1u);
+    char message[512] = {};
+    GetDlgItemTextA(boxes[0], 0xFFFF, message, sizeof message);
+    EXPECT_EQ(std::string(message).rfind("Regular expression errors:\r\nLine1, Char1: ", 0), 0u) << message;
+    PostMessageA(boxes[0], WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int i = 0; i < 200 && !MessageBoxesOf(process_.Id()).empty(); ++i)
+        Sleep(50);
+    Type("Switch", L"57", true);
+    EXPECT_EQ(Once(editors_["Switch"].box, "*57"), "*57");
+}
+
+} // namespace
