@@ -7,6 +7,7 @@
 
 #include "classlib/tests/realinput.h"
 #include "classlib/tests/testprocess.h"
+#include "editors/controls/demo/tests/demoeditors.h"
 
 namespace {
 
@@ -38,13 +39,6 @@ double TypingMs(HWND box, HWND edit, const std::wstring& keys, int length)
         Sleep(1);
     }
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-int TopOf(HWND window)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.top;
 }
 
 } // namespace
@@ -83,4 +77,25 @@ bool CompareTyping(const char* editorName, HWND editorBox, HWND editor, HWND pla
     std::printf("%d characters typed, median of %d: %s %.0f ms, plain EDIT %.0f ms, ratio %.2f (goal %.1f)\n", length,
                 runs, editorName, Median(edited), Median(plainMs), Median(edited) / Median(plainMs), goal);
     return true;
+}
+
+int MeasureDemoTyping(const std::string& exe, const char* caption, std::size_t row, const char* editorName,
+                      const std::wstring& keys, double goal)
+{
+    constexpr int kRuns = 5;
+    TTestProcess demo(BuiltProgramPath(exe));
+    HWND form = ShowProcessForm(demo, caption);
+    if (!form) {
+        std::printf("the demo did not show\n");
+        return 1;
+    }
+    HWND editorBox = nullptr, editor = nullptr, plain = nullptr;
+    if (!FindTypingTargets(form, row, editorBox, editor, plain)) {
+        std::printf("the demo's EDITs were not found\n");
+        return 1;
+    }
+    const bool done =
+        CompareTyping(editorName, editorBox, editor, plain, keys, static_cast<int>(keys.size()), kRuns, goal);
+    CloseProcessForm(demo, form);
+    return done ? 0 : 1;
 }

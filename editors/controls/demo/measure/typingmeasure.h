@@ -18,3 +18,8 @@ bool FindTypingTargets(HWND form, std::size_t row, HWND& editorBox, HWND& editor
 // when a run did not finish.
 bool CompareTyping(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::wstring& keys,
                    int length, int runs, double goal);
+// The whole measurement: starts the demo (its built path exe), waits for
+// its form with that caption, compares the row-th editor with the plain
+// EDIT over five runs and closes the demo; the program's exit code.
+int MeasureDemoTyping(const std::string& exe, const char* caption, std::size_t row, const char* editorName,
+                      const std::wstring& keys, double goal);

@@ -4,7 +4,6 @@
 // standard mask as a regular expression.
 #include <windows.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,17 +12,11 @@
 
 #include "classlib/tests/realinput.h"
 #include "classlib/tests/testprocess.h"
+#include "editors/controls/demo/tests/demoeditors.h"
 
 namespace {
 
 const char* const kNames[] = {"Time", "Digits", "Clock", "Noon", "Ampm", "Switch"};
-
-int TopOf(HWND window)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.top;
-}
 
 // The window's text once it reads as expected, asked every 50 ms for at most 10 s.
 std::string Once(HWND window, const std::string& expected)
@@ -35,40 +28,24 @@ std::string Once(HWND window, const std::string& expected)
 
 class MaskEditDemo : public ::testing::Test {
 protected:
-    struct Editor {
-        HWND box = nullptr, edit = nullptr, line = nullptr;
-    };
-
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
         form_ = ShowProcessForm(process_, "Masked editors");
         ASSERT_NE(form_, nullptr);
-        std::vector<HWND> boxes;
-        std::map<HWND, HWND> inner;
-        std::map<std::string, HWND> lines;
-        for (HWND child : ChildWindowsOf(form_)) {
-            const std::string text = WindowTextOf(child);
-            const HWND parent = GetParent(child);
-            if (UpperClassNameOf(child) == "EDIT")
-                (parent == form_ ? plain_ : inner[parent]) = child;
-            else if (const auto colon = text.find(": text="); colon != std::string::npos)
-                lines[text.substr(0, colon)] = child;
-            else if (text == "To RegExpr")
+        TDemoEditors found = FindDemoEditors(form_, kNames, ": text=");
+        ASSERT_EQ(found.editors.size(), std::size(kNames));
+        ASSERT_NE(found.plain, nullptr);
+        for (const char* name : kNames)
+            ASSERT_NE(found.editors[name].line, nullptr) << name;
+        EXPECT_GT(TopOf(found.plain), TopOf(found.editors[kNames[std::size(kNames) - 1]].box))
+            << "the plain EDIT comes last";
+        editors_ = found.editors;
+        plain_ = found.plain;
+        for (HWND child : ChildWindowsOf(form_))
+            if (WindowTextOf(child) == "To RegExpr")
                 button_ = child;
-            else if (parent == form_)
-                boxes.push_back(child);
-        }
-        std::erase_if(boxes, [&](HWND b) { return !inner.count(b); });
-        std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
-        ASSERT_EQ(boxes.size(), std::size(kNames));
-        ASSERT_NE(plain_, nullptr);
         ASSERT_NE(button_, nullptr);
-        EXPECT_GT(TopOf(plain_), TopOf(boxes.back())) << "the plain EDIT comes last";
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            editors_[kNames[i]] = {boxes[i], inner[boxes[i]], lines[kNames[i]]};
-            ASSERT_NE(editors_[kNames[i]].line, nullptr) << kNames[i];
-        }
     }
     void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
@@ -83,7 +60,7 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(MASKEDITDEMO_EXE)};
     HWND form_ = nullptr, plain_ = nullptr, button_ = nullptr;
-    std::map<std::string, Editor> editors_;
+    std::map<std::string, TDemoEditor> editors_;
 };
 
 TEST_F(MaskEditDemo, EachEditorTakesWhatItsMaskAllows)

@@ -12,6 +12,7 @@
 
 #include "classlib/tests/realinput.h"
 #include "classlib/tests/testprocess.h"
+#include "editors/controls/demo/tests/demoeditors.h"
 
 namespace {
 
@@ -24,47 +25,22 @@ std::string GetText(HWND window)
     return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-int TopOf(HWND window)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.top;
-}
-
 class TextDemo : public ::testing::Test {
 protected:
-    struct Editor {
-        HWND box = nullptr, edit = nullptr, line = nullptr;
-    };
-
     void SetUp() override
     {
         ASSERT_TRUE(process_.Started()) << GetLastError();
         form_ = ShowProcessForm(process_, "Text editors");
         ASSERT_NE(form_, nullptr);
-        std::vector<HWND> boxes;
-        for (HWND child : ChildWindowsOf(form_)) {
-            const std::string text = WindowTextOf(child);
-            const HWND parent = GetParent(child);
-            if (UpperClassNameOf(child) == "EDIT")
-                (parent == form_ ? plain_ : inner_[parent]) = child;
-            else if (const auto colon = text.find(": value="); colon != std::string::npos)
-                lines_[text.substr(0, colon)] = child;
-            else if (parent == form_)
-                boxes.push_back(child);
-        }
-        std::erase_if(boxes, [&](HWND b) { return !inner_.count(b); });
-        std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
-        ASSERT_EQ(boxes.size(), std::size(kNames));
-        ASSERT_NE(plain_, nullptr);
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            Editor& e = editors_[kNames[i]];
-            e.box = boxes[i];
-            e.edit = inner_[boxes[i]];
-            e.line = lines_[kNames[i]];
-            ASSERT_NE(e.line, nullptr) << kNames[i];
-        }
-        ASSERT_NE(lines_["Edit"], nullptr);
+        TDemoEditors found = FindDemoEditors(form_, kNames, ": value=");
+        ASSERT_EQ(found.editors.size(), std::size(kNames));
+        ASSERT_NE(found.plain, nullptr);
+        for (const char* name : kNames)
+            ASSERT_NE(found.editors[name].line, nullptr) << name;
+        ASSERT_NE(found.lines["Edit"], nullptr);
+        editors_ = found.editors;
+        lines_ = found.lines;
+        plain_ = found.plain;
     }
     void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
@@ -104,9 +80,8 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(TEXTDEMO_EXE)};
     HWND form_ = nullptr, plain_ = nullptr;
-    std::map<HWND, HWND> inner_;
     std::map<std::string, HWND> lines_;
-    std::map<std::string, Editor> editors_;
+    std::map<std::string, TDemoEditor> editors_;
 };
 
 } // namespace
@@ -140,7 +115,7 @@ TEST_F(TextDemo, EachEditorTakesTypedTextAsItsSettingsSay)
 
 TEST_F(TextDemo, IncrementalSearchCompletesAndLeftRightEndClearTheFindSelection)
 {
-    const Editor& lookup = editors_["Lookup"];
+    const TDemoEditor& lookup = editors_["Lookup"];
     struct Row {
         const char* why;
         std::wstring keys;
@@ -174,7 +149,7 @@ TEST_F(TextDemo, IncrementalSearchCompletesAndLeftRightEndClearTheFindSelection)
 
 TEST_F(TextDemo, ADoubleByteCharacterTypedLandsWholeAndFindsItsItem)
 {
-    const Editor& lookup = editors_["Lookup"];
+    const TDemoEditor& lookup = editors_["Lookup"];
     ASSERT_TRUE(FocusByClick(lookup.edit));
     // 下 must not take 上午, whose first character's trail byte is 下's lead byte.
     TypeKeys(L"\u4E0B");
