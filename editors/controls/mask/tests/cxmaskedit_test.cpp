@@ -177,6 +177,9 @@ TEST_F(MaskEditTest, TypingAndKeysInEachKind)
         {kDigits, true, L"123{SL}{SL}4", "", "14", 2, 0, 0},
         {kDigits, true, L"123{H}{D}", "", "23", 0, 0, 0},
         {kDigits, true, L"{V}", "1a2", "12", 2, 0, 0},
+        // A double-byte character the mode accepts goes into the EDIT whole, by the EDIT.
+        {{emkRegExpr, "(上|下)午"}, true, L"下午", "", "下午", 4, 0, 0},
+        {{emkRegExpr, "(上|下)午"}, true, L"午", "", "", 0, 0, 1},
         {kClock, true, L"1234", "", "12:34", 5, 0, 0},
         {kClock, true, L"12{B}", "", "1", 1, 0, 0},
         {kClock, true, L"1x", "", "1", 1, 0, 1},
