@@ -42,6 +42,25 @@ private:
     std::array<BYTE, 256> saved_{};
 };
 
+// Off for one change, then on again however the change ends (a change
+// handler may raise, or free the window).
+class TRedrawOffScope {
+public:
+    explicit TRedrawOffScope(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
+    ~TRedrawOffScope()
+    {
+        if (!IsWindow(window_))
+            return;
+        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    TRedrawOffScope(const TRedrawOffScope&) = delete;
+    TRedrawOffScope& operator=(const TRedrawOffScope&) = delete;
+
+private:
+    HWND window_;
+};
+
 } // namespace
 
 TcxCustomInnerTextEdit* TcxCustomMaskEdit::TInnerEditPort::Window() const
@@ -98,13 +117,10 @@ void TcxCustomMaskEdit::TInnerEditPort::SetTextKeepingCaret(const std::string& t
     const TcxMaskEditSelection sel = Selection();
     const TLiveness alive = edit_.Liveness();
     // One repaint for the text and the selection put back.
-    SendMessageA(inner->Handle(), WM_SETREDRAW, FALSE, 0);
+    TRedrawOffScope redraw(inner->Handle());
     inner->SetText(text);
-    if (!alive)
-        return;
-    Select(sel.Anchor(), sel.Caret());
-    SendMessageA(inner->Handle(), WM_SETREDRAW, TRUE, 0);
-    inner->Invalidate();
+    if (alive)
+        Select(sel.Anchor(), sel.Caret());
 }
 
 void TcxCustomMaskEdit::TInnerEditPort::ReplaceSelection(const std::string& text)

@@ -70,12 +70,13 @@ void TcxCustomMaskEdit::DoEditKeyPress(char& key)
             key = 0;
         return;
     }
-    pendingTrail_ = 0;
+    // A lead byte refused here takes its trail byte with it, which alone could read as a letter.
+    pendingTrail_ = IsGbkLeadByte(key) ? port_->PendingSecondByte() : '\0';
+    trailKept_ = false;
     const TLiveness alive = Liveness();
     TcxCustomEdit::DoEditKeyPress(key);
     if (!alive || key == 0)
         return;
-    const char trail = IsGbkLeadByte(key) ? port_->PendingSecondByte() : '\0';
     RefreshModeOptions();
     bool passOn = false;
     {
@@ -84,7 +85,6 @@ void TcxCustomMaskEdit::DoEditKeyPress(char& key)
     }
     if (!alive)
         return;
-    pendingTrail_ = trail;
     trailKept_ = passOn;
     if (!passOn)
         key = 0;
