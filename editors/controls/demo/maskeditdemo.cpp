@@ -13,7 +13,6 @@
 #include "classlib/customedit.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
-#include "classlib/timer.h"
 #include "editors/controls/mask/cxmaskedit.h"
 #include "editors/edit/demo/cxdemoprogram.h"
 
@@ -53,12 +52,8 @@ public:
         auto& plain = Adopt(std::make_unique<TEdit>());
         plain.SetBounds(8, Top(editors_.size()), 160, 21);
         plain.SetParent(this);
-        // Keys move the selection without telling anybody: the lines look.
-        auto& timer = Adopt(std::make_unique<TTimer>());
-        timer.SetInterval(30);
-        timer.OnTimer = [this](TComponent&) { ShowLines(); };
-        timer.Loaded();
-        ShowLines();
+        // Keys move the caret without telling anybody: the lines look.
+        cxShowDemoLines(*this, [this] { ShowLines(); });
     }
 
 private:

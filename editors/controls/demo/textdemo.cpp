@@ -11,7 +11,6 @@
 #include "classlib/customedit.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
-#include "classlib/timer.h"
 #include "editors/controls/text/cxtextedit.h"
 #include "editors/edit/demo/cxdemoprogram.h"
 
@@ -49,11 +48,7 @@ public:
         plain_->SetParent(this);
         plainLine_ = &AddLine(editors_.size());
         // Keys move the selection without telling anybody: the lines look.
-        auto& timer = Adopt(std::make_unique<TTimer>());
-        timer.SetInterval(30);
-        timer.OnTimer = [this](TComponent&) { ShowLines(); };
-        timer.Loaded();
-        ShowLines();
+        cxShowDemoLines(*this, [this] { ShowLines(); });
     }
 
 private:

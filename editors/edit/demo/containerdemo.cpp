@@ -13,7 +13,6 @@
 #include "classlib/customedit.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
-#include "classlib/timer.h"
 #include "editors/edit/container/cxcontainer.h"
 #include "editors/edit/demo/cxdemoprogram.h"
 
@@ -88,11 +87,7 @@ public:
         for (int i = 0; i < static_cast<int>(std::size(kBoxes)); ++i)
             plain ? AddPlainEdit(kBoxes[i], Cell(i)) : AddContainer(kBoxes[i], Cell(i));
         // The lines follow the containers' view information as it changes.
-        auto& timer = Adopt(std::make_unique<TTimer>());
-        timer.SetInterval(30);
-        timer.OnTimer = [this](TComponent&) { ShowStates(); };
-        timer.Loaded();
-        ShowStates();
+        cxShowDemoLines(*this, [this] { ShowStates(); });
     }
 
 private:
