@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include "editors/controls/mask/cxfiltermaskedithelper.h"
+#include "editors/controls/spin/cxfilterspinedithelper.h"
 #include "editors/controls/text/cxfiltertextedithelper.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr TUnit kUnits[] = {
     {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
     {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
+    {"cxSpinEdit", cxSpinEditInitialize, cxSpinEditFinalize},
 };
 
 } // namespace

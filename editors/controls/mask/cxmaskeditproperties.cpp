@@ -9,7 +9,14 @@ const TcxClass cxCustomMaskEditPropertiesClass{"TcxCustomMaskEditProperties", &c
                                                nullptr};
 const TcxClass cxMaskEditPropertiesClass{"TcxMaskEditProperties", &cxCustomMaskEditPropertiesClass, nullptr};
 
-TcxCustomMaskEditProperties::TcxCustomMaskEditProperties(TPersistent* owner) : TcxCustomTextEditProperties(owner)
+TcxCustomMaskEditProperties::TcxCustomMaskEditProperties(TPersistent* owner)
+    : TcxCustomMaskEditProperties(owner, &TcxTextEditPropertiesValues::Create)
+{
+}
+
+TcxCustomMaskEditProperties::TcxCustomMaskEditProperties(TPersistent* owner,
+                                                         TcxCustomEditPropertiesValuesClass valuesClass)
+    : TcxCustomTextEditProperties(owner, valuesClass)
 {
     SetValidateOnEnter(true);
 }

@@ -69,6 +69,8 @@ public:
     void ValidateValue(Variant& value, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
 
 protected:
+    // Descendants with assigned values of their own pass their class.
+    TcxCustomMaskEditProperties(TPersistent* owner, TcxCustomEditPropertiesValuesClass valuesClass);
     const TPropertyTable& Properties() const override;
 
 private:

@@ -157,7 +157,13 @@ void TcxTextEditLookupItems::Changed()
 // Properties
 
 TcxCustomTextEditProperties::TcxCustomTextEditProperties(TPersistent* owner)
-    : TcxCustomEditProperties(owner, &TcxTextEditPropertiesValues::Create, TcxEditButtons::Class()),
+    : TcxCustomTextEditProperties(owner, &TcxTextEditPropertiesValues::Create)
+{
+}
+
+TcxCustomTextEditProperties::TcxCustomTextEditProperties(TPersistent* owner,
+                                                         TcxCustomEditPropertiesValuesClass valuesClass)
+    : TcxCustomEditProperties(owner, valuesClass, TcxEditButtons::Class()),
       lookupItems_(std::make_unique<TcxTextEditLookupItems>())
 {
     lookupItems_->OnChange = [this] { Changed(); };

@@ -206,6 +206,8 @@ public:
     TcxNewLookupDisplayTextEvent OnNewLookupDisplayText;
 
 protected:
+    // Descendants with assigned values of their own pass their class.
+    TcxCustomTextEditProperties(TPersistent* owner, TcxCustomEditPropertiesValuesClass valuesClass);
     const TPropertyTable& Properties() const override;
 
 private:

@@ -1,0 +1,114 @@
+// The spin and time editors demonstration as a user meets it: arrow and
+// paging keys typed through the system's input queue into each row, its
+// text read back by WM_GETTEXT and the line beside it.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "classlib/tests/realinput.h"
+#include "classlib/tests/testprocess.h"
+#include "editors/controls/demo/tests/demoeditors.h"
+
+namespace {
+
+const char* const kNames[] = {"Int", "Ring", "Float"};
+
+std::string GetText(HWND window)
+{
+    char buffer[256] = {};
+    const auto n = SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+// The window's text once it reads as expected, waited for in steps: typed
+// keys arrive through the input queue.
+std::string Once(HWND window, const std::string& expected)
+{
+    for (int i = 0; i < 200 && GetText(window) != expected; ++i)
+        Sleep(50);
+    return GetText(window);
+}
+
+class TimeDemo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(process_.Started()) << GetLastError();
+        form_ = ShowProcessForm(process_, "Spin and time editors");
+        ASSERT_NE(form_, nullptr);
+        found_ = FindDemoEditors(form_, kNames, ": text=");
+        ASSERT_EQ(found_.editors.size(), std::size(kNames));
+        ASSERT_NE(found_.plain, nullptr);
+    }
+    void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
+
+    // The EDIT of the named row; the classlib spin box is the form's own.
+    HWND EditOf(const std::string& name) const
+    {
+        return name == "SpinEdit" ? found_.plain : found_.editors.at(name).edit;
+    }
+    HWND LineOf(const std::string& name) const
+    {
+        const auto line = found_.lines.find(name);
+        return line == found_.lines.end() ? nullptr : line->second;
+    }
+
+    TTestProcess process_{BuiltProgramPath(TIMEDEMO_EXE)};
+    HWND form_ = nullptr;
+    TDemoEditors found_;
+};
+
+} // namespace
+
+TEST_F(TimeDemo, KeysStepEachRowAndLeavingStoresTheValue)
+{
+    struct Row {
+        const char* name;
+        std::vector<WORD> keys;
+        std::string text;
+        // The line once the focus has left the row.
+        std::string line;
+    };
+    const Row rows[] = {
+        {"Int", {VK_UP, VK_UP, VK_UP, VK_DOWN}, "2", "Int: text=2 value=2.000000 edit=2"},
+        {"Ring", {VK_DOWN, VK_DOWN}, "9", "Ring: text=9 value=9.000000 edit=9"},
+        {"Float", {VK_UP, VK_PRIOR}, "10.5", "Float: text=10.5 value=10.500000 edit=10.5"},
+        {"SpinEdit", {VK_UP, VK_UP}, "2", "SpinEdit: text=2 value=2.000000 edit=2"},
+    };
+    for (const Row& r : rows) {
+        const HWND edit = EditOf(r.name);
+        ASSERT_NE(edit, nullptr) << r.name;
+        ASSERT_NE(LineOf(r.name), nullptr) << r.name;
+        ASSERT_TRUE(FocusByClick(edit)) << r.name << " " << DescribeInputTarget();
+        for (WORD key : r.keys)
+            TapKeyInput(key);
+        EXPECT_EQ(Once(edit, r.text), r.text) << r.name;
+    }
+    // The last row leaves by a click into the first.
+    ASSERT_TRUE(FocusByClick(EditOf("Int")));
+    for (const Row& r : rows)
+        EXPECT_EQ(Once(LineOf(r.name), r.line), r.line) << r.name;
+}
+
+TEST_F(TimeDemo, TheBoundsHoldTypedTextAndSteps)
+{
+    const HWND ring = EditOf("Ring"), integer = EditOf("Int");
+    ASSERT_TRUE(ring && integer);
+    // 10 + 1 wraps to 0 in 0..10.
+    ASSERT_TRUE(FocusByClick(ring));
+    TapKeyInput(VK_DOWN);
+    EXPECT_EQ(Once(ring, "10"), "10");
+    TapKeyInput(VK_UP);
+    EXPECT_EQ(Once(ring, "0"), "0");
+    // A typed number past the top is brought back on leaving; a dot is not taken.
+    ASSERT_TRUE(FocusByClick(integer));
+    TapKeyInput(VK_END);
+    TypeKeys(L".99999999");
+    EXPECT_EQ(Once(integer, "099999999"), "099999999");
+    ASSERT_TRUE(FocusByClick(ring));
+    const std::string line = "Int: text=100000 value=100000.000000 edit=100000";
+    EXPECT_EQ(Once(LineOf("Int"), line), line);
+}
