@@ -9,6 +9,7 @@
 #include "classlib/liveness.h"
 #include "classlib/propertytable.h"
 #include "editors/edit/editor/cxeditlocks.h"
+#include "editors/edit/variants/cxvariants.h"
 
 const TcxEditKind cxCustomSpinEditKind =
     cxEditKindOf<TcxCustomSpinEditProperties>(&TcxCustomInnerTextEdit::Create);
@@ -70,6 +71,8 @@ TPersistent* TcxSpinEdit::NestedObject(std::string_view name)
 
 void TcxCustomSpinEdit::SetValue(const Variant& value)
 {
+    if (!VarIsNumber(value))
+        return;
     const std::optional<TcxSpinNumber> number = ActiveProperties().SpinValueOf(value);
     if (!number)
         return;

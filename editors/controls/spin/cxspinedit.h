@@ -25,8 +25,8 @@ public:
         return static_cast<TcxCustomSpinEditProperties&>(GetEffectiveProperties());
     }
 
-    // GetSpinValue; writing takes numbers the properties accept (texts that
-    // read as one too) and stores them checked.
+    // GetSpinValue; writing takes numbers only, in the value type, and
+    // stores them checked.
     Variant Value() { return GetSpinValue(); }
     void SetValue(const Variant& value);
 

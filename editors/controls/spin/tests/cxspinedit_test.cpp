@@ -154,7 +154,7 @@ TEST(SpinEdit, TextsThatAreNoNumberAreRefusedOrFallBack)
             s.Properties().SetExceptionOnInvalidInput(raising);
             s.edit->SetValue(Variant(3));
             s.edit->SetFocus();
-            s.TypeText(r.text);
+            s.PasteText(r.text);
             std::string error;
             try {
                 s.edit->ValidateNow();

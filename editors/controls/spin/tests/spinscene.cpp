@@ -32,12 +32,11 @@ void SpinScene::Char(char c) const
     Application.ProcessMessages();
 }
 
-void SpinScene::TypeText(const std::string& text) const
+void SpinScene::PasteText(const std::string& text) const
 {
-    edit->SelectAll();
-    SendMessageA(Inner(), WM_CHAR, '\b', 1);
-    for (char c : text)
-        Char(c);
+    SendMessageA(Inner(), EM_SETSEL, 0, -1);
+    SendMessageA(Inner(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    Application.ProcessMessages();
 }
 
 void SpinScene::Wheel(int delta) const

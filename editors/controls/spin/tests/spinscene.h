@@ -25,8 +25,9 @@ struct SpinScene {
     void LeaveFocus() const;
     // A character as the EDIT receives it from the keyboard.
     void Char(char c) const;
-    // The whole text replaced as the user would (select all, then type).
-    void TypeText(const std::string& text) const;
+    // The whole text replaced in the EDIT, as a paste replaces it: no
+    // character is judged on its own.
+    void PasteText(const std::string& text) const;
     // One wheel message to the editor.
     void Wheel(int delta) const;
     // The centre of a spin button, on the screen.
