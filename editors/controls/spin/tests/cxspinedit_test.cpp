@@ -162,8 +162,9 @@ TEST(SpinEdit, TextsThatAreNoNumberAreRefusedOrFallBack)
                 error = e.what();
             }
             EXPECT_EQ(error, raising ? r.error : "");
-            if (!raising || r.error.empty())
+            if (!raising || r.error.empty()) {
                 EXPECT_EQ(VarToStr(s.edit->EditValue()), r.value);
+            }
         }
     }
 }
