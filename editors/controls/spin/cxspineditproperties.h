@@ -67,9 +67,10 @@ public:
     TcxSpinEditValueType ValueType() const;
     void SetValueType(TcxSpinEditValueType value);
 
-    // Form text keeps these only where they differ from a new object's.
-    bool IsIncrementStored() const { return increment_ != 1.0; }
-    bool IsLargeIncrementStored() const { return largeIncrement_ != 10.0; }
+    // Form text keeps these only where they differ from a new object's, and
+    // never at 0: the zero flags below say that.
+    bool IsIncrementStored() const { return increment_ != 1.0 && increment_ != 0; }
+    bool IsLargeIncrementStored() const { return largeIncrement_ != 10.0 && largeIncrement_ != 0; }
     bool IsValueTypeStored() const { return AssignedValues().ValueType(); }
     // A zero step would not be stored by the two above: these flags keep it.
     bool IsZeroIncrementStored() const { return increment_ == 0; }

@@ -104,7 +104,7 @@ TEST_F(TimeDemo, TheBoundsHoldTypedTextAndSteps)
     TapKeyInput(VK_UP);
     EXPECT_EQ(Once(ring, "0"), "0");
     // A typed number past the top is brought back on leaving; a dot is not taken.
-    ASSERT_TRUE(FocusByClick(integer));
+    ASSERT_TRUE(FocusByClick(integer)) << DescribeInputTarget();
     TapKeyInput(VK_END);
     TypeKeys(L".99999999");
     EXPECT_EQ(Once(integer, "099999999"), "099999999");

@@ -60,14 +60,15 @@ TEST(SpinEdit, KeysAndTheWheelStepWithinTheBounds)
          3, VK_UP, 0, "3"},
         {"UseCtrlIncrement: Ctrl+Up steps", [](TcxSpinEditProperties& p) { p.SetUseCtrlIncrement(true); }, 3, VK_UP,
          VK_CONTROL, "4"},
-        {"ZeroIncrement from form text", [](TcxSpinEditProperties& p) { p.SetProperty("ZeroIncrement", "True"); }, 5,
+        {"ZeroIncrement from form text", [](TcxSpinEditProperties& p) { p.SetProperty("ZeroIncrement", "true"); }, 5,
          VK_UP, 0, "5"},
         {"the wheel steps forward", Range(0, 10), 4, 0, 0, "5"},
         {"read-only does not step", [](TcxSpinEditProperties& p) { p.SetReadOnly(true); }, 4, VK_UP, 0, "4"},
     };
+    SpinScene s;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
-        SpinScene s;
+        s.Renew();
         if (r.setup)
             r.setup(s.Properties());
         s.edit->SetValue(Variant(r.start));
@@ -101,9 +102,10 @@ TEST(SpinEdit, TypedCharactersAreThoseTheValueTypeReads)
          [](TcxSpinEditProperties& p) { p.OnGetValue = [](TComponent&, const std::string&, Variant&, std::string&) {}; },
          "ab", "ab"},
     };
+    SpinScene s;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
-        SpinScene s;
+        s.Renew();
         if (r.setup)
             r.setup(s.Properties());
         s.edit->SetFocus();
@@ -145,10 +147,11 @@ TEST(SpinEdit, TextsThatAreNoNumberAreRefusedOrFallBack)
         {"20", Range(0, 10), "Value out of bounds", "10"},
         {"", nullptr, "", "0"},
     };
+    SpinScene s;
     for (bool raising : {true, false}) {
         for (const Row& r : rows) {
             SCOPED_TRACE(r.text + (raising ? " with the exception" : " without it"));
-            SpinScene s;
+            s.Renew();
             if (r.setup)
                 r.setup(s.Properties());
             s.Properties().SetExceptionOnInvalidInput(raising);
@@ -177,11 +180,11 @@ TEST(SpinEdit, FormTextAndTheUnitsRegistrations)
     ASSERT_NE(edit, nullptr);
     TcxSpinEditProperties& p = edit->SpinEditProperties();
     EXPECT_FALSE(p.IsZeroIncrementStored());
-    for (const auto& [name, value] : {std::pair{"Properties.ZeroIncrement", "True"},
-                                      {"Properties.ZeroLargeIncrement", "True"},
+    for (const auto& [name, value] : {std::pair{"Properties.ZeroIncrement", "true"},
+                                      {"Properties.ZeroLargeIncrement", "true"},
                                       {"Properties.ValueType", "vtInt"},
                                       {"Properties.SpinButtons.Position", "sbpHorzLeftRight"},
-                                      {"Properties.SpinButtons.ShowFastButtons", "True"},
+                                      {"Properties.SpinButtons.ShowFastButtons", "true"},
                                       {"Value", "12"}})
         EXPECT_TRUE(edit->SetProperty(name, value)) << name;
     EXPECT_EQ(p.Increment(), 0);

@@ -29,8 +29,11 @@ const struct Layout {
     {"left and right", sbpHorzLeftRight, false}, {"left and right, fast", sbpHorzLeftRight, true},
 };
 
+// Tall enough that each half of a column shows a plain arrow.
 void Arrange(SpinScene& s, const Layout& layout)
 {
+    s.edit->SetAutoSize(false);
+    s.edit->SetBounds(10, 10, 200, 40);
     s.Properties().SpinButtons().SetPosition(layout.position);
     s.Properties().SpinButtons().SetShowFastButtons(layout.fast);
     s.Properties().SetMinValue(0);
@@ -65,13 +68,14 @@ TEST(SpinEditButtons, EachButtonPointsItsWayInEveryLook)
                  {"ultra flat", lfUltraFlat, false},
                  {"office 11", lfOffice11, false},
                  {"native", lfStandard, true}};
-    const int rowHeight = 25, width = 200;
+    const int rowHeight = 44, width = 200;
     TShot gallery(width, rowHeight * static_cast<int>(std::size(looks) * std::size(kLayouts)));
     int row = 0;
+    SpinScene s;
     for (const Look& look : looks) {
         for (const Layout& layout : kLayouts) {
             SCOPED_TRACE(std::string(look.name) + ", " + layout.name);
-            SpinScene s;
+            s.Renew();
             TcxLookAndFeel& lf = s.edit->Styles().StyleNormal().LookAndFeel();
             lf.SetKind(look.kind);
             lf.SetNativeStyle(look.native);
@@ -93,7 +97,7 @@ TEST(SpinEditButtons, EachButtonPointsItsWayInEveryLook)
                     EXPECT_EQ(shot.Count(b.Bounds, kSentinel), 0) << i;
                     continue;
                 }
-                const TRect box = shot.BoxOf(b.Bounds, Sys(clBtnText));
+                const TRect box = shot.BoxOf(ContentArea(b), Sys(clBtnText));
                 ASSERT_FALSE(cxRectIsEmpty(box)) << i;
                 std::vector<int> widths = Widths(shot, box, Sys(clBtnText), direction);
                 // From tail to tip the arrow narrows; a doubled one narrows twice.
@@ -120,9 +124,10 @@ TEST(SpinEditButtons, EachButtonPointsItsWayInEveryLook)
 TEST(SpinEditButtons, AClickAtEachButtonsCentreStepsItsKind)
 {
     const double expected[] = {/*backward*/ 49, /*forward*/ 51, /*fast backward*/ 40, /*fast forward*/ 60};
+    SpinScene s;
     for (const Layout& layout : kLayouts) {
         SCOPED_TRACE(layout.name);
-        SpinScene s;
+        s.Renew();
         Arrange(s, layout);
         ASSERT_TRUE(s.Focus()) << DescribeInputTarget();
         for (int kind = 0; kind < (layout.fast ? 4 : 2); ++kind) {
@@ -162,22 +167,44 @@ TEST(SpinEditButtons, AHeldButtonStepsAtOnceThenRepeats)
     EXPECT_EQ(std::stoi(s.Shown()) - 50, steps) << "no step after the release";
 }
 
+// Told when the component it watches goes.
+class TFreeWatch : public TComponent {
+public:
+    bool freed = false;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        freed = freed || operation == TOperation::opRemove;
+        TComponent::Notification(component, operation);
+    }
+};
+
 TEST(SpinEditButtons, ARepeatingStepThatTakesTheFocusOrFreesTheEditorEndsTheRepeat)
 {
     TFreedMemoryTrap trap;
+    SpinScene s;
     for (bool frees : {false, true}) {
         SCOPED_TRACE(frees ? "frees the editor" : "takes the focus");
-        SpinScene s;
+        s.Renew();
         Arrange(s, kLayouts[0]);
         int changes = 0;
+        TFreeWatch timerWatch;
+        bool stoppedInTick = false, freedInTick = true;
         s.Properties().OnChange = [&](TComponent&) {
             // The second step comes from the timer's tick.
             if (++changes != 2)
                 return;
-            if (frees)
-                s.form.reset();
-            else
+            TcxCustomSpinEdit& edit = *s.edit;
+            const_cast<TcxTimer*>(edit.RepeatTimer())->FreeNotification(&timerWatch);
+            if (frees) {
+                s.owned.reset();
+            } else {
                 s.other->SetFocus();
+                stoppedInTick = edit.RepeatTimer() == nullptr;
+            }
+            // The timer still runs its tick: it goes once the tick is over.
+            freedInTick = timerWatch.freed;
         };
         ASSERT_TRUE(s.Focus()) << DescribeInputTarget();
         MoveCursorInput(s.ButtonCentre(sbkForward));
@@ -187,7 +214,10 @@ TEST(SpinEditButtons, ARepeatingStepThatTakesTheFocusOrFreesTheEditorEndsTheRepe
         LeftButtonInput(false);
         SettleInput();
         EXPECT_EQ(changes, 2) << "no step after the one that ended the repeat";
+        EXPECT_FALSE(freedInTick);
+        EXPECT_TRUE(timerWatch.freed);
         if (!frees) {
+            EXPECT_TRUE(stoppedInTick);
             EXPECT_EQ(s.edit->RepeatTimer(), nullptr);
             EXPECT_EQ(s.edit->PressedSpinButton(), -1);
         }

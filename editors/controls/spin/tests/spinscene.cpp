@@ -6,18 +6,28 @@
 
 SpinScene::SpinScene() : form(ShowTestForm(320, 120))
 {
-    edit = &form->Adopt(std::make_unique<TcxSpinEdit>());
+    other = &form->Adopt(std::make_unique<TEdit>());
+    other->SetBounds(10, 60, 100, 21);
+    other->SetParent(form.get());
+    Renew();
+}
+
+void SpinScene::Renew()
+{
+    owned.reset();
+    owned = std::make_unique<TcxSpinEdit>();
+    edit = owned.get();
     edit->SetBounds(10, 10, 200, 21);
     edit->SetParent(form.get());
-    other = &form->Adopt(std::make_unique<TEdit>());
-    other->SetBounds(10, 50, 100, 21);
-    other->SetParent(form.get());
+    other->SetFocus();
     Application.ProcessMessages();
 }
 
+// The click is this thread's to handle: FocusByClick would wait without doing so.
 bool SpinScene::Focus() const
 {
-    return FocusByClick(Inner()) && PumpInput([] { return GetCapture() == nullptr; });
+    ClickInput(Inner());
+    return Within(5000, [this] { return GetFocus() == Inner() && GetCapture() == nullptr; });
 }
 
 void SpinScene::LeaveFocus() const

@@ -12,8 +12,13 @@
 #include "classlib/form.h"
 #include "editors/controls/spin/cxspinedit.h"
 
+// One form serves a whole test: Wine takes seconds to hide or free a
+// shown foreground form, so each case takes a fresh editor instead.
 struct SpinScene {
     SpinScene();
+
+    // A new editor in place of the old one, which goes.
+    void Renew();
 
     TcxSpinEditProperties& Properties() const { return edit->SpinEditProperties(); }
     HWND Inner() const { return edit->InnerTextEditControl()->Handle(); }
@@ -34,8 +39,10 @@ struct SpinScene {
     POINT ButtonCentre(TcxSpinButtonKind kind) const;
 
     std::unique_ptr<TForm> form;
-    TcxSpinEdit* edit;
     TEdit* other;
+    // Not the form's: a case may free it alone.
+    std::unique_ptr<TcxSpinEdit> owned;
+    TcxSpinEdit* edit = nullptr;
 };
 
 // Handles messages until holds() or timeoutMs have passed; false when it never held.
