@@ -12,7 +12,6 @@
 #include "classlib/form.h"
 #include "classlib/label.h"
 #include "classlib/spinedit.h"
-#include "classlib/timer.h"
 #include "editors/controls/spin/cxspinedit.h"
 #include "editors/edit/demo/cxdemoprogram.h"
 
@@ -56,11 +55,7 @@ public:
         AddSpinBox("SpinEdit");
         SetProperty("ClientHeight", std::to_string(Top(rows_.size())));
         // Keys change the editors without telling the form: the lines look.
-        auto& timer = Adopt(std::make_unique<TTimer>());
-        timer.SetInterval(30);
-        timer.OnTimer = [this](TComponent&) { ShowLines(); };
-        timer.Loaded();
-        ShowLines();
+        cxShowDemoLines(*this, [this] { ShowLines(); });
     }
 
 private:
