@@ -82,6 +82,8 @@ private:
     bool MaySpin() const;
     // A text typed or pasted may replace the value unless CanEdit says no.
     bool TextChangesAllowed() const;
+    // Draws the button of a kind in that state, repainting only it.
+    void ShowButtonState(int kind, TcxEditButtonState state);
     void StartRepeat();
     // Ends auto-repeat and the pressed state: the timer stops at once and
     // goes through cxFreeTimer, as this may run inside its own tick.

@@ -4,6 +4,7 @@
 
 #include "classlib/formatsettings.h"
 #include "classlib/liveness.h"
+#include "editors/controls/spin/cxspineditviewdata.h"
 #include "editors/edit/container/cxcontainerutils.h"
 #include "editors/controls/spin/cxspinedit.h"
 
@@ -78,8 +79,8 @@ void TcxCustomSpinEdit::DoEditKeyDown(WORD& key, TShiftState shift)
             SetMouseCapture(false);
         DoIncrement(*kind);
         // The key's button shows pressed until the key goes up.
-        if (alive)
-            RefreshAtCursor();
+        if (alive && pressedButton_ == *kind)
+            ShowButtonState(*kind, ebsPressed);
         return;
     }
     if (pressedButton_ >= 0)
@@ -93,10 +94,8 @@ void TcxCustomSpinEdit::DoEditKeyDown(WORD& key, TShiftState shift)
 
 void TcxCustomSpinEdit::DoEditKeyUp(WORD& key, TShiftState shift)
 {
-    if (SpinKindOfKey(key) && pressedButton_ >= 0) {
+    if (SpinKindOfKey(key) && pressedButton_ >= 0)
         StopRepeat();
-        RefreshAtCursor();
-    }
     TcxCustomMaskEdit::DoEditKeyUp(key, shift);
 }
 
@@ -201,9 +200,24 @@ void TcxCustomSpinEdit::RepeatTick()
     DoIncrement(static_cast<TcxSpinButtonKind>(pressedButton_));
 }
 
+void TcxCustomSpinEdit::ShowButtonState(int kind, TcxEditButtonState state)
+{
+    if (!HandleAllocated())
+        return;
+    TcxCustomEditViewInfo& vi = ViewInfo();
+    for (int i = 0; i < vi.ButtonCount(); ++i) {
+        TcxEditButtonViewInfo& button = vi.Button(i);
+        if (button.Index != kind || button.Data.State == ebsDisabled || button.Data.State == state)
+            continue;
+        cxSpinSetButtonState(button, state);
+        const RECT r = button.Bounds;
+        InvalidateRect(Handle(), &r, FALSE);
+    }
+}
+
 void TcxCustomSpinEdit::StopRepeat()
 {
-    const bool wasPressed = pressedButton_ >= 0;
+    const int wasPressed = pressedButton_;
     pressedButton_ = -1;
     if (repeatTimer_) {
         repeatTimer_->SetEnabled(false);
@@ -214,6 +228,7 @@ void TcxCustomSpinEdit::StopRepeat()
     capturedButton_ = -1;
     if (MouseCapture())
         SetMouseCapture(false);
-    if (wasPressed)
-        Invalidate();
+    // A button the mouse holds is the view's to show; one a key pressed goes up here.
+    if (wasPressed >= 0 && !(GetMouseShiftState() & ssLeft))
+        ShowButtonState(wasPressed, ebsNormal);
 }

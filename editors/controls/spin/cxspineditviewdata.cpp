@@ -7,8 +7,9 @@
 
 namespace {
 
-// The spin parts' states follow the button states: disabled, normal, pressed, hot.
-constexpr int kSpinStateOf[] = {4, 1, 3, 2};
+// The spin parts' and push buttons' states follow the button states:
+// disabled, normal, pressed, hot.
+constexpr int kThemeStateOf[] = {4, 1, 3, 2};
 
 } // namespace
 
@@ -24,6 +25,13 @@ int cxSpinThemePart(TcxArrowDirection direction)
     default:
         return 4;
     }
+}
+
+void cxSpinSetButtonState(TcxEditButtonViewInfo& button, TcxEditButtonState state)
+{
+    button.Data.State = state;
+    if (button.Data.NativePart != 0)
+        button.Data.NativeState = kThemeStateOf[state];
 }
 
 std::unique_ptr<TcxCustomEditViewData> TcxSpinEditViewData::Create(TcxCustomEditProperties& properties,
@@ -102,7 +110,7 @@ void TcxSpinEditViewData::ResolveButtonThemePart(TcxEditButtonViewInfo& button)
         return;
     button.ThemeClass = kSpinThemeClass;
     button.Data.NativePart = cxSpinThemePart(cxSpinArrowDirection(Position(), kind));
-    button.Data.NativeState = kSpinStateOf[button.Data.State];
+    button.Data.NativeState = kThemeStateOf[button.Data.State];
     button.BackgroundPartiallyTransparent = false;
 }
 

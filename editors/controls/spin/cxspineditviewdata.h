@@ -45,3 +45,5 @@ public:
 // The "Spin" theme class and its parts by arrow direction.
 constexpr int kSpinThemeClass = 13;
 int cxSpinThemePart(TcxArrowDirection direction);
+// A button's drawn state, and its theme state when the theme draws it.
+void cxSpinSetButtonState(TcxEditButtonViewInfo& button, TcxEditButtonState state);

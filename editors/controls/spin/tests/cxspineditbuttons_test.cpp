@@ -143,6 +143,32 @@ TEST(SpinEditButtons, AClickAtEachButtonsCentreStepsItsKind)
     }
 }
 
+TEST(SpinEditButtons, ASpinKeyShowsItsButtonPressedWhileDown)
+{
+    const struct {
+        WORD key;
+        TcxSpinButtonKind kind;
+    } keys[] = {{VK_UP, sbkForward}, {VK_DOWN, sbkBackward}, {VK_PRIOR, sbkFastForward}, {VK_NEXT, sbkFastBackward}};
+    SpinScene s;
+    Arrange(s, kLayouts[1]);
+    ASSERT_TRUE(s.Focus()) << DescribeInputTarget();
+    const auto stateOf = [&](TcxSpinButtonKind kind) {
+        const TcxCustomEditViewInfo& vi = s.edit->ViewInfo();
+        for (int i = 0; i < vi.ButtonCount(); ++i)
+            if (vi.Button(i).Index == kind)
+                return vi.Button(i).Data.State;
+        return ebsDisabled;
+    };
+    for (const auto& k : keys) {
+        SendKeyInput(k.key, true);
+        EXPECT_TRUE(Within(3000, [&] { return stateOf(k.kind) == ebsPressed; })) << k.key;
+        EXPECT_EQ(s.edit->PressedSpinButton(), k.kind) << k.key;
+        SendKeyInput(k.key, false);
+        EXPECT_TRUE(Within(3000, [&] { return stateOf(k.kind) != ebsPressed; })) << k.key;
+        EXPECT_EQ(s.edit->PressedSpinButton(), -1) << k.key;
+    }
+}
+
 TEST(SpinEditButtons, AHeldButtonStepsAtOnceThenRepeats)
 {
     SpinScene s;
