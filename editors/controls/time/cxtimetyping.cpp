@@ -4,6 +4,7 @@
 
 #include "classlib/asciicase.h"
 #include "classlib/gbkchars.h"
+#include "editors/controls/mask/cxmaskchars.h"
 #include "editors/controls/time/cxtimeitems.h"
 
 namespace {
@@ -147,4 +148,21 @@ TcxTimeKeyCheck cxTimeCharValidAt(const std::string& text, int p, std::string_vi
     if (info.Kind == tikDesignator)
         return DesignatorKey(text, p, info.Start, key, settings);
     return DigitKey(text, p, info.Start, info.Kind, key, format.Use24HourFormat);
+}
+
+bool cxTimeCheckTypedChar(TcxMaskEditPort& port, char& key, int p, const TcxTimeEditFormat& format,
+                          const TFormatSettings& settings)
+{
+    const std::string typed = cxMaskTypedUnit(key, port.PendingSecondByte());
+    if (typed.empty())
+        return false;
+    const std::string text = port.Text();
+    const TcxTimeKeyCheck check = cxTimeCharValidAt(text, p, typed, format, settings);
+    if (!check.Valid)
+        return false;
+    if (check.Text != text)
+        port.SetTextKeepingCaret(check.Text);
+    port.Select(check.SelStart, check.SelStart);
+    key = check.Key.empty() ? 0 : check.Key[0];
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "classlib/formatsettings.h"
+#include "editors/controls/mask/cxmaskeditport.h"
 #include "editors/controls/time/cxtimeformats.h"
 
 struct TcxTimeKeyCheck {
@@ -31,3 +32,10 @@ struct TcxTimeKeyCheck {
 // behind it.
 TcxTimeKeyCheck cxTimeCharValidAt(const std::string& text, int p, std::string_view key,
                                   const TcxTimeEditFormat& format, const TFormatSettings& settings);
+
+// The check on an editor's text at 1-based p, the key and the trail byte
+// typed with it: what the item writes itself goes to the port with the
+// caret where the mask goes on; key becomes what the mask then writes (0:
+// nothing). False: the key is dropped.
+bool cxTimeCheckTypedChar(TcxMaskEditPort& port, char& key, int p, const TcxTimeEditFormat& format,
+                          const TFormatSettings& settings);
