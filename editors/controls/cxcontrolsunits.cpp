@@ -4,6 +4,7 @@
 #include "editors/controls/mask/cxfiltermaskedithelper.h"
 #include "editors/controls/spin/cxfilterspinedithelper.h"
 #include "editors/controls/text/cxfiltertextedithelper.h"
+#include "editors/controls/time/cxfiltertimeedithelper.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ constexpr TUnit kUnits[] = {
     {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
     {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
     {"cxSpinEdit", cxSpinEditInitialize, cxSpinEditFinalize},
+    {"cxTimeEdit", cxTimeEditInitialize, cxTimeEditFinalize},
 };
 
 } // namespace
