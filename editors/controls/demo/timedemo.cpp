@@ -1,6 +1,7 @@
 // The spin and time editors on show, stacked: each row an editor and a line
-// telling its shown text, its value and its edit value; a classlib spin box
-// last for comparison.
+// telling its shown text, its value (a time editor's Time) and its edit
+// value; a classlib spin box for comparison, and a button that switches the
+// time designators between the locale's and AM/PM.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,10 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "classlib/button.h"
 #include "classlib/form.h"
+#include "classlib/formatsettings.h"
 #include "classlib/label.h"
 #include "classlib/spinedit.h"
 #include "editors/controls/spin/cxspinedit.h"
+#include "editors/controls/time/cxtimeedit.h"
 #include "editors/edit/demo/cxdemoprogram.h"
 
 namespace {
@@ -52,7 +56,11 @@ public:
             p.SetCircular(true);
         });
         AddSpin("Float", [](TcxSpinEditProperties& p) { p.SetIncrement(0.5); });
+        AddTime("Time24", [](TcxTimeEditProperties&) {});
+        AddTime("Time12", [](TcxTimeEditProperties& p) { p.SetUse24HourFormat(false); });
+        AddTime("HourMin", [](TcxTimeEditProperties& p) { p.SetTimeFormat(tfHourMin); });
         AddSpinBox("SpinEdit");
+        AddDesignatorSwitch();
         SetProperty("ClientHeight", std::to_string(Top(rows_.size())));
         // Keys change the editors without telling the form: the lines look.
         cxShowDemoLines(*this, [this] { ShowLines(); });
@@ -94,6 +102,33 @@ private:
         });
     }
 
+    void AddTime(const std::string& name, const std::function<void(TcxTimeEditProperties&)>& setup)
+    {
+        TcxTimeEdit& edit = Place(std::make_unique<TcxTimeEdit>());
+        setup(edit.TimeEditProperties());
+        times_.push_back(&edit);
+        AddRow([name, &edit] { return Line(name, edit.Text(), Fixed(edit.Time()), ValueText(edit.EditValue())); });
+    }
+
+    // Between the locale's designators and AM/PM, in this process only: the
+    // masks follow as the format listener fits them after a locale change.
+    void AddDesignatorSwitch()
+    {
+        auto& button = Place(std::make_unique<TButton>());
+        button.SetText("AM/PM");
+        rows_.push_back({nullptr, nullptr});
+        button.OnClick = [this](TComponent&) {
+            TFormatSettings& settings = FormatSettings();
+            const bool english = settings.TimeAMString == "AM";
+            settings.TimeAMString = english ? locale_.TimeAMString : "AM";
+            settings.TimePMString = english ? locale_.TimePMString : "PM";
+            cxTimeFormatTable().UpdateTimeMasks(settings);
+            for (TcxTimeEdit* edit : times_)
+                edit->TimeEditProperties().ApplyTimeEditMask();
+            ShowLines();
+        };
+    }
+
     void AddSpinBox(const std::string& name)
     {
         TSpinEdit& box = Place(std::make_unique<TSpinEdit>());
@@ -107,12 +142,18 @@ private:
 
     void ShowLines()
     {
-        for (const Row& row : rows_)
+        for (const Row& row : rows_) {
+            // The button's row has no line.
+            if (!row.line)
+                continue;
             if (const std::string text = row.line(); row.label->Text() != text)
                 row.label->SetText(text);
+        }
     }
 
     std::vector<Row> rows_;
+    std::vector<TcxTimeEdit*> times_;
+    const TFormatSettings locale_ = FormatSettings();
 };
 
 } // namespace

@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kNames[] = {"Int", "Ring", "Float"};
+const char* const kNames[] = {"Int", "Ring", "Float", "Time24", "Time12", "HourMin"};
 
 std::string GetText(HWND window)
 {
@@ -111,4 +111,57 @@ TEST_F(TimeDemo, TheBoundsHoldTypedTextAndSteps)
     ASSERT_TRUE(FocusByClick(ring));
     const std::string line = "Int: text=100000 value=100000.000000 edit=100000";
     EXPECT_EQ(Once(LineOf("Int"), line), line);
+}
+
+TEST_F(TimeDemo, TimeRowsTakeTypedTimesAndSteps)
+{
+    struct Row {
+        const char* name;
+        const wchar_t* typed;
+        std::vector<WORD> keys;
+        std::string text;
+        std::string line;
+    };
+    const Row rows[] = {
+        {"Time24", L"083015", {}, "08:30:15", "Time24: text=08:30:15 value=0.354340 edit=1899/12/30 08:30:15"},
+        {"Time12", L"0930", {VK_END, VK_UP}, "09:30:00 下午", "Time12: text=09:30:00 下午 value=0.895833 edit=1899/12/30 21:30:00"},
+        {"HourMin", L"2345", {VK_UP}, "23:46", "HourMin: text=23:46 value=0.990278 edit=1899/12/30 23:46:00"},
+    };
+    for (const Row& r : rows) {
+        const HWND edit = EditOf(r.name);
+        ASSERT_NE(edit, nullptr) << r.name;
+        ASSERT_TRUE(FocusByClick(edit)) << r.name << " " << DescribeInputTarget();
+        TapKeyInput(VK_HOME);
+        TypeKeys(r.typed);
+        for (WORD key : r.keys)
+            TapKeyInput(key);
+        EXPECT_EQ(Once(edit, r.text), r.text) << r.name;
+    }
+    ASSERT_TRUE(FocusByClick(EditOf("Int")));
+    for (const Row& r : rows)
+        EXPECT_EQ(Once(LineOf(r.name), r.line), r.line) << r.name;
+}
+
+TEST_F(TimeDemo, TheDesignatorButtonSwitchesTheTwelveHourRow)
+{
+    HWND button = nullptr;
+    for (HWND child : ChildWindowsOf(form_))
+        if (WindowTextOf(child) == "AM/PM")
+            button = child;
+    ASSERT_NE(button, nullptr);
+    const std::string chinese = "Time12: text=12:00:00 上午 value=0.000000 edit=0";
+    const std::string english = "Time12: text=12:00:00 AM value=0.000000 edit=0";
+    EXPECT_EQ(Once(LineOf("Time12"), chinese), chinese);
+    ClickInput(button);
+    EXPECT_EQ(Once(LineOf("Time12"), english), english);
+    // The 12-hour row now takes P for the afternoon.
+    const HWND edit = EditOf("Time12");
+    ASSERT_TRUE(FocusByClick(edit)) << DescribeInputTarget();
+    TapKeyInput(VK_END);
+    TapKeyInput(VK_LEFT);
+    TapKeyInput(VK_LEFT);
+    TypeKeys(L"p");
+    EXPECT_EQ(Once(edit, "12:00:00 PM"), "12:00:00 PM");
+    ClickInput(button);
+    EXPECT_EQ(Once(edit, "12:00:00 下午"), "12:00:00 下午");
 }
