@@ -1,8 +1,9 @@
 // Any text, caret and key for each time format, hour mode and designator
-// pair: reading never raises and gives a time of day; a text the editor
-// shows reads back as the seconds it was made from, steps to the seconds
-// the step makes with its item selected, and keeps every item inside its
-// range whatever key is typed where.
+// pair: reading never raises and gives a time of day, and as an edit value
+// it shows without raising; a text the editor shows reads back as the
+// seconds it was made from, steps to the seconds the step makes with its
+// item selected, and keeps every item inside its range whatever key is
+// typed where.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -12,6 +13,7 @@
 #include "editors/controls/time/cxtimestep.h"
 #include "editors/controls/time/cxtimetext.h"
 #include "editors/controls/time/cxtimetyping.h"
+#include "editors/controls/time/cxtimevalue.h"
 #include "editors/foundation/tests/fuzzinput.h"
 
 namespace {
@@ -86,6 +88,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(after && *after >= 0 && *after < kDay);
     }
     cxTimeCharValidAt(text, caret + 1, key, format, settings);
+
+    // Any text as an edit value or a Text written: shown without raising;
+    // one that reads shows two digits per item.
+    for (const bool focused : {false, true}) {
+        const auto asValue = cxTimeValueToText(Variant(text), {format, focused}, seed / double(kDay), settings);
+        Check(asValue.has_value() && (!focused || cxTimeTextToSeconds(*asValue, format, settings)));
+    }
+    Check(std::isfinite(cxTimeDatePartOf(Variant(text), settings)));
+    if (const auto checked = cxCheckTimeText(text, format, settings))
+        Check(cxTimeTextToSeconds(*checked, format, settings).has_value());
 
     // A text the editor shows.
     const int unit = format.TimeFormat == tfHour ? 3600 : format.TimeFormat == tfHourMin ? 60 : 1;

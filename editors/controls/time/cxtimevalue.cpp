@@ -39,19 +39,16 @@ std::optional<std::string> cxTimeValueToText(const Variant& value, const TcxTime
 {
     if (value.IsNull())
         return display.Focused ? cxFormatTimeValue(0, display, settings) : std::string();
-    if (VarIsStr(value)) {
-        TDateTime read = 0;
-        // An unreadable text shows the moment instead.
-        if (!TryStrToDateTime(VarToStr(value), read, settings))
-            read = now;
-        return cxFormatTimeValue(read, display, settings);
-    }
-    if (!VarIsDateTime(value) && !VarIsNumber(value))
+    const bool text = VarIsStr(value);
+    if (!text && !VarIsDateTime(value) && !VarIsNumber(value))
         return std::nullopt;
+    // A text that does not read, or a moment outside the calendar, shows now.
     try {
-        return cxFormatTimeValue(value.ToDateTime(), display, settings);
+        TDateTime read = 0;
+        if (text && !TryStrToDateTime(VarToStr(value), read, settings))
+            return cxFormatTimeValue(now, display, settings);
+        return cxFormatTimeValue(text ? read : value.ToDateTime(), display, settings);
     } catch (const std::exception&) {
-        // Outside the calendar: the moment, as for an unreadable text.
         return cxFormatTimeValue(now, display, settings);
     }
 }
@@ -62,7 +59,12 @@ std::optional<std::string> cxCheckTimeText(std::string_view text, const TcxTimeE
     TDateTime read = 0;
     if (!TryStrToDateTime(text, read, settings))
         return std::nullopt;
-    return TrimRight(FormatDateTime(DisplayFormat(format), read, settings));
+    try {
+        return TrimRight(FormatDateTime(DisplayFormat(format), read, settings));
+    } catch (const std::exception&) {
+        // Read, but outside the years a date-time shows.
+        return std::nullopt;
+    }
 }
 
 double cxTimeDatePartOf(const Variant& value, const TFormatSettings& settings)
