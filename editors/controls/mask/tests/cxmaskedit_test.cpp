@@ -23,6 +23,7 @@
 #include "editors/controls/cxcontrolsunits.h"
 #include "editors/controls/mask/cxmaskedit.h"
 #include "editors/controls/mask/cxmaskediterror.h"
+#include "editors/controls/tests/editorformtest.h"
 #include "editors/edit/datastorage/cxvaluetypes.h"
 #include "editors/edit/editor/cxfilteredithelper.h"
 #include "editors/edit/repository/cxeditpropertiesregistry.h"
@@ -44,17 +45,6 @@ const char* const kMaskForm = R"(MaskForm: TForm
     Top = 50
 )";
 
-class TMaskForm : public TForm {
-public:
-    TMaskForm()
-    {
-        Bind("FormKeyDown", &TMaskForm::FormKeyDown);
-        LoadFromText(kMaskForm);
-    }
-    void FormKeyDown(TComponent&, WORD& key, TShiftState) { markerSeen |= key == kInputMarker; }
-    bool markerSeen = false;
-};
-
 struct TMask {
     TcxEditMaskKind kind;
     const char* mask;
@@ -65,32 +55,20 @@ const TMask kClock{emkRegExprEx, "\\d\\d:\\d\\d"};
 const TMask kNoon{emkRegExprEx, "'上午'|'下午'"};
 const TMask kAmpm{emkRegExprEx, "am|pm"};
 
-class MaskEditTest : public ::testing::Test {
+class MaskEditTest : public EditorFormTest {
 protected:
-    static void SetUpTestSuite() { units_ = new TUnitsStarted(cxControlsUnits()); }
-    static void TearDownTestSuite()
-    {
-        delete units_;
-        units_ = nullptr;
-    }
-
     void SetUp() override { NewForm(); }
-    void TearDown() override { form_.reset(); }
 
     // A form of its own for each case.
     void NewForm()
     {
-        form_.reset();
-        form_ = std::make_unique<TMaskForm>();
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
-        Application.ProcessMessages();
+        ShowNewForm(kMaskForm);
         beeps_ = 0;
         Edit().OnErrorBeep = [this] { ++beeps_; };
     }
 
-    TcxMaskEdit& Edit() const { return form_->Component<TcxMaskEdit>("Mask"); }
-    TEdit& Other() const { return form_->Component<TEdit>("Other"); }
+    TcxMaskEdit& Edit() const { return Component<TcxMaskEdit>("Mask"); }
+    TEdit& Other() const { return Component<TEdit>("Other"); }
     HWND Inner() const { return Edit().InnerTextEditControl()->Handle(); }
     void Use(const TMask& mask)
     {
@@ -135,23 +113,12 @@ protected:
             case L'V': TapKeyInput('V', held); break;
             }
         }
-        form_->markerSeen = false;
-        TapKeyInput(kInputMarker);
-        return PumpInput([this] { return form_->markerSeen; }, 5000);
+        return Settle();
     }
-    std::string Shown() const
-    {
-        char buffer[256] = {};
-        SendMessageA(Inner(), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-        return buffer;
-    }
+    std::string Shown() const { return TextOf(Inner()); }
 
-    static TUnitsStarted* units_;
-    std::unique_ptr<TMaskForm> form_;
     int beeps_ = 0;
 };
-
-TUnitsStarted* MaskEditTest::units_ = nullptr;
 
 TEST_F(MaskEditTest, TypingAndKeysInEachKind)
 {

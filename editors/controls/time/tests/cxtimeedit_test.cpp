@@ -20,7 +20,7 @@
 #include "classlib/localclock.h"
 #include "classlib/tests/realinput.h"
 #include "classlib/units.h"
-#include "editors/controls/cxcontrolsunits.h"
+#include "editors/controls/tests/editorformtest.h"
 #include "editors/controls/time/cxfiltertimeedithelper.h"
 #include "editors/controls/time/cxtimeedit.h"
 #include "editors/controls/time/cxtimeeditformatlistener.h"
@@ -43,17 +43,6 @@ const char* const kTimeForm = R"(TimeForm: TForm
     Top = 50
 )";
 
-class TTimeForm : public TForm {
-public:
-    TTimeForm()
-    {
-        Bind("FormKeyDown", &TTimeForm::FormKeyDown);
-        LoadFromText(kTimeForm);
-    }
-    void FormKeyDown(TComponent&, WORD& key, TShiftState) { markerSeen |= key == kInputMarker; }
-    bool markerSeen = false;
-};
-
 constexpr double kHour = 1.0 / 24;
 constexpr double kSecond = 1.0 / 86400;
 
@@ -64,39 +53,23 @@ struct TTypedCase {
     int selStart, selLength;
 };
 
-class TimeEditTest : public ::testing::Test {
+class TimeEditTest : public EditorFormTest {
 protected:
-    static void SetUpTestSuite() { units_ = new TUnitsStarted(cxControlsUnits()); }
-    static void TearDownTestSuite()
-    {
-        delete units_;
-        units_ = nullptr;
-    }
-
     void SetUp() override { NewForm(); }
-    void TearDown() override { form_.reset(); }
 
     void NewForm()
     {
-        form_.reset();
-        form_ = std::make_unique<TTimeForm>();
-        form_->Show();
-        SetForegroundWindow(form_->Handle());
+        ShowNewForm(kTimeForm);
         // Unfocused until a case clicks into it.
         Other().SetFocus();
         Application.ProcessMessages();
     }
 
-    TcxTimeEdit& Edit() const { return form_->Component<TcxTimeEdit>("Time"); }
+    TcxTimeEdit& Edit() const { return Component<TcxTimeEdit>("Time"); }
     TcxTimeEditProperties& Properties() const { return Edit().TimeEditProperties(); }
-    TEdit& Other() const { return form_->Component<TEdit>("Other"); }
+    TEdit& Other() const { return Component<TEdit>("Other"); }
     HWND Inner() const { return Edit().InnerTextEditControl()->Handle(); }
-    std::string Shown() const
-    {
-        char buffer[256] = {};
-        SendMessageA(Inner(), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-        return buffer;
-    }
+    std::string Shown() const { return TextOf(Inner()); }
     // Focused by a real click into its text, waited for.
     bool ClickIn()
     {
@@ -162,13 +135,6 @@ protected:
         }
         return Settle();
     }
-    bool Settle()
-    {
-        form_->markerSeen = false;
-        TapKeyInput(kInputMarker);
-        return PumpInput([this] { return form_->markerSeen; }, 5000);
-    }
-
     // Each case on a new form: the time set, the focus taken by a click,
     // Home and the keys; then the focus leaves.
     void PlayCases(bool use24Hour, const std::vector<TTypedCase>& cases)
@@ -191,12 +157,7 @@ protected:
                       shown);
         }
     }
-
-    static TUnitsStarted* units_;
-    std::unique_ptr<TTimeForm> form_;
 };
-
-TUnitsStarted* TimeEditTest::units_ = nullptr;
 
 
 TEST_F(TimeEditTest, TwentyFourHourTypingAndSteps)
