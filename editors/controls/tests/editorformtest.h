@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,30 @@ protected:
         char buffer[256] = {};
         SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
         return buffer;
+    }
+    // A real click at a client point of window; true once focus has the focus.
+    static bool ClickFocusing(HWND window, POINT client, HWND focus)
+    {
+        ClientToScreen(window, &client);
+        MoveCursorInput(client);
+        LeftButtonInput(true);
+        LeftButtonInput(false);
+        return PumpInput([focus] { return GetFocus() == focus; });
+    }
+    // Characters are typed; what stands in braces goes to key. Settled after.
+    bool PlayScript(const std::wstring& script, const std::function<void(const std::wstring&)>& key)
+    {
+        for (std::size_t i = 0; i < script.size();) {
+            if (script[i] != L'{') {
+                TypeKeys(script.substr(i, 1));
+                ++i;
+                continue;
+            }
+            const std::size_t close = script.find(L'}', i);
+            key(script.substr(i + 1, close - i - 1));
+            i = close + 1;
+        }
+        return Settle();
     }
     // The marker typed after whatever was typed, and seen.
     bool Settle()

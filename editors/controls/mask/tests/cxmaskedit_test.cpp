@@ -80,28 +80,14 @@ protected:
     bool ClickAt(int byte)
     {
         const std::optional<POINT> at = Edit().InnerTextEditControl()->PosFromChar(byte);
-        POINT p = at.value_or(POINT{2, 2});
-        p.x += 1;
-        p.y += 3;
-        ClientToScreen(Inner(), &p);
-        MoveCursorInput(p);
-        LeftButtonInput(true);
-        LeftButtonInput(false);
-        return PumpInput([this] { return GetFocus() == Inner(); });
+        const POINT p = at.value_or(POINT{2, 2});
+        return ClickFocusing(Inner(), POINT{p.x + 1, p.y + 3}, Inner());
     }
     // Keys in braces: {L} {R} {H} {E} {B} {D}, S or C before the letter for
     // Shift or Ctrl; {V} pastes; anything else is typed. Handled once done.
     bool Play(const std::wstring& script)
     {
-        for (std::size_t i = 0; i < script.size();) {
-            if (script[i] != L'{') {
-                TypeKeys(script.substr(i, 1));
-                ++i;
-                continue;
-            }
-            const std::size_t close = script.find(L'}', i);
-            const std::wstring step = script.substr(i + 1, close - i - 1);
-            i = close + 1;
+        return PlayScript(script, [](const std::wstring& step) {
             const WORD held = step[0] == L'S' ? VK_SHIFT : step[0] == L'C' || step == L"V" ? VK_CONTROL : 0;
             switch (step.back()) {
             case L'L': TapKeyInput(VK_LEFT, held); break;
@@ -112,8 +98,7 @@ protected:
             case L'D': TapKeyInput(VK_DELETE, held); break;
             case L'V': TapKeyInput('V', held); break;
             }
-        }
-        return Settle();
+        });
     }
     std::string Shown() const { return TextOf(Inner()); }
 

@@ -75,12 +75,7 @@ protected:
     {
         RECT r{};
         GetClientRect(Edit().Handle(), &r);
-        POINT p{10, (r.bottom - r.top) / 2};
-        ClientToScreen(Edit().Handle(), &p);
-        MoveCursorInput(p);
-        LeftButtonInput(true);
-        LeftButtonInput(false);
-        return PumpInput([this] { return GetFocus() == Inner(); });
+        return ClickFocusing(Edit().Handle(), POINT{10, (r.bottom - r.top) / 2}, Inner());
     }
     // The centre of the button of kind, on the screen.
     POINT ButtonCentre(TcxSpinButtonKind kind) const
@@ -108,15 +103,7 @@ protected:
         };
         static const Named keys[] = {{L"H", VK_HOME}, {L"E", VK_END},    {L"L", VK_LEFT},   {L"R", VK_RIGHT},
                                      {L"U", VK_UP},   {L"N", VK_DOWN},   {L"PU", VK_PRIOR}, {L"PD", VK_NEXT}};
-        for (std::size_t i = 0; i < script.size();) {
-            if (script[i] != L'{') {
-                TypeKeys(script.substr(i, 1));
-                ++i;
-                continue;
-            }
-            const std::size_t close = script.find(L'}', i);
-            const std::wstring step = script.substr(i + 1, close - i - 1);
-            i = close + 1;
+        return PlayScript(script, [this](const std::wstring& step) {
             if (step == L"W") {
                 // Handled by the time it returns, as the keys before it are.
                 Settle();
@@ -132,9 +119,9 @@ protected:
             for (const Named& k : keys)
                 if (step == k.name)
                     TapKeyInput(k.vk);
-        }
-        return Settle();
+        });
     }
+
     // Each case on a new form: the time set, the focus taken by a click,
     // Home and the keys; then the focus leaves.
     void PlayCases(bool use24Hour, const std::vector<TTypedCase>& cases)
