@@ -35,7 +35,6 @@ TEST(TimeValue, TextShown)
     } rows[] = {
         {"Null focused is midnight", Variant::Null(), focused, "00:00:00"},
         {"Null unfocused is empty", Variant::Null(), unfocused, ""},
-        {"Null in 12-hour mode", Variant::Null(), twelve, "12:00:00 上午"},
         {"a number", Variant(0.5), unfocused, "12:00:00"},
         {"a date-time shows its time", Variant::FromDateTime(kDated), unfocused, "18:00:00"},
         {"the afternoon", Variant(13.5 / 24), twelve, "01:30:00 下午"},
@@ -44,10 +43,8 @@ TEST(TimeValue, TextShown)
         {"beyond the calendar shows now", Variant(1e30), focused, "06:00:00"},
         {"ShowDate shows the date unfocused", Variant::FromDateTime(kDated), dated, "2023/3/15 18:00"},
         {"ShowDate on day 0 keeps the time format", Variant(0.75), dated, "18:00:00"},
-        {"ShowDate focused keeps the time format", Variant::FromDateTime(kDated), {k24, true, true}, "18:00:00"},
         {"the locale's time unfocused", Variant(0.75), localeTime, "18:00"},
         {"a Boolean is no time", Variant(true), focused, std::nullopt},
-        {"hour and minute", Variant(0.75), {{tfHourMin, true}, true}, "18:00"},
         {"the hour alone, 12-hour", Variant(0.75), {{tfHour, false}, true}, "06 下午"},
     };
     for (const Row& r : rows)
@@ -63,14 +60,12 @@ TEST(TimeValue, TextsReadAsTimes)
         std::optional<std::string> shown;
     } rows[] = {
         {"8:00", k24, "08:00:00"},
-        {"23:59:59", k24, "23:59:59"},
         {"13:30", k12, "01:30:00 下午"},
         {"1:30 下午", k24, "13:30:00"},
         {"2023/3/15 8:00", k24, "08:00:00"},
         {"99:99:99", k24, std::nullopt},
         {"下午", k12, std::nullopt},
         {"abc", k24, std::nullopt},
-        {"", k24, std::nullopt},
     };
     for (const Row& r : rows)
         EXPECT_EQ(cxCheckTimeText(r.text, r.format, chinese), r.shown) << r.text;
@@ -87,7 +82,6 @@ TEST(TimeValue, DatePartAndTimeOfDay)
         {"Null", Variant::Null(), 0, 0},
         {"a date-time", Variant::FromDateTime(kDated), 45000, 0.75},
         {"before day 0 the time counts down", Variant::FromDateTime(-2.75), -2, 0.75},
-        {"a number", Variant(0.5), 0, 0.5},
         {"a string with a date", Variant("2023/3/15 18:00"), 45000, 0.75},
     };
     for (const Row& r : rows) {
