@@ -22,40 +22,6 @@ TcxMaskEditModeOptions Options(bool ignoreMaskBlank = false)
     return options;
 }
 
-// Keys are written in braces: {L} {R} {H} {E} {B} {D}, with S or C before
-// the letter for Shift or Ctrl; {P:text} pastes, {K:n} clicks before byte n.
-void RunScript(TMaskStringPort& port, TcxMaskEditCustomMode& mode, const std::string& script)
-{
-    for (std::size_t i = 0; i < script.size();) {
-        if (script[i] != '{') {
-            const std::size_t next = static_cast<std::size_t>(cxMaskNextChar(script, static_cast<int>(i)));
-            port.Type(mode, script.substr(i, next - i));
-            i = next;
-            continue;
-        }
-        const std::size_t close = script.find('}', i);
-        const std::string step = script.substr(i + 1, close - i - 1);
-        i = close + 1;
-        if (step.starts_with("P:")) {
-            cxMaskEditPaste(mode, port, step.substr(2));
-            continue;
-        }
-        if (step.starts_with("K:")) {
-            port.Click(mode, std::stoi(step.substr(2)));
-            continue;
-        }
-        const bool shift = step[0] == 'S', ctrl = step[0] == 'C';
-        switch (step.back()) {
-        case 'L': port.Press(mode, TcxMaskEditKey::Left, shift, ctrl); break;
-        case 'R': port.Press(mode, TcxMaskEditKey::Right, shift, ctrl); break;
-        case 'H': port.Press(mode, TcxMaskEditKey::Home, shift, ctrl); break;
-        case 'E': port.Press(mode, TcxMaskEditKey::End, shift, ctrl); break;
-        case 'D': port.Press(mode, TcxMaskEditKey::Delete, shift, ctrl); break;
-        case 'B': port.Type(mode, "\b"); break;
-        }
-    }
-}
-
 struct TScriptCase {
     const char* name;
     TcxEditMaskKind kind;
@@ -74,7 +40,7 @@ TEST_P(MaskEditScript, LeavesTextSelectionAndBeeps)
     TMaskStringPort port;
     const auto mode = cxCreateMaskEditMode(c.kind, &port, Options(), c.mask);
     port.Show(*mode, c.shown);
-    RunScript(port, *mode, c.keys);
+    port.Run(*mode, c.keys);
     EXPECT_EQ(port.Text(), c.text);
     EXPECT_EQ(port.Selection().Start, c.selStart);
     EXPECT_EQ(port.Selection().Length, c.selLength);
@@ -203,7 +169,7 @@ TEST(MaskEditModes, TimeEditorHooks)
         TTimeLikeMode mode(&port, Options());
         mode.SetModeMask("00:00;1;_");
         port.Show(mode, "");
-        RunScript(port, mode, c.keys);
+        port.Run(mode, c.keys);
         EXPECT_EQ(port.Text(), c.text) << c.keys;
         EXPECT_EQ(port.beeps, c.beeps) << c.keys;
         EXPECT_EQ(port.Selection().Start, c.selStart) << c.keys;
@@ -232,7 +198,7 @@ TEST(MaskEditModes, CaretAtStartAndEnd)
         TMaskStringPort port;
         const auto mode = cxCreateMaskEditMode(c.kind, &port, Options(), c.mask);
         port.Show(*mode, c.shown);
-        RunScript(port, *mode, c.keys);
+        port.Run(*mode, c.keys);
         EXPECT_EQ(mode->IsCaretAtStart(), c.atStart) << c.mask << " " << c.keys;
         EXPECT_EQ(mode->IsCaretAtEnd(), c.atEnd) << c.mask << " " << c.keys;
     }

@@ -28,34 +28,6 @@ private:
     const TFormatSettings& settings_;
 };
 
-// Characters are typed; in braces: {H} Home, {E} End, {SE} Shift+End,
-// {R} Right, {D} Delete, {B} Backspace, {K:n} a click before byte n.
-void RunKeys(TTimeStringPort& port, TcxMaskEditCustomMode& mode, const std::string& keys)
-{
-    for (std::size_t i = 0; i < keys.size();) {
-        if (keys[i] != '{') {
-            const auto next = static_cast<std::size_t>(cxMaskNextChar(keys, static_cast<int>(i)));
-            port.Type(mode, keys.substr(i, next - i));
-            i = next;
-            continue;
-        }
-        const std::size_t close = keys.find('}', i);
-        const std::string key = keys.substr(i + 1, close - i - 1);
-        i = close + 1;
-        if (key.starts_with("K:"))
-            port.Click(mode, std::stoi(key.substr(2)));
-        else if (key == "B")
-            port.Type(mode, "\b");
-        else
-            port.Press(mode,
-                       key.back() == 'H'   ? TcxMaskEditKey::Home
-                       : key.back() == 'E' ? TcxMaskEditKey::End
-                       : key.back() == 'R' ? TcxMaskEditKey::Right
-                                           : TcxMaskEditKey::Delete,
-                       key[0] == 'S');
-    }
-}
-
 TEST(TimeEditMaskMode, TypingAndClearing)
 {
     const TFormatSettings chinese = ChineseFormatSettings();
@@ -91,7 +63,7 @@ TEST(TimeEditMaskMode, TypingAndClearing)
         TcxTimeEditMaskMode mode(&port, options);
         mode.SetModeMask(r.mask);
         port.Show(mode, r.shown);
-        RunKeys(port, mode, r.keys);
+        port.Run(mode, r.keys);
         EXPECT_EQ(port.Text(), r.text) << r.why;
         EXPECT_EQ(port.Selection().Start, r.selStart) << r.why;
         EXPECT_EQ(port.Selection().Length, r.selLength) << r.why;

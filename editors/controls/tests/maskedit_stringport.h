@@ -93,6 +93,40 @@ public:
         Select(position, position);
         mode.SelectForOverwrite();
     }
+    // Keys are written in braces: {L} {R} {H} {E} {B} {D}, with S or C before
+    // the letter for Shift or Ctrl; {P:text} pastes, {K:n} clicks before byte
+    // n; anything else is typed.
+    void Run(TcxMaskEditCustomMode& mode, const std::string& script)
+    {
+        for (std::size_t i = 0; i < script.size();) {
+            if (script[i] != '{') {
+                const auto next = static_cast<std::size_t>(cxMaskNextChar(script, static_cast<int>(i)));
+                Type(mode, script.substr(i, next - i));
+                i = next;
+                continue;
+            }
+            const std::size_t close = script.find('}', i);
+            const std::string step = script.substr(i + 1, close - i - 1);
+            i = close + 1;
+            if (step.starts_with("P:")) {
+                cxMaskEditPaste(mode, *this, step.substr(2));
+                continue;
+            }
+            if (step.starts_with("K:")) {
+                Click(mode, std::stoi(step.substr(2)));
+                continue;
+            }
+            const bool shift = step[0] == 'S', ctrl = step[0] == 'C';
+            switch (step.back()) {
+            case 'L': Press(mode, TcxMaskEditKey::Left, shift, ctrl); break;
+            case 'R': Press(mode, TcxMaskEditKey::Right, shift, ctrl); break;
+            case 'H': Press(mode, TcxMaskEditKey::Home, shift, ctrl); break;
+            case 'E': Press(mode, TcxMaskEditKey::End, shift, ctrl); break;
+            case 'D': Press(mode, TcxMaskEditKey::Delete, shift, ctrl); break;
+            case 'B': Type(mode, "\b"); break;
+            }
+        }
+    }
     // The editor showing a text: laid through the mask, then told to the mode.
     void Show(TcxMaskEditCustomMode& mode, const std::string& text)
     {
