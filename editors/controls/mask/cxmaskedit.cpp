@@ -127,6 +127,8 @@ void TcxCustomMaskEdit::ApplyProperties(TcxCustomEditProperties& properties)
         return;
     }
     const TLiveness alive = Liveness();
+    // A shown text's change handlers run once the mode is in step again.
+    TcxEditChangeEventsLock events(*this);
     TcxCustomMaskEditProperties& p = ActiveProperties();
     const std::string mask = p.EffectiveEditMask();
     if (p.MaskKind() != modeKind_ || p.CaseInsensitive() != mode_->Options().CaseInsensitive) {
@@ -153,6 +155,9 @@ void TcxCustomMaskEdit::ApplyProperties(TcxCustomEditProperties& properties)
     if (!alive)
         return;
     RefreshModeOptions();
+    events.Release();
+    if (!alive)
+        return;
     if (!HandleAllocated()) {
         TcxCustomTextEdit::ApplyProperties(properties);
         return;

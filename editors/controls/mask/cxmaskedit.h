@@ -81,6 +81,10 @@ private:
     void RecreateMode();
     // The mode's error beep: the sound and OnErrorBeep.
     void ErrorBeep();
+    // A mode operation from the user as one change: the change events it
+    // causes fire once it has ended, when a handler may free the editor.
+    template <class F>
+    bool RunByUser(F&& operation);
     // ValueText from the inner text.
     void RefreshValueText();
     // The modes' settings that need no new mode, from the properties in force.

@@ -9,6 +9,7 @@
 #include "editors/controls/mask/cxmaskedit.h"
 #include "editors/controls/mask/cxmaskeditinnerport.h"
 #include "editors/controls/mask/cxmaskeditkeys.h"
+#include "editors/edit/editor/cxeditlocks.h"
 
 namespace {
 
@@ -26,6 +27,21 @@ std::optional<TcxMaskEditKey> MaskKeyOf(WORD key)
 
 } // namespace
 
+template <class F>
+bool TcxCustomMaskEdit::RunByUser(F&& operation)
+{
+    const TLiveness alive = Liveness();
+    RefreshModeOptions();
+    TcxEditChangeEventsLock events(*this);
+    bool passOn = false;
+    {
+        TFlagScope keyboard(alive, keyboardAction_);
+        passOn = operation();
+    }
+    events.Release();
+    return passOn;
+}
+
 void TcxCustomMaskEdit::DoEditKeyDown(WORD& key, TShiftState shift)
 {
     if (port_)
@@ -42,12 +58,8 @@ void TcxCustomMaskEdit::DoEditKeyDown(WORD& key, TShiftState shift)
         return;
     }
     const TLiveness alive = Liveness();
-    RefreshModeOptions();
-    bool passOn = false;
-    {
-        TFlagScope keyboard(alive, keyboardAction_);
-        passOn = cxMaskEditKeyDown(*mode_, *port_, *maskKey, (shift & ssShift) != 0, (shift & ssCtrl) != 0);
-    }
+    const bool passOn = RunByUser(
+        [&] { return cxMaskEditKeyDown(*mode_, *port_, *maskKey, (shift & ssShift) != 0, (shift & ssCtrl) != 0); });
     if (!alive)
         return;
     if (!passOn) {
@@ -77,12 +89,7 @@ void TcxCustomMaskEdit::DoEditKeyPress(char& key)
     TcxCustomEdit::DoEditKeyPress(key);
     if (!alive || key == 0)
         return;
-    RefreshModeOptions();
-    bool passOn = false;
-    {
-        TFlagScope keyboard(alive, keyboardAction_);
-        passOn = cxMaskEditKeyPress(*mode_, *port_, key);
-    }
+    const bool passOn = RunByUser([&] { return cxMaskEditKeyPress(*mode_, *port_, key); });
     if (!alive)
         return;
     trailKept_ = passOn;
@@ -152,9 +159,10 @@ void TcxCustomMaskEdit::PasteText(const std::string& text)
         InsertText(text);
         return;
     }
-    RefreshModeOptions();
-    TFlagScope keyboard(alive, keyboardAction_);
-    cxMaskEditPaste(*mode_, *port_, text);
+    RunByUser([&] {
+        cxMaskEditPaste(*mode_, *port_, text);
+        return false;
+    });
 }
 
 void TcxCustomMaskEdit::CutToClipboard()
@@ -166,6 +174,5 @@ void TcxCustomMaskEdit::CutToClipboard()
     const TLiveness alive = Liveness();
     if (SelectionLength() == 0 || !RequestEditing() || !alive)
         return;
-    TFlagScope keyboard(alive, keyboardAction_);
-    cxMaskEditCut(*mode_, *port_);
+    RunByUser([&] { return cxMaskEditCut(*mode_, *port_); });
 }

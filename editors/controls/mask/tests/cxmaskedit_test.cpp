@@ -17,7 +17,9 @@
 #include "classlib/clipboard.h"
 #include "classlib/customedit.h"
 #include "classlib/form.h"
+#include "classlib/liveness.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/freedmemory.h"
 #include "classlib/tests/realinput.h"
 #include "classlib/units.h"
 #include "editors/controls/cxcontrolsunits.h"
@@ -291,6 +293,63 @@ TEST_F(MaskEditTest, ScreenshotOfEachKind)
         shot.SaveToFile(c.file);
         EXPECT_NE(GetFileAttributesA(c.file), INVALID_FILE_ATTRIBUTES);
     }
+}
+
+// Obvious fault: a change handler that freed the form while the mode was
+// still at work left it working on the freed editor.
+TEST_F(MaskEditTest, ChangeHandlersThatFreeOrRaiseMidOperation)
+{
+    enum class Act { Type, Delete, Paste };
+    const struct {
+        TMask mask;
+        Act act;
+        std::vector<BYTE> chars;
+    } cases[] = {
+        {kTime, Act::Type, {'1'}},       {kTime, Act::Delete, {}},     {kTime, Act::Paste, {}},
+        {kDigits, Act::Type, {'1'}},     {kDigits, Act::Delete, {}},   {kDigits, Act::Paste, {}},
+        {kNoon, Act::Type, {0xCF, 0xC2}}, {kClock, Act::Delete, {}},    {kClock, Act::Paste, {}},
+    };
+    TFreedMemoryTrap trap;
+    for (const bool frees : {true, false})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.mask.mask << " " << static_cast<int>(c.act) << (frees ? " frees" : " raises"));
+            // Raised inside a window procedure it would end in a message box: only the paste, called directly, raises.
+            if (!frees && c.act != Act::Paste)
+                continue;
+            NewForm();
+            Use(c.mask);
+            Edit().SetFocus();
+            Edit().SetText(c.mask.kind == emkStandard ? "12:34" : "1234");
+            Edit().SelectRange(0, 0);
+            Application.ProcessMessages();
+            const TLiveness alive = Edit().Liveness();
+            Edit().MaskEditProperties().OnChange = [&](TComponent&) {
+                if (!frees)
+                    throw std::runtime_error("handler");
+                form_.reset();
+            };
+            std::string raised;
+            const HWND inner = Inner();
+            try {
+                switch (c.act) {
+                case Act::Type:
+                    for (BYTE b : c.chars)
+                        PostMessageA(inner, WM_CHAR, b, 1);
+                    Application.ProcessMessages();
+                    break;
+                case Act::Delete: SendMessageA(inner, WM_KEYDOWN, VK_DELETE, 1); break;
+                case Act::Paste: Edit().PasteText("56"); break;
+                }
+            } catch (const std::runtime_error& e) {
+                raised = e.what();
+            }
+            EXPECT_EQ(static_cast<bool>(alive), !frees);
+            EXPECT_EQ(raised, frees ? "" : "handler");
+            if (alive) {
+                EXPECT_FALSE(Edit().KeyboardAction());
+                EXPECT_EQ(Edit().ChangeEventsLockCount(), 0);
+            }
+        }
 }
 
 // Obvious fault: a kind the mask does not compile in, by the setter or by
