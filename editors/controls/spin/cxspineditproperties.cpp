@@ -299,6 +299,12 @@ const TPropertyTable& TcxCustomSpinEditProperties::Properties() const
     using P = TcxCustomSpinEditProperties;
     static const TPropertyTable table = TPropertyTable::Of<P>(TcxCustomMaskEditProperties::Properties(), {
         {"CanEdit", [](P& p, const TPropertyValue& v) { p.SetCanEdit(v.Bool()); }},
+        {"DisplayFormat", [](P& p, const TPropertyValue& v) { p.SetDisplayFormat(v.Text()); }},
+        {"EditFormat", [](P& p, const TPropertyValue& v) { p.SetEditFormat(v.Text()); }},
+        {"ImmediatePost", [](P& p, const TPropertyValue& v) { p.SetImmediatePost(v.Bool()); }},
+        {"UseDisplayFormatWhenEditing",
+         [](P& p, const TPropertyValue& v) { p.SetUseDisplayFormatWhenEditing(v.Bool()); }},
+        {"UseLeftAlignmentOnEditing", [](P& p, const TPropertyValue& v) { p.SetUseLeftAlignmentOnEditing(v.Bool()); }},
         {"Circular", [](P& p, const TPropertyValue& v) { p.SetCircular(v.Bool()); }},
         {"ExceptionOnInvalidInput", [](P& p, const TPropertyValue& v) { p.SetExceptionOnInvalidInput(v.Bool()); }},
         {"Increment", [](P& p, const TPropertyValue& v) { p.SetIncrement(v.Float()); }},

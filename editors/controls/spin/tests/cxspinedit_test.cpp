@@ -185,6 +185,8 @@ TEST(SpinEdit, FormTextAndTheUnitsRegistrations)
                                       {"Properties.ValueType", "vtInt"},
                                       {"Properties.SpinButtons.Position", "sbpHorzLeftRight"},
                                       {"Properties.SpinButtons.ShowFastButtons", "true"},
+                                      {"Properties.ImmediatePost", "true"},
+                                      {"Properties.DisplayFormat", "0.00"},
                                       {"Value", "12"}})
         EXPECT_TRUE(edit->SetProperty(name, value)) << name;
     EXPECT_EQ(p.Increment(), 0);
@@ -194,6 +196,8 @@ TEST(SpinEdit, FormTextAndTheUnitsRegistrations)
     EXPECT_TRUE(p.IsValueTypeStored());
     EXPECT_EQ(p.Buttons().Count(), 4);
     EXPECT_EQ(VarToStr(edit->Value()), "12");
+    EXPECT_TRUE(p.ImmediatePost());
+    EXPECT_EQ(p.GetDisplayText(edit->EditValue(), true), "12.00") << "unfocused, by the display format";
     // Copies carry the spin settings.
     TcxSpinEditProperties copy(nullptr);
     copy.Assign(p);
