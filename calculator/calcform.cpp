@@ -33,6 +33,7 @@ TCalcForm::TCalcForm(std::string folder, const TClock& clock)
     Bind("SpeedButton42Click", &TCalcForm::SpeedButton42Click);
     Bind("SpeedButton46Click", &TCalcForm::SpeedButton46Click);
     Bind("SpeedButton43Click", &TCalcForm::SpeedButton43Click);
+    Bind("SpeedButton44Click", &TCalcForm::SpeedButton44Click);
     Bind("FormCreate", &TCalcForm::FormCreate);
     Bind("FormShow", &TCalcForm::FormShow);
     Bind("FormCloseQuery", &TCalcForm::FormCloseQuery);

@@ -106,6 +106,8 @@ public:
     void SpeedButton42Click(TComponent& Sender);
     void SpeedButton46Click(TComponent& Sender);
     void SpeedButton43Click(TComponent& Sender);
+    // The tools window, shown without blocking.
+    void SpeedButton44Click(TComponent& Sender);
 
     // Options panel.
     void SpeedButton2Click(TComponent& Sender);

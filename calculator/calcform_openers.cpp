@@ -1,4 +1,6 @@
-// The toolbar buttons that open the about, help and calendar windows.
+// The toolbar buttons and the tray item that open the about, help, calendar and tools windows.
+#include <utility>
+
 #include "calculator/calcform.h"
 #include "calculator/functionunit_win.h"
 #include "classlib/application.h"
@@ -8,15 +10,16 @@
 #include "classlib/writereplacing.h"
 #include "windows/aboutform.h"
 #include "windows/calchelp.h"
+#include "windows/toolsform.h"
 #include "windows/webbrowse_open.h"
 
 namespace {
 // The program creates these at start; an opener still makes one that is missing.
-template <class T>
-T& Created(T*& window)
+template <class T, class... A>
+T& Created(T*& window, A&&... args)
 {
     if (!window)
-        window = &Application.CreateForm<T>();
+        window = &Application.CreateForm<T>(std::forward<A>(args)...);
     return *window;
 }
 } // namespace
@@ -38,4 +41,14 @@ void TCalcForm::SpeedButton43Click(TComponent&)
     if (!FileExists(page))
         WriteFileReplacing(page, LoadResourceText("kestova_html", "file"));
     OpenWebPage({.address = page, .hide = {"Panel1"}, .caption = "万年历", .modal = true});
+}
+
+void TCalcForm::SpeedButton44Click(TComponent&)
+{
+    Created(f_tools, folder(), clock_).Show();
+}
+
+void TCalcForm::N4Click(TComponent& Sender)
+{
+    SpeedButton44Click(Sender);
 }

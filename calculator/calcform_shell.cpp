@@ -135,7 +135,3 @@ void TCalcForm::N2Click(TComponent&)
     Hide();
 }
 
-void TCalcForm::N4Click(TComponent&)
-{
-    // Opens the tools window, which comes with a later part of the program.
-}

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TForm;
@@ -22,11 +23,12 @@ public:
     void Initialize();
     bool Initialized() const { return ownerWindow_ != nullptr; }
 
-    // Creates a form the application owns; the first one is the main form.
-    template <class T>
-    T& CreateForm()
+    // Creates a form the application owns, from the arguments given; the
+    // first one is the main form.
+    template <class T, class... A>
+    T& CreateForm(A&&... args)
     {
-        auto form = std::make_unique<T>();
+        auto form = std::make_unique<T>(std::forward<A>(args)...);
         T& ref = *form;
         AddForm(std::move(form));
         return ref;

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the tools window's banner, a three-frame animated GIF of the maker's
 products along its foot, and writes it as the hex block of the banner's
-Image.Data (a 32-bit byte count, then the GIF) to resources/toolsbanner.hex.
+Image.Data (a 32-bit byte count, then the GIF) to resources/toolsbanner.hex
+and into the tools window's description, resources/tools.form.
 
 Screen 444 x 33 with a 64-entry global table; a loop block repeating without
 end; three frames shown 4 s each, kept in place (disposal 1), entry 49 see-
@@ -198,6 +199,15 @@ def main():
     with open(path, 'w') as f:
         f.write('\n'.join(lines) + '\n')
     print(f'{os.path.normpath(path)}: {len(data)} bytes of GIF')
+    # The tools window's description holds the same block as the banner's Image.Data.
+    form = os.path.join(here, '..', 'resources', 'tools.form')
+    with open(form, encoding='utf-8') as f:
+        text = f.read()
+    head, rest = text.split('Image.Data = {\n', 1)
+    indent = head[head.rindex('\n') + 1:]
+    tail = rest[rest.index(indent + '}\n'):]
+    with open(form, 'w', encoding='utf-8') as f:
+        f.write(head + 'Image.Data = {\n' + ''.join(indent + '  ' + line + '\n' for line in lines) + tail)
 
 
 if __name__ == '__main__':

@@ -5,12 +5,37 @@
 
 #include "classlib/application.h"
 #include "classlib/trayicon.h"
+#include "classlib/units.h"
+#include "editors/controls/cxcontrolsunits.h"
+#include "editors/edit/core/cxeditunits.h"
+#include "editors/foundation/core/cxfoundationunits.h"
+#include "windows/accessoryclasses.h"
+
+namespace {
+// What the program starts before its first form, so that the tools window
+// can be made; a suite's windows are gone before they end.
+std::vector<std::unique_ptr<TUnitsStarted>> units;
+
+void StartUnits()
+{
+    Application.Initialize();
+    RegisterAccessoryClasses();
+    for (auto started : {cxFoundationUnits(), cxEditUnits(), cxControlsUnits()})
+        units.push_back(std::make_unique<TUnitsStarted>(started));
+}
+
+void EndUnits()
+{
+    while (!units.empty())
+        units.pop_back();
+}
+} // namespace
 
 std::unique_ptr<TCalcForm> CalcFormTest::form;
 
 void CalcFormTest::SetUpTestSuite()
 {
-    Application.Initialize();
+    StartUnits();
     form = std::make_unique<TCalcForm>(FreshFolder("window"));
     form->Show();
     SetForegroundWindow(form->Handle());
@@ -19,6 +44,7 @@ void CalcFormTest::SetUpTestSuite()
 void CalcFormTest::TearDownTestSuite()
 {
     form.reset();
+    EndUnits();
 }
 
 void CalcDialogTest::SetUp()
@@ -64,8 +90,13 @@ void CalcFormTest::SetUp()
 
 void CalcShellTest::SetUpTestSuite()
 {
-    Application.Initialize();
+    StartUnits();
     ShellHasTray();
+}
+
+void CalcShellTest::TearDownTestSuite()
+{
+    EndUnits();
 }
 
 void CalcShellTest::TearDown()

@@ -62,6 +62,7 @@ protected:
 class CalcShellTest : public CalcDialogTest {
 protected:
     static void SetUpTestSuite();
+    static void TearDownTestSuite();
     void TearDown() override;
 
     static std::unique_ptr<TCalcForm> Start(const std::string& folder, const TClock& clock = SystemClock());

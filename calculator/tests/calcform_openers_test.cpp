@@ -10,7 +10,9 @@
 #include "classlib/widetext.h"
 #include "classlib/windowclasses.h"
 #include "windows/aboutform.h"
+#include "classlib/tests/realinput.h"
 #include "windows/calchelp.h"
+#include "windows/toolsform.h"
 #include "windows/webbrowse.h"
 
 namespace {
@@ -208,6 +210,66 @@ TEST_F(CalcOpenersTest, UnwritablePageShowsTheFileErrorAndOpensNoWindow)
     EXPECT_TRUE(f_webbrowse == nullptr || !IsWindowVisible(f_webbrowse->Handle()));
     EXPECT_NE(GetFileAttributesA(page.path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+// The tools window, shown without blocking: nothing closes it for the test.
+class CalcToolsOpenerTest : public CalcFormTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        CalcFormTest::SetUpTestSuite();
+        Application.SetMainForm(form.get());
+    }
+    static void TearDownTestSuite()
+    {
+        Application.SetMainForm(nullptr);
+        // The opened windows go before the units their editors use.
+        Application.DestroyForms();
+        f_about = nullptr;
+        f_calchelp = nullptr;
+        f_webbrowse = nullptr;
+        CalcFormTest::TearDownTestSuite();
+    }
+};
+
+TEST_F(CalcToolsOpenerTest, ToolbarAndTrayShowOneToolsWindowWithoutBlocking)
+{
+    HWND button = form->Component<TControl>("SpeedButton44").Handle();
+    // Missing at first: the first click creates it.
+    ASSERT_EQ(f_tools, nullptr);
+    // A real click on the toolbar button.
+    ClickInput(button);
+    ASSERT_TRUE(PumpInput([] { return f_tools && IsWindowVisible(f_tools->Handle()); }));
+    Tf_tools* created = f_tools;
+    EXPECT_EQ(created->Text(), "小工具");
+    f_tools->Hide();
+    ClickInput(button);
+    ASSERT_TRUE(PumpInput([&] { return IsWindowVisible(created->Handle()); }));
+    EXPECT_EQ(f_tools, created) << "the second click reuses the window";
+    f_tools->Hide();
+    form->N4Click(*form->N4);
+    EXPECT_TRUE(IsWindowVisible(created->Handle()));
+    EXPECT_EQ(f_tools, created);
+
+    // Not modal: the tape takes typed keys meanwhile. The window stays on
+    // top, so it goes to a corner away from the tape first.
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    RECT tape, tools;
+    GetWindowRect(form->Memo1->Handle(), &tape);
+    GetWindowRect(created->Handle(), &tools);
+    const POINT middle{(tape.left + tape.right) / 2, (tape.top + tape.bottom) / 2};
+    const int x = middle.x > GetSystemMetrics(SM_CXSCREEN) / 2 ? 0 : GetSystemMetrics(SM_CXSCREEN) - (tools.right - tools.left);
+    SetWindowPos(created->Handle(), nullptr, x, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(created->Handle(), &tools);
+    ASSERT_FALSE(PtInRect(&tools, middle)) << tools.left << "," << tools.top << " over " << middle.x << "," << middle.y;
+    // The user comes back to the calculator, as a click on its caption would.
+    SetForegroundWindow(form->Handle());
+    ASSERT_TRUE(PumpInput([&] { return GetForegroundWindow() == form->Handle(); })) << DescribeInputTarget();
+    ASSERT_TRUE(FocusByClick(form->Memo1->Handle())) << DescribeInputTarget();
+    TypeKeys(L"1+2=");
+    EXPECT_TRUE(PumpInput([&] { return Tape().starts_with("1+2=3"); })) << Tape();
+    EXPECT_TRUE(IsWindowVisible(created->Handle()));
+    EXPECT_TRUE(Messages().empty());
 }
 
 } // namespace

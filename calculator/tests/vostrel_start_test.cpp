@@ -58,6 +58,27 @@ BOOL CALLBACK MatchTape(HWND hwnd, LPARAM lp)
     return TRUE;
 }
 
+// A copy of the program in a folder of its own: it keeps its files beside itself.
+class ProgramCopy {
+public:
+    explicit ProgramCopy(const std::string& name)
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + name + "_" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        copied = CopyFileA(BuiltProgramPath(VOSTREL_EXE).c_str(), exe().c_str(), FALSE) != FALSE;
+    }
+    ~ProgramCopy() { DeleteTree(folder.substr(0, folder.size() - 1)); }
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+    std::string exe() const { return folder + "vostrel.exe"; }
+
+    std::string folder;
+    bool copied = false;
+};
+
 // One run of the program: started, its window found, closed at the end.
 class ProgramRun {
 public:
@@ -86,13 +107,10 @@ private:
 
 TEST(VostrelStart, TapeAndSettingsSurviveARestart)
 {
-    // A copy in a folder of its own: the program keeps its files beside itself.
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "vostrel_restart_" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    std::string exe = folder + "vostrel.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath(VOSTREL_EXE).c_str(), exe.c_str(), FALSE));
+    ProgramCopy copy("vostrel_restart");
+    ASSERT_TRUE(copy.copied);
+    const std::string& folder = copy.folder;
+    const std::string exe = copy.exe();
     {
         ProgramRun first(exe);
         ASSERT_NE(first.tape, nullptr);
@@ -118,9 +136,6 @@ TEST(VostrelStart, TapeAndSettingsSurviveARestart)
         EXPECT_EQ(second.Close(), 0);
     }
     EXPECT_EQ(ReadBytes(folder + "temp.txt"), "1+2=3\r\n4*5=20\r\n");
-    for (const char* name : {"vostrel.exe", "temp.txt", "setinfo.ini"})
-        DeleteFileA((folder + name).c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
@@ -135,9 +150,9 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 752);
     EXPECT_EQ(client.bottom, 490);
-    // The about and help windows are made at start, right after the
+    // The about, help and tools windows are made at start, right after the
     // calculator is on screen, and stay hidden until asked for.
-    for (const char* caption : {"Tessrow", "Help"}) {
+    for (const char* caption : {"Tessrow", "Help", "小工具"}) {
         HWND made = nullptr;
         for (int i = 0; i < 100 && !(made = FindFormWindow(program.Id(), caption)); ++i)
             Sleep(50);
@@ -147,4 +162,24 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(20000), 0);
+}
+
+TEST(VostrelStart, ACountdownTimeThatDoesNotConvertStartsAt8)
+{
+    ProgramCopy copy("vostrel_countdown");
+    ASSERT_TRUE(copy.copied);
+    WriteBytes(copy.folder + "setinfo.ini", "[gaokao]\r\ndate=2026/6/7\r\ntime=25:99\r\n");
+    ProgramRun run(copy.exe());
+    ASSERT_NE(run.window, nullptr);
+    // The status line is the STATIC whose text starts with today's date and
+    // goes on to the countdown.
+    std::string line;
+    for (int i = 0; i < 200 && !line.ends_with("小时 "); ++i) {
+        for (HWND child : ChildWindowsOf(run.window))
+            if (UpperClassNameOf(child) == "STATIC" && WindowTextOf(child).find("距高考:") != std::string::npos)
+                line = WindowTextOf(child);
+        Sleep(50);
+    }
+    EXPECT_TRUE(line.ends_with("小时 ")) << line;
+    EXPECT_EQ(run.Close(), 0);
 }
