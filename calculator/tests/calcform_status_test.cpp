@@ -3,6 +3,7 @@
 #include "calculator/tests/calcform_fixture.h"
 #include "classlib/daynumber.h"
 #include "classlib/tests/fixedclock.h"
+#include "classlib/tests/realinput.h"
 #include "windows/tests/toolstable.h"
 #include "windows/toolsform.h"
 
@@ -81,6 +82,28 @@ TEST_F(CalcShellTest, ASavedCountdownShowsAtTheNextTick)
     tools.reset();
     form->Timer1Timer(*form->Timer2);
     EXPECT_EQ(form->Label4->Text(), "2026-03-05 星期四 09:00:00");
+    EXPECT_EQ(DialogCount(), 0);
+}
+
+TEST_F(CalcShellTest, ATickWhileTheCountdownTimeIsBeingTypedReadsWhatIsTyped)
+{
+    TFixedClock clock(2026, 3, 5, 9, 0, 0);
+    auto form = Start(FreshFolder("typing"), clock);
+    auto tools = ToolsWindowOf(*form, clock);
+    tools->gaokao->SetDate(EncodeDayNumber(2026, 3, 6));
+    tools->Show();
+    SetForegroundWindow(tools->Handle());
+    tools->PageControl1->SetActivePageIndex(1);
+    tools->Time4->SetFocus();
+    ASSERT_TRUE(PumpInput([&] { return IsChild(tools->Time4->Handle(), GetFocus()) || GetFocus() == tools->Time4->Handle(); }))
+        << DescribeInputTarget();
+    form->Timer1Timer(*form->Timer2);
+    EXPECT_TRUE(form->Label4->Text().ends_with(":0 天 15 小时 ")) << form->Label4->Text();
+    // The hour typed and nothing else: the editor has not taken it as its value yet.
+    TypeKeys(L"12");
+    ASSERT_TRUE(PumpInput([&] { return tools->Time4->Text().starts_with("12"); })) << tools->Time4->Text();
+    form->Timer1Timer(*form->Timer2);
+    EXPECT_TRUE(form->Label4->Text().ends_with(":1 天 3 小时 ")) << form->Label4->Text();
     EXPECT_EQ(DialogCount(), 0);
 }
 

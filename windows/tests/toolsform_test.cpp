@@ -491,8 +491,7 @@ TEST_F(ToolsWindow, ScreenshotsOfThePages)
         pages.push_back(ReadBytes(file));
     }
     // Each page shows something of its own.
-    EXPECT_NE(pages[0], pages[1]);
-    EXPECT_NE(pages[1], pages[2]);
+    EXPECT_TRUE(pages[0] != pages[1] && pages[1] != pages[2] && pages[0] != pages[2]);
 }
 
 } // namespace
