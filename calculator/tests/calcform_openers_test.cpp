@@ -50,7 +50,8 @@ private:
     const std::string before_;
 };
 
-class CalcOpenersTest : public CalcFormTest {
+// The calculator as the program's main form.
+class CalcMainFormTest : public CalcFormTest {
 protected:
     static void SetUpTestSuite()
     {
@@ -61,8 +62,17 @@ protected:
     static void TearDownTestSuite()
     {
         Application.SetMainForm(nullptr);
+        // The opened windows go before the units their editors use.
+        Application.DestroyForms();
+        f_about = nullptr;
+        f_calchelp = nullptr;
+        f_webbrowse = nullptr;
         CalcFormTest::TearDownTestSuite();
     }
+};
+
+class CalcOpenersTest : public CalcMainFormTest {
+protected:
     void SetUp() override
     {
         CalcFormTest::SetUp();
@@ -213,24 +223,7 @@ TEST_F(CalcOpenersTest, UnwritablePageShowsTheFileErrorAndOpensNoWindow)
 }
 
 // The tools window, shown without blocking: nothing closes it for the test.
-class CalcToolsOpenerTest : public CalcFormTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        CalcFormTest::SetUpTestSuite();
-        Application.SetMainForm(form.get());
-    }
-    static void TearDownTestSuite()
-    {
-        Application.SetMainForm(nullptr);
-        // The opened windows go before the units their editors use.
-        Application.DestroyForms();
-        f_about = nullptr;
-        f_calchelp = nullptr;
-        f_webbrowse = nullptr;
-        CalcFormTest::TearDownTestSuite();
-    }
-};
+class CalcToolsOpenerTest : public CalcMainFormTest {};
 
 TEST_F(CalcToolsOpenerTest, ToolbarAndTrayShowOneToolsWindowWithoutBlocking)
 {

@@ -17,6 +17,13 @@ std::unique_ptr<Tf_tools> ToolsWindowOf(TCalcForm& form, const TClock& clock)
     return tools;
 }
 
+// The countdown's moment: gaokao's date and Time4's time.
+void SetCountdown(Tf_tools& tools, const TToolsMoment& at)
+{
+    tools.gaokao->SetDate(EncodeDayNumber(at.year, at.month, at.day));
+    tools.Time4->SetTime(EncodeTime(at.hour, at.minute, at.second, 0));
+}
+
 std::string Tail(std::int64_t hours)
 {
     return "  距高考:" + std::to_string(hours / 24) + " 天 " + std::to_string(hours % 24) + " 小时 ";
@@ -41,8 +48,7 @@ TEST_F(CalcShellTest, TheCountdownPartCountsWholeHoursToTheToolsWindowsMoment)
     TFixedClock clock(2026, 3, 5, 9, 0, 0);
     auto form = Start(FreshFolder("countdown"), clock);
     auto tools = ToolsWindowOf(*form, clock);
-    tools->gaokao->SetDate(EncodeDayNumber(2026, 3, 6));
-    tools->Time4->SetTime(EncodeTime(12, 0, 0, 0));
+    SetCountdown(*tools, {2026, 3, 6, 12, 0, 0});
     form->Timer1Timer(*form->Timer2);
     EXPECT_EQ(form->Label4->Text(), "2026-03-05 星期四 09:00:00  距高考:1 天 3 小时 ");
     // Counts worked out by Python's datetime: the clock at d2, the target at d3.
@@ -50,16 +56,14 @@ TEST_F(CalcShellTest, TheCountdownPartCountsWholeHoursToTheToolsWindowsMoment)
         if (row.d2.year != 2026)
             continue;
         clock.Set(row.d2.year, row.d2.month, row.d2.day, row.d2.hour, row.d2.minute, row.d2.second);
-        tools->gaokao->SetDate(EncodeDayNumber(row.d3.year, row.d3.month, row.d3.day));
-        tools->Time4->SetTime(EncodeTime(row.d3.hour, row.d3.minute, row.d3.second, 0));
+        SetCountdown(*tools, row.d3);
         form->Timer1Timer(*form->Timer2);
         const std::string line = form->Label4->Text();
         EXPECT_TRUE(line.ends_with(Tail(std::stoll(row.hours)))) << line << " for " << row.hours << " hours";
     }
     // A target in the year 9999 shows its whole count; a blank name shows nothing.
     clock.Set(2026, 3, 5, 9, 0, 0);
-    tools->gaokao->SetDate(EncodeDayNumber(9999, 12, 31));
-    tools->Time4->SetTime(EncodeTime(23, 59, 59, 0));
+    SetCountdown(*tools, {9999, 12, 31, 23, 59, 59});
     tools->Edit1->SetText("   ");
     form->Timer1Timer(*form->Timer2);
     EXPECT_TRUE(form->Label4->Text().ends_with("  距:2912379 天 15 小时 ")) << form->Label4->Text();
@@ -72,8 +76,7 @@ TEST_F(CalcShellTest, ASavedCountdownShowsAtTheNextTick)
     auto form = Start(FreshFolder("saved"), clock);
     auto tools = ToolsWindowOf(*form, clock);
     const std::string name(300, '\xB8');
-    tools->gaokao->SetDate(EncodeDayNumber(2026, 3, 8));
-    tools->Time4->SetTime(EncodeTime(9, 0, 0, 0));
+    SetCountdown(*tools, {2026, 3, 8, 9, 0, 0});
     tools->Edit1->SetText(name);
     SendMessageA(tools->Component<TControl>("Button7").Handle(), BM_CLICK, 0, 0);
     form->Timer1Timer(*form->Timer2);
@@ -90,7 +93,7 @@ TEST_F(CalcShellTest, ATickWhileTheCountdownTimeIsBeingTypedReadsWhatIsTyped)
     TFixedClock clock(2026, 3, 5, 9, 0, 0);
     auto form = Start(FreshFolder("typing"), clock);
     auto tools = ToolsWindowOf(*form, clock);
-    tools->gaokao->SetDate(EncodeDayNumber(2026, 3, 6));
+    SetCountdown(*tools, {2026, 3, 6, 0, 0, 0});
     tools->Show();
     SetForegroundWindow(tools->Handle());
     tools->PageControl1->SetActivePageIndex(1);

@@ -42,17 +42,7 @@ protected:
 
 TEST_F(About, DialogFrameWithOnlyTheSystemMenuCentredOnTheDesktop)
 {
-    HWND window = f_about->Handle();
-    LONG style = GetWindowLongA(window, GWL_STYLE);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-    RECT client, frame;
-    GetClientRect(window, &client);
-    GetWindowRect(window, &frame);
-    EXPECT_EQ(client.right, 351);
-    EXPECT_EQ(client.bottom, 242);
-    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    ExpectSystemMenuOnlyCentred(f_about->Handle(), 351, 242);
     EXPECT_EQ(f_about->Text(), "Tessrow");
     EXPECT_EQ(f_about->Component<TLabel>("Label1").Text(), "Tessrow V2.37");
     EXPECT_EQ(f_about->Component<TLabel>("Label7").Text(), "官方主页");

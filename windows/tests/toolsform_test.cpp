@@ -445,18 +445,8 @@ TEST_F(ToolsWindow, WebButtonsOpenTheirPagesWithoutBlocking)
 TEST_F(ToolsWindow, TheWindowAndItsTabOrder)
 {
     auto form = Open();
-    HWND window = form->Handle();
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-    RECT client, frame;
-    GetClientRect(window, &client);
-    GetWindowRect(window, &frame);
-    EXPECT_EQ(client.right, 444);
-    EXPECT_EQ(client.bottom, 294);
-    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ExpectSystemMenuOnlyCentred(form->Handle(), 444, 294);
     for (TEdit* result : {form->Edit2, form->Edit6, form->Edit7, form->Edit8, form->Edit9}) {
         EXPECT_TRUE(GetWindowLongA(result->Handle(), GWL_STYLE) & ES_READONLY) << result->Name();
         EXPECT_FALSE(GetWindowLongA(result->Handle(), GWL_STYLE) & WS_TABSTOP) << result->Name();
