@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   googletest libbenchmark-dev clang libclang-rt-14-dev
   zlib1g-dev libpng-dev libgif-dev libpcre2-dev
-  wine wine32:i386 wine64 xvfb xauth fonts-wqy-microhei locales
+  wine wine32:i386 wine64 xvfb xauth libx11-dev fonts-wqy-microhei locales
   sox nodejs
 )
 
