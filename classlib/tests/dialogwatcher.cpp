@@ -1,5 +1,7 @@
 #include "classlib/tests/dialogwatcher.h"
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 namespace {
@@ -47,9 +49,77 @@ HWND FindMenuWindow()
     return FindOwnWindow([](HWND window) { return HasClass(window, "#32768"); });
 }
 
-DialogWatcher::DialogWatcher(Action action, Match match)
-    : action_(std::move(action)), match_(std::move(match)), thread_([this] { Loop(); })
+// One hook per thread, shared by the watchers made on it: it reports each
+// top-level window the thread shows. Watching for shows, not polling for
+// visible windows, also answers a window closed and shown again between
+// two looks, which a fast Wine does within milliseconds.
+class ShowHooks {
+public:
+    static void Add(DialogWatcher* watcher)
+    {
+        std::lock_guard hold(lock_);
+        Hook& hook = hooks_[watcher->ownerThread_];
+        if (hook.watchers.empty())
+            hook.handle = SetWindowsHookExA(WH_CALLWNDPROCRET, OnMessageDone, nullptr, watcher->ownerThread_);
+        hook.watchers.push_back(watcher);
+    }
+
+    static void Remove(DialogWatcher* watcher)
+    {
+        std::lock_guard hold(lock_);
+        Hook& hook = hooks_[watcher->ownerThread_];
+        std::erase(hook.watchers, watcher);
+        if (hook.watchers.empty()) {
+            UnhookWindowsHookEx(hook.handle);
+            hooks_.erase(watcher->ownerThread_);
+        }
+    }
+
+private:
+    struct Hook {
+        HHOOK handle = nullptr;
+        std::vector<DialogWatcher*> watchers;
+    };
+
+    static LRESULT CALLBACK OnMessageDone(int code, WPARAM wp, LPARAM lp)
+    {
+        const auto* done = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+        if (code == HC_ACTION && done->message == WM_WINDOWPOSCHANGED &&
+            (reinterpret_cast<const WINDOWPOS*>(done->lParam)->flags & SWP_SHOWWINDOW) &&
+            GetAncestor(done->hwnd, GA_PARENT) == GetDesktopWindow()) {
+            std::lock_guard hold(lock_);
+            if (auto hook = hooks_.find(GetCurrentThreadId()); hook != hooks_.end())
+                for (DialogWatcher* watcher : hook->second.watchers)
+                    watcher->Shown(done->hwnd);
+        }
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+
+    static inline std::mutex lock_;
+    static inline std::map<DWORD, Hook> hooks_;
+};
+
+namespace {
+
+BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
 {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+DialogWatcher::DialogWatcher(Action action, Match match)
+    : action_(std::move(action)), match_(std::move(match)), ownerThread_(GetCurrentThreadId())
+{
+    std::vector<HWND> visible;
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&visible));
+    shown_.assign(visible.begin(), visible.end());
+    ShowHooks::Add(this);
+    thread_ = std::thread([this] { Loop(); });
 }
 
 bool DialogWatcher::IsDialog(HWND window)
@@ -59,40 +129,53 @@ bool DialogWatcher::IsDialog(HWND window)
 
 DialogWatcher::~DialogWatcher()
 {
-    stop_ = true;
+    ShowHooks::Remove(this);
+    {
+        std::lock_guard hold(lock_);
+        stop_ = true;
+    }
+    wake_.notify_one();
     thread_.join();
+}
+
+void DialogWatcher::Shown(HWND window)
+{
+    {
+        std::lock_guard hold(lock_);
+        shown_.push_back(window);
+    }
+    wake_.notify_one();
 }
 
 void DialogWatcher::Loop()
 {
-    HWND last = nullptr;
-    while (!stop_) {
-        HWND found = FindOwnWindow(match_);
-        if (found && found != last) {
-            last = found;
-            // Let the dialog finish setting itself up.
-            Sleep(100);
-            std::string text = MessageText(found);
-            while (busy_.test_and_set()) {
-            }
-            messages_.push_back(text);
-            busy_.clear();
-            action_(found);
-            ++count_;
-        } else if (!found) {
-            last = nullptr;
+    for (;;) {
+        HWND window;
+        {
+            std::unique_lock hold(lock_);
+            wake_.wait(hold, [this] { return stop_ || !shown_.empty(); });
+            if (stop_)
+                return;
+            window = shown_.front();
+            shown_.pop_front();
         }
-        Sleep(20);
+        // Gone again before its turn: nothing left to answer.
+        if (!IsWindowVisible(window) || !match_(window))
+            continue;
+        std::string text = MessageText(window);
+        {
+            std::lock_guard hold(lock_);
+            messages_.push_back(text);
+        }
+        action_(window);
+        ++count_;
     }
 }
 
 std::vector<std::string> DialogWatcher::Messages() const
 {
-    while (busy_.test_and_set()) {
-    }
-    std::vector<std::string> copy = messages_;
-    busy_.clear();
-    return copy;
+    std::lock_guard hold(lock_);
+    return messages_;
 }
 
 std::string DialogWatcher::MessageText(HWND dialog)

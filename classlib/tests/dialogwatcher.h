@@ -6,7 +6,10 @@
 #include <windows.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,8 +19,9 @@ public:
     using Action = std::function<void(HWND dialog)>;
     using Match = std::function<bool(HWND window)>;
 
-    // Answers every visible top-level window of this process that matches
-    // (by default a dialog) with the action, until destroyed.
+    // Answers each showing of a top-level window that matches (by default a
+    // dialog) with the action, until destroyed: the windows already shown,
+    // and those the constructing thread shows later, again when shown again.
     explicit DialogWatcher(Action action, Match match = IsDialog);
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
@@ -36,14 +40,19 @@ public:
     static void EnterFileName(HWND dialog, const std::string& path);
 
 private:
+    friend class ShowHooks;
+    void Shown(HWND window);
     void Loop();
 
     Action action_;
     Match match_;
-    std::atomic<bool> stop_{false};
-    std::atomic<int> count_{0};
-    mutable std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
+    const DWORD ownerThread_;
+    mutable std::mutex lock_;
+    std::condition_variable wake_;
+    bool stop_ = false;
+    std::deque<HWND> shown_;
     std::vector<std::string> messages_;
+    std::atomic<int> count_{0};
     std::thread thread_;
 };
 
