@@ -8,6 +8,11 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 enable_testing()
 
+# OFF: the test programs stay out of the default build (a tree whose tests
+# this machine cannot run: the 32-bit one where the kernel runs no 32-bit
+# programs); CTest still lists them.
+option(VOSTREL_BUILD_TESTS "Build the test programs by default" ON)
+
 # vostrel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [TIMEOUT <seconds>] [DESKTOP])
 # One test program; CTest runs it whole (through Wine in the target build).
 # TIMEOUT: a few times the program's real length, so that a hang fails within
@@ -19,6 +24,7 @@ function(vostrel_add_test name)
   cmake_parse_arguments(T "DESKTOP" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  vostrel_test_program(${name})
   # The three builds share one CTest run: host tests carry a prefix.
   set(test_name ${name})
   if(NOT CMAKE_CROSSCOMPILING)
@@ -33,6 +39,15 @@ function(vostrel_add_test name)
   set_tests_properties(${test_name} PROPERTIES TIMEOUT ${T_TIMEOUT} COST ${T_TIMEOUT})
   if(T_DESKTOP)
     vostrel_uses_desktop(${test_name})
+  endif()
+endfunction()
+
+# vostrel_test_program(<targets...>)
+# Test programs made with add_executable itself: built by default only with
+# VOSTREL_BUILD_TESTS.
+function(vostrel_test_program)
+  if(NOT VOSTREL_BUILD_TESTS)
+    set_target_properties(${ARGN} PROPERTIES EXCLUDE_FROM_ALL ON)
   endif()
 endfunction()
 
