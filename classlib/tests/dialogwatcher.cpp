@@ -1,6 +1,7 @@
 #include "classlib/tests/dialogwatcher.h"
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <vector>
 
@@ -103,9 +104,7 @@ namespace {
 
 BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp)
 {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd))
+    if (IsWindowVisible(hwnd))
         reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
     return TRUE;
 }
@@ -116,7 +115,7 @@ DialogWatcher::DialogWatcher(Action action, Match match)
     : action_(std::move(action)), match_(std::move(match)), ownerThread_(GetCurrentThreadId())
 {
     std::vector<HWND> visible;
-    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&visible));
+    EnumThreadWindows(ownerThread_, CollectVisible, reinterpret_cast<LPARAM>(&visible));
     shown_.assign(visible.begin(), visible.end());
     ShowHooks::Add(this);
     thread_ = std::thread([this] { Loop(); });
@@ -149,15 +148,29 @@ void DialogWatcher::Shown(HWND window)
 
 void DialogWatcher::Loop()
 {
+    HWND lastOther = nullptr;
     for (;;) {
-        HWND window;
+        HWND window = nullptr;
         {
             std::unique_lock hold(lock_);
-            wake_.wait(hold, [this] { return stop_ || !shown_.empty(); });
+            wake_.wait_for(hold, std::chrono::milliseconds(20), [this] { return stop_ || !shown_.empty(); });
             if (stop_)
                 return;
-            window = shown_.front();
-            shown_.pop_front();
+            if (!shown_.empty()) {
+                window = shown_.front();
+                shown_.pop_front();
+            }
+        }
+        if (!window) {
+            // The windows of other threads (a worker's message box) carry no
+            // hook: looked for instead, each answered while it stays shown.
+            HWND found = FindOwnWindow(
+                [this](HWND w) { return GetWindowThreadProcessId(w, nullptr) != ownerThread_ && match_(w); });
+            if (found == lastOther)
+                continue;
+            lastOther = window = found;
+            if (!found)
+                continue;
         }
         // Gone again before its turn: nothing left to answer.
         if (!IsWindowVisible(window) || !match_(window))

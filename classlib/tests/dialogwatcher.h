@@ -19,9 +19,10 @@ public:
     using Action = std::function<void(HWND dialog)>;
     using Match = std::function<bool(HWND window)>;
 
-    // Answers each showing of a top-level window that matches (by default a
-    // dialog) with the action, until destroyed: the windows already shown,
-    // and those the constructing thread shows later, again when shown again.
+    // Answers each showing of a top-level window of this process that
+    // matches (by default a dialog) with the action, until destroyed: those
+    // of the constructing thread each time they are shown, those of other
+    // threads once while they stay shown.
     explicit DialogWatcher(Action action, Match match = IsDialog);
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
