@@ -177,9 +177,11 @@ std::vector<TControl*> TForm::EnterChain(TControl& control) const
 // list before its exit and joins it before its enter, so a handler that
 // moves the focus finds the list as it stands; none exits unentered or
 // enters twice, and this walk stops once a handler moved the focus, freed
-// the form or the control, or took one of its parents away. An exit that
-// raises stops the move: B does not enter, and the control left stays the
-// active one and gets the focus back before the failure is reported.
+// the form or the control, or took one of its parents away. B is the active
+// control already while A exits, so that what A does on its way out sees
+// where the focus went. An exit that raises stops the move: B does not
+// enter, and the control left is the active one again and gets the focus
+// back before the failure is reported.
 void TForm::ControlFocused(TControl& control)
 {
     const std::vector<TControl*> chain = EnterChain(control);
@@ -189,12 +191,15 @@ void TForm::ControlFocused(TControl& control)
     }
     const unsigned move = ++focusMoves_;
     const TLiveness alive = Liveness(), controlAlive = control.Liveness();
+    TControl* const left = activeControl_;
+    const TLiveness leftAlive = left ? left->Liveness() : TLiveness();
     HWND window = control.Handle();
     auto stillThisMove = [&] {
         return alive && controlAlive && focusMoves_ == move && GetFocus() == window && EnterChain(control) == chain;
     };
     const auto common = static_cast<std::size_t>(
         std::mismatch(entered_.begin(), entered_.end(), chain.begin(), chain.end()).first - entered_.begin());
+    activeControl_ = &control;
     try {
         while (entered_.size() > common) {
             ExitLast(move);
@@ -203,11 +208,13 @@ void TForm::ControlFocused(TControl& control)
         }
     } catch (...) {
         // Unless the handler moved the focus itself.
-        if (alive && focusMoves_ == move && GetFocus() == window && activeControl_ && activeControl_->CanFocus())
-            activeControl_->SetFocus();
+        if (alive && focusMoves_ == move) {
+            activeControl_ = leftAlive ? left : nullptr;
+            if (GetFocus() == window && activeControl_ && activeControl_->CanFocus())
+                activeControl_->SetFocus();
+        }
         throw;
     }
-    activeControl_ = &control;
     for (std::size_t i = entered_.size(); i < chain.size(); ++i) {
         entered_.push_back(chain[i]);
         chain[i]->Perform(CM_ENTER, 0, 0);

@@ -63,7 +63,11 @@ public:
         LoadFromText(kChainForm);
     }
     void Enter(TComponent& sender) { Log("enter", sender, onEnter); }
-    void Exit(TComponent& sender) { Log("exit", sender, onExit); }
+    void Exit(TComponent& sender)
+    {
+        activeAtExit += (ActiveControl() ? ActiveControl()->Name() : "none") + " ";
+        Log("exit", sender, onExit);
+    }
     TControl& Get(const std::string& name) { return Component<TControl>(name); }
     std::string FocusedName() const
     {
@@ -82,9 +86,12 @@ public:
         Get(name).SetFocus();
         Application.ProcessMessages();
         log.clear();
+        activeAtExit.clear();
     }
 
     std::string log;
+    // The active control as each exit saw it.
+    std::string activeAtExit;
     // Run once, for the control of that name, after its line is logged.
     std::pair<std::string, std::function<void()>> onEnter, onExit;
 
@@ -130,6 +137,11 @@ TEST(FocusChain, EnterAndExitRunAlongTheParentsBelowTheCommonOne)
         Application.ProcessMessages();
         EXPECT_EQ(form.log, m.log) << m.from << " to " << m.to;
         EXPECT_EQ(form.ActiveControl(), &form.Get(m.to)) << m.from << " to " << m.to;
+        // What leaves sees already where the focus went.
+        std::string expected;
+        for (auto at = form.log.find("exit "); at != std::string::npos; at = form.log.find("exit ", at + 1))
+            expected += std::string(m.to) + " ";
+        EXPECT_EQ(form.activeAtExit, expected) << m.from << " to " << m.to;
     }
 }
 

@@ -113,6 +113,23 @@ TEST_F(TextDemo, EachEditorTakesTypedTextAsItsSettingsSay)
     EXPECT_EQ(Starting(editors_["Plain"].line, "Plain: value=hello "), "Plain: value=hello ");
 }
 
+TEST_F(TextDemo, ARightAlignedEditorShowsItsEditOnlyFocused)
+{
+    const TDemoEditor& right = editors_["Right"];
+    // Shown or hidden once the focus change has been handled.
+    auto shown = [&](bool expected) {
+        for (int i = 0; i < 100 && (IsWindowVisible(right.edit) != FALSE) != expected; ++i)
+            Sleep(50);
+        return IsWindowVisible(right.edit) != FALSE;
+    };
+    EXPECT_FALSE(shown(false));
+    // The click lands on the editor, which hands the focus to its EDIT.
+    ClickInput(right.box);
+    EXPECT_TRUE(shown(true));
+    ASSERT_TRUE(FocusByClick(editors_["Plain"].edit));
+    EXPECT_FALSE(shown(false));
+}
+
 TEST_F(TextDemo, IncrementalSearchCompletesAndLeftRightEndClearTheFindSelection)
 {
     const TDemoEditor& lookup = editors_["Lookup"];

@@ -149,6 +149,10 @@ TEST_F(TextEditClipboardTest, RightAlignedEditorShowsItsEditOnlyFocused)
     Focus(*edit_);
     EXPECT_TRUE(edit_->IsInnerEditVisible());
     EXPECT_TRUE(edit_->InnerTextEditControl()->Visible());
+    // Leaving it hides the EDIT again.
+    Focus(*other_);
+    EXPECT_FALSE(edit_->IsInnerEditVisible());
+    EXPECT_FALSE(edit_->InnerTextEditControl()->Visible());
 }
 
 // The caret shows where it is only in the focused EDIT.
