@@ -7,6 +7,7 @@
 
 #include "classlib/daynumber.h"
 #include "classlib/exceptions.h"
+#include "classlib/handlercall.h"
 
 const int TDateTimePicker::MinDay = EncodeDayNumber(1752, 9, 14);
 const int TDateTimePicker::MaxDay = EncodeDayNumber(9999, 12, 31);
@@ -126,8 +127,7 @@ void TDateTimePicker::CNNotify(TMessage& m)
 {
     if (reinterpret_cast<const NMHDR*>(m.LParam)->code == static_cast<UINT>(DTN_DATETIMECHANGE)) {
         date_.reset();
-        if (OnChange)
-            OnChange(*this);
+        CallHandler(OnChange, *this);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "classlib/handlercall.h"
+
 TTabSheet::TTabSheet()
 {
     SetAlign(TAlign::alClient);
@@ -186,8 +188,8 @@ void TPageControl::CNNotify(TMessage& m)
         return;
     const TLiveness alive = Liveness();
     SetActivePageIndex(index);
-    if (alive && OnChange)
-        OnChange(*this);
+    if (alive)
+        CallHandler(OnChange, *this);
 }
 
 void TPageControl::CMDialogKey(TMessage& m)
@@ -198,8 +200,8 @@ void TPageControl::CMDialogKey(TMessage& m)
         (focus == Handle() || IsChild(Handle(), focus))) {
         const TLiveness alive = Liveness();
         SelectNextPage(!(shift & ssShift));
-        if (alive && OnChange)
-            OnChange(*this);
+        if (alive)
+            CallHandler(OnChange, *this);
         m.Result = 1;
         return;
     }

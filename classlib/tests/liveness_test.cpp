@@ -3,10 +3,13 @@
 // objects lose their pages, so any later touch of one faults.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,8 +18,10 @@
 #include "classlib/button.h"
 #include "classlib/customcontrol.h"
 #include "classlib/customedit.h"
+#include "classlib/datetimepicker.h"
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
+#include "classlib/pagecontrol.h"
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
 #include "classlib/tests/freedmemory.h"
@@ -54,10 +59,11 @@ INPUT Mouse(DWORD flags, POINT at = {})
     return input;
 }
 
-// Left clicks at the control's middle; two make a double click.
-void Click(const TControl& control, int clicks = 1)
+// Left clicks at a point of the control, by default its middle; two make a
+// double click.
+void Click(const TControl& control, int clicks = 1, std::optional<POINT> point = {})
 {
-    POINT at{control.Width() / 2, control.Height() / 2};
+    POINT at = point.value_or(POINT{control.Width() / 2, control.Height() / 2});
     ClientToScreen(control.Handle(), &at);
     Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at)});
     SettleInput();
@@ -169,12 +175,37 @@ TProbe& ProbeOf(Scene& s)
     return static_cast<TProbe&>(*s.sender);
 }
 
-void FocusAndType(Scene& s, WORD key)
+void FocusAndType(Scene& s, WORD key, WORD held = 0)
 {
     s.sender->SetFocus();
     PumpInput([&s] { return GetForegroundWindow() == s.form->Handle() && GetFocus() == s.sender->Handle(); });
     SettleInput();
+    if (held)
+        Send({Key(held, false)});
     Type(key);
+    if (held)
+        Send({Key(held, true)});
+}
+
+// Two pages, owned by their page control.
+TControl& MakePages(Scene& s)
+{
+    auto& pages = s.form->Adopt(std::make_unique<TPageControl>());
+    for (const char* caption : {"One", "Two"}) {
+        auto& sheet = pages.Adopt(std::make_unique<TTabSheet>());
+        sheet.SetText(caption);
+        sheet.SetParent(&pages);
+    }
+    return pages;
+}
+
+// A click on the tab of the page not shown.
+void ClickOtherTab(Scene& s)
+{
+    auto& pages = static_cast<TPageControl&>(*s.sender);
+    RECT tab{};
+    SendMessageA(pages.Handle(), TCM_GETITEMRECT, pages.ActivePageIndex() == 0 ? 1 : 0, reinterpret_cast<LPARAM>(&tab));
+    Click(pages, 1, POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
 }
 
 // A handler as real ones are written: it goes on using its own captures
@@ -238,6 +269,12 @@ const Kind kKinds[] = {
      }},
     {"FormClose", Make<TEdit>(), [](Scene& s, const auto& hook) { s.form->OnClose = Handler(hook); },
      [](Scene& s) { PostMessageA(s.form->Handle(), WM_CLOSE, 0, 0); }},
+    {"PageTabClick", MakePages, [](Scene& s, const auto& hook) { s.sender->OnChange = Handler(hook); },
+     ClickOtherTab},
+    {"PageCtrlTab", MakePages, [](Scene& s, const auto& hook) { s.sender->OnChange = Handler(hook); },
+     [](Scene& s) { FocusAndType(s, VK_TAB, VK_CONTROL); }},
+    {"DateChange", Make<TDateTimePicker>(), [](Scene& s, const auto& hook) { s.sender->OnChange = Handler(hook); },
+     [](Scene& s) { FocusAndType(s, VK_UP); }},
 };
 
 struct Case {
