@@ -8,21 +8,13 @@
 #include "editors/controls/text/cxtextedit.h"
 
 TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner)
-    : TCustomEdit(owner), helper_(std::make_unique<TcxCustomInnerTextEditHelper>(*this))
+    : TcxInnerEditControl(owner), helper_(std::make_unique<TcxCustomInnerTextEditHelper>(*this))
 {
-    border_ = false;
     SetParentColor(true);
     SetParentFont(false);
-    TCustomEdit::OnChange = [this](TComponent&) {
-        if (ChangeHandler && !settingText_)
-            ChangeHandler();
-    };
 }
 
-TcxCustomInnerTextEdit::~TcxCustomInnerTextEdit()
-{
-    TCustomEdit::OnChange = nullptr;
-}
+TcxCustomInnerTextEdit::~TcxCustomInnerTextEdit() = default;
 
 std::unique_ptr<TComponent> TcxCustomInnerTextEdit::Create(TcxCustomEdit& edit)
 {
@@ -32,16 +24,13 @@ std::unique_ptr<TComponent> TcxCustomInnerTextEdit::Create(TcxCustomEdit& edit)
 void TcxCustomInnerTextEdit::Attach(TcxCustomTextEdit& edit)
 {
     container_ = &edit;
-    SetParent(&edit);
+    AttachEditor(edit);
 }
 
-TCreateParams TcxCustomInnerTextEdit::CreateParams() const
+void TcxCustomInnerTextEdit::Detach()
 {
-    TCreateParams params = TCustomEdit::CreateParams();
-    params.style &= ~(WS_BORDER | WS_CAPTION | WS_THICKFRAME);
-    params.style |= ES_AUTOHSCROLL;
-    params.exStyle &= ~WS_EX_CLIENTEDGE;
-    return params;
+    container_ = nullptr;
+    DetachEditor();
 }
 
 void TcxCustomInnerTextEdit::HandleCreated()

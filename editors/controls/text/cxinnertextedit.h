@@ -12,6 +12,7 @@
 #include "classlib/variant.h"
 #include "editors/controls/text/cxtexteditmodes.h"
 #include "editors/edit/editor/cxinneredit.h"
+#include "editors/edit/editor/cxinnereditcontrol.h"
 #include "editors/foundation/core/cxclasses.h"
 
 class TcxCustomTextEdit;
@@ -165,7 +166,7 @@ private:
     TcxCustomInnerTextEdit& edit_;
 };
 
-class TcxCustomInnerTextEdit : public TCustomEdit, public IcxInnerEditHelper {
+class TcxCustomInnerTextEdit : public TcxInnerEditControl, public IcxInnerEditHelper {
 public:
     explicit TcxCustomInnerTextEdit(TComponent* owner);
     ~TcxCustomInnerTextEdit() override;
@@ -202,13 +203,9 @@ public:
     int BoundsLockCount() const { return boundsLock_; }
     void LockBounds(bool lock);
 
-    // The EDIT's text changed (EN_CHANGE), other than by the editor's own setting.
-    TcxInnerEditChangeEvent ChangeHandler;
     TcxInnerTextEditSelectionEvent OnSelChange;
 
     void SetBounds(int left, int top, int width, int height) override;
-    // A text put in by the editor, which is no typing: no change notification.
-    void ShowText(const std::string& text);
     // Focus without selecting all for that moment.
     void SafelySetFocus();
     // Sends EM_SETSEL and tells the editor.
@@ -217,10 +214,9 @@ public:
     // What the editor hands over: it attaches once it is whole.
     void Attach(TcxCustomTextEdit& edit);
     // The editor is going: nothing is handed over any more.
-    void Detach() { container_ = nullptr; }
+    void Detach();
 
 protected:
-    TCreateParams CreateParams() const override;
     void HandleCreated() override;
     const TMessageMap& Messages() const override;
     void WndProc(TMessage& m) override;
@@ -228,10 +224,7 @@ protected:
     void KeyPress(char& key) override;
     void KeyUp(WORD& key, TShiftState shift) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Click() override;
-    void DblClick() override;
 
 private:
     void WMGetDlgCode(TMessage& m);
@@ -242,8 +235,6 @@ private:
     void WMSize(TMessage& m);
     void WMNCPaint(TMessage& m);
     void WMEraseBackground(TMessage& m);
-    void WMSetFocus(TMessage& m);
-    void WMKillFocus(TMessage& m);
     void WMClipboard(TMessage& m);
     void WMMouseWheel(TMessage& m);
 
@@ -267,6 +258,4 @@ private:
     char imeLastChar_ = 0;
     // A lead byte whose trail byte was not queued yet.
     BYTE pendingLead_ = 0;
-    // Set while the EDIT takes a text from the editor, which is no typing.
-    bool settingText_ = false;
 };

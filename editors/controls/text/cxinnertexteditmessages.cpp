@@ -23,15 +23,9 @@ bool IsTrailByte(BYTE b)
 
 } // namespace
 
-void TcxCustomInnerTextEdit::ShowText(const std::string& text)
-{
-    TFlagScope setting(Liveness(), settingText_);
-    SetText(text);
-}
-
 const TMessageMap& TcxCustomInnerTextEdit::Messages() const
 {
-    static const TMessageMap map(TCustomEdit::Messages(),
+    static const TMessageMap map(TcxInnerEditControl::Messages(),
                                  {
                                      {WM_GETDLGCODE, &TcxCustomInnerTextEdit::WMGetDlgCode},
                                      {WM_KEYDOWN, &TcxCustomInnerTextEdit::WMKeyDown},
@@ -41,8 +35,6 @@ const TMessageMap& TcxCustomInnerTextEdit::Messages() const
                                      {WM_SIZE, &TcxCustomInnerTextEdit::WMSize},
                                      {WM_NCPAINT, &TcxCustomInnerTextEdit::WMNCPaint},
                                      {WM_ERASEBKGND, &TcxCustomInnerTextEdit::WMEraseBackground},
-                                     {WM_SETFOCUS, &TcxCustomInnerTextEdit::WMSetFocus},
-                                     {WM_KILLFOCUS, &TcxCustomInnerTextEdit::WMKillFocus},
                                      {WM_CUT, &TcxCustomInnerTextEdit::WMClipboard},
                                      {WM_PASTE, &TcxCustomInnerTextEdit::WMClipboard},
                                      {WM_CLEAR, &TcxCustomInnerTextEdit::WMClipboard},
@@ -100,25 +92,19 @@ void TcxCustomInnerTextEdit::WMKeyDown(TMessage& m)
 void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift)
 {
     keyHandled_ = false;
-    if (!container_)
-        return;
-    container_->KeyDown(key, shift);
-    if (key == 0)
+    const TLiveness alive = Liveness();
+    TcxInnerEditControl::KeyDown(key, shift);
+    if (alive && container_ && key == 0)
         keyHandled_ = true;
 }
 
 void TcxCustomInnerTextEdit::KeyPress(char& key)
 {
     keyHandled_ = false;
-    if (key == '\t') {
-        key = 0;
-        return;
-    }
-    if (!container_)
-        return;
+    const bool tab = key == '\t';
     const TLiveness alive = Liveness();
-    container_->KeyPress(key);
-    if (!alive)
+    TcxInnerEditControl::KeyPress(key);
+    if (!alive || tab || !container_)
         return;
     if (key == 0) {
         keyHandled_ = true;
@@ -134,14 +120,10 @@ void TcxCustomInnerTextEdit::KeyPress(char& key)
 void TcxCustomInnerTextEdit::KeyUp(WORD& key, TShiftState shift)
 {
     keyHandled_ = false;
-    if (key == VK_TAB) {
-        key = 0;
-        return;
-    }
-    if (!container_)
-        return;
-    container_->KeyUp(key, shift);
-    if (key == 0)
+    const bool tab = key == VK_TAB;
+    const TLiveness alive = Liveness();
+    TcxInnerEditControl::KeyUp(key, shift);
+    if (alive && !tab && container_ && key == 0)
         keyHandled_ = true;
 }
 
@@ -271,27 +253,6 @@ void TcxCustomInnerTextEdit::WMEraseBackground(TMessage& m)
     m.Result = 1;
 }
 
-void TcxCustomInnerTextEdit::WMSetFocus(TMessage& m)
-{
-    const TLiveness alive = Liveness();
-    TCustomEdit::Messages().Dispatch(*this, m);
-    if (!alive || !container_ || (container_->ComponentState() & csDestroying))
-        return;
-    // The focus coming from the editor's own window is no change for it.
-    if (container_->HandleAllocated() && reinterpret_cast<HWND>(m.WParam) == container_->Handle())
-        return;
-    container_->FocusChanged();
-}
-
-void TcxCustomInnerTextEdit::WMKillFocus(TMessage& m)
-{
-    const TLiveness alive = Liveness();
-    TCustomEdit::Messages().Dispatch(*this, m);
-    if (!alive || !container_ || (container_->ComponentState() & csDestroying))
-        return;
-    container_->FocusChanged();
-}
-
 // Cut copies from a read-only EDIT; paste and clear do nothing there.
 void TcxCustomInnerTextEdit::WMClipboard(TMessage& m)
 {
@@ -347,19 +308,7 @@ void TcxCustomInnerTextEdit::MouseDown(TMouseButton button, TShiftState shift, i
         container_->BeginDrag(false);
         return;
     }
-    container_->MouseDown(button, shift, x + Left(), y + Top());
-}
-
-void TcxCustomInnerTextEdit::MouseMove(TShiftState shift, int x, int y)
-{
-    if (container_)
-        container_->MouseMove(shift, x + Left(), y + Top());
-}
-
-void TcxCustomInnerTextEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (container_)
-        container_->MouseUp(button, shift, x + Left(), y + Top());
+    TcxInnerEditControl::MouseDown(button, shift, x, y);
 }
 
 void TcxCustomInnerTextEdit::Click()
@@ -367,11 +316,4 @@ void TcxCustomInnerTextEdit::Click()
     TCustomEdit::Click();
     if (container_)
         container_->Click();
-}
-
-void TcxCustomInnerTextEdit::DblClick()
-{
-    TCustomEdit::DblClick();
-    if (container_)
-        container_->DblClick();
 }

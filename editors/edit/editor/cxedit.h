@@ -297,6 +297,9 @@ public:
     TcxEditAfterKeyDownEvent AfterKeyDownHandler;
 
 protected:
+    // Hands its keys, mouse and focus changes over first.
+    friend class TcxInnerEditControl;
+
     // An editor kind passes its classes (see TcxEditKind).
     TcxCustomEdit(TComponent* owner, bool inPlace, const TcxEditKind& kind);
 

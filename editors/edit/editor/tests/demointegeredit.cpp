@@ -53,42 +53,14 @@ void TDemoPostBinding::WriteStoredValue(const Variant& value)
         OnPost(value);
 }
 
-TDemoInnerEdit::TDemoInnerEdit(TComponent* owner) : TCustomEdit(owner)
+TDemoInnerEdit::TDemoInnerEdit(TComponent* owner) : TcxInnerEditControl(owner)
 {
-    border_ = false;
     SetColor(clWindow);
-    OnChange = [this](TComponent&) {
-        if (changed_ && !showing_)
-            changed_();
-    };
-}
-
-TDemoIntegerEdit& TDemoInnerEdit::Editor() const
-{
-    return static_cast<TDemoIntegerEdit&>(*editor_);
-}
-
-void TDemoInnerEdit::ShowText(const std::string& text)
-{
-    TFlagScope showing(Liveness(), showing_);
-    SetText(text);
-}
-
-TCreateParams TDemoInnerEdit::CreateParams() const
-{
-    TCreateParams params = TCustomEdit::CreateParams();
-    params.style |= ES_AUTOHSCROLL;
-    params.exStyle &= ~WS_EX_CLIENTEDGE;
-    return params;
 }
 
 const TMessageMap& TDemoInnerEdit::Messages() const
 {
-    static const TMessageMap map(TCustomEdit::Messages(), {
-                                                              {WM_GETDLGCODE, &TDemoInnerEdit::WMGetDlgCode},
-                                                              {WM_SETFOCUS, &TDemoInnerEdit::WMFocusChange},
-                                                              {WM_KILLFOCUS, &TDemoInnerEdit::WMFocusChange},
-                                                          });
+    static const TMessageMap map(TcxInnerEditControl::Messages(), {{WM_GETDLGCODE, &TDemoInnerEdit::WMGetDlgCode}});
     return map;
 }
 
@@ -96,12 +68,6 @@ void TDemoInnerEdit::FocusInner()
 {
     if (CanFocus())
         SetFocus();
-}
-
-void TDemoInnerEdit::AttachToEditor(TcxCustomEdit& editor)
-{
-    editor_ = &editor;
-    SetParent(&editor);
 }
 
 // Tab comes as a key to the editor, which moves the focus itself, unless Ctrl is held.
@@ -113,35 +79,10 @@ void TDemoInnerEdit::WMGetDlgCode(TMessage& m)
         m.Result |= DLGC_WANTTAB;
 }
 
-// The editor hears of the focus after the class library has moved it
-// (enter and exit), as the EDIT inside a real editor tells it.
-void TDemoInnerEdit::WMFocusChange(TMessage& m)
-{
-    const TLiveness alive = Liveness();
-    TCustomEdit::Messages().Dispatch(*this, m);
-    if (!alive || !editor_ || (editor_->ComponentState() & csDestroying))
-        return;
-    // The focus coming from the editor's own window is no change for it.
-    if (m.Msg == WM_SETFOCUS && reinterpret_cast<HWND>(m.WParam) == editor_->Handle())
-        return;
-    Editor().FocusChanged();
-}
-
-void TDemoInnerEdit::KeyDown(WORD& key, TShiftState shift)
-{
-    if (editor_)
-        Editor().KeyDown(key, shift);
-}
-
 void TDemoInnerEdit::KeyPress(char& key)
 {
-    if (key == '\t') {
-        key = 0;
-        return;
-    }
     const TLiveness alive = Liveness();
-    if (editor_)
-        Editor().KeyPress(key);
+    TcxInnerEditControl::KeyPress(key);
     if (!alive)
         return;
     // Enter has no meaning to a one-line EDIT, which would only beep.
@@ -149,40 +90,6 @@ void TDemoInnerEdit::KeyPress(char& key)
         key = 0;
     if (key != 0)
         charsReceived_.push_back(key);
-}
-
-void TDemoInnerEdit::KeyUp(WORD& key, TShiftState shift)
-{
-    if (key == VK_TAB) {
-        key = 0;
-        return;
-    }
-    if (editor_)
-        Editor().KeyUp(key, shift);
-}
-
-void TDemoInnerEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (editor_)
-        Editor().MouseDown(button, shift, x + Left(), y + Top());
-}
-
-void TDemoInnerEdit::MouseMove(TShiftState shift, int x, int y)
-{
-    if (editor_)
-        Editor().MouseMove(shift, x + Left(), y + Top());
-}
-
-void TDemoInnerEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (editor_)
-        Editor().MouseUp(button, shift, x + Left(), y + Top());
-}
-
-void TDemoInnerEdit::DblClick()
-{
-    if (editor_)
-        Editor().DblClick();
 }
 
 namespace {

@@ -7,12 +7,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "classlib/customedit.h"
 #include "classlib/variant.h"
 #include "editors/edit/editor/cxedit.h"
 #include "editors/edit/editor/cxinneredit.h"
+#include "editors/edit/editor/cxinnereditcontrol.h"
 
 class TDemoIntegerEdit;
 
@@ -57,43 +58,26 @@ public:
 };
 
 // The EDIT inside the editor.
-class TDemoInnerEdit : public TCustomEdit, public IcxCustomInnerEdit {
+class TDemoInnerEdit : public TcxInnerEditControl, public IcxCustomInnerEdit {
 public:
     explicit TDemoInnerEdit(TComponent* owner);
 
     TWinControl& WinControl() override { return *this; }
     void FocusInner() override;
-    void AttachToEditor(TcxCustomEdit& editor) override;
-    void SetChangeNotification(TcxInnerEditChangeEvent handler) override { changed_ = std::move(handler); }
+    void AttachToEditor(TcxCustomEdit& editor) override { AttachEditor(editor); }
+    void SetChangeNotification(TcxInnerEditChangeEvent handler) override { ChangeHandler = std::move(handler); }
     void SetReadOnlyState(bool value) override { SetReadOnly(value); }
-
-    // A text put in by the editor, which is no typing: no change notification.
-    void ShowText(const std::string& text);
 
     // Every character that reached the EDIT's own handling, in order.
     const std::string& CharsReceived() const { return charsReceived_; }
 
 protected:
-    TCreateParams CreateParams() const override;
     const TMessageMap& Messages() const override;
-    void KeyDown(WORD& key, TShiftState shift) override;
     void KeyPress(char& key) override;
-    void KeyUp(WORD& key, TShiftState shift) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void DblClick() override;
 
 private:
     void WMGetDlgCode(TMessage& m);
-    void WMFocusChange(TMessage& m);
 
-    // The editor, once it is whole (it attaches while it is being made).
-    TDemoIntegerEdit& Editor() const;
-
-    TcxCustomEdit* editor_ = nullptr;
-    TcxInnerEditChangeEvent changed_;
-    bool showing_ = false;
     std::string charsReceived_;
 };
 
@@ -107,16 +91,6 @@ public:
     }
     TDemoInnerEdit& Inner() const { return static_cast<TDemoInnerEdit&>(InnerEdit()->WinControl()); }
     TDemoPostBinding& Binding() const { return static_cast<TDemoPostBinding&>(DataBinding()); }
-
-    // What the inner EDIT hands over first.
-    using TcxCustomEdit::DblClick;
-    using TcxCustomEdit::FocusChanged;
-    using TcxCustomEdit::KeyDown;
-    using TcxCustomEdit::KeyPress;
-    using TcxCustomEdit::KeyUp;
-    using TcxCustomEdit::MouseDown;
-    using TcxCustomEdit::MouseMove;
-    using TcxCustomEdit::MouseUp;
 
 protected:
     std::string GetDisplayText() const override;
