@@ -57,11 +57,13 @@ double InputMs(HWND box, HWND edit, const std::function<void()>& type, const std
 // ratio beside the goal.
 bool Compare(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::function<void()>& type,
              const std::string& start, const std::function<bool(HWND)>& done, const std::string& what, int runs,
-             double goal)
+             double goal, const TTypingAfterEditor& afterEditor = {})
 {
     std::vector<double> edited, plainMs;
     for (int run = 0; run < runs; ++run) {
         edited.push_back(InputMs(editorBox, editor, type, start, [&] { return done(editorBox); }));
+        if (afterEditor)
+            afterEditor(editorBox);
         plainMs.push_back(InputMs(plain, plain, type, start, [&] { return done(plain); }));
         std::printf("run %d: %s %.0f ms, plain EDIT %.0f ms\n", run + 1, editorName, edited.back(), plainMs.back());
         if (edited.back() < 0 || plainMs.back() < 0)
@@ -116,12 +118,12 @@ bool FindTypingTargets(HWND form, std::size_t row, HWND& editorBox, HWND& editor
 }
 
 bool CompareTyping(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::wstring& keys,
-                   int length, int runs, double goal)
+                   int length, int runs, double goal, const TTypingAfterEditor& afterEditor)
 {
     return Compare(
         editorName, editorBox, editor, plain, [&] { TypeKeys(keys); }, "",
         [&](HWND box) { return TextLength(box) >= length; }, std::to_string(length) + " characters typed", runs,
-        goal);
+        goal, afterEditor);
 }
 
 bool CompareInput(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::function<void()>& type,

@@ -13,12 +13,14 @@
 // editor, and the EDIT that is the form's own child; false when either is
 // missing.
 bool FindTypingTargets(HWND form, std::size_t row, HWND& editorBox, HWND& editor, HWND& plain);
+// Runs after each of the editor's runs, before the focus leaves it.
+using TTypingAfterEditor = std::function<void(HWND editorBox)>;
 // Types keys into the editor and into the plain EDIT, runs times each in
 // turn, each emptied first and done once its text is length bytes long;
 // prints each run and the medians with their ratio beside the goal. False
 // when a run did not finish.
 bool CompareTyping(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::wstring& keys,
-                   int length, int runs, double goal);
+                   int length, int runs, double goal, const TTypingAfterEditor& afterEditor = {});
 // The same with the input sent by type into boxes that start as start,
 // each done once it reads done; what names the input in the summary.
 bool CompareInput(const char* editorName, HWND editorBox, HWND editor, HWND plain, const std::function<void()>& type,
