@@ -120,7 +120,12 @@ std::string DescribeInputTarget()
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
-    return "foreground " + Describe(foreground) + ", focus " + Describe(info.hwndFocus);
+    // Where a lost click went: the window under the cursor, and a capture that took it.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return "foreground " + Describe(foreground) + ", focus " + Describe(info.hwndFocus) + ", capture " +
+           Describe(info.hwndCapture) + ", cursor " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) +
+           " over " + Describe(WindowFromPoint(cursor));
 }
 
 bool PumpInput(const std::function<bool()>& done, int timeoutMs)

@@ -25,8 +25,9 @@ void ClickInput(HWND window);
 // to the focus of the moment they are sent, so keys sent before the click
 // is handled go to the window that had the focus. False when it never came.
 bool FocusByClick(HWND window, int timeoutMs = 5000);
-// Where typed keys would go now, for failure messages: the foreground window
-// and the focus of its thread, each as class "title".
+// Where typed keys and clicks would go now, for failure messages: the
+// foreground window, the focus and capture of its thread, and the cursor with
+// the window under it, each window as class "title".
 std::string DescribeInputTarget();
 // Handles messages the way the program's loop does (keys offered to their
 // control first) until done or the time is up; false when it ran out.

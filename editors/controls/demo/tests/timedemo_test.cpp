@@ -95,7 +95,7 @@ TEST_F(TimeDemo, KeysStepEachRowAndLeavingStoresTheValue)
         EXPECT_EQ(Once(edit, r.text), r.text) << r.name;
     }
     // The last row leaves by a click into the first.
-    ASSERT_TRUE(FocusByClick(EditOf("Int")));
+    ASSERT_TRUE(FocusByClick(EditOf("Int"))) << DescribeInputTarget();
     for (const Row& r : rows)
         EXPECT_EQ(Once(LineOf(r.name), r.line), r.line) << r.name;
 }
@@ -105,7 +105,7 @@ TEST_F(TimeDemo, TheBoundsHoldTypedTextAndSteps)
     const HWND ring = EditOf("Ring"), integer = EditOf("Int");
     ASSERT_TRUE(ring && integer);
     // 10 + 1 wraps to 0 in 0..10.
-    ASSERT_TRUE(FocusByClick(ring));
+    ASSERT_TRUE(FocusByClick(ring)) << DescribeInputTarget();
     TapKeyInput(VK_DOWN);
     EXPECT_EQ(Once(ring, "10"), "10");
     TapKeyInput(VK_UP);
@@ -115,7 +115,7 @@ TEST_F(TimeDemo, TheBoundsHoldTypedTextAndSteps)
     TapKeyInput(VK_END);
     TypeKeys(L".99999999");
     EXPECT_EQ(Once(integer, "099999999"), "099999999");
-    ASSERT_TRUE(FocusByClick(ring));
+    ASSERT_TRUE(FocusByClick(ring)) << DescribeInputTarget();
     const std::string line = "Int: text=100000 value=100000.000000 edit=100000";
     EXPECT_EQ(Once(LineOf("Int"), line), line);
 }
