@@ -77,6 +77,23 @@ void PrintClient(HWND hwnd, HDC dc)
     }
 }
 
+// The native STATIC and BUTTON clip their painting to their client
+// rectangle taken as device coordinates: a window prints into a bitmap whose
+// origin is its own, over what lies there already, and is copied to its place.
+void PrintClientInPlace(HWND hwnd, HDC dc, const RECT& client)
+{
+    UniqueDC memory(CreateCompatibleDC(dc));
+    UniqueBitmap bits(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (!memory || !bits) {
+        PrintClient(hwnd, dc);
+        return;
+    }
+    SelectObjectScope selected(memory.get(), bits.get());
+    BitBlt(memory.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    PrintClient(hwnd, memory.get());
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+}
+
 // A window and its visible children, bottom of the z-order first, with its client area at at.
 void PrintWindowTree(HWND hwnd, HDC dc, POINT at)
 {
@@ -85,7 +102,7 @@ void PrintWindowTree(HWND hwnd, HDC dc, POINT at)
     RECT client{0, 0, 0, 0};
     GetClientRect(hwnd, &client);
     IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-    PrintClient(hwnd, dc);
+    PrintClientInPlace(hwnd, dc, client);
     HWND top = GetWindow(hwnd, GW_CHILD);
     for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV)) {
         if (!IsWindowVisible(child))

@@ -9,6 +9,7 @@
 #include "classlib/customedit.h"
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
+#include "classlib/label.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
@@ -223,6 +224,21 @@ TEST_F(Painting, PaintToDrawsTheControlWithItsChildrenAtThePlaceAskedAndClipped)
                           {125, 67, kSentinel, "clipped to the panel"}};
     for (const auto& c : cases)
         EXPECT_EQ(picture.Canvas().Pixels(c.x, c.y), c.expected) << c.what;
+
+    // A native label clips itself to its client rectangle as device
+    // coordinates: nested at an offset, it still shows its caption.
+    auto& label = form->Adopt(std::make_unique<TLabel>());
+    label.SetParent(&panel);
+    label.SetBounds(60, 36, 40, 16);
+    label.SetText("Ink");
+    picture.Canvas().FillRect(RECT{0, 0, 140, 80});
+    panel.PaintTo(picture.Canvas().Handle(), 5, 7);
+    int ink = 0;
+    for (int y = 43; y < 59; ++y)
+        for (int x = 65; x < 105; ++x)
+            ink += picture.Canvas().Pixels(x, y) != clMoneyGreen;
+    EXPECT_GT(ink, 0) << "the label's caption";
+    delete &label;
 
     // WM_PAINT with a DC paints into it, outside the paint cycle.
     TSquare& square = NewSquare(true);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -467,14 +468,32 @@ TEST_F(ToolsWindow, TheWindowAndItsTabOrder)
 TEST_F(ToolsWindow, ScreenshotsOfThePages)
 {
     auto form = Open();
+    // Native labels and buttons on each page, deep in the page control.
+    const std::vector<std::vector<const char*>> shown = {
+        {"Label1", "Label2", "Label6", "Label9", "BitBtn1"},
+        {"Label10", "Label11", "Button7"},
+        {"Button5", "Button4", "Button6"},
+    };
     std::vector<std::string> pages;
     for (int page = 0; page < 3; ++page) {
         form->PageControl1->SetActivePageIndex(page);
         Application.ProcessMessages();
         TBitmap shot;
-        shot.SetPixelFormat(TPixelFormat::pf32bit);
         shot.SetSize(444, 294);
         form->PaintTo(shot.Canvas().Handle());
+        // Each control's rectangle holds its caption's ink beside its background.
+        for (const char* name : shown[static_cast<size_t>(page)]) {
+            auto& control = form->Component<TControl>(name);
+            POINT at{0, 0};
+            MapWindowPoints(control.Handle(), form->Handle(), &at, 1);
+            std::set<TColor> colours;
+            for (int y = at.y; y < at.y + control.Height(); ++y)
+                for (int x = at.x; x < at.x + control.Width(); ++x)
+                    colours.insert(shot.Canvas().Pixels(x, y));
+            EXPECT_GE(colours.size(), 2u) << "page " << page << ": " << name;
+        }
+        // GDI leaves the alpha byte 0, which viewers take as see-through: saved without it.
+        shot.SetPixelFormat(TPixelFormat::pf24bit);
         std::string file = "tools_page";
         file.append(1, static_cast<char>('0' + page)).append(".bmp");
         shot.SaveToFile(file);
