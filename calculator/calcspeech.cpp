@@ -41,6 +41,16 @@ const char* clipFor(const std::array<CharacterClip, N>& table, std::string_view 
     return nullptr;
 }
 
+const char* WordClip(std::string_view character)
+{
+    return clipFor(kWordClips, character);
+}
+
+const char* NumberClip(std::string_view character)
+{
+    return clipFor(kNumberClips, character);
+}
+
 } // namespace
 
 TCalcSpeech::TCalcSpeech(std::unique_ptr<IClipPlayer> player, std::unique_ptr<IPauseClock> clock)
@@ -48,39 +58,35 @@ TCalcSpeech::TCalcSpeech(std::unique_ptr<IClipPlayer> player, std::unique_ptr<IP
 {
 }
 
-bool TCalcSpeech::pause(unsigned generation)
+bool TCalcSpeech::pause(std::uint32_t start, unsigned generation)
 {
-    delayms(speechPace(), *clock_);
+    // Counted from the clip's start, so the time the player took to start it
+    // and handlers that ran before the pause began do not add to the gap.
+    pauseuntil(start, speechPace(), *clock_);
     return generation == generation_;
+}
+
+void TCalcSpeech::read(std::string_view text, std::size_t step, const char* (*clipOf)(std::string_view))
+{
+    const unsigned generation = generation_;
+    if (!pause(clock_->tickCount(), generation))
+        return;
+    // A trailing part shorter than a step is no character and is not read.
+    for (std::size_t at = 0; at + step <= text.size(); at += step) {
+        const std::uint32_t start = clock_->tickCount();
+        if (const char* clip = clipOf(text.substr(at, step)))
+            player_->play(clip);
+        if (!pause(start, generation))
+            return;
+    }
 }
 
 void TCalcSpeech::readstr(std::string words)
 {
-    const unsigned generation = generation_;
-    if (!pause(generation))
-        return;
-    const std::string_view text = words;
-    // A trailing odd byte is no character and is not read.
-    for (std::size_t at = 0; at + kWordStep <= text.size(); at += kWordStep) {
-        if (const char* clip = clipFor(kWordClips, text.substr(at, kWordStep))) {
-            player_->play(clip);
-        }
-        if (!pause(generation))
-            return;
-    }
+    read(words, kWordStep, WordClip);
 }
 
 void TCalcSpeech::read1(std::string number)
 {
-    const unsigned generation = generation_;
-    if (!pause(generation))
-        return;
-    const std::string_view text = number;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (const char* clip = clipFor(kNumberClips, text.substr(at, 1))) {
-            player_->play(clip);
-        }
-        if (!pause(generation))
-            return;
-    }
+    read(number, 1, NumberClip);
 }

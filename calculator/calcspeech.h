@@ -2,8 +2,11 @@
 // sequence of voice clips. The tape window derives from this class.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "calculator/clipplayer.h"
@@ -39,8 +42,11 @@ protected:
     virtual int speechPace() const { return kDefaultPace; }
 
 private:
-    // False once the reading that started at generation must stop.
-    bool pause(unsigned generation);
+    // Pauses for the pace from start; false once the reading that started at
+    // generation must stop.
+    bool pause(std::uint32_t start, unsigned generation);
+    // One pause, then per character of step bytes its clip (if any) and a pause.
+    void read(std::string_view text, std::size_t step, const char* (*clipOf)(std::string_view));
 
     std::unique_ptr<IClipPlayer> player_;
     std::unique_ptr<IPauseClock> clock_;

@@ -11,8 +11,9 @@ public:
     virtual ~IPauseClock() = default;
     // Milliseconds on a counter that wraps at 2^32.
     virtual std::uint32_t tickCount() = 0;
-    // Handles every message waiting for this thread, then returns.
-    virtual void processMessages() = 0;
+    // Handles every message waiting for this thread, then returns; once the
+    // tick count has reached deadline, only those queued before the call.
+    virtual void processMessages(std::uint32_t deadline) = 0;
     // Sleeps until a message arrives or ms milliseconds pass, so a pause does
     // not keep a processor busy; a clock that cannot sleep returns at once.
     virtual void waitForMessages(std::uint32_t ms) { (void)ms; }
@@ -21,3 +22,6 @@ public:
 // Processes messages until at least ms milliseconds have passed on the clock,
 // and at least once even for ms <= 0.
 void delayms(int ms, IPauseClock& clock);
+// The same pause counted from start, an earlier tick count: it ends at
+// start + ms however long handlers ran or the caller took before it began.
+void pauseuntil(std::uint32_t start, int ms, IPauseClock& clock);

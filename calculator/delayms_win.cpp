@@ -9,10 +9,10 @@ std::uint32_t TMessagePumpClock::tickCount()
     return GetTickCount();
 }
 
-void TMessagePumpClock::processMessages()
+void TMessagePumpClock::processMessages(std::uint32_t deadline)
 {
     // A quit request seen here is handed back to the application's own loop.
-    Application.ProcessMessages();
+    Application.ProcessMessages(deadline);
 }
 
 void TMessagePumpClock::waitForMessages(std::uint32_t ms)

@@ -6,7 +6,7 @@
 class TMessagePumpClock : public IPauseClock {
 public:
     std::uint32_t tickCount() override;
-    void processMessages() override;
+    void processMessages(std::uint32_t deadline) override;
     void waitForMessages(std::uint32_t ms) override;
 };
 

@@ -45,6 +45,10 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles every waiting message, then returns.
     void ProcessMessages();
+    // The same, but once the tick count has reached deadline it handles only
+    // messages queued before the call: timers and paints that keep coming
+    // cannot hold the caller past its deadline.
+    void ProcessMessages(DWORD deadline);
     // Takes one message (waiting for one when asked) and handles it: keys
     // are offered to their control first (CN_KEYDOWN ...), and one it
     // answers goes no further. A quit request is not handled: the caller
@@ -77,6 +81,9 @@ public:
 private:
     static LRESULT CALLBACK OwnerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void AddForm(std::unique_ptr<TForm> form);
+    // Handles waiting messages until there are none, stop answers true for
+    // the next one, or a quit request comes.
+    void ProcessWaiting(const std::function<bool(const MSG& next)>& stop);
 
     HWND ownerWindow_ = nullptr;
     TForm* mainForm_ = nullptr;

@@ -113,12 +113,31 @@ void TApplication::Run()
 
 void TApplication::ProcessMessages()
 {
+    ProcessWaiting(nullptr);
+}
+
+void TApplication::ProcessMessages(DWORD deadline)
+{
+    // Differences, so a wrap of the tick count changes nothing.
+    auto after = [](DWORD a, DWORD b) { return static_cast<LONG>(a - b) > 0; };
+    const DWORD began = GetTickCount();
+    ProcessWaiting([&](const MSG& next) { return !after(deadline, GetTickCount()) && after(next.time, began); });
+}
+
+void TApplication::ProcessWaiting(const std::function<bool(const MSG& next)>& stop)
+{
     MSG msg;
-    for (TTaken taken; (taken = HandleMessage(msg, false)) != TTaken::None;) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (stop && stop(msg))
+            return;
+        TTaken taken = HandleMessage(msg, false);
+        if (taken == TTaken::None)
+            return;
         if (taken == TTaken::Quit) {
+            // Handed back to the application's own loop.
             terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
+            return;
         }
     }
 }

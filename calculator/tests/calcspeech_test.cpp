@@ -159,4 +159,54 @@ TEST_F(SpeechFixture, StoppedReadingEndsAtItsNextPause)
     EXPECT_EQ(player->clips().back(), "7_wav") << "a reading started afterwards is read";
 }
 
+// The time a clip takes to start and handlers served during a pause are part
+// of the pause: the next clip still starts one pace after this one started.
+struct GridCase {
+    const char* name;
+    std::uint32_t playCost;    // ticks the player takes to start a clip
+    std::uint32_t handlerAt;   // tick at which a slow handler runs (0: none)
+    std::uint32_t handlerCost; // ticks that handler takes
+};
+
+class PaceGridTest : public testing::TestWithParam<GridCase> {};
+
+TEST_P(PaceGridTest, ClipsStartOnePaceApart)
+{
+    const GridCase& c = GetParam();
+    class SlowPlayer : public RecordingPlayer {
+    public:
+        SlowPlayer(FakeClock& clock, std::uint32_t cost) : RecordingPlayer(clock), clock_(clock), cost_(cost) {}
+        bool play(const std::string& clip) override
+        {
+            RecordingPlayer::play(clip);
+            clock_.now += cost_;
+            return true;
+        }
+
+    private:
+        FakeClock& clock_;
+        std::uint32_t cost_;
+    };
+    auto clockOwned = std::make_unique<FakeClock>(0, 1);
+    FakeClock& clock = *clockOwned;
+    auto playerOwned = std::make_unique<SlowPlayer>(clock, c.playCost);
+    RecordingPlayer& player = *playerOwned;
+    TCalcSpeech speech(std::move(playerOwned), std::move(clockOwned));
+    clock.onMessages = [&] {
+        if (clock.now == c.handlerAt)
+            clock.now += c.handlerCost;
+    };
+    speech.readstr("壹拾贰点");
+    EXPECT_THAT(player.played, ElementsAre(PlayedClip{280, "1_wav"}, PlayedClip{560, "10_wav"},
+                                           PlayedClip{840, "2_wav"}, PlayedClip{1120, "point_wav"}));
+    EXPECT_EQ(clock.now, 5u * 280u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pace, PaceGridTest,
+    testing::Values(GridCase{"SlowPlayer", 45, 0, 0}, GridCase{"SlowHandlerInAPause", 0, 700, 100},
+                    GridCase{"SlowHandlerInTheFirstPause", 0, 100, 150},
+                    GridCase{"SlowPlayerAndHandler", 45, 650, 150}),
+    [](const testing::TestParamInfo<GridCase>& info) { return info.param.name; });
+
 } // namespace

@@ -8,11 +8,15 @@
 namespace {
 
 int handled = 0;
+// Posted again each time it is handled: messages that never run out.
+constexpr UINT kEcho = WM_APP + 1;
 
 LRESULT CALLBACK countingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_APP) {
+    if (message == WM_APP || message == kEcho) {
         ++handled;
+        if (message == kEcho)
+            PostMessageA(window, kEcho, 0, 0);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -52,6 +56,16 @@ TEST_F(MessageWindow, PauseLastsAtLeastItsTimeOnTheTickCount)
     delayms(30);
     EXPECT_GE(GetTickCount() - start, 30u);
     EXPECT_EQ(handled, 1);
+}
+
+// Messages that keep coming are served, but the pause still ends.
+TEST_F(MessageWindow, EndlessMessagesDoNotHoldThePause)
+{
+    PostMessageA(window, kEcho, 0, 0);
+    delayms(30);
+    EXPECT_GT(handled, 1);
+    MSG left;
+    EXPECT_TRUE(PeekMessageA(&left, window, kEcho, kEcho, PM_REMOVE)) << "the echo goes on after the pause";
 }
 
 // A quit request met inside a pause is left for the application's own loop.

@@ -12,7 +12,7 @@ public:
     FakeClock(std::uint32_t start, std::uint32_t step) : now(start), step(step) {}
 
     std::uint32_t tickCount() override { return now; }
-    void processMessages() override
+    void processMessages(std::uint32_t) override
     {
         ++pumps;
         now += step;
