@@ -177,6 +177,8 @@ private:
     std::deque<Reading> readings_;
     bool reading_ = false;
     TTapeTotal total_;
+    // The room of the tape's last copy read by an Enter.
+    std::string tapeBuffer_;
     std::string folder_;
     const TClock& clock_;
     std::unique_ptr<TTrayIcon> trayicon_;

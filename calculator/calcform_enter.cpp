@@ -81,8 +81,16 @@ void TCalcForm::rewriteline(std::string& text, const TapeLine& bounds, const std
 void TCalcForm::evaluate(bool& broken)
 {
     // The tape is read once; every later step works on this copy, kept equal
-    // to the control's text.
-    std::string text = Memo1->Text();
+    // to the control's text. The copy takes the room of the last one, so a
+    // long tape costs no new memory at each Enter (a nested evaluation from
+    // a message box of the engine starts with none).
+    std::string text = std::move(tapeBuffer_);
+    struct KeepRoom {
+        std::string& text;
+        std::string& buffer;
+        ~KeepRoom() { buffer = std::move(text); }
+    } keep{text, tapeBuffer_};
+    Memo1->ReadText(text);
 
     // Line cleaning of the current line; a stale line number cleans nothing.
     TapeLine bounds;

@@ -309,7 +309,7 @@ const TMessageMap& TControl::Messages() const
 
 void TControl::CreateHandle()
 {
-    if (handle_ || !parent_ || !parent_->HandleAllocated())
+    if (handle_ || !parent_ || !parent_->HandleAllocated() || (lateWindow_ && !visible_))
         return;
     TCreateParams params = CreateParams();
     RegisterWindowClass(params, StdWndProc);
@@ -329,6 +329,43 @@ void TControl::CreateHandle()
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     HandleCreated();
     RegisterHint();
+}
+
+HWND TControl::LateHandle() const
+{
+    // The outermost late window without its window, if any: its window
+    // brings the windows of everything inside it.
+    TControl* late = nullptr;
+    for (const TControl* c = this; c; c = c->parent_) {
+        if (c->ComponentState() & csDestroying)
+            return nullptr;
+        if (c->lateWindow_ && !c->handle_)
+            late = const_cast<TControl*>(c);
+    }
+    if (late)
+        late->MakeLateWindow();
+    return handle_;
+}
+
+void TControl::MakeLateWindow()
+{
+    if (!parent_ || !parent_->HandleAllocated())
+        return;
+    // From now on an ordinary window: made again like any other.
+    lateWindow_ = false;
+    CreateHandle();
+    if (!handle_)
+        return;
+    // Where it would have been had it been made with its siblings: after
+    // the window of the sibling before it.
+    const auto& siblings = parent_->controls_;
+    HWND after = HWND_TOP;
+    for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.begin();)
+        if ((*--it)->handle_) {
+            after = (*it)->handle_;
+            break;
+        }
+    SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TControl::SetParent(TWinControl* parent)
@@ -396,6 +433,8 @@ void TControl::SetVisible(bool visible)
     // OnExit or OnEnter may have freed this or shown it again.
     if (!alive || visible_ != visible)
         return;
+    if (visible && lateWindow_ && !handle_)
+        MakeLateWindow();
     Perform(CM_VISIBLECHANGED, visible, 0);
     if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
@@ -539,13 +578,30 @@ void TControl::FontChanged()
 
 std::string TControl::Text() const
 {
-    if (!handle_)
-        return text_;
-    int length = GetWindowTextLengthA(handle_);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(handle_, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(got, 0)));
+    std::string text;
+    ReadText(text);
     return text;
+}
+
+void TControl::ReadText(std::string& text) const
+{
+    if (!handle_) {
+        text = text_;
+        return;
+    }
+    // First into the room there is: asking the length first would cost a
+    // pass over the whole text. Two bytes to spare show that nothing was
+    // cut, not even a double-byte character.
+    text.resize(text.capacity());
+    int got = GetWindowTextA(handle_, text.data(), static_cast<int>(text.size()) + 1);
+    if (got >= 0 && static_cast<size_t>(got) + 2 <= text.size()) {
+        text.resize(static_cast<size_t>(got));
+        return;
+    }
+    int length = GetWindowTextLengthA(handle_);
+    text.resize(static_cast<size_t>(length) + 1);
+    got = GetWindowTextA(handle_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(got, 0)));
 }
 
 void TControl::SetText(const std::string& text)
@@ -1111,6 +1167,7 @@ const TPropertyTable& TControl::Properties() const
         {"Height", [](TControl& c, const TPropertyValue& v) { c.SetBounds(c.left_, c.top_, c.width_, v.Int()); }},
         {"Align", [](TControl& c, const TPropertyValue& v) { c.SetAlign(v.Enum(aligns)); }},
         {"Visible", [](TControl& c, const TPropertyValue& v) { c.SetVisible(v.Bool()); }},
+        {"LateWindow", [](TControl& c, const TPropertyValue& v) { c.SetLateWindow(v.Bool()); }},
         {"Enabled", [](TControl& c, const TPropertyValue& v) { c.SetEnabled(v.Bool()); }},
         {"Color", [](TControl& c, const TPropertyValue& v) { c.SetColor(v.Color()); }},
         {"ParentColor", [](TControl& c, const TPropertyValue& v) { c.SetParentColor(v.Bool()); }},

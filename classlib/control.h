@@ -58,10 +58,17 @@ public:
     explicit TControl(TComponent* owner = nullptr);
     ~TControl() override;
 
-    HWND Handle() const { return handle_; }
+    // The window; one a late window holds back is made when asked for.
+    HWND Handle() const { return handle_ ? handle_ : LateHandle(); }
     bool HandleAllocated() const { return handle_ != nullptr; }
     // Makes the window (and its children's) once a parent window exists.
     virtual void CreateHandle();
+    // A late window, while hidden, is left out when its parent's window is
+    // made: it and its children's are made when it is first shown or a
+    // handle among them is asked for, so what starts hidden costs start-up
+    // nothing.
+    bool LateWindow() const { return lateWindow_; }
+    void SetLateWindow(bool value) { lateWindow_ = value; }
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
@@ -96,6 +103,9 @@ public:
     TFont& Font() { return font_; }
 
     virtual std::string Text() const;
+    // The window's text into text, in the room text already has when it is
+    // enough: a long text read again and again costs no new memory.
+    void ReadText(std::string& text) const;
     virtual void SetText(const std::string& text);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
@@ -283,6 +293,11 @@ private:
     // it whose Showing went along.
     void ShowingChanged(bool showing);
     void RegisterHint();
+    // Makes the windows a late window above (or at) this control holds
+    // back, when its parent's window exists; then the control's own.
+    HWND LateHandle() const;
+    // Makes this late window now, in its place among its siblings' windows.
+    void MakeLateWindow();
 
     HWND handle_ = nullptr;
     WNDPROC defProc_ = nullptr;
@@ -291,6 +306,7 @@ private:
     TAlign align_ = TAlign::alNone;
     bool visible_ = true;
     bool enabled_ = true;
+    bool lateWindow_ = false;
     bool tabStop_ = false;
     int loadedTabOrder_ = -1;
     bool mouseInside_ = false;

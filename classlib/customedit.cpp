@@ -123,6 +123,7 @@ const TMessageMap& TCustomEdit::Messages() const
                                                               {CN_CTLCOLOREDIT, &TCustomEdit::CNCtlColor},
                                                               {CN_CTLCOLORSTATIC, &TCustomEdit::CNCtlColor},
                                                               {CN_COMMAND, &TCustomEdit::CNCommand},
+                                                              {CM_TEXTCHANGED, &TCustomEdit::CMTextChanged},
                                                           });
     return map;
 }
@@ -156,6 +157,16 @@ void TCustomEdit::CNCtlColor(TMessage& m)
 void TCustomEdit::CNCommand(TMessage& m)
 {
     if (HIWORD(m.WParam) == EN_CHANGE)
+        CallHandler(OnChange, *this);
+}
+
+// An edit whose window is not made yet (a late window's) changes all the
+// same: its text is told as the EDIT would tell it.
+void TCustomEdit::CMTextChanged(TMessage& m)
+{
+    const TLiveness alive = Liveness();
+    TWinControl::Messages().Dispatch(*this, m);
+    if (alive && !HandleAllocated() && !(ComponentState() & csLoading))
         CallHandler(OnChange, *this);
 }
 

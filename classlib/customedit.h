@@ -96,6 +96,7 @@ protected:
     void WMEraseBkgnd(TMessage& message);
     void CNCtlColor(TMessage& message);
     void CNCommand(TMessage& message);
+    void CMTextChanged(TMessage& message);
     bool border_ = true;
     // Stores a style that the window takes only at creation.
     template <class T>

@@ -15,28 +15,11 @@
 #include <vector>
 
 #include "calculator/calcform.h"
+#include "calculator/measure/measuretime.h"
 #include "calculator/clipplayer_win.h"
 #include "classlib/application.h"
 
 namespace {
-
-double Now()
-{
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / frequency;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // The real player, noting when each clip was asked for and when the player
 // had started it (Wine's player takes from one to twenty milliseconds).

@@ -196,3 +196,38 @@ TEST(WeekName, FollowsTheCalendar)
         EXPECT_EQ(WeekName(date.wDayOfWeek), names[day - 6]) << day;
     }
 }
+
+// The options group's windows come with its first showing: what the settings
+// put into its boxes before then is what the windows show.
+TEST_F(CalcShellTest, OptionsReadBeforeTheirWindowsShowInThem)
+{
+    std::string folder = FreshFolder("lateoptions");
+    WriteSettings(folder, "iTop=5\r\nontop=0\r\nvoice=0\r\nreadnum=1\r\ndaxie=1\r\nscrollBars=0\r\nshowdate=0\r\n"
+                          "number=7\r\nrate=350\r\nfontsize=20\r\n");
+    auto form = Start(folder);
+    form->Show();
+    auto& options = form->Component<TGroupBox>("GroupBox2");
+    EXPECT_FALSE(options.HandleAllocated()) << "made at start-up";
+    ClickButton(*form, "SpeedButton4");
+    ASSERT_TRUE(options.HandleAllocated());
+    const struct {
+        const char* box;
+        bool checked, enabled;
+    } boxes[] = {{"CheckBox1", false, true}, {"CheckBox2", false, true}, {"CheckBox5", true, false},
+                 {"CheckBox4", true, true},  {"CheckBox6", false, true}, {"CheckBox3", false, true}};
+    for (const auto& b : boxes) {
+        HWND box = form->Component<TControl>(b.box).Handle();
+        EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED, b.checked) << b.box;
+        EXPECT_EQ(IsWindowEnabled(box) != FALSE, b.enabled) << b.box;
+        EXPECT_TRUE(IsWindowVisible(box)) << b.box;
+    }
+    const struct {
+        TSpinEdit* spin;
+        const char* text;
+    } spins[] = {{form->SpinEdit1, "7"}, {form->SpinEdit3, "350"}, {form->SpinEdit2, "20"}};
+    for (const auto& s : spins) {
+        char text[16] = "";
+        GetWindowTextA(s.spin->Handle(), text, sizeof text);
+        EXPECT_STREQ(text, s.text) << s.spin->Name();
+    }
+}
