@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -463,6 +464,40 @@ TEST_F(ToolsWindow, TheWindowAndItsTabOrder)
     }
     EXPECT_EQ(walked, (std::vector<std::string>{"Date1", "Time1", "Edit3", "Edit4", "Edit5", "BitBtn1", "Date2",
                                                 "Time2", "Date3", "Time3"}));
+}
+
+// The time editors stand higher than their text: the rows under the text,
+// down to the frame, show the editor's background on the screen.
+TEST_F(ToolsWindow, TimeEditorsPaintTheirWholeHeight)
+{
+    auto form = Open();
+    form->Edit3->SetFocus();
+    ASSERT_TRUE(FocusReaches(*form->Edit3)) << DescribeInputTarget();
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    for (TcxTimeEdit* time : {form->Time1, form->Time2, form->Time3}) {
+        SCOPED_TRACE(time->Name());
+        RedrawWindow(time->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Application.ProcessMessages();
+        HWND inner = GetWindow(time->Handle(), GW_CHILD);
+        ASSERT_NE(inner, nullptr);
+        RECT editor{}, text{};
+        GetWindowRect(time->Handle(), &editor);
+        GetWindowRect(inner, &text);
+        // The spin buttons stand over the inner window's right end.
+        const TcxCustomEditViewInfo& view = time->ViewInfo();
+        ASSERT_GT(view.ButtonCount(), 0);
+        const int right = std::min<int>(text.right, editor.left + view.Button(0).Bounds.left);
+        const int bottom = editor.top + view.ContentRect.bottom;
+        ASSERT_LT(text.bottom, bottom) << "the text fills the editor: nothing to check below it";
+        HDC screen = GetDC(nullptr);
+        std::vector<std::string> wrong;
+        for (int y = text.bottom; y < bottom; ++y)
+            for (int x = text.left; x < right; ++x)
+                if (GetPixel(screen, x, y) != window)
+                    wrong.push_back(std::to_string(x - editor.left) + "," + std::to_string(y - editor.top));
+        ReleaseDC(nullptr, screen);
+        EXPECT_TRUE(wrong.empty()) << wrong.size() << " pixels, first at " << wrong.front();
+    }
 }
 
 TEST_F(ToolsWindow, ScreenshotsOfThePages)

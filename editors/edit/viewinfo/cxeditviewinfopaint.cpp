@@ -130,9 +130,11 @@ void TcxCustomEditViewInfo::DrawEditBackground(TcxCanvas& canvas, bool drawShado
     }
     if (Transparent)
         return;
-    // The inner window paints the client rectangle itself.
+    // The inner window paints only its own rectangle, which may be lower
+    // than the client rectangle when the editor is set higher than its text.
     if (InnerEditVisible)
-        cxFillRectExcept(canvas, InnerRect, ContentRect, BackgroundColor);
+        cxFillRectExcept(canvas, InnerRect, cxRectIsEmpty(InnerEditRect) ? ContentRect : InnerEditRect,
+                         BackgroundColor);
     else
         cxFillRectByColor(canvas, InnerRect, BackgroundColor);
 }
