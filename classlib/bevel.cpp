@@ -1,23 +1,15 @@
 #include "classlib/bevel.h"
 
-TCreateParams TBevel::CreateParams() const
-{
-    // Lets the mouse through to what lies beneath.
-    TCreateParams params = TGraphicControl::CreateParams();
-    params.exStyle |= WS_EX_TRANSPARENT;
-    params.classStyle &= ~CS_DBLCLKS;
-    return params;
-}
-
 const TMessageMap& TBevel::Messages() const
 {
-    static const TMessageMap map(TGraphicControl::Messages(), {{WM_NCHITTEST, &TBevel::WMNCHitTest}});
+    static const TMessageMap map(TGraphicControl::Messages(), {{CM_HITTEST, &TBevel::CMHitTest}});
     return map;
 }
 
-void TBevel::WMNCHitTest(TMessage& m)
+// Lets the mouse through to what lies beneath.
+void TBevel::CMHitTest(TMessage& m)
 {
-    m.Result = HTTRANSPARENT;
+    m.Result = HTNOWHERE;
 }
 
 void TBevel::Paint()

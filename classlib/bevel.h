@@ -11,9 +11,8 @@ public:
 
 protected:
     const TPropertyTable& Properties() const override;
-    TCreateParams CreateParams() const override;
     const TMessageMap& Messages() const override;
-    void WMNCHitTest(TMessage& message);
+    void CMHitTest(TMessage& message);
     void Paint() override;
 
 private:

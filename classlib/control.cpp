@@ -66,11 +66,16 @@ POINT PointOf(LPARAM lp)
 }
 
 // Background, then client area, as printing asks for them.
+void PrintClient(TControl& control, HDC dc)
+{
+    control.Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
 void PrintClient(HWND hwnd, HDC dc)
 {
     if (TControl* control = TControl::FromHandle(hwnd)) {
-        control->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        control->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        PrintClient(*control, dc);
     } else {
         SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
@@ -128,7 +133,10 @@ void TMessageMap::Dispatch(TControl& control, TMessage& message) const
         control.DefaultHandler(message);
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMessage& m) { WndProc(m); })
+TControl::TControl(TComponent* owner) : TControl(owner, false) {}
+
+TControl::TControl(TComponent* owner, bool windowless)
+    : TComponent(owner), WindowProc([this](TMessage& m) { WndProc(m); }), windowless_(windowless)
 {
     font_.OnChange = [this] { FontChanged(); };
     constraints_.OnChange = [this] { SetBounds(left_, top_, width_, height_); };
@@ -255,8 +263,9 @@ void TControl::DefaultHandler(TMessage& m)
 
 void TControl::WndProc(TMessage& m)
 {
-    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST)
-        RelayToTooltip(m);
+    // A windowless control's mouse was relayed by its parent.
+    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && handle_)
+        RelayToTooltip(m, !hint_.empty());
     Dispatch(m);
 }
 
@@ -303,12 +312,17 @@ const TMessageMap& TControl::Messages() const
         {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged},
         {CM_SYSCOLORCHANGE, &TControl::CMSysColorChange},
         {CM_DRAG, &TControl::CMDrag},
+        {CM_HITTEST, &TControl::CMHitTest},
     };
     return map;
 }
 
 void TControl::CreateHandle()
 {
+    if (windowless_) {
+        RegisterHint();
+        return;
+    }
     if (handle_ || !parent_ || !parent_->HandleAllocated() || (lateWindow_ && !visible_))
         return;
     TCreateParams params = CreateParams();
@@ -383,6 +397,7 @@ void TControl::SetParent(TWinControl* parent)
             parentFont_ = true;
         }
         CreateHandle();
+        Invalidate();
     }
     if (Showing() != wasShowing)
         ShowingChanged(!wasShowing);
@@ -405,10 +420,21 @@ IFormHost* TControl::FormHost() const
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     ResolveSize(width, height);
+    const RECT old = BoundsRect();
+    const bool resized = width != width_ || height != height_;
     left_ = left, top_ = top, width_ = width, height_ = height;
     const TLiveness alive = Liveness();
     if (handle_)
         MoveWindow(handle_, left, top, width, height, TRUE);
+    const RECT now = BoundsRect();
+    if (windowless_ && !EqualRect(&old, &now)) {
+        InvalidateInParent(old);
+        Invalidate();
+        RegisterHint();
+        // What a window hears when its size changes.
+        if (resized && parent_ && parent_->handle_)
+            Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+    }
     if (alive && parent_ && align_ != TAlign::alNone)
         parent_->Realign(this);
 }
@@ -521,18 +547,35 @@ void TControl::BringToFront()
 {
     if (handle_)
         SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (windowless_ && parent_) {
+        // The windowless children lie in list order, the last on top.
+        auto& siblings = parent_->controls_;
+        std::erase(siblings, this);
+        siblings.push_back(this);
+        Invalidate();
+    }
 }
 
 void TControl::Invalidate()
 {
     if (handle_)
         InvalidateRect(handle_, nullptr, TRUE);
+    else if (windowless_ && visible_)
+        InvalidateInParent(BoundsRect());
+}
+
+void TControl::InvalidateInParent(const RECT& rect) const
+{
+    if (parent_ && parent_->handle_)
+        InvalidateRect(parent_->handle_, &rect, TRUE);
 }
 
 void TControl::Update()
 {
     if (handle_)
         UpdateWindow(handle_);
+    else if (windowless_ && parent_)
+        parent_->Update();
 }
 
 void TControl::Repaint()
@@ -543,14 +586,32 @@ void TControl::Repaint()
 
 void TControl::PaintWindow(HDC dc)
 {
-    if (handle_)
-        PrintClient(handle_, dc);
+    if (handle_ || windowless_)
+        PrintClient(*this, dc);
 }
 
 void TControl::PaintTo(HDC dc, int x, int y)
 {
-    if (handle_)
+    if (handle_) {
         PrintWindowTree(handle_, dc, POINT{x, y});
+    } else if (windowless_) {
+        SaveDCScope saved(dc);
+        OffsetViewportOrgEx(dc, x, y, nullptr);
+        IntersectClipRect(dc, 0, 0, width_, height_);
+        PrintClient(*this, dc);
+    }
+}
+
+POINT TControl::ClientOrigin() const
+{
+    POINT p{0, 0};
+    if (handle_) {
+        ::ClientToScreen(handle_, &p);
+    } else if (windowless_ && parent_) {
+        p = parent_->ClientOrigin();
+        p.x += left_, p.y += top_;
+    }
+    return p;
 }
 
 HBRUSH TControl::BackgroundBrush() const
@@ -630,6 +691,19 @@ void TControl::RegisterHint()
 {
     IFormHost* host = FormHost();
     HWND tips = host ? host->HintWindow() : nullptr;
+    if (windowless_ && tips && parent_ && parent_->handle_ && !hint_.empty()) {
+        // A rectangle of the parent's window, whose mouse the tooltip sees.
+        TTTOOLINFOA ti{};
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;
+        ti.hwnd = parent_->handle_;
+        ti.uId = reinterpret_cast<UINT_PTR>(this);
+        ti.rect = BoundsRect();
+        ti.lpszText = const_cast<char*>(hint_.c_str());
+        SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        if (visible_)
+            SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        return;
+    }
     if (!handle_ || hint_.empty() || !tips)
         return;
     TTTOOLINFOA ti{};
@@ -642,12 +716,25 @@ void TControl::RegisterHint()
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-void TControl::RelayToTooltip(const TMessage& m)
+void TControl::RemoveHintTool()
+{
+    IFormHost* host = FormHost();
+    HWND tips = host ? host->HintWindow() : nullptr;
+    if (!windowless_ || hint_.empty() || !tips || !parent_ || !parent_->handle_)
+        return;
+    TTTOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = parent_->handle_;
+    ti.uId = reinterpret_cast<UINT_PTR>(this);
+    SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void TControl::RelayToTooltip(const TMessage& m, bool hinted)
 {
     // Controls without a hint relay too: the tooltip then sees the mouse
     // leave a control that has one, and takes its hint away.
     IFormHost* host = FormHost();
-    HWND tips = !host ? nullptr : hint_.empty() ? host->HintWindow() : host->NeedHintWindow();
+    HWND tips = !host ? nullptr : !hinted ? host->HintWindow() : host->NeedHintWindow();
     if (!tips)
         return;
     MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
@@ -705,15 +792,34 @@ void TControl::SetTabOrder(int order)
 
 bool TControl::MouseCapture() const
 {
+    if (windowless_)
+        return parent_ && parent_->captureControl_ == this && parent_->MouseCapture();
     return handle_ && GetCapture() == handle_;
 }
 
 void TControl::SetMouseCapture(bool value)
 {
+    if (windowless_ && parent_) {
+        if (value && Showing())
+            parent_->SetCaptureControl(this);
+        else if (!value && MouseCapture())
+            parent_->SetCaptureControl(nullptr);
+        return;
+    }
     if (value && handle_)
         SetCapture(handle_);
     else if (!value && MouseCapture())
         ReleaseCapture();
+}
+
+void TControl::LeaveParentMouseState()
+{
+    if (!windowless_ || !parent_)
+        return;
+    if (parent_->mouseControl_ == this)
+        parent_->mouseControl_ = nullptr;
+    if (parent_->captureControl_ == this)
+        parent_->SetCaptureControl(nullptr);
 }
 
 void TControl::Click()
@@ -780,10 +886,8 @@ void TControl::DoContextPopup(POINT mousePos, bool& handled)
     if (!alive || handled || !popupMenu_ || !popupMenu_->AutoPopup)
         return;
     // From the keyboard the menu opens at the control's corner.
-    if (mousePos.x == -1 && mousePos.y == -1) {
-        mousePos = {0, 0};
-        ClientToScreen(handle_, &mousePos);
-    }
+    if (mousePos.x == -1 && mousePos.y == -1)
+        mousePos = ClientOrigin();
     popupMenu_->PopupComponent = this;
     popupMenu_->Popup(mousePos.x, mousePos.y);
     handled = true;
@@ -820,12 +924,24 @@ void TControl::EnabledChanged()
 {
     if (handle_)
         EnableWindow(handle_, enabled_);
+    if (!windowless_)
+        return;
+    // A disabled window loses the capture as well.
+    if (!enabled_)
+        LeaveParentMouseState();
+    Invalidate();
 }
 
 void TControl::VisibleChanged()
 {
     if (handle_)
         ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+    if (!windowless_)
+        return;
+    if (!visible_)
+        LeaveParentMouseState();
+    InvalidateInParent(BoundsRect());
+    RegisterHint();
 }
 
 void TControl::ColorChanged()
@@ -833,7 +949,12 @@ void TControl::ColorChanged()
     Invalidate();
 }
 
-void TControl::TextChanged() {}
+void TControl::TextChanged()
+{
+    // A window draws its new text itself.
+    if (windowless_)
+        Invalidate();
+}
 
 TShiftState KeyboardShiftState()
 {
@@ -933,18 +1054,24 @@ void TControl::WMMouseUp(TMessage& m)
         SetMouseCapture(false);
 }
 
+bool TControl::NoteMouseInside()
+{
+    if (mouseInside_ || !handle_)
+        return true;
+    // Windows tells of the leaving only once asked, once per entering.
+    mouseInside_ = true;
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&tme);
+    const TLiveness alive = Liveness();
+    Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
+    return static_cast<bool>(alive);
+}
+
 void TControl::WMMouseMove(TMessage& m)
 {
     const TLiveness alive = Liveness();
-    if (!mouseInside_ && handle_) {
-        // Windows tells of the leaving only once asked, once per entering.
-        mouseInside_ = true;
-        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
-        TrackMouseEvent(&tme);
-        Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
-        if (!alive)
-            return;
-    }
+    if (!NoteMouseInside())
+        return;
     DefaultHandler(m);
     if (!alive)
         return;
@@ -1096,6 +1223,13 @@ void TControl::CMMouseLeave(TMessage&)
     MouseLeave();
 }
 
+// Whether the control takes the mouse at a point of its own: a windowless
+// one may let it through to what lies beneath.
+void TControl::CMHitTest(TMessage& m)
+{
+    m.Result = HTCLIENT;
+}
+
 void TControl::CMEnabledChanged(TMessage&)
 {
     EnabledChanged();
@@ -1109,10 +1243,10 @@ void TControl::CMVisibleChanged(TMessage&)
 void TControl::CMFontChanged(TMessage&)
 {
     const TLiveness alive = Liveness();
-    if (handle_) {
+    if (handle_)
         SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+    if (handle_ || windowless_)
         Invalidate();
-    }
     TMessage parentFont{CM_PARENTFONTCHANGED, 0, 0, 0};
     if (alive)
         Broadcast(parentFont);
@@ -1219,6 +1353,19 @@ void TWinControl::InsertControl(TControl* control)
 
 void TWinControl::RemoveControl(TControl* control)
 {
+    if (control->windowless_) {
+        // Nothing of this window may point at it any more.
+        control->RemoveHintTool();
+        if (mouseControl_ == control)
+            mouseControl_ = nullptr;
+        if (captureControl_ == control) {
+            captureControl_ = nullptr;
+            if (handle_ && GetCapture() == handle_)
+                ReleaseCapture();
+        }
+        if (control->visible_)
+            control->InvalidateInParent(control->BoundsRect());
+    }
     std::erase(controls_, control);
     std::erase(tabList_, control);
 }

@@ -59,7 +59,11 @@ public:
     ~TControl() override;
 
     // The window; one a late window holds back is made when asked for.
+    // A windowless control has none: null.
     HWND Handle() const { return handle_ ? handle_ : LateHandle(); }
+    // Drawn in its parent's window, which paints it, hit-tests it and passes
+    // it its mouse messages (see TGraphicControl).
+    bool Windowless() const { return windowless_; }
     bool HandleAllocated() const { return handle_ != nullptr; }
     // Makes the window (and its children's) once a parent window exists.
     virtual void CreateHandle();
@@ -78,6 +82,10 @@ public:
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    // Where the client area's top-left lies on the screen; a windowless
+    // control's client area is its rectangle in its parent.
+    POINT ClientOrigin() const;
     // A new size is asked of CanResize first, and kept within Constraints.
     virtual void SetBounds(int left, int top, int width, int height);
     // Changing one applies it to the size at once.
@@ -202,6 +210,9 @@ public:
     static TControl* FindControl(HWND hwnd);
 
 protected:
+    // A windowless control, for TGraphicControl.
+    TControl(TComponent* owner, bool windowless);
+
     const TPropertyTable& Properties() const override;
     TPersistent* NestedObject(std::string_view name) override;
     // The window goes while the whole control still exists, so its own
@@ -279,6 +290,7 @@ protected:
     void CMParentFontChanged(TMessage& message);
     void CMSysColorChange(TMessage& message);
     void CMDrag(TMessage& message);
+    void CMHitTest(TMessage& message);
 
 private:
     friend class TWinControl;
@@ -286,13 +298,25 @@ private:
     // Before the control hides, is disabled or goes: a focus inside it
     // moves on, as a keyboard user expects.
     void HandOnFocus(bool removing);
-    void RelayToTooltip(const TMessage& message);
+    // The mouse message of this window to the hint window; hinted says
+    // whether the control under the mouse has a hint.
+    void RelayToTooltip(const TMessage& message, bool hinted);
+    // Marks the window as holding the mouse and asks to hear of its
+    // leaving, telling the control of the entering; false when that freed it.
+    bool NoteMouseInside();
+    // The rectangle of a windowless control in its parent, repainted.
+    void InvalidateInParent(const RECT& rect) const;
+    // A windowless control hidden, moved away or freed lets go of the
+    // parent's capture and hot state.
+    void LeaveParentMouseState();
     // The size that a request for width and height gives.
     void ResolveSize(int& width, int& height);
     // Sends CM_SHOWINGCHANGED to the control, then to each control inside
     // it whose Showing went along.
     void ShowingChanged(bool showing);
     void RegisterHint();
+    // The hint's tool of a windowless control, a rectangle of the parent's window.
+    void RemoveHintTool();
     // Makes the windows a late window above (or at) this control holds
     // back, when its parent's window exists; then the control's own.
     HWND LateHandle() const;
@@ -307,6 +331,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool lateWindow_ = false;
+    const bool windowless_ = false;
     bool tabStop_ = false;
     int loadedTabOrder_ = -1;
     bool mouseInside_ = false;
@@ -362,8 +387,23 @@ public:
     // Puts the children's TabOrder values from form text in place.
     void Loaded() override;
 
+    // The topmost visible windowless child at p of the client area that
+    // takes the mouse (enabled, answering CM_HITTEST); null when none.
+    TControl* ControlAtPos(POINT p) const;
+    // The windowless child that holds the mouse capture through this window.
+    TControl* CaptureControl() const { return captureControl_; }
+    // Paints the visible windowless children that meet area (all when null)
+    // into dc, bottom first, each clipped to its rectangle with its origin
+    // moved there; before is the child (and those above it) left out.
+    void PaintControls(HDC dc, const RECT* area = nullptr, const TControl* before = nullptr);
+    // The background and client area with the windowless children beneath
+    // child: what shows through a see-through child.
+    void PaintBehind(HDC dc, const TControl& child);
+
 protected:
     const TMessageMap& Messages() const override;
+    // Routes the mouse to the windowless children and paints them.
+    void WndProc(TMessage& message) override;
     void WMSize(TMessage& message);
     void WMEraseBkgnd(TMessage& message);
     // A notification about a child goes back to the child as CN_BASE + msg.
@@ -391,9 +431,23 @@ private:
     void RemoveControl(TControl* control);
     // FindNextControl, leaving out what lies inside current when asked.
     TControl* FindNext(const TControl* current, bool forward, bool checkTabStop, bool skipInside) const;
+    bool HasWindowlessChildren() const;
+    // A mouse message for a windowless child: the capture holder's, or the
+    // one's under the mouse. True when a child took it.
+    bool RouteMouse(TMessage& message);
+    // Tells the children the mouse leaves and enters as it moves onto over.
+    void TrackMouseControl(TControl* over);
+    // WM_PAINT and WM_PRINTCLIENT: this window's own painting, then the
+    // windowless children's over it.
+    void PaintWithControls(TMessage& message);
+    bool SetCursorOfControl(TMessage& message);
+    void SetCaptureControl(TControl* control);
 
     std::vector<TControl*> controls_;
     std::vector<TControl*> tabList_;
+    TControl* captureControl_ = nullptr;
+    TControl* mouseControl_ = nullptr;
+    const TControl* paintBefore_ = nullptr;
     bool aligning_ = false;
     bool recreating_ = false;
 };

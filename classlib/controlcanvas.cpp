@@ -4,6 +4,17 @@
 
 HDC TControlCanvas::CreateHandle()
 {
+    if (control_.Windowless()) {
+        // The parent's window, with the origin and clipping of the control's rectangle.
+        TWinControl* parent = control_.Parent();
+        window_ = parent && parent->HandleAllocated() ? parent->Handle() : nullptr;
+        HDC dc = window_ ? GetDCEx(window_, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS) : nullptr;
+        if (dc) {
+            SetViewportOrgEx(dc, control_.Left(), control_.Top(), nullptr);
+            IntersectClipRect(dc, 0, 0, control_.Width(), control_.Height());
+        }
+        return dc;
+    }
     // The window the DC came from, for its release even if the window was remade since.
     window_ = control_.Handle();
     return window_ ? GetDC(window_) : nullptr;

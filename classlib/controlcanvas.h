@@ -1,5 +1,6 @@
 // The canvas of a control's window: the window's DC is fetched when a
-// drawing call needs it and given back on FreeHandle or with the canvas.
+// drawing call needs it and given back on FreeHandle or with the canvas. A
+// windowless control's is its parent's, limited to the control's rectangle.
 #pragma once
 
 #include "classlib/canvas.h"

@@ -1,8 +1,8 @@
 // Controls that paint themselves on a canvas: TCustomControl (a windowed
-// control that can hold children) and TGraphicControl (one that never takes
-// the focus). Each C++ class gets a window class of its own, registered on
-// first use; Paint draws the client area from WM_PAINT (into the DC in wParam
-// when there is one) and WM_PRINTCLIENT.
+// control that can hold children) and TGraphicControl (a windowless one that
+// never takes the focus). Each windowed C++ class gets a window class of its
+// own, registered on first use; Paint draws the client area from WM_PAINT
+// (into the DC in wParam when there is one) and WM_PRINTCLIENT.
 #pragma once
 
 #include <typeinfo>
@@ -37,8 +37,9 @@ protected:
 
     RECT ClientRect() const
     {
-        RECT r{0, 0, 0, 0};
-        GetClientRect(this->Handle(), &r);
+        RECT r{0, 0, this->Width(), this->Height()};
+        if (!this->Windowless())
+            GetClientRect(this->Handle(), &r);
         return r;
     }
 
@@ -122,21 +123,18 @@ public:
     using TPaintedControl<TWinControl>::TPaintedControl;
 };
 
+// A control without a window of its own: its parent paints it (WM_PAINT
+// with the parent's DC, its origin at the control's top-left and clipped to
+// its rectangle), hit-tests it, passes it its mouse messages with its own
+// coordinates, holds the capture for it and shows its hint over its
+// rectangle. Handle() is null; it never takes the focus.
+//
+// Finding one from a test: Component<T>(name) gives the control; its
+// ClientOrigin() and Width()/Height() are its place on the screen, where real
+// input (ClickInput(const TControl&) in classlib/tests/realinput.h) reaches
+// it, and its Text() is its caption. Messages the parent would pass it can
+// be sent with Perform, or to the parent's window at the control's place.
 class TGraphicControl : public TPaintedControl<TControl> {
 public:
-    using TPaintedControl<TControl>::TPaintedControl;
-
-protected:
-    const TMessageMap& Messages() const override
-    {
-        static const TMessageMap map(TPaintedControl<TControl>::Messages(), {{WM_SETFOCUS, &TGraphicControl::WMSetFocus}});
-        return map;
-    }
-
-    // Never keeps the focus: it goes back where it came from.
-    void WMSetFocus(TMessage& m)
-    {
-        if (m.WParam)
-            ::SetFocus(reinterpret_cast<HWND>(m.WParam));
-    }
+    explicit TGraphicControl(TComponent* owner = nullptr) : TPaintedControl<TControl>(owner, true) {}
 };

@@ -52,6 +52,7 @@ using UniqueFont = UniqueHandle<HFONT, GdiDeleter>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiDeleter>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiDeleter>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListDeleter>;
+using UniqueRegion = UniqueHandle<HRGN, GdiDeleter>;
 // A DC of CreateCompatibleDC or CreateDC (not one of GetDC).
 using UniqueDC = UniqueHandle<HDC, DCDeleter>;
 
@@ -90,6 +91,25 @@ public:
 private:
     HDC dc_;
     int saved_;
+};
+
+// A window's client-area DC of GetDCEx for one scope.
+class WindowDCScope {
+public:
+    WindowDCScope(HWND window, DWORD flags) : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
+    ~WindowDCScope()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDCScope(const WindowDCScope&) = delete;
+    WindowDCScope& operator=(const WindowDCScope&) = delete;
+
+    HDC DC() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // A window's paint cycle for one scope: BeginPaint, and EndPaint however

@@ -84,8 +84,7 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
 void TSpeedButton::MouseMove(TShiftState shift, int x, int y)
 {
     if (pressed_) {
-        RECT r;
-        GetClientRect(Handle(), &r);
+        RECT r = ClientRect();
         bool inside = PtInRect(&r, POINT{x, y}) != FALSE;
         if (inside != inside_)
             inside_ = inside, Invalidate();

@@ -51,21 +51,27 @@ std::vector<TControl*> ControlsBelow(HWND window)
 
 void PaintParentBackground(TControl* control, TCanvas& canvas)
 {
-    if (!control || !control->Parent() || !control->HandleAllocated() || !control->Parent()->HandleAllocated())
+    if (!control || !control->Parent() || !control->Parent()->HandleAllocated())
+        return;
+    const bool windowless = control->Windowless();
+    if (!windowless && !control->HandleAllocated())
         return;
     TWinControl& parent = *control->Parent();
-    HWND self = control->Handle();
     HDC dc = canvas.Handle();
     PaintCopyMark parentMark(parent);
-    POINT at = ClientOrigin(self, parent.Handle());
+    POINT at = windowless ? POINT{control->Left(), control->Top()} : ClientOrigin(control->Handle(), parent.Handle());
     {
         SaveDCScope saved(dc);
         OffsetViewportOrgEx(dc, -at.x, -at.y, nullptr);
         RECT client{0, 0, 0, 0};
         GetClientRect(parent.Handle(), &client);
         IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
-        parent.PaintWindow(dc);
+        parent.PaintBehind(dc, *control);
     }
+    // The sibling windows all lie above a windowless control.
+    if (windowless)
+        return;
+    HWND self = control->Handle();
     RECT bounds = WindowBounds(self, parent.Handle());
     for (TControl* sibling : ControlsBelow(self)) {
         RECT theirs = WindowBounds(sibling->Handle(), parent.Handle()), common;

@@ -145,7 +145,7 @@ void TGifAnimator::SetTransparent(bool value)
 void TGifAnimator::NextFrameTick()
 {
     int count = image_->FrameCount();
-    if (!Visible() || count < 2 || !Parent() || !Parent()->HandleAllocated() || !HandleAllocated())
+    if (!Visible() || count < 2 || !Parent() || !Parent()->HandleAllocated())
         return;
     frameIndex_ = frameIndex_ + 1 >= count ? 0 : frameIndex_ + 1;
     // OnFrameChanged may free this control, and its timer with it.
@@ -164,7 +164,7 @@ void TGifAnimator::NextFrameTick()
         FrameChanged();
         if (!alive)
             return;
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Repaint();
     }
     if (alive && !loop_ && frameIndex_ == 0)
         StopAnimation();

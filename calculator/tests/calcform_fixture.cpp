@@ -121,7 +121,16 @@ NotingPlayer& NoteClips(TCalcForm& form)
 
 void ClickButton(TCalcForm& form, const std::string& button)
 {
-    SendMessageA(form.Component<TControl>(button).Handle(), BM_CLICK, 0, 0);
+    const TControl& control = form.Component<TControl>(button);
+    if (!control.Windowless()) {
+        SendMessageA(control.Handle(), BM_CLICK, 0, 0);
+        return;
+    }
+    // A press and release in its middle, through the window it is drawn in.
+    const LPARAM middle = MAKELPARAM(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
+    HWND parent = control.Parent()->Handle();
+    SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(parent, WM_LBUTTONUP, 0, middle);
 }
 
 void CalcFormTest::Key(WORD vk, char ch)

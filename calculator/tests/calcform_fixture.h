@@ -81,7 +81,8 @@ public:
 // A fresh NotingPlayer as the window's clip player; the window owns it.
 NotingPlayer& NoteClips(TCalcForm& form);
 
-// A click on a button of the window, as BM_CLICK gives it.
+// A click on a button of the window, as BM_CLICK gives it; on a speed button
+// a press and release in its middle, sent to the window it is drawn in.
 void ClickButton(TCalcForm& form, const std::string& button);
 
 std::string TempFolder();

@@ -227,7 +227,7 @@ class CalcToolsOpenerTest : public CalcMainFormTest {};
 
 TEST_F(CalcToolsOpenerTest, ToolbarAndTrayShowOneToolsWindowWithoutBlocking)
 {
-    HWND button = form->Component<TControl>("SpeedButton44").Handle();
+    const TControl& button = form->Component<TControl>("SpeedButton44");
     // Missing at first: the first click creates it.
     ASSERT_EQ(f_tools, nullptr);
     // A real click on the toolbar button.

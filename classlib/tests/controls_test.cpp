@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "classlib/application.h"
 #include "classlib/checkbox.h"
 #include "classlib/clipboard.h"
@@ -128,6 +130,18 @@ public:
     std::string groupClicks;
 };
 
+// A mouse message of the parent's window at a point of the windowless control.
+void SendToParentAt(const TControl& control, UINT msg, WPARAM wp, int x, int y)
+{
+    SendMessageA(control.Parent()->Handle(), msg, wp, MAKELPARAM(control.Left() + x, control.Top() + y));
+}
+
+void ClickThroughParent(const TControl& control)
+{
+    SendToParentAt(control, WM_LBUTTONDOWN, MK_LBUTTON, 20, 13);
+    SendToParentAt(control, WM_LBUTTONUP, 0, 20, 13);
+}
+
 // One form for the whole suite: under Wine without a window manager, hiding
 // a shown window waits for a state change that never comes (two seconds).
 class Controls : public ::testing::Test {
@@ -240,16 +254,15 @@ TEST_F(Controls, SpeedButtonsClickWithoutTakingTheFocus)
     auto& opts = form->Component<TSpeedButton>("Opts");
     pad.SetDown(true);
     EXPECT_FALSE(opts.Down());
-    SendMessageA(opts.Handle(), BM_CLICK, 0, 0);
+    ClickThroughParent(opts);
     EXPECT_TRUE(opts.Down());
     EXPECT_FALSE(pad.Down());
-    SendMessageA(opts.Handle(), BM_CLICK, 0, 0);
+    ClickThroughParent(opts);
     EXPECT_TRUE(opts.Down()) << "a group without AllowAllUp keeps one button down";
     EXPECT_EQ(form->groupClicks, "Opts Opts ");
 
     Type("12");
-    SendMessageA(form->Component<TSpeedButton>("Clear").Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 13));
-    SendMessageA(form->Component<TSpeedButton>("Clear").Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 13));
+    ClickThroughParent(form->Component<TSpeedButton>("Clear"));
     EXPECT_EQ(memo().Text(), "");
     EXPECT_EQ(GetFocus(), memo().Handle());
 }
@@ -293,7 +306,7 @@ TEST_F(Controls, CheckBoxFollowsClicks)
 TEST_F(Controls, ExceptionInAHandlerIsShownNotCrashing)
 {
     DialogWatcher watcher([](HWND dialog) { DialogWatcher::Press(dialog, IDOK); });
-    SendMessageA(form->Component<TSpeedButton>("Boom").Handle(), BM_CLICK, 0, 0);
+    ClickThroughParent(form->Component<TSpeedButton>("Boom"));
     ASSERT_EQ(watcher.Messages().size(), 1u);
     EXPECT_EQ(watcher.Messages()[0], "出错了");
     Type("5");
@@ -358,17 +371,37 @@ TEST(FormHints, TheHintWindowIsMadeWhenTheMouseFirstComesWithEveryHint)
     Application.Initialize();
     TestForm fresh;
     EXPECT_EQ(fresh.TooltipHandle(), nullptr);
-    HWND clear = fresh.Component<TSpeedButton>("Clear").Handle();
-    SendMessageA(clear, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    auto& clear = fresh.Component<TSpeedButton>("Clear");
+    SendToParentAt(clear, WM_MOUSEMOVE, 0, 3, 3);
     HWND tips = fresh.TooltipHandle();
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
-    char text[80] = {};
-    TTTOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = fresh.Handle();
-    ti.uId = reinterpret_cast<UINT_PTR>(clear);
-    ti.lpszText = text;
-    SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ(text, "清空");
+    // The windowless button's tool is its rectangle of the panel's window,
+    // kept in step as it moves and hides.
+    auto tool = [&](std::string& text, RECT& rect) {
+        char buffer[80] = {};
+        TTTOOLINFOA ti{};
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;
+        ti.hwnd = clear.Parent()->Handle();
+        ti.uId = reinterpret_cast<UINT_PTR>(&clear);
+        ti.lpszText = buffer;
+        bool found = SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti)) != 0;
+        text = buffer, rect = ti.rect;
+        return found;
+    };
+    std::string text;
+    RECT rect{};
+    ASSERT_TRUE(tool(text, rect));
+    EXPECT_STREQ(text.c_str(), "清空");
+    RECT bounds = clear.BoundsRect();
+    EXPECT_TRUE(EqualRect(&rect, &bounds));
+    clear.SetBounds(clear.Left() + 5, clear.Top(), clear.Width(), clear.Height());
+    ASSERT_TRUE(tool(text, rect));
+    EXPECT_EQ(rect.left, clear.Left()) << "moved with the button";
+    clear.SetVisible(false);
+    EXPECT_FALSE(tool(text, rect)) << "a hidden button shows no hint";
+    clear.SetVisible(true);
+    EXPECT_TRUE(tool(text, rect));
+    delete &clear;
+    EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 0) << "a freed button leaves no tool";
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "classlib/application.h"
 #include "classlib/bevel.h"
 #include "classlib/bitmap.h"
@@ -75,6 +78,19 @@ protected:
     }
 };
 
+// A windowless square: red inside, and a yellow stroke outside its own
+// rectangle that the clipping must keep off the parent.
+class TGraphicSquare : public TGraphicControl {
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clYellow);
+        Canvas().FillRect(RECT{-6, -6, 0, 0});
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(RECT{2, 2, 12, 12});
+    }
+};
+
 class PaintForm : public TForm {
 public:
     PaintForm() { LoadFromText(kPaintForm); }
@@ -103,8 +119,12 @@ protected:
         bitmap->SetSize(control.Width(), control.Height());
         bitmap->Canvas().Brush().SetColor(kSentinel);
         bitmap->Canvas().FillRect(RECT{0, 0, control.Width(), control.Height()});
-        SendMessageA(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap->Canvas().Handle()),
-                     PRF_CLIENT | (erase ? PRF_ERASEBKGND : 0));
+        const auto dc = reinterpret_cast<WPARAM>(bitmap->Canvas().Handle());
+        const LPARAM flags = PRF_CLIENT | (erase ? PRF_ERASEBKGND : 0);
+        if (control.Windowless())
+            control.Perform(WM_PRINTCLIENT, dc, flags);
+        else
+            SendMessageA(control.Handle(), WM_PRINTCLIENT, dc, flags);
         return bitmap;
     }
     static TSquare& NewSquare(bool opaque)
@@ -159,6 +179,12 @@ TEST_F(Painting, EachClassHasItsOwnWindowClassWithItsStyle)
                           {&form->Component<TSpeedButton>("Button"), "TSpeedButton", false},
                           {&form->Component<TBevel>("Line"), "TBevel", false}};
     for (const auto& c : cases) {
+        // The graphic controls draw in their parent's window.
+        if (c.control->Windowless()) {
+            EXPECT_FALSE(c.control->HandleAllocated()) << c.name;
+            EXPECT_EQ(c.control->Handle(), nullptr) << c.name;
+            continue;
+        }
         char name[256] = {};
         GetClassNameA(c.control->Handle(), name, sizeof name);
         if (c.name)
@@ -194,13 +220,67 @@ TEST_F(Painting, PanelSpeedButtonAndBevelKeepTheirLook)
     EXPECT_EQ(bevel->Canvas().Pixels(25, 20), Sys(COLOR_BTNFACE)) << "the form's colour";
 }
 
-TEST_F(Painting, GraphicControlHandsTheFocusBack)
+TEST_F(Painting, GraphicControlNeverTakesTheFocus)
 {
     TMemo& memo = form->Component<TMemo>("Memo");
     memo.SetFocus();
     ASSERT_TRUE(memo.Focused());
-    SetFocus(form->Component<TSpeedButton>("Button").Handle());
-    EXPECT_TRUE(memo.Focused());
+    for (TControl* control : {static_cast<TControl*>(&form->Component<TSpeedButton>("Button")),
+                              static_cast<TControl*>(&form->Component<TBevel>("Line"))}) {
+        EXPECT_FALSE(control->CanFocus()) << control->Name();
+        control->SetFocus();
+        EXPECT_TRUE(memo.Focused()) << control->Name();
+        EXPECT_FALSE(control->Focused()) << control->Name();
+    }
+}
+
+// Each parent kind paints its windowless children in its own window, and a
+// change of one marks only its rectangle (old and new) for painting.
+TEST_F(Painting, AWindowlessControlPaintsInItsParentAndInvalidatesOnlyItsRectangle)
+{
+    struct Parent {
+        TWinControl* control;
+        POINT at;
+    };
+    const Parent parents[] = {{form.get(), {240, 10}}, {&form->Component<TPanel>("Panel"), {60, 10}}};
+    for (const Parent& p : parents) {
+        const char* kind = p.control == form.get() ? "form" : "panel";
+        HWND window = p.control->Handle();
+        auto& square = form->Adopt(std::make_unique<TGraphicSquare>());
+        square.SetBounds(p.at.x, p.at.y, 20, 20);
+        square.SetParent(p.control);
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            RECT dirty;
+        };
+        const int x = p.at.x, y = p.at.y;
+        const Step steps[] = {
+            {"invalidated", [&] { square.Invalidate(); }, {x, y, x + 20, y + 20}},
+            {"moved", [&] { square.SetBounds(x + 10, y, 20, 20); }, {x, y, x + 30, y + 20}},
+            {"hidden", [&] { square.SetVisible(false); }, {x + 10, y, x + 30, y + 20}},
+            {"shown", [&] { square.SetVisible(true); }, {x + 10, y, x + 30, y + 20}},
+        };
+        for (const Step& step : steps) {
+            UpdateWindow(window);
+            step.act();
+            RECT dirty{};
+            EXPECT_TRUE(GetUpdateRect(window, &dirty, FALSE)) << kind << " " << step.what;
+            EXPECT_TRUE(EqualRect(&dirty, &step.dirty)) << kind << " " << step.what << ": " << dirty.left << ","
+                                                        << dirty.top << "-" << dirty.right << "," << dirty.bottom;
+        }
+        UpdateWindow(window);
+        HDC dc = GetDC(window);
+        const int left = square.Left(), top = square.Top();
+        EXPECT_EQ(GetPixel(dc, left + 5, top + 5), ColorToRGB(clRed)) << kind << ": inside";
+        EXPECT_NE(GetPixel(dc, left - 3, top - 3), ColorToRGB(clYellow)) << kind << ": clipped to its rectangle";
+        EXPECT_NE(GetPixel(dc, left + 15, top + 15), ColorToRGB(clRed)) << kind;
+        ReleaseDC(window, dc);
+        delete &square;
+        RECT dirty{};
+        EXPECT_TRUE(GetUpdateRect(window, &dirty, FALSE)) << kind << ": freed, its place is repainted";
+        UpdateWindow(window);
+    }
 }
 
 TEST_F(Painting, PaintToDrawsTheControlWithItsChildrenAtThePlaceAskedAndClipped)

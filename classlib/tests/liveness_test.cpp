@@ -64,7 +64,8 @@ INPUT Mouse(DWORD flags, POINT at = {})
 void Click(const TControl& control, int clicks = 1, std::optional<POINT> point = {})
 {
     POINT at = point.value_or(POINT{control.Width() / 2, control.Height() / 2});
-    ClientToScreen(control.Handle(), &at);
+    const POINT origin = control.ClientOrigin();
+    at.x += origin.x, at.y += origin.y;
     Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at)});
     SettleInput();
     for (int i = 0; i < clicks; ++i)
@@ -247,6 +248,11 @@ const Kind kKinds[] = {
      [](Scene& s) { Click(*s.sender, 2); }},
     {"SpeedButtonClick", Make<TSpeedButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
+    // The form's window routes these to the windowless button, holding the capture for it.
+    {"SpeedButtonMouseDown", Make<TSpeedButton>(),
+     [](Scene& s, const auto& hook) { s.sender->OnMouseDown = Handler(hook); }, [](Scene& s) { Click(*s.sender); }},
+    {"SpeedButtonMouseUp", Make<TSpeedButton>(),
+     [](Scene& s, const auto& hook) { s.sender->OnMouseUp = Handler(hook); }, [](Scene& s) { Click(*s.sender); }},
     {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
     {"ButtonEnter", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "classlib/application.h"
 #include "classlib/button.h"
 #include "classlib/customedit.h"
@@ -192,23 +195,88 @@ TEST_F(Messages, KeysGoToTheFormsPreviewThenCanBeAnsweredBeforeTheWindow)
     EXPECT_EQ(log, "form ") << "a key the preview takes goes no further";
 }
 
-TEST_F(Messages, CaptureIsHeldFromPressToReleaseAndItsLossEndsThePress)
+// Mouse messages of the form's window at points of the form reach the
+// windowless child there, in its own coordinates; a press holds the capture
+// for it until the release, wherever that comes.
+TEST_F(Messages, TheParentRoutesTheMouseToItsWindowlessChildrenAndHoldsTheCaptureForThem)
 {
-    auto& button = Add<TSpeedButton>(10);
-    int clicks = 0;
-    button.OnClick = [&](TComponent&) { ++clicks; };
-    const LPARAM inside = MAKELPARAM(5, 5);
-
-    SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    EXPECT_EQ(GetCapture(), button.Handle());
-    SendMessageA(button.Handle(), WM_LBUTTONUP, 0, inside);
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(clicks, 1);
-
-    SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
-    ReleaseCapture();
-    SendMessageA(button.Handle(), WM_LBUTTONUP, 0, inside);
-    EXPECT_EQ(clicks, 1) << "a press whose capture was taken away still clicked";
+    auto& lower = Add<TSpeedButton>(10);
+    auto& upper = Add<TSpeedButton>(20);
+    auto& disabled = Add<TSpeedButton>(60);
+    auto& hidden = Add<TSpeedButton>(90);
+    disabled.SetEnabled(false);
+    hidden.SetVisible(false);
+    std::string log;
+    auto watch = [&](TControl& control, const std::string& name) {
+        control.OnMouseDown = [&log, name](TComponent&, TMouseButton, TShiftState shift, int x, int y) {
+            log += name + (shift & ssDouble ? ":down2(" : ":down(") + std::to_string(x) + "," + std::to_string(y) + ") ";
+        };
+        control.OnMouseUp = [&log, name](TComponent&, TMouseButton, TShiftState, int x, int y) {
+            log += name + ":up(" + std::to_string(x) + "," + std::to_string(y) + ") ";
+        };
+        control.OnMouseMove = [&log, name](TComponent&, TShiftState, int x, int y) {
+            log += name + ":move(" + std::to_string(x) + "," + std::to_string(y) + ") ";
+        };
+        control.OnClick = [&log, name](TComponent&) { log += name + ":click "; };
+        control.OnMouseEnter = [&log, name](TComponent&) { log += name + ":enter "; };
+        control.OnMouseLeave = [&log, name](TComponent&) { log += name + ":leave "; };
+    };
+    watch(lower, "L");
+    watch(upper, "U");
+    watch(disabled, "D");
+    watch(hidden, "H");
+    form->OnMouseDown = [&](TComponent&, TMouseButton, TShiftState, int x, int y) {
+        log += "form:down(" + std::to_string(x) + "," + std::to_string(y) + ") ";
+    };
+    constexpr UINT kLoseCapture = 0;
+    struct Step {
+        UINT msg;
+        POINT at;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        const char* log;
+    };
+    const Case cases[] = {
+        {"the upper of two at the point",
+         {{WM_LBUTTONDOWN, {15, 25}}, {WM_LBUTTONUP, {15, 25}}},
+         "U:down(5,5) U:click U:up(5,5) "},
+        {"the lower where only it lies", {{WM_LBUTTONDOWN, {15, 12}}, {WM_LBUTTONUP, {15, 12}}}, "L:down(5,2) L:click L:up(5,2) "},
+        {"released outside: captured, no click",
+         {{WM_LBUTTONDOWN, {15, 12}}, {WM_MOUSEMOVE, {200, 150}}, {WM_LBUTTONUP, {200, 150}}},
+         "L:down(5,2) L:move(190,140) L:up(190,140) "},
+        {"a press whose capture is taken away clicks not",
+         {{WM_LBUTTONDOWN, {15, 12}}, {kLoseCapture, {}}, {WM_LBUTTONUP, {15, 12}}},
+         "L:down(5,2) L:up(5,2) "},
+        {"a double click is a second press to a speed button",
+         {{WM_LBUTTONDOWN, {15, 12}}, {WM_LBUTTONUP, {15, 12}}, {WM_LBUTTONDBLCLK, {15, 12}}, {WM_LBUTTONUP, {15, 12}}},
+         "L:down(5,2) L:click L:up(5,2) L:down(5,2) L:click L:up(5,2) "},
+        {"disabled and hidden ones leave it to the form",
+         {{WM_LBUTTONDOWN, {15, 62}}, {WM_LBUTTONUP, {15, 62}}, {WM_LBUTTONDOWN, {15, 92}}, {WM_LBUTTONUP, {15, 92}}},
+         "form:down(15,62) form:down(15,92) "},
+        {"entered and left as the mouse crosses them",
+         {{WM_MOUSEMOVE, {15, 12}}, {WM_MOUSEMOVE, {16, 12}}, {WM_MOUSEMOVE, {15, 25}}, {WM_MOUSEMOVE, {15, 50}}},
+         "L:enter L:move(5,2) L:move(6,2) L:leave U:enter U:move(5,5) U:leave "},
+    };
+    for (const Case& c : cases) {
+        log.clear();
+        for (const Step& step : c.steps) {
+            if (step.msg == kLoseCapture) {
+                ReleaseCapture();
+                continue;
+            }
+            SendMessageA(form->Handle(), step.msg, step.msg == WM_LBUTTONDOWN || step.msg == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0,
+                         MAKELPARAM(step.at.x, step.at.y));
+            if (step.msg == WM_LBUTTONDOWN && log.find("form:") == std::string::npos) {
+                EXPECT_EQ(GetCapture(), form->Handle()) << c.what;
+                EXPECT_TRUE(lower.MouseCapture() || upper.MouseCapture()) << c.what;
+            }
+        }
+        EXPECT_EQ(log, c.log) << c.what;
+        EXPECT_EQ(GetCapture(), nullptr) << c.what;
+        EXPECT_EQ(form->CaptureControl(), nullptr) << c.what;
+    }
 }
 
 TEST_F(Messages, DoubleClickIsAMouseDownAndADblClick)

@@ -1,6 +1,7 @@
 #include "classlib/tests/realinput.h"
 
 #include "classlib/application.h"
+#include "classlib/control.h"
 
 namespace {
 
@@ -74,16 +75,29 @@ void LeftButtonInput(bool down)
     SendInput(1, &in, sizeof in);
 }
 
-void ClickInput(HWND window)
+namespace {
+void ClickInputAt(POINT screen)
 {
-    RECT r;
-    GetWindowRect(window, &r);
-    INPUT in[3] = {MoveInput(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2})};
+    INPUT in[3] = {MoveInput(screen)};
     for (auto& i : in)
         i.type = INPUT_MOUSE;
     in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(3, in, sizeof in[0]);
+}
+} // namespace
+
+void ClickInput(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    ClickInputAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void ClickInput(const TControl& control)
+{
+    POINT at = control.ClientOrigin();
+    ClickInputAt(POINT{at.x + control.Width() / 2, at.y + control.Height() / 2});
 }
 
 bool FocusByClick(HWND window, int timeoutMs)

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class TControl;
+
 // One key going down or up.
 void SendKeyInput(WORD vk, bool down);
 // A key pressed and released, with held (Shift, Ctrl) down meanwhile.
@@ -21,6 +23,10 @@ void MoveCursorInput(POINT screen);
 void LeftButtonInput(bool down);
 // A left click in the middle of the window.
 void ClickInput(HWND window);
+// A left click in the middle of the control, also of a windowless one (a
+// speed button, a label): its place on the screen is its parent's client
+// origin moved by its bounds (TControl::ClientOrigin).
+void ClickInput(const TControl& control);
 // A click that gives the window the focus, waited for: Wine addresses keys
 // to the focus of the moment they are sent, so keys sent before the click
 // is handled go to the window that had the focus. False when it never came.

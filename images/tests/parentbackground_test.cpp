@@ -17,10 +17,29 @@
 namespace {
 constexpr TColor kSentinel = 0x123456;
 
-// Paints only what lies behind it.
-class TSeeThrough : public TGraphicControl {
+// Paints only what lies behind its window.
+class TSeeThrough : public TCustomControl {
 protected:
     void Paint() override { PaintParentBackground(this, Canvas()); }
+};
+
+// The same without a window of its own.
+class TGraphicSeeThrough : public TGraphicControl {
+protected:
+    void Paint() override { PaintParentBackground(this, Canvas()); }
+};
+
+// A windowless control filled with one colour.
+class TFill : public TGraphicControl {
+public:
+    TColor fill = clNone;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(fill);
+        Canvas().FillRect(ClientRect());
+    }
 };
 
 // Paints its colour, noting whether it was marked as painting a copy; may fail.
@@ -92,6 +111,31 @@ TEST_F(ParentBackground, TheParentAndTheIntersectingSiblingsBelowShowThrough)
         EXPECT_EQ(picture.Canvas().Pixels(40, 30), clMoneyGreen) << c.what << ": the panel";
         EXPECT_EQ(picture.Canvas().Pixels(59, 39), clMoneyGreen) << c.what << ": the panel at the far corner";
     }
+}
+
+TEST_F(ParentBackground, AWindowlessControlShowsTheWindowlessSiblingsBeneathItOnly)
+{
+    auto& panel = Add<TPanel>(*form, RECT{10, 10, 210, 110});
+    panel.SetColor(clMoneyGreen);
+    Add<TFill>(panel, RECT{10, 10, 50, 30}).fill = clYellow;
+    auto& control = Add<TGraphicSeeThrough>(panel, RECT{30, 5, 90, 45});
+    Add<TFill>(panel, RECT{60, 5, 90, 45}).fill = clRed;
+    TBitmap picture;
+    picture.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.SetSize(control.Width(), control.Height());
+    picture.Canvas().Brush().SetColor(kSentinel);
+    picture.Canvas().FillRect(RECT{0, 0, 60, 40});
+    control.PaintTo(picture.Canvas().Handle());
+    struct Case {
+        POINT at;
+        TColor expected;
+        const char* what;
+    };
+    const Case cases[] = {{{5, 10}, clYellow, "the sibling beneath"},
+                          {{10, 30}, clMoneyGreen, "the panel"},
+                          {{45, 20}, clMoneyGreen, "not the sibling above"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(picture.Canvas().Pixels(c.at.x, c.at.y), c.expected) << c.what;
 }
 
 TEST_F(ParentBackground, PaintersAreMarkedWhilePaintingAndUnmarkedAfterAFailure)
