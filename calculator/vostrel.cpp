@@ -17,6 +17,22 @@
 #include "windows/calchelp.h"
 #include "windows/toolsform.h"
 
+namespace {
+template <class T>
+void MakeKept(T*& form, int& exitCode)
+{
+    if (form)
+        return;
+    try {
+        form = &Application.CreateForm<T>();
+    } catch (...) {
+        Application.HandleException();
+        exitCode = 1;
+        CalcForm->Close();
+    }
+}
+} // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // The editor library's units start before the first form and end after the last.
@@ -34,26 +50,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         RegisterGifImage();
         RegisterPNGObject();
         CalcForm = &Application.CreateForm<TCalcForm>();
-        // The calculator is on screen first: nothing in it needs these.
+        // The calculator is on screen and takes keys first: nothing in it needs the others.
         Application.ShowMainForm();
-        // Kept for the whole run, shown by the toolbar.
-        f_about = &Application.CreateForm<Tf_about>();
-        f_calchelp = &Application.CreateForm<Tf_calchelp>();
     } catch (...) {
         Application.HandleException();
         return 1;
     }
-    // The calculator runs on without it: its openers create a missing one.
-    try {
-        f_tools = &Application.CreateForm<Tf_tools>(CalcForm->folder());
-    } catch (...) {
-        Application.HandleException();
-    }
+    // The other windows are kept for the whole run, hidden until their
+    // openers show them (an opener makes one still missing). Made once the
+    // calculator is idle; the tools window first, as the status line shows
+    // its countdown. The calculator runs on without the tools window; without
+    // about or help it reports the failure and ends the normal way.
+    int exitCode = 0;
+    Application.RunWhenIdle([] {
+        if (!f_tools)
+            f_tools = &Application.CreateForm<Tf_tools>(CalcForm->folder());
+    });
+    Application.RunWhenIdle([&] { MakeKept(f_about, exitCode); });
+    Application.RunWhenIdle([&] { MakeKept(f_calchelp, exitCode); });
     Application.Run();
     Application.DestroyForms();
     UnregisterPNGObject();
     controlsUnits.reset();
     editUnits.reset();
     units.reset();
-    return 0;
+    return exitCode;
 }

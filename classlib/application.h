@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +44,11 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Runs task from Run's loop once nothing is waiting (the windows are
+    // painted and no input is queued): one task per idle moment, in the
+    // order given, so a key typed meanwhile is served before the next task.
+    // A task that raises is reported and the next ones still run.
+    void RunWhenIdle(std::function<void()> task) { idleTasks_.push_back(std::move(task)); }
     // Handles every waiting message, then returns.
     void ProcessMessages();
     // The same, but once the tick count has reached deadline it handles only
@@ -90,6 +96,7 @@ private:
     bool terminated_ = false;
     bool active_ = false;
     std::vector<std::unique_ptr<TForm>> forms_;
+    std::deque<std::function<void()>> idleTasks_;
 };
 
 extern TApplication Application;

@@ -105,6 +105,12 @@ void TApplication::Run()
         mainForm_->Show();
     MSG msg;
     while (!terminated_) {
+        if (!idleTasks_.empty() && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            std::function<void()> task = std::move(idleTasks_.front());
+            idleTasks_.pop_front();
+            Guarded([&] { return task(), true; }, false);
+            continue;
+        }
         TTaken taken = HandleMessage(msg, true);
         if (taken != TTaken::Handled)
             terminated_ = true;

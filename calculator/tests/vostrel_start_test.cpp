@@ -150,8 +150,8 @@ TEST(VostrelStart, TheCalculatorWindowAppearsAndCloses)
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 752);
     EXPECT_EQ(client.bottom, 490);
-    // The about, help and tools windows are made at start, right after the
-    // calculator is on screen, and stay hidden until asked for.
+    // The about, help and tools windows are made at start, once the
+    // calculator is on screen and idle, and stay hidden until asked for.
     for (const char* caption : {"Tessrow", "Help", "小工具"}) {
         HWND made = nullptr;
         for (int i = 0; i < 100 && !(made = FindFormWindow(program.Id(), caption)); ++i)

@@ -75,6 +75,39 @@ TEST(Application, HandleExceptionKeepsTheSilentAbortSilent)
     EXPECT_EQ(watcher.Messages(), std::vector<std::string>{"failed"});
 }
 
+// Idle tasks run from the loop only once the form is painted and nothing
+// waits, one at a time: a message a task posts is served before the next
+// task, and one that raises is reported without stopping the rest.
+TEST(Application, IdleTasksRunBetweenMessagesInOrder)
+{
+    Application.Initialize();
+    TForm* before = Application.MainForm();
+    PaintedForm form;
+    Application.SetMainForm(&form);
+    std::vector<std::string> log;
+    constexpr UINT kNote = WM_APP + 7;
+    form.WindowProc = [&, passOn = form.WindowProc](TMessage& m) {
+        if (m.Msg == kNote)
+            log.push_back("message " + std::to_string(m.WParam));
+        passOn(m);
+    };
+    DialogWatcher watcher([](HWND box) { DialogWatcher::Press(box, IDOK); });
+    PostMessageA(form.Handle(), kNote, 1, 0);
+    Application.RunWhenIdle([&] {
+        log.push_back(GetUpdateRect(form.Handle(), nullptr, FALSE) ? "task before paint" : "task");
+        PostMessageA(form.Handle(), kNote, 2, 0);
+    });
+    Application.RunWhenIdle([] { throw EInvalidOperation("idle failed"); });
+    Application.RunWhenIdle([&] {
+        log.push_back("last task");
+        Application.Terminate();
+    });
+    Application.Run();
+    EXPECT_EQ(log, (std::vector<std::string>{"message 1", "task", "message 2", "last task"}));
+    EXPECT_EQ(watcher.Messages(), std::vector<std::string>{"idle failed"});
+    Application.SetMainForm(before);
+}
+
 // A window of another thread in front makes the application inactive, its
 // own form in front active again.
 TEST(Application, ActiveFollowsWhetherOneOfItsWindowsIsInFront)

@@ -96,6 +96,21 @@ std::string Shown(TControl& control)
     return WindowTextOf(control.Handle());
 }
 
+// Whether an edit shows its whole text at once, without scrolling it.
+bool ShowsWhole(TControl& edit)
+{
+    const std::string text = Shown(edit);
+    RECT room{};
+    SendMessageA(edit.Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    HDC dc = GetDC(edit.Handle());
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit.Handle(), WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(edit.Handle(), dc);
+    return size.cx <= room.right - room.left;
+}
+
 class ToolsWindow : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -184,6 +199,7 @@ TEST_F(ToolsWindow, SumsTypedFieldByFieldAsPythonWorksThemOut)
         // Outside the years 1 to 9999: the conversion error, the result kept.
         EXPECT_EQ(shownBoxes, row.result ? 0 : 1);
         EXPECT_EQ(Shown(*form->Edit2), row.result ? row.result : "kept");
+        EXPECT_TRUE(ShowsWhole(*form->Edit2));
     }
 }
 
