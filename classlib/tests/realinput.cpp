@@ -78,12 +78,15 @@ void LeftButtonInput(bool down)
 namespace {
 void ClickInputAt(POINT screen)
 {
-    INPUT in[3] = {MoveInput(screen)};
-    for (auto& i : in)
-        i.type = INPUT_MOUSE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, in, sizeof in[0]);
+    // Each button event carries the point. Sent as a move and then the
+    // buttons, the press could land where an earlier click was: Wine moves
+    // the X pointer for an input move, and the program under it hands that
+    // motion back as a move of its own once it reads its X events, maybe
+    // only after the next click's move.
+    INPUT in[2] = {MoveInput(screen), MoveInput(screen)};
+    in[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof in[0]);
 }
 } // namespace
 
@@ -124,22 +127,40 @@ std::string Describe(HWND window)
     char cls[64] = {}, title[64] = {};
     GetClassNameA(window, cls, sizeof cls);
     GetWindowTextA(window, title, sizeof title);
-    return std::string(cls) + " \"" + title + "\"";
+    // Where it is tells apart windows of one class and text.
+    RECT r{};
+    GetWindowRect(window, &r);
+    return std::string(cls) + " \"" + title + "\" at " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
+           std::to_string(r.right) + "," + std::to_string(r.bottom);
+}
+
+// A thread's active window, focus and capture: a click goes to the capture
+// of the clicked window's thread, keys to the focus of the foreground's.
+std::string DescribeThreadInput(DWORD thread)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(thread, &info);
+    return "active " + Describe(info.hwndActive) + ", focus " + Describe(info.hwndFocus) + ", capture " +
+           Describe(info.hwndCapture);
 }
 } // namespace
 
 std::string DescribeInputTarget()
 {
     HWND foreground = GetForegroundWindow();
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info);
+    const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
     // Where a lost click went: the window under the cursor, and a capture that took it.
     POINT cursor{};
     GetCursorPos(&cursor);
-    return "foreground " + Describe(foreground) + ", focus " + Describe(info.hwndFocus) + ", capture " +
-           Describe(info.hwndCapture) + ", cursor " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) +
-           " over " + Describe(WindowFromPoint(cursor));
+    const HWND under = WindowFromPoint(cursor);
+    const DWORD underThread = GetWindowThreadProcessId(under, nullptr);
+    std::string text = "foreground " + Describe(foreground) + " (" + DescribeThreadInput(foregroundThread) +
+                       "), cursor " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " over " +
+                       Describe(under);
+    if (under && underThread != foregroundThread)
+        text += " (" + DescribeThreadInput(underThread) + ")";
+    return text;
 }
 
 bool PumpInput(const std::function<bool()>& done, int timeoutMs)

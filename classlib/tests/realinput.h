@@ -21,7 +21,8 @@ void TypeKeys(const std::wstring& keys, int msPerKey = 0);
 void MoveCursorInput(POINT screen);
 // The left button going down or up where the cursor is.
 void LeftButtonInput(bool down);
-// A left click in the middle of the window.
+// A left click in the middle of the window, each button event carrying that
+// point (a move between them cannot take the press elsewhere).
 void ClickInput(HWND window);
 // A left click in the middle of the control, also of a windowless one (a
 // speed button, a label): its place on the screen is its parent's client
@@ -32,8 +33,10 @@ void ClickInput(const TControl& control);
 // is handled go to the window that had the focus. False when it never came.
 bool FocusByClick(HWND window, int timeoutMs = 5000);
 // Where typed keys and clicks would go now, for failure messages: the
-// foreground window, the focus and capture of its thread, and the cursor with
-// the window under it, each window as class "title".
+// foreground window with the active window, focus and capture of its thread,
+// and the cursor with the window under it (and the same of that window's
+// thread when another one owns it), each window as class "title" at its
+// screen rectangle.
 std::string DescribeInputTarget();
 // Handles messages the way the program's loop does (keys offered to their
 // control first) until done or the time is up; false when it ran out.
