@@ -693,15 +693,16 @@ void TControl::RegisterHint()
     HWND tips = host ? host->HintWindow() : nullptr;
     if (windowless_ && tips && parent_ && parent_->handle_ && !hint_.empty()) {
         // A rectangle of the parent's window, whose mouse the tooltip sees.
+        RemoveHintTool();
+        if (!visible_)
+            return;
         TTTOOLINFOA ti{};
         ti.cbSize = TTTOOLINFOA_V2_SIZE;
         ti.hwnd = parent_->handle_;
         ti.uId = reinterpret_cast<UINT_PTR>(this);
         ti.rect = BoundsRect();
         ti.lpszText = const_cast<char*>(hint_.c_str());
-        SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-        if (visible_)
-            SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
         return;
     }
     if (!handle_ || hint_.empty() || !tips)
