@@ -2,6 +2,7 @@
 #include "classlib/variant.h"
 #include "classlib/variantarraydata.h"
 
+#include <cstdint>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -41,8 +42,13 @@ Variant Variant::CreateArray(std::span<const int> bounds)
         if (count < 0) {
             throw EVariantError("Variant array high bound below the low bound");
         }
+        // Compared before narrowing: on 32 bits a full int range (2^32) would wrap to 0.
+        constexpr auto kMax = std::numeric_limits<std::size_t>::max();
+        if (static_cast<std::uint64_t>(count) > kMax) {
+            throw EVariantError("Variant array too large");
+        }
         const auto n = static_cast<std::size_t>(count);
-        if (n != 0 && total > std::numeric_limits<std::size_t>::max() / n) {
+        if (n != 0 && total > kMax / n) {
             throw EVariantError("Variant array too large");
         }
         total *= n;

@@ -47,8 +47,10 @@ for run in $(seq 1 "$runs"); do
     $((seconds / 60)) $((seconds % 60)) "$status" "$log"
   grep -E '^[[:space:]]*[0-9]+ - .*\((Failed|Timeout|Not Run|SEGFAULT|Exception|Child aborted)' "$log" | sed 's/^/  failed: /' || true
   echo "  slowest:"
+  # awk reads to the end: with head, sort could die of SIGPIPE and, under
+  # pipefail, end the whole soak.
   grep -E 'Test +#[0-9]+: .* sec$' "$log" | sed -E 's/.*Test +#[0-9]+: ([^ ]+) .* ([0-9.]+) sec$/\2 \1/' |
-    sort -rn | head -5 | awk '{ printf "    %8.1f s  %s\n", $1, $2 }'
+    sort -rn | awk 'NR <= 5 { printf "    %8.1f s  %s\n", $1, $2 }'
 done
 echo "$green of $runs runs green"
 [ "$green" = "$runs" ]
