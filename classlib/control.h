@@ -402,8 +402,10 @@ public:
 
 protected:
     const TMessageMap& Messages() const override;
-    // Routes the mouse to the windowless children and paints them.
+    // Routes the mouse to the windowless children and paints them; tells
+    // programs outside about them (see windowlessquery.h).
     void WndProc(TMessage& message) override;
+    void AnswerWindowlessQuery(TMessage& message);
     void WMSize(TMessage& message);
     void WMEraseBkgnd(TMessage& message);
     // A notification about a child goes back to the child as CN_BASE + msg.

@@ -1,38 +1,29 @@
 #include "classlib/label.h"
 
-TCreateParams TLabel::CreateParams() const
-{
-    TCreateParams p;
-    p.className = "STATIC";
-    p.style = SS_NOPREFIX | (centerVertically_ ? SS_CENTERIMAGE : 0);
-    if (alignment_ == TAlignment::taCenter)
-        p.style |= SS_CENTER;
-    else if (alignment_ == TAlignment::taRightJustify)
-        p.style |= SS_RIGHT;
-    return p;
-}
-
 const TMessageMap& TLabel::Messages() const
 {
-    static const TMessageMap map(TControl::Messages(), {
-                                                           {CN_CTLCOLORSTATIC, &TLabel::CNCtlColorStatic},
-                                                           {WM_SETTEXT, &TLabel::WMSetText},
-                                                       });
+    static const TMessageMap map(TGraphicControl::Messages(), {{CM_HITTEST, &TLabel::CMHitTest}});
     return map;
 }
 
-// Wine's STATIC paints a new text at once, inside the caller's message: a
-// label that follows the caret would cost every key a paint. The new text
-// is painted with the next WM_PAINT instead, like any other change.
-void TLabel::WMSetText(TMessage& m)
+void TLabel::CMHitTest(TMessage& m)
 {
-    m.Result = DefWindowProcA(Handle(), WM_SETTEXT, m.WParam, m.LParam);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    m.Result = HTNOWHERE;
 }
 
-void TLabel::CNCtlColorStatic(TMessage& m)
+void TLabel::Paint()
 {
-    m.Result = ControlColors(reinterpret_cast<HDC>(m.WParam));
+    static const UINT aligns[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+    RECT r = ClientRect();
+    Canvas().FillRect(r);
+    UINT format = aligns[static_cast<int>(alignment_)] | DT_EXPANDTABS | DT_NOPREFIX;
+    format |= centerVertically_ ? DT_SINGLELINE | DT_VCENTER : DT_WORDBREAK;
+    if (!Enabled())
+        Canvas().Font().SetColor(clGrayText);
+    HDC dc = Canvas().Handle();
+    SetBkMode(dc, TRANSPARENT);
+    const std::string caption = Text();
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r, format);
 }
 
 const TPropertyTable& TLabel::Properties() const

@@ -1,22 +1,24 @@
 #include "classlib/linklabel.h"
 
-TCreateParams TLinkLabel::CreateParams() const
-{
-    TCreateParams p = TLabel::CreateParams();
-    p.style |= SS_NOTIFY;
-    return p;
-}
-
 const TMessageMap& TLinkLabel::Messages() const
 {
-    static const TMessageMap map(TLabel::Messages(), {{CN_COMMAND, &TLinkLabel::CNCommand}});
+    static const TMessageMap map(TLabel::Messages(), {{CM_HITTEST, &TLinkLabel::CMHitTest}});
     return map;
 }
 
-void TLinkLabel::CNCommand(TMessage& m)
+void TLinkLabel::CMHitTest(TMessage& m)
 {
-    if (HIWORD(m.WParam) == STN_CLICKED)
+    m.Result = HTCLIENT;
+}
+
+void TLinkLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    const TLiveness alive = Liveness();
+    // The second press of a double click is no click of its own.
+    if (button == TMouseButton::mbLeft && !(shift & ssDouble))
         Click();
+    if (alive)
+        TLabel::MouseDown(button, shift, x, y);
 }
 
 const TPropertyTable& TLinkLabel::Properties() const

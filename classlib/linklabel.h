@@ -7,7 +7,8 @@
 class TLinkLabel : public TLabel {
 protected:
     const TPropertyTable& Properties() const override;
-    TCreateParams CreateParams() const override;
     const TMessageMap& Messages() const override;
-    void CNCommand(TMessage& message);
+    void CMHitTest(TMessage& message);
+    // A press clicks it, as a notifying STATIC tells of it.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 };

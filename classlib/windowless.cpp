@@ -8,6 +8,7 @@
 
 #include "classlib/control.h"
 #include "classlib/handles.h"
+#include "classlib/windowlessquery.h"
 
 namespace {
 bool IsDoubleClick(UINT msg)
@@ -40,9 +41,33 @@ TControl* TWinControl::ControlAtPos(POINT p) const
     return nullptr;
 }
 
+void TWinControl::AnswerWindowlessQuery(TMessage& m)
+{
+    const auto asker = reinterpret_cast<HWND>(m.WParam);
+    LRESULT told = 0;
+    ForEachChild([&](TControl& c) {
+        if (!c.windowless_)
+            return false;
+        TWindowlessRecord record{c.BoundsRect(), c.visible_, {}};
+        const std::string name = c.ClassName();
+        name.copy(record.className, sizeof record.className - 1);
+        std::string data(reinterpret_cast<const char*>(&record), sizeof record);
+        data += c.Text();
+        COPYDATASTRUCT copy{kWindowlessRecordTag, static_cast<DWORD>(data.size()), data.data()};
+        SendMessageA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&copy));
+        ++told;
+        return false;
+    });
+    m.Result = told;
+}
+
 void TWinControl::WndProc(TMessage& m)
 {
     const TLiveness alive = Liveness();
+    if (m.Msg == WindowlessQueryMessage()) {
+        AnswerWindowlessQuery(m);
+        return;
+    }
     switch (m.Msg) {
     case WM_CAPTURECHANGED:
         // The child's press ends with the capture, as its own window's would.

@@ -171,13 +171,13 @@ TEST(VostrelStart, ACountdownTimeThatDoesNotConvertStartsAt8)
     WriteBytes(copy.folder + "setinfo.ini", "[gaokao]\r\ndate=2026/6/7\r\ntime=25:99\r\n");
     ProgramRun run(copy.exe());
     ASSERT_NE(run.window, nullptr);
-    // The status line is the STATIC whose text starts with today's date and
+    // The status line is the label whose text starts with today's date and
     // goes on to the countdown.
     std::string line;
     for (int i = 0; i < 200 && !line.ends_with("小时 "); ++i) {
-        for (HWND child : ChildWindowsOf(run.window))
-            if (UpperClassNameOf(child) == "STATIC" && WindowTextOf(child).find("距高考:") != std::string::npos)
-                line = WindowTextOf(child);
+        for (const std::string& text : LabelTextsOf(run.window))
+            if (text.find("距高考:") != std::string::npos)
+                line = text;
         Sleep(50);
     }
     EXPECT_TRUE(line.ends_with("小时 ")) << line;

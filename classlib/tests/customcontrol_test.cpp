@@ -1,10 +1,14 @@
-// Painted controls read back through WM_PRINTCLIENT into bitmaps.
+// Painted controls read back through WM_PRINTCLIENT into bitmaps, and
+// windowless controls as their windows tell programs outside of them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/bevel.h"
@@ -13,9 +17,11 @@
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
 #include "classlib/label.h"
+#include "classlib/linklabel.h"
 #include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
+#include "classlib/tests/testprocess.h"
 
 namespace {
 constexpr TColor kSentinel = 0x123456;
@@ -47,6 +53,46 @@ const char* const kPaintForm = R"(PaintForm: TForm
     Top = 100
     Width = 200
     Height = 80
+)";
+
+// Windowless controls on the form and on a panel, between windowed ones.
+const char* const kAskedForm = R"(AskedForm: TForm
+  ClientWidth = 240
+  ClientHeight = 120
+  Title: TLabel
+    Left = 4
+    Top = 6
+    Width = 80
+    Height = 16
+    Caption = Name
+  Box: TPanel
+    Left = 100
+    Top = 10
+    Width = 120
+    Height = 80
+    Site: TLinkLabel
+      Left = 5
+      Top = 40
+      Width = 60
+      Height = 14
+      Caption = home page
+      Visible = false
+    Button: TSpeedButton
+      Left = 5
+      Top = 5
+      Width = 30
+      Height = 24
+      Caption = &G
+  Edit: TEdit
+    Left = 0
+    Top = 90
+    Width = 80
+    Height = 22
+  Line: TBevel
+    Left = 4
+    Top = 30
+    Width = 80
+    Height = 2
 )";
 
 // Fills a red square and counts its paints.
@@ -94,6 +140,11 @@ protected:
 class PaintForm : public TForm {
 public:
     PaintForm() { LoadFromText(kPaintForm); }
+};
+
+class AskedForm : public TForm {
+public:
+    AskedForm() { LoadFromText(kAskedForm); }
 };
 
 TColor Sys(int index)
@@ -220,6 +271,58 @@ TEST_F(Painting, PanelSpeedButtonAndBevelKeepTheirLook)
     EXPECT_EQ(bevel->Canvas().Pixels(25, 20), Sys(COLOR_BTNFACE)) << "the form's colour";
 }
 
+// Labels draw their caption as a STATIC does: aligned, word-wrapped or one
+// line centred vertically, greyed while disabled, on their parent's colour.
+TEST_F(Painting, LabelsPlaceTheirCaptionAsAsked)
+{
+    struct Case {
+        const char* alignment;
+        const char* layout;
+        bool enabled;
+        // Where the ink's middle lies: -1 near the start, 0 centred, 1 near the end.
+        int across, down;
+    };
+    const Case cases[] = {{"taLeftJustify", "tlTop", true, -1, -1},
+                          {"taCenter", "tlTop", true, 0, -1},
+                          {"taRightJustify", "tlCenter", true, 1, 0},
+                          {"taLeftJustify", "tlTop", false, -1, -1}};
+    TPanel& panel = form->Component<TPanel>("Panel");
+    for (const Case& c : cases) {
+        auto& label = form->Adopt(std::make_unique<TLabel>());
+        label.SetProperty("Alignment", c.alignment);
+        label.SetProperty("Layout", c.layout);
+        label.SetBounds(0, 0, 110, 50);
+        label.SetText("Ink");
+        label.SetEnabled(c.enabled);
+        label.SetParent(&panel);
+        auto picture = Print(label);
+        const std::string what = std::string(c.alignment) + " " + c.layout + (c.enabled ? "" : " disabled");
+        RECT ink{110, 50, -1, -1};
+        int grey = 0, background = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 110; ++x) {
+                TColor pixel = picture->Canvas().Pixels(x, y);
+                if (pixel == clMoneyGreen) {
+                    ++background;
+                    continue;
+                }
+                grey += pixel == Sys(COLOR_GRAYTEXT);
+                ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x),
+                       std::max<LONG>(ink.bottom, y)};
+            }
+        ASSERT_GE(ink.right, ink.left) << what << ": no caption";
+        EXPECT_GT(background, 110 * 50 / 2) << what << ": the panel's colour around it";
+        auto place = [](LONG from, LONG to, int size) {
+            LONG middle = (from + to) / 2;
+            return middle < size / 3 ? -1 : middle > size * 2 / 3 ? 1 : 0;
+        };
+        EXPECT_EQ(place(ink.left, ink.right, 110), c.across) << what;
+        EXPECT_EQ(place(ink.top, ink.bottom, 50), c.down) << what;
+        EXPECT_EQ(grey > 0, !c.enabled) << what;
+        delete &label;
+    }
+}
+
 TEST_F(Painting, GraphicControlNeverTakesTheFocus)
 {
     TMemo& memo = form->Component<TMemo>("Memo");
@@ -305,8 +408,7 @@ TEST_F(Painting, PaintToDrawsTheControlWithItsChildrenAtThePlaceAskedAndClipped)
     for (const auto& c : cases)
         EXPECT_EQ(picture.Canvas().Pixels(c.x, c.y), c.expected) << c.what;
 
-    // A native label clips itself to its client rectangle as device
-    // coordinates: nested at an offset, it still shows its caption.
+    // A label nested at an offset still shows its caption.
     auto& label = form->Adopt(std::make_unique<TLabel>());
     label.SetParent(&panel);
     label.SetBounds(60, 36, 40, 16);
@@ -351,3 +453,64 @@ TEST_F(Painting, APaintThatRaisesEndsItsPaintCycleAndLeavesTheDCAsItWas)
     EXPECT_EQ(boxes.Count(), 2) << "each failure reported once";
     delete &control;
 }
+
+// A program outside finds windowless controls by asking their windows: the
+// form and each window inside it tell of their own, bottom first, with place,
+// visibility, class and text; a label kept by its place reads what it shows
+// now, and nothing once another kind of control has taken that place.
+TEST_F(Painting, WindowsTellAskersOfTheirWindowlessControls)
+{
+    AskedForm asked;
+    asked.Show();
+    HWND window = asked.Handle(), box = asked.Component<TPanel>("Box").Handle();
+    struct Told {
+        HWND parent;
+        int index;
+        RECT bounds;
+        bool visible;
+        std::string className, text;
+    };
+    const Told expected[] = {
+        {window, 0, {4, 6, 84, 22}, true, "TLabel", "Name"},
+        {window, 1, {4, 30, 84, 32}, true, "TBevel", ""},
+        {box, 0, {5, 40, 65, 54}, false, "TLinkLabel", "home page"},
+        {box, 1, {5, 5, 35, 29}, true, "TSpeedButton", "&G"},
+    };
+    const std::vector<TWindowlessControl> found = WindowlessControlsOf(window);
+    ASSERT_EQ(found.size(), std::size(expected));
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const TWindowlessControl& f = found[i];
+        const Told& e = expected[i];
+        EXPECT_EQ(f.parent, e.parent) << i;
+        EXPECT_EQ(f.index, e.index) << i;
+        EXPECT_TRUE(EqualRect(&f.bounds, &e.bounds)) << i << ": " << f.bounds.left << "," << f.bounds.top << "-"
+                                                     << f.bounds.right << "," << f.bounds.bottom;
+        EXPECT_EQ(f.visible, e.visible) << i;
+        EXPECT_EQ(f.className, e.className) << i;
+        EXPECT_EQ(f.text, e.text) << i;
+    }
+    RECT onScreen = expected[2].bounds;
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
+    const RECT screenBounds = found[2].ScreenBounds();
+    EXPECT_TRUE(EqualRect(&screenBounds, &onScreen));
+
+    const std::vector<TWindowlessControl> labels = LabelsOf(window);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[1].text, "home page");
+    EXPECT_EQ(LabelTextsOf(window), std::vector<std::string>{"Name"}) << "the visible ones";
+
+    const TLabelRef title(labels[0]), site(labels[1]);
+    asked.Component<TLinkLabel>("Site").SetText("elsewhere");
+    asked.Component<TLinkLabel>("Site").SetBounds(5, 60, 70, 14);
+    EXPECT_EQ(site.Text(), "elsewhere");
+    TWindowlessControl now;
+    ASSERT_TRUE(site.Read(now));
+    EXPECT_EQ(now.bounds.top, 60);
+    EXPECT_EQ(now.bounds.right, 75);
+    EXPECT_EQ(title.Text(), "Name");
+    delete &asked.Component<TLabel>("Title");
+    EXPECT_FALSE(title.Read(now)) << "the bevel is first now";
+    EXPECT_EQ(title.Text(), "");
+    EXPECT_FALSE(TLabelRef().Read(now));
+}
+

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+
+#include "classlib/windowlessquery.h"
 
 TTestProcess::TTestProcess(const std::string& exe, const std::string& arguments)
 {
@@ -119,6 +122,98 @@ std::vector<HWND> ChildWindowsOf(HWND parent)
     std::vector<HWND> children;
     EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
+}
+
+RECT TWindowlessControl::ScreenBounds() const
+{
+    RECT r = bounds;
+    MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+namespace {
+LRESULT CALLBACK CollectWindowless(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+    if (msg != WM_COPYDATA || copy->dwData != kWindowlessRecordTag || copy->cbData < sizeof(TWindowlessRecord))
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    TWindowlessRecord record;
+    std::memcpy(&record, copy->lpData, sizeof record);
+    record.className[sizeof record.className - 1] = 0;
+    auto* found = reinterpret_cast<std::vector<TWindowlessControl>*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    const auto parent = reinterpret_cast<HWND>(wp);
+    const auto index = static_cast<int>(
+        std::count_if(found->begin(), found->end(), [&](const TWindowlessControl& c) { return c.parent == parent; }));
+    found->push_back({parent, index, record.bounds, record.visible != 0, record.className,
+                      std::string(static_cast<const char*>(copy->lpData) + sizeof record,
+                                  copy->cbData - sizeof record)});
+    return TRUE;
+}
+
+// What the windows tell of their own windowless controls, in turn.
+std::vector<TWindowlessControl> AskWindows(const std::vector<HWND>& windows)
+{
+    static const ATOM asker = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = CollectWindowless;
+        wc.lpszClassName = "VostrelWindowlessAsker";
+        return RegisterClassA(&wc);
+    }();
+    std::vector<TWindowlessControl> found;
+    HWND reply = CreateWindowExA(0, MAKEINTATOM(asker), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(reply, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&found));
+    for (HWND w : windows)
+        SendMessageTimeoutA(w, WindowlessQueryMessage(), reinterpret_cast<WPARAM>(reply), 0, SMTO_NORMAL, 10000,
+                            nullptr);
+    DestroyWindow(reply);
+    return found;
+}
+
+bool IsLabel(const TWindowlessControl& c)
+{
+    return c.className == "TLabel" || c.className == "TLinkLabel";
+}
+} // namespace
+
+std::vector<TWindowlessControl> WindowlessControlsOf(HWND window)
+{
+    std::vector<HWND> windows{window};
+    for (HWND child : ChildWindowsOf(window))
+        windows.push_back(child);
+    return AskWindows(windows);
+}
+
+std::vector<TWindowlessControl> LabelsOf(HWND window)
+{
+    std::vector<TWindowlessControl> labels = WindowlessControlsOf(window);
+    std::erase_if(labels, [](const TWindowlessControl& c) { return !IsLabel(c); });
+    return labels;
+}
+
+std::vector<std::string> LabelTextsOf(HWND window)
+{
+    std::vector<std::string> texts;
+    for (const TWindowlessControl& c : LabelsOf(window))
+        if (c.visible)
+            texts.push_back(c.text);
+    return texts;
+}
+
+bool TLabelRef::Read(TWindowlessControl& now) const
+{
+    if (!parent_)
+        return false;
+    const std::vector<TWindowlessControl> found = AskWindows({parent_});
+    if (index_ >= static_cast<int>(found.size()) || found[index_].className != className_)
+        return false;
+    now = found[index_];
+    return true;
+}
+
+std::string TLabelRef::Text() const
+{
+    TWindowlessControl now;
+    return Read(now) ? now.text : std::string();
 }
 
 std::string UpperClassNameOf(HWND window)

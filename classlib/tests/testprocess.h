@@ -48,6 +48,44 @@ HWND ShowProcessForm(const TTestProcess& process, const std::string& caption);
 int CloseProcessForm(TTestProcess& process, HWND form);
 // Every descendant window of parent, in the order the system lists them.
 std::vector<HWND> ChildWindowsOf(HWND parent);
+// A control without a window of its own, as its parent window tells of it.
+struct TWindowlessControl {
+    HWND parent;
+    int index; // its place in the parent's list, bottom first
+    RECT bounds; // in the parent's client area
+    bool visible;
+    std::string className, text;
+    RECT ScreenBounds() const;
+};
+// The windowless controls of window and of every window inside it, each
+// window's bottom first, windows in the order ChildWindowsOf gives.
+std::vector<TWindowlessControl> WindowlessControlsOf(HWND window);
+// The labels (TLabel, TLinkLabel) among them, hidden ones too.
+std::vector<TWindowlessControl> LabelsOf(HWND window);
+// The texts of the visible labels among them.
+std::vector<std::string> LabelTextsOf(HWND window);
+// A windowless control kept by a test as a window's handle would be: named
+// by its parent window and place there, each read asks the parent again,
+// so it follows the text the program gives the control.
+class TLabelRef {
+public:
+    TLabelRef() = default;
+    explicit TLabelRef(const TWindowlessControl& found)
+        : parent_(found.parent), index_(found.index), className_(found.className)
+    {
+    }
+    explicit operator bool() const { return parent_ != nullptr; }
+    // The control as its parent tells of it now; false when the parent
+    // tells of no such control there (closed, or its controls changed).
+    bool Read(TWindowlessControl& now) const;
+    // Its text now; empty when it cannot be read.
+    std::string Text() const;
+
+private:
+    HWND parent_ = nullptr;
+    int index_ = -1;
+    std::string className_;
+};
 // The window's class name in capitals ("EDIT", "BUTTON").
 std::string UpperClassNameOf(HWND window);
 // The visible message boxes of process pid.

@@ -90,7 +90,7 @@ TEST_F(ParentBackground, TheParentAndTheIntersectingSiblingsBelowShowThrough)
 {
     auto& panel = Add<TPanel>(*form, RECT{10, 10, 210, 110});
     panel.SetColor(clMoneyGreen);
-    auto& label = Add<TLabel>(panel, RECT{10, 10, 50, 30});
+    auto& label = Add<TPanel>(panel, RECT{10, 10, 50, 30});
     label.SetColor(clYellow);
     auto& control = Add<TSeeThrough>(panel, RECT{30, 5, 90, 45});
     struct Case {

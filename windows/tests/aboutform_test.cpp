@@ -31,11 +31,16 @@ protected:
     }
     void TearDown() override { SetShellOpener(nullptr); }
 
-    static HWND Handle(const char* name) { return f_about->Component<TControl>(name).Handle(); }
+    static TControl& Control(const char* name) { return f_about->Component<TControl>(name); }
+    // A press and release near the control's corner, through the window
+    // that shows it (its parent's, for a windowless label).
     static void ClickWithMouse(const char* name)
     {
-        SendMessageA(Handle(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageA(Handle(name), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        TControl& c = Control(name);
+        HWND window = c.Windowless() ? c.Parent()->Handle() : c.Handle();
+        POINT at = c.Windowless() ? POINT{c.Left() + 2, c.Top() + 2} : POINT{2, 2};
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     }
     std::vector<std::string> opened;
 };
@@ -91,7 +96,12 @@ TEST_F(About, HandCursorOverTheLinksOnly)
     HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
     for (const char* name : {"Label7", "Label6", "Label2"}) {
         SetCursor(nullptr);
-        SendMessageA(Handle(name), WM_SETCURSOR, reinterpret_cast<WPARAM>(Handle(name)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        TControl& c = Control(name);
+        const auto window = reinterpret_cast<WPARAM>(c.Windowless() ? c.Parent()->Handle() : c.Handle());
+        if (c.Windowless())
+            c.Perform(WM_SETCURSOR, window, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        else
+            SendMessageA(c.Handle(), WM_SETCURSOR, window, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(GetCursor() == hand, std::string(name) != "Label2") << name;
     }
 }

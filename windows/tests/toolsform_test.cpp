@@ -91,9 +91,10 @@ bool FocusReaches(TControl& control)
     return PumpInput([&] { return HasFocus(control); });
 }
 
+// The text the control shows: a windowless label's is the one it draws.
 std::string Shown(TControl& control)
 {
-    return WindowTextOf(control.Handle());
+    return control.Windowless() ? control.Text() : WindowTextOf(control.Handle());
 }
 
 // Whether an edit shows its whole text at once, without scrolling it.
@@ -535,8 +536,8 @@ TEST_F(ToolsWindow, ScreenshotsOfThePages)
         // Each control's rectangle holds its caption's ink beside its background.
         for (const char* name : shown[static_cast<size_t>(page)]) {
             auto& control = form->Component<TControl>(name);
-            POINT at{0, 0};
-            MapWindowPoints(control.Handle(), form->Handle(), &at, 1);
+            POINT at = control.ClientOrigin();
+            ScreenToClient(form->Handle(), &at);
             std::set<TColor> colours;
             for (int y = at.y; y < at.y + control.Height(); ++y)
                 for (int x = at.x; x < at.x + control.Width(); ++x)

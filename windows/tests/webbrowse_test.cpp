@@ -53,7 +53,10 @@ void Click(const char* button)
 
 bool Shows(const char* name)
 {
-    return IsWindowVisible(f_webbrowse->Component<TControl>(name).Handle()) != FALSE;
+    const TControl& control = f_webbrowse->Component<TControl>(name);
+    if (control.Windowless())
+        return control.Showing() && IsWindowVisible(control.Parent()->Handle());
+    return IsWindowVisible(control.Handle()) != FALSE;
 }
 
 // Tests run in order: the first creates the window, the later ones reuse it.

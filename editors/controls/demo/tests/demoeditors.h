@@ -9,15 +9,18 @@
 #include <span>
 #include <string>
 
+#include "classlib/tests/testprocess.h"
+
 struct TDemoEditor {
-    HWND box = nullptr, edit = nullptr, line = nullptr;
+    HWND box = nullptr, edit = nullptr;
+    TLabelRef line;
 };
 
 struct TDemoEditors {
     // By name; every editor has its EDIT, not every one its line.
     std::map<std::string, TDemoEditor> editors;
     // The lines by the name before their marker (", value=" and the like).
-    std::map<std::string, HWND> lines;
+    std::map<std::string, TLabelRef> lines;
     HWND plain = nullptr;
 };
 

@@ -20,20 +20,22 @@ protected:
         form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Masks"); }, 400);
         ASSERT_NE(form_, nullptr);
         for (HWND child : ChildWindowsOf(form_)) {
-            const std::string kind = UpperClassNameOf(child), text = WindowTextOf(child);
+            const std::string kind = UpperClassNameOf(child);
             if (kind == "EDIT")
                 edits_.push_back(child);
             else if (kind == "BUTTON")
                 boxes_.push_back(child);
-            else if (text.rfind("accepted=", 0) == 0)
-                regExprLine_ = child;
-            else if (text.rfind("applied=", 0) == 0)
-                standardLine_ = child;
+        }
+        for (const TWindowlessControl& label : LabelsOf(form_)) {
+            if (label.text.rfind("accepted=", 0) == 0)
+                regExprLine_ = TLabelRef(label);
+            else if (label.text.rfind("applied=", 0) == 0)
+                standardLine_ = TLabelRef(label);
         }
         ASSERT_EQ(edits_.size(), 7u);
         ASSERT_EQ(boxes_.size(), 2u);
-        ASSERT_NE(regExprLine_, nullptr);
-        ASSERT_NE(standardLine_, nullptr);
+        ASSERT_TRUE(regExprLine_);
+        ASSERT_TRUE(standardLine_);
         SetForegroundWindow(form_);
         for (int i = 0; i < 100 && GetForegroundWindow() != form_; ++i)
             Sleep(50);
@@ -59,16 +61,17 @@ protected:
 
     // The line once it reads as expected, waited for in steps: typed keys
     // arrive through the input queue.
-    std::string LineOnce(HWND line, const std::string& expected) const
+    std::string LineOnce(const TLabelRef& line, const std::string& expected) const
     {
-        for (int i = 0; i < 200 && WindowTextOf(line) != expected; ++i)
+        for (int i = 0; i < 200 && line.Text() != expected; ++i)
             Sleep(50);
-        return WindowTextOf(line);
+        return line.Text();
     }
 
     static constexpr std::size_t kMask = 0, kTime = 1, kInput = 4, kStandard = 5, kText = 6;
     TTestProcess process_{BuiltProgramPath(MASKDEMO_EXE)};
-    HWND form_ = nullptr, regExprLine_ = nullptr, standardLine_ = nullptr;
+    HWND form_ = nullptr;
+    TLabelRef regExprLine_, standardLine_;
     std::vector<HWND> edits_, boxes_;
 };
 

@@ -25,6 +25,13 @@ std::string Once(HWND window, const std::string& expected)
         Sleep(50);
     return WindowTextOf(window);
 }
+// The same of a line.
+std::string Once(const TLabelRef& line, const std::string& expected)
+{
+    for (int i = 0; i < 200 && line.Text() != expected; ++i)
+        Sleep(50);
+    return line.Text();
+}
 
 class MaskEditDemo : public ::testing::Test {
 protected:
@@ -37,7 +44,7 @@ protected:
         ASSERT_EQ(found.editors.size(), std::size(kNames));
         ASSERT_NE(found.plain, nullptr);
         for (const char* name : kNames)
-            ASSERT_NE(found.editors[name].line, nullptr) << name;
+            ASSERT_TRUE(found.editors[name].line) << name;
         EXPECT_GT(TopOf(found.plain), TopOf(found.editors[kNames[std::size(kNames) - 1]].box))
             << "the plain EDIT comes last";
         editors_ = found.editors;

@@ -36,8 +36,8 @@ protected:
         ASSERT_EQ(found.editors.size(), std::size(kNames));
         ASSERT_NE(found.plain, nullptr);
         for (const char* name : kNames)
-            ASSERT_NE(found.editors[name].line, nullptr) << name;
-        ASSERT_NE(found.lines["Edit"], nullptr);
+            ASSERT_TRUE(found.editors[name].line) << name;
+        ASSERT_TRUE(found.lines["Edit"]);
         editors_ = found.editors;
         lines_ = found.lines;
         plain_ = found.plain;
@@ -58,18 +58,18 @@ protected:
             Sleep(50);
         return GetText(window);
     }
-    // The window's text once it starts as expected.
-    static std::string Starting(HWND window, const std::string& prefix)
+    // The line's text once it starts as expected.
+    static std::string Starting(const TLabelRef& line, const std::string& prefix)
     {
-        for (int i = 0; i < 200 && GetText(window).rfind(prefix, 0) != 0; ++i)
+        for (int i = 0; i < 200 && line.Text().rfind(prefix, 0) != 0; ++i)
             Sleep(50);
-        return GetText(window).substr(0, prefix.size());
+        return line.Text().substr(0, prefix.size());
     }
     // The line without its value, once it ends as expected.
-    static std::string Tail(HWND line, const std::string& expected)
+    static std::string Tail(const TLabelRef& line, const std::string& expected)
     {
-        auto tail = [line] {
-            const std::string text = GetText(line);
+        auto tail = [&line] {
+            const std::string text = line.Text();
             const auto sel = text.find(" sel=");
             return sel == std::string::npos ? text : text.substr(sel + 1);
         };
@@ -80,7 +80,7 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(TEXTDEMO_EXE)};
     HWND form_ = nullptr, plain_ = nullptr;
-    std::map<std::string, HWND> lines_;
+    std::map<std::string, TLabelRef> lines_;
     std::map<std::string, TDemoEditor> editors_;
 };
 

@@ -35,6 +35,16 @@ std::string Once(HWND window, const std::string& expected)
     }
     return text;
 }
+// The same of a line.
+std::string Once(const TLabelRef& line, const std::string& expected)
+{
+    std::string text = line.Text();
+    for (int i = 0; i < 200 && text != expected; ++i) {
+        Sleep(50);
+        text = line.Text();
+    }
+    return text;
+}
 
 class TimeDemo : public ::testing::Test {
 protected:
@@ -54,10 +64,10 @@ protected:
     {
         return name == "SpinEdit" ? found_.plain : found_.editors.at(name).edit;
     }
-    HWND LineOf(const std::string& name) const
+    TLabelRef LineOf(const std::string& name) const
     {
         const auto line = found_.lines.find(name);
-        return line == found_.lines.end() ? nullptr : line->second;
+        return line == found_.lines.end() ? TLabelRef() : line->second;
     }
 
     TTestProcess process_{BuiltProgramPath(TIMEDEMO_EXE)};
@@ -94,7 +104,7 @@ TEST_F(TimeDemo, KeysStepEachRowAndLeavingStoresTheValue)
     for (const Row& r : rows) {
         const HWND edit = EditOf(r.name);
         ASSERT_NE(edit, nullptr) << r.name;
-        ASSERT_NE(LineOf(r.name), nullptr) << r.name;
+        ASSERT_TRUE(LineOf(r.name)) << r.name;
         ASSERT_TRUE(FocusByClick(edit)) << r.name << " " << DescribeInputTarget();
         for (WORD key : r.keys)
             TapKeyInput(key);

@@ -53,26 +53,25 @@ protected:
         form_ = WaitForVisibleWindow([&] { return FindProcessWindow(process_.Id(), "Edit buttons"); }, 200);
         ASSERT_NE(form_, nullptr);
         SetForegroundWindow(form_);
-        for (HWND w : ChildWindowsOf(form_)) {
+        for (HWND w : ChildWindowsOf(form_))
             if (UpperClassNameOf(w) == "TDEMOBUTTONSVIEW")
                 views_[WindowTextOf(w)] = w;
-            else
-                line_ = w;
-        }
-        ASSERT_NE(line_, nullptr);
+        const std::vector<TWindowlessControl> labels = LabelsOf(form_);
+        ASSERT_EQ(labels.size(), 1u) << "the line";
+        line_ = TLabelRef(labels[0]);
         ASSERT_EQ(views_.size(), 10u);
     }
 
     std::string LineOnce(const std::string& expected) const
     {
-        Eventually([&] { return WindowTextOf(line_) == expected; });
-        return WindowTextOf(line_);
+        Eventually([&] { return line_.Text() == expected; });
+        return line_.Text();
     }
     // The line once it names the row, whatever it says of it.
     std::string LineOf(const std::string& row) const
     {
-        Eventually([&] { return WindowTextOf(line_).rfind(row + ":", 0) == 0; });
-        return WindowTextOf(line_);
+        Eventually([&] { return line_.Text().rfind(row + ":", 0) == 0; });
+        return line_.Text();
     }
     // A point beside the target first: a move to where the cursor already is
     // sends no mouse message.
@@ -83,7 +82,8 @@ protected:
     }
 
     TTestProcess process_{BuiltProgramPath(BUTTONSDEMO_EXE)};
-    HWND form_ = nullptr, line_ = nullptr;
+    HWND form_ = nullptr;
+    TLabelRef line_;
     std::map<std::string, HWND> views_;
 };
 
@@ -94,7 +94,7 @@ TEST_F(ButtonsDemo, HoverAndPressFollowTheButtonUnderTheMouse)
     for (const char* row : {"Default", "Flat", "HotFlat", "Office11", "Native"}) {
         Hover(row, 4, 12);
         const std::vector<int> spans = SpansOf(LineOf(row));
-        ASSERT_EQ(spans.size(), 6u) << row << ": " << WindowTextOf(line_);
+        ASSERT_EQ(spans.size(), 6u) << row << ": " << line_.Text();
         EXPECT_EQ(LineOnce(Line(row, -1, -1, spans)), Line(row, -1, -1, spans));
         // Three buttons side by side, flush with the single border at the right.
         EXPECT_EQ(spans[1], spans[2]) << row;
@@ -131,9 +131,9 @@ TEST_F(ButtonsDemo, HiddenButtonsShowOnlyWhileFocused)
     LeftButtonInput(true);
     LeftButtonInput(false);
     EXPECT_TRUE(Eventually([&] {
-        const std::string line = WindowTextOf(line_);
+        const std::string line = line_.Text();
         return line.rfind("HideInactive: hot=2 pressed=-1 buttons=", 0) == 0 && SpansOf(line).size() == 6;
-    })) << WindowTextOf(line_);
+    })) << line_.Text();
 
     // Focus elsewhere hides them again.
     Hover("Default", 4, 12);

@@ -45,23 +45,25 @@ protected:
                 boxes_[text] = w;
             else if (cls == "EDIT" && GetParent(w) != form_)
                 edits_[WindowTextOf(GetParent(w))] = w;
-            else if (text.rfind("Focus:", 0) == 0)
-                focusLine_ = w;
-            else if (text.rfind("Hover:", 0) == 0)
-                hoverLine_ = w;
         }
-        ASSERT_NE(focusLine_, nullptr);
-        ASSERT_NE(hoverLine_, nullptr);
+        for (const TWindowlessControl& label : LabelsOf(form_)) {
+            if (label.text.rfind("Focus:", 0) == 0)
+                focusLine_ = TLabelRef(label);
+            else if (label.text.rfind("Hover:", 0) == 0)
+                hoverLine_ = TLabelRef(label);
+        }
+        ASSERT_TRUE(focusLine_);
+        ASSERT_TRUE(hoverLine_);
         ASSERT_EQ(boxes_.size(), 10u);
         // An earlier test may have left the cursor where a container now lies.
         HoverBackground();
     }
 
     // The line once it reads expected, or as it reads after waiting.
-    std::string LineOnce(HWND line, const std::string& expected) const
+    std::string LineOnce(const TLabelRef& line, const std::string& expected) const
     {
-        Eventually([&] { return WindowTextOf(line) == expected; });
-        return WindowTextOf(line);
+        Eventually([&] { return line.Text() == expected; });
+        return line.Text();
     }
 
     // The middle of the container's top frame line.
@@ -73,7 +75,8 @@ protected:
     void HoverBackground() { MoveCursorInput(OnScreen(form_, 640, 190)); }
 
     TTestProcess process_{BuiltProgramPath(CONTAINERDEMO_EXE)};
-    HWND form_ = nullptr, focusLine_ = nullptr, hoverLine_ = nullptr;
+    HWND form_ = nullptr;
+    TLabelRef focusLine_, hoverLine_;
     std::map<std::string, HWND> boxes_, edits_;
 };
 
@@ -131,11 +134,11 @@ TEST_F(ContainerDemo, ClicksTypingAndTabMoveTheFocusThroughTheContainers)
     // Ctrl+Tab is no move.
     TapKeyInput(VK_TAB, VK_CONTROL);
     Sleep(300);
-    EXPECT_EQ(WindowTextOf(focusLine_), "Focus: Flat csfFocused");
+    EXPECT_EQ(focusLine_.Text(), "Focus: Flat csfFocused");
 
     ClickInput(edits_["Disabled"]);
     Sleep(300);
-    EXPECT_EQ(WindowTextOf(focusLine_), "Focus: Flat csfFocused");
+    EXPECT_EQ(focusLine_.Text(), "Focus: Flat csfFocused");
 }
 
 TEST_F(ContainerDemo, FramesShadowAndTheHotFrameOnTheScreen)

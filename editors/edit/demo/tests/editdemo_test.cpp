@@ -31,17 +31,19 @@ protected:
         form_ = ShowProcessForm(process_, "Editor");
         ASSERT_NE(form_, nullptr);
         for (HWND w : ChildWindowsOf(form_)) {
-            const std::string cls = UpperClassNameOf(w), text = WindowTextOf(w);
+            const std::string cls = UpperClassNameOf(w);
             if (cls == "TDEMOINTEGEREDIT")
                 editor_ = w;
             else if (cls == "EDIT" && GetParent(w) == form_)
                 plain_ = w;
-            else if (text.rfind("Value:", 0) == 0)
-                valueLine_ = w;
-            else if (text.rfind("Posted:", 0) == 0)
-                postedLine_ = w;
-            else if (text.rfind("Events:", 0) == 0)
-                eventsLine_ = w;
+        }
+        for (const TWindowlessControl& label : LabelsOf(form_)) {
+            if (label.text.rfind("Value:", 0) == 0)
+                valueLine_ = TLabelRef(label);
+            else if (label.text.rfind("Posted:", 0) == 0)
+                postedLine_ = TLabelRef(label);
+            else if (label.text.rfind("Events:", 0) == 0)
+                eventsLine_ = TLabelRef(label);
         }
         ASSERT_NE(editor_, nullptr);
         for (HWND w : ChildWindowsOf(editor_))
@@ -49,9 +51,9 @@ protected:
                 inner_ = w;
         ASSERT_NE(inner_, nullptr);
         ASSERT_NE(plain_, nullptr);
-        ASSERT_NE(valueLine_, nullptr);
-        ASSERT_NE(postedLine_, nullptr);
-        ASSERT_NE(eventsLine_, nullptr);
+        ASSERT_TRUE(valueLine_);
+        ASSERT_TRUE(postedLine_);
+        ASSERT_TRUE(eventsLine_);
     }
 
     // The line or text once it reads expected, or as it reads after waiting.
@@ -60,6 +62,11 @@ protected:
         Eventually([&] { return WindowTextOf(window) == expected; });
         return WindowTextOf(window);
     }
+    static std::string Once(const TLabelRef& line, const std::string& expected)
+    {
+        Eventually([&] { return line.Text() == expected; });
+        return line.Text();
+    }
     bool FocusReaches(HWND window) const
     {
         return Eventually([&] { return FocusOf(form_) == window; });
@@ -67,15 +74,15 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(EDITDEMO_EXE)};
     HWND form_ = nullptr, editor_ = nullptr, inner_ = nullptr, plain_ = nullptr;
-    HWND valueLine_ = nullptr, postedLine_ = nullptr, eventsLine_ = nullptr;
+    TLabelRef valueLine_, postedLine_, eventsLine_;
 };
 
 } // namespace
 
 TEST_F(EditDemo, EnterPostsTabChecksEscRevertsAndCtrlEnterClicks)
 {
-    EXPECT_EQ(WindowTextOf(valueLine_), "Value: Null");
-    EXPECT_EQ(WindowTextOf(postedLine_), "Posted: none");
+    EXPECT_EQ(valueLine_.Text(), "Value: Null");
+    EXPECT_EQ(postedLine_.Text(), "Posted: none");
     ClickInput(inner_);
     ASSERT_TRUE(FocusReaches(inner_)) << DescribeInputTarget();
 
@@ -87,7 +94,7 @@ TEST_F(EditDemo, EnterPostsTabChecksEscRevertsAndCtrlEnterClicks)
     ASSERT_TRUE(FocusReaches(plain_)) << DescribeInputTarget();
     TapKeyInput(VK_TAB, VK_SHIFT);
     ASSERT_TRUE(FocusReaches(inner_)) << DescribeInputTarget();
-    const std::string eventsBefore = WindowTextOf(eventsLine_);
+    const std::string eventsBefore = eventsLine_.Text();
     EXPECT_NE(eventsBefore.find(" exit=1"), std::string::npos) << eventsBefore;
 
     // Entered by Tab, the EDIT selects its text: typing replaces it.
@@ -106,7 +113,7 @@ TEST_F(EditDemo, EnterPostsTabChecksEscRevertsAndCtrlEnterClicks)
     Sleep(500);
     EXPECT_TRUE(MessageBoxesOf(process_.Id()).empty());
     EXPECT_TRUE(FocusReaches(inner_)) << DescribeInputTarget();
-    EXPECT_NE(WindowTextOf(eventsLine_).find(" exit=1"), std::string::npos) << WindowTextOf(eventsLine_);
+    EXPECT_NE(eventsLine_.Text().find(" exit=1"), std::string::npos) << eventsLine_.Text();
 
     TapKeyInput(VK_ESCAPE);
     EXPECT_EQ(Once(inner_, "42"), "42");

@@ -21,13 +21,6 @@ int TopOf(HWND window)
     return r.top;
 }
 
-int LeftOf(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r.left;
-}
-
 void Broadcast(UINT msg, const wchar_t* section)
 {
     DWORD_PTR result = 0;
@@ -41,24 +34,22 @@ protected:
         ASSERT_TRUE(process_.Started()) << GetLastError();
         form_ = ShowProcessForm(process_, "Formats");
         ASSERT_NE(form_, nullptr);
-        std::vector<HWND> labels;
-        for (HWND child : ChildWindowsOf(form_)) {
+        labels_ = LabelsOf(form_);
+        for (HWND child : ChildWindowsOf(form_))
             if (UpperClassNameOf(child) == "EDIT")
-                edits_[WindowTextOf(labelAt(child))] = child;
-            else
-                labels.push_back(child);
-        }
+                edits_[labelAt(child).text] = child;
         ASSERT_EQ(edits_.size(), 2u);
         // A result's label, and the locale's value on the same line to its right.
-        for (HWND label : labels) {
-            const std::string text = WindowTextOf(label);
-            const auto colon = text.find(": ");
+        for (const TWindowlessControl& label : labels_) {
+            const auto colon = label.text.find(": ");
             if (colon == std::string::npos)
                 continue;
-            for (HWND other : labels)
-                if (other != label && TopOf(other) == TopOf(label) && LeftOf(other) > LeftOf(label))
-                    live_[text.substr(0, colon)] = other;
-            results_[text.substr(0, colon)] = label;
+            const std::string name = label.text.substr(0, colon);
+            for (const TWindowlessControl& other : labels_)
+                if (&other != &label && other.ScreenBounds().top == label.ScreenBounds().top &&
+                    other.ScreenBounds().left > label.ScreenBounds().left)
+                    live_[name] = TLabelRef(other);
+            results_[name] = TLabelRef(label);
         }
         ASSERT_EQ(results_.size(), 11u);
         ASSERT_EQ(live_.size(), 9u);
@@ -66,12 +57,12 @@ protected:
     void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
     // The caption label on the edit box's line.
-    HWND labelAt(HWND edit)
+    TWindowlessControl labelAt(HWND edit) const
     {
-        for (HWND child : ChildWindowsOf(form_))
-            if (UpperClassNameOf(child) != "EDIT" && TopOf(child) > TopOf(edit) - 8 && TopOf(child) < TopOf(edit) + 8)
-                return child;
-        return nullptr;
+        for (const TWindowlessControl& label : labels_)
+            if (label.ScreenBounds().top > TopOf(edit) - 8 && label.ScreenBounds().top < TopOf(edit) + 8)
+                return label;
+        return {};
     }
 
     void Enter(const std::string& box, const std::wstring& text)
@@ -87,8 +78,8 @@ protected:
         TypeKeys(L"\r");
     }
 
-    std::string Result(const std::string& name) const { return WindowTextOf(results_.at(name)); }
-    std::string Live(const std::string& name) const { return WindowTextOf(live_.at(name)); }
+    std::string Result(const std::string& name) const { return results_.at(name).Text(); }
+    std::string Live(const std::string& name) const { return live_.at(name).Text(); }
 
     // The result's label once it reads expected, waited for in steps.
     std::string ResultOnce(const std::string& name, const std::string& expected) const
@@ -100,7 +91,9 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(FORMATDEMO_EXE)};
     HWND form_ = nullptr;
-    std::map<std::string, HWND> edits_, results_, live_;
+    std::vector<TWindowlessControl> labels_;
+    std::map<std::string, HWND> edits_;
+    std::map<std::string, TLabelRef> results_, live_;
 };
 
 } // namespace

@@ -97,11 +97,9 @@ void BroadcastLocaleChange()
 // The demonstration's label that starts with "<name>: ".
 std::string DemoResult(HWND form, const std::string& name)
 {
-    for (HWND child : ChildWindowsOf(form)) {
-        const std::string text = WindowTextOf(child);
-        if (text.starts_with(name + ": "))
-            return text.substr(name.size() + 2);
-    }
+    for (const TWindowlessControl& label : LabelsOf(form))
+        if (label.text.starts_with(name + ": "))
+            return label.text.substr(name.size() + 2);
     return "(no label)";
 }
 

@@ -21,9 +21,10 @@ protected:
         form_ = ShowProcessForm(process_, "Values");
         ASSERT_NE(form_, nullptr);
         for (HWND child : ChildWindowsOf(form_))
-            (UpperClassNameOf(child) == "EDIT" ? edits_ : labels_).push_back(child);
+            if (UpperClassNameOf(child) == "EDIT")
+                edits_.push_back(child);
         ASSERT_EQ(edits_.size(), 2u);
-        ASSERT_EQ(labels_.size(), 5u);
+        ASSERT_EQ(Lines().size(), 5u);
     }
     void TearDown() override { EXPECT_EQ(CloseProcessForm(process_, form_), 0); }
 
@@ -45,13 +46,7 @@ protected:
         TypeKeys(L"\r");
     }
 
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (HWND label : labels_)
-            lines.push_back(WindowTextOf(label));
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return LabelTextsOf(form_); }
 
     // The labels once the A line begins as expected, waited for in steps.
     std::vector<std::string> LinesOnceA(const std::string& startOfA) const
@@ -63,7 +58,7 @@ protected:
 
     TTestProcess process_{BuiltProgramPath(VALUESDEMO_EXE)};
     HWND form_ = nullptr;
-    std::vector<HWND> edits_, labels_;
+    std::vector<HWND> edits_;
 };
 
 } // namespace

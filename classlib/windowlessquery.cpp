@@ -1,0 +1,7 @@
+#include "classlib/windowlessquery.h"
+
+UINT WindowlessQueryMessage()
+{
+    static const UINT message = RegisterWindowMessageA("VostrelWindowlessControls");
+    return message;
+}
