@@ -54,7 +54,12 @@ void TWinControl::AnswerWindowlessQuery(TMessage& m)
         std::string data(reinterpret_cast<const char*>(&record), sizeof record);
         data += c.Text();
         COPYDATASTRUCT copy{kWindowlessRecordTag, static_cast<DWORD>(data.size()), data.data()};
-        SendMessageA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&copy));
+        // Any program may ask, or post the question and not wait: one that
+        // does not take a record must not hang this window.
+        DWORD_PTR taken = 0;
+        if (!SendMessageTimeoutA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&copy),
+                                 SMTO_ABORTIFHUNG, kWindowlessRecordWaitMs, &taken))
+            return true;
         ++told;
         return false;
     });

@@ -5,7 +5,8 @@
 // WM_COPYDATA (wParam: the window asked) tagged kWindowlessRecordTag, whose
 // data is a TWindowlessRecord followed by the control's text; the message
 // answers the number of children told. The asker's thread takes those
-// while it waits for its own message to be answered.
+// while it waits for its own message to be answered; an asker that does not
+// take one within kWindowlessRecordWaitMs is told no more.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 UINT WindowlessQueryMessage();
 
 constexpr ULONG_PTR kWindowlessRecordTag = 0x574C4331;
+constexpr UINT kWindowlessRecordWaitMs = 5000;
 
 struct TWindowlessRecord {
     RECT bounds;        // in the client area of the window asked

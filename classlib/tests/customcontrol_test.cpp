@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "classlib/application.h"
@@ -22,6 +23,7 @@
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
 #include "classlib/tests/testprocess.h"
+#include "classlib/windowlessquery.h"
 
 namespace {
 constexpr TColor kSentinel = 0x123456;
@@ -514,3 +516,27 @@ TEST_F(Painting, WindowsTellAskersOfTheirWindowlessControls)
     EXPECT_FALSE(TLabelRef().Read(now));
 }
 
+// A program that asks and then takes no record (it posted the question, or
+// hangs) is given up on after the first one, and the window goes on.
+TEST_F(Painting, AnAskerThatTakesNoRecordDoesNotHangTheWindow)
+{
+    AskedForm asked;
+    asked.Show();
+    HANDLE created = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND stuck = nullptr;
+    std::thread asker([&] {
+        stuck = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetEvent(created);
+        WaitForSingleObject(release, INFINITE);
+        DestroyWindow(stuck);
+    });
+    WaitForSingleObject(created, INFINITE);
+    const LRESULT told =
+        SendMessageA(asked.Handle(), WindowlessQueryMessage(), reinterpret_cast<WPARAM>(stuck), 0);
+    SetEvent(release);
+    asker.join();
+    CloseHandle(created);
+    CloseHandle(release);
+    EXPECT_EQ(told, 0);
+    EXPECT_EQ(WindowlessControlsOf(asked.Handle()).size(), 4u) << "answers the next asker";
+}
