@@ -9,6 +9,9 @@
 // system tray Wine shows a tray window of its own while any icon exists, and a
 // tray window shown anew, above a test's windows, took the activation when
 // one of them closed. Shown once, before any test window, it stays below them.
+// It is moved to the screen's bottom right corner: at the top left, where Wine
+// puts it, it lay under the first controls of forms placed there, and a real
+// click on them could reach the tray's X window and activate it.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -27,6 +30,17 @@ int main()
     lstrcpyA(icon.szTip, "desktop holder");
     if (!owner || !Shell_NotifyIconA(NIM_ADD, &icon))
         return 1;
+    // The tray window comes from the desktop process, once it has the icon.
+    for (int i = 0; i < 200; ++i) {
+        if (HWND tray = FindWindowA("__winex11_standalone_tray", nullptr)) {
+            RECT r{};
+            GetWindowRect(tray, &r);
+            SetWindowPos(tray, HWND_BOTTOM, GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left),
+                         GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        }
+        Sleep(10);
+    }
     std::puts("ready");
     std::fflush(stdout);
     MSG msg;
