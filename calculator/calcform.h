@@ -182,6 +182,7 @@ private:
     std::string folder_;
     const TClock& clock_;
     std::unique_ptr<TTrayIcon> trayicon_;
+    int trayWaits_ = 0;
     bool exited_ = false;
 };
 

@@ -90,6 +90,14 @@ void TCalcForm::WMCalcRead(TMessage&)
 
 void TCalcForm::WMCalcTray(TMessage&)
 {
+    // The shell's answer takes milliseconds: keys and messages already
+    // waiting at start-up go first (a bounded number of times, so a steady
+    // stream of them cannot keep the icon away).
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) != 0 && trayWaits_ < 20) {
+        ++trayWaits_;
+        PostMessageA(Handle(), WM_CALCTRAY, 0, 0);
+        return;
+    }
     if (!trayicon_ && !exited_)
         trayicon_ = std::make_unique<TTrayIcon>(Handle(), ApplicationIcon(), kTrayTip);
 }

@@ -70,6 +70,19 @@ TEST_F(CalcShellTest, EachWayOutSavesSettingsAndTapeAndRemovesTheTrayIcon)
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(CalcShellTest, AKeyWaitingAtStartGoesBeforeTheTrayIcon)
+{
+    if (!ShellHasTray())
+        GTEST_SKIP() << "no notification area";
+    auto form = Start(FreshFolder("traywait"));
+    std::vector<bool> iconAtKey;
+    form->Memo1->OnKeyPress = [&](TComponent&, char&) { iconAtKey.push_back(TrayIconPresent(form->Handle())); };
+    PostMessageA(form->Memo1->Handle(), WM_CHAR, '1', 1);
+    Application.ProcessMessages();
+    EXPECT_EQ(iconAtKey, std::vector<bool>{false});
+    EXPECT_TRUE(TrayIconPresent(form->Handle()));
+}
+
 TEST_F(CalcShellTest, ALogOffThatIsCancelledKeepsTheProgramRunningWithTheTapeSaved)
 {
     std::string folder = FreshFolder("cancelledlogoff");
