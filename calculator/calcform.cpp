@@ -109,12 +109,21 @@ void TCalcForm::showcaret()
     // From the control's own line table: a key-down never reads the whole tape.
     int line = Memo1->CaretLine();
     curline = line;
-    Label1->SetText("行:" + std::to_string(line + 1) + " 列:" + std::to_string(Memo1->CaretColumn(line)));
+    std::string text = "行:" + std::to_string(line + 1) + " 列:" + std::to_string(Memo1->CaretColumn(line));
+    // The label keeps its text in memory; setting it repaints the bar, a
+    // call to Wine's server, so a key that leaves the caret in place costs none.
+    if (Label1->Text() != text)
+        Label1->SetText(text);
 }
 
-void TCalcForm::Memo1KeyDown(TComponent&, WORD&, TShiftState)
+void TCalcForm::Memo1KeyDown(TComponent&, WORD& Key, TShiftState)
 {
     showcaret();
+    // The EDIT breaks the line on Enter's character and does nothing with
+    // its key-down but ask Wine's server for three key states; the Enter is
+    // the tape's most frequent key.
+    if (Key == VK_RETURN)
+        Key = 0;
 }
 
 void TCalcForm::Memo1MouseDown(TComponent&, TMouseButton, TShiftState, int, int)
