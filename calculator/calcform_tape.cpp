@@ -110,13 +110,15 @@ double TapeTotal(std::string_view text)
 
 double TTapeTotal::operator()(std::string_view text)
 {
-    std::size_t start = 0;
-    double total = 0;
-    if (text.substr(0, prefix_.size()) == prefix_)
-        start = prefix_.size(), total = prefixSum_;
+    if (text.substr(0, prefix_.size()) != prefix_)
+        prefix_.clear(), prefixSum_ = 0;
+    std::size_t start = prefix_.size();
+    double total = prefixSum_;
     for (std::size_t end; (end = text.find(kLineEnd, start)) != std::string_view::npos; start = end + 2)
         total = AddLine(total, text.substr(start, end - start));
-    prefix_.assign(text.substr(0, start));
+    // Only the lines finished since are copied: a long tape is not copied
+    // whole at each Enter.
+    prefix_.append(text.substr(prefix_.size(), start - prefix_.size()));
     prefixSum_ = total;
     return AddLine(total, text.substr(start));
 }

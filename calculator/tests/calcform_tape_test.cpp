@@ -104,6 +104,10 @@ TEST(TapeText, RememberedTotalEqualsAFreshOneAfterAnyEdit)
     EXPECT_THROW(failing(tape + "abc=x\r\n"), ECalcError);
     EXPECT_THROW(failing(tape + "abc=x\r\n1=1"), ECalcError);
     EXPECT_EQ(failing(tape + "abc=1\r\n1=1"), TapeTotal(tape + "abc=1\r\n1=1"));
+    // So does a line changed before what was remembered; the sum restarts
+    // from the tape's start once it is mended.
+    EXPECT_THROW(failing("x=y\r\n" + tape), ECalcError);
+    EXPECT_EQ(failing("x=1\r\n" + tape), TapeTotal("x=1\r\n" + tape));
 }
 
 TEST(TapeText, FileLinesLoadBackWithEveryLineEnded)
