@@ -263,14 +263,25 @@ int TCustomEdit::BytesAt(const std::string& text, int units) const
 
 int TCustomEdit::UnitsAt(const std::string& text, int bytes) const
 {
+    return UnitsAt(text, bytes, bytes).first;
+}
+
+std::pair<int, int> TCustomEdit::UnitsAt(const std::string& text, int start, int end) const
+{
     if (!EditCountsCharacters())
-        return bytes;
+        return {start, end};
+    // The caret's line is looked up once for both ends: each look-up walks
+    // the EDIT's lines from the first.
     int line = CaretLine();
     auto lineUnits = static_cast<int>(SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(line), 0));
     int lineBytes = LineStart(text, line);
-    if (lineUnits < 0 || bytes < lineBytes)
-        return UnitsFromBytes(text, bytes);
-    return lineUnits + UnitsFromBytes(std::string_view(text).substr(static_cast<size_t>(lineBytes)), bytes - lineBytes);
+    auto units = [&](int bytes) {
+        if (lineUnits < 0 || bytes < lineBytes)
+            return UnitsFromBytes(text, bytes);
+        return lineUnits +
+               UnitsFromBytes(std::string_view(text).substr(static_cast<size_t>(lineBytes)), bytes - lineBytes);
+    };
+    return {units(start), units(end)};
 }
 
 int TCustomEdit::SelStart() const
@@ -314,12 +325,14 @@ void TCustomEdit::SetSel(int start, int end)
 
 void TCustomEdit::SetSel(const std::string& text, int start, int end)
 {
-    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(UnitsAt(text, start)), static_cast<LPARAM>(UnitsAt(text, end)));
+    auto [first, last] = UnitsAt(text, start, end);
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 
 void TCustomEdit::Replace(const std::string& text, int start, int end, const std::string& s)
 {
-    auto first = static_cast<DWORD>(UnitsAt(text, start)), last = static_cast<DWORD>(UnitsAt(text, end));
+    auto [firstUnit, lastUnit] = UnitsAt(text, start, end);
+    auto first = static_cast<DWORD>(firstUnit), last = static_cast<DWORD>(lastUnit);
     DWORD selStart = 0, selEnd = 0;
     SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
     // Selecting what is already selected costs Wine's EDIT a relayout of the

@@ -120,6 +120,7 @@ private:
     // not rescanned from its start.
     int BytesAt(const std::string& text, int units) const;
     int UnitsAt(const std::string& text, int bytes) const;
+    std::pair<int, int> UnitsAt(const std::string& text, int start, int end) const;
 
     bool readOnly_ = false;
     int maxLength_ = 0;
