@@ -51,6 +51,11 @@ void TCalcForm::SpinEdit2Change(TComponent&)
 
 void TCalcForm::applyontop()
 {
+    // A window already where it should be is left alone: the move costs a
+    // round of the window system at each start.
+    bool onTop = (GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (onTop == CheckBox1->Checked())
+        return;
     SetWindowPos(Handle(), CheckBox1->Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

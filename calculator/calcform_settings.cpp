@@ -50,27 +50,28 @@ RECT NormalBounds(HWND window)
 void TCalcForm::loadsetting()
 {
     TIniFile ini(folder_ + kSettingsName);
-    int top = ini.ReadInteger(kSection, "iTop", 0);
+    const TIniSection saved(ini, kSection);
+    int top = saved.ReadInteger("iTop", 0);
     // Also a window that stood at row 0 starts with the description's values.
     if (top == 0)
         return;
-    SetBounds(ini.ReadInteger(kSection, "iLeft", 0), top, Width(), Height());
+    SetBounds(saved.ReadInteger("iLeft", 0), top, Width(), Height());
 
-    CheckBox1->SetChecked(ini.ReadBool(kSection, "ontop", true));
+    CheckBox1->SetChecked(saved.ReadBool("ontop", true));
     applyontop();
-    CheckBox2->SetChecked(ini.ReadBool(kSection, "voice", false));
+    CheckBox2->SetChecked(saved.ReadBool("voice", false));
     applyvoice();
-    CheckBox5->SetChecked(ini.ReadBool(kSection, "readnum", true));
-    CheckBox4->SetChecked(ini.ReadBool(kSection, "daxie", false));
-    CheckBox3->SetChecked(ini.ReadBool(kSection, "scrollBars", false));
-    CheckBox6->SetChecked(ini.ReadBool(kSection, "showdate", true));
-    Panel1->SetVisible(ini.ReadBool(kSection, "panel1", true));
+    CheckBox5->SetChecked(saved.ReadBool("readnum", true));
+    CheckBox4->SetChecked(saved.ReadBool("daxie", false));
+    CheckBox3->SetChecked(saved.ReadBool("scrollBars", false));
+    CheckBox6->SetChecked(saved.ReadBool("showdate", true));
+    Panel1->SetVisible(saved.ReadBool("panel1", true));
     applyshowdate();
     applyscrollbars();
 
-    SpinEdit1->SetValue(ini.ReadInteger(kSection, "number", 2));
-    SpinEdit3->SetValue(ini.ReadInteger(kSection, "rate", 280));
-    int fontsize = ini.ReadInteger(kSection, "fontsize", 10);
+    SpinEdit1->SetValue(saved.ReadInteger("number", 2));
+    SpinEdit3->SetValue(saved.ReadInteger("rate", 280));
+    int fontsize = saved.ReadInteger("fontsize", 10);
     Memo1->Font().SetSize(fontsize);
     SpinEdit2->SetValue(fontsize);
 
@@ -78,7 +79,7 @@ void TCalcForm::loadsetting()
     // keeps its value; the other colours and the write-back still happen.
     auto readcolor = [&](const char* key, auto apply) {
         try {
-            std::string text = ini.ReadString(kSection, key, "");
+            std::string text = saved.ReadString(key, "");
             if (!text.empty())
                 apply(StringToColor(text));
         } catch (const EConvertError&) {
@@ -90,7 +91,9 @@ void TCalcForm::loadsetting()
     readcolor("backcolor", [this](TColor color) { setpanelcolor(color); });
 
     // The spin box has clamped what the file held.
-    ini.WriteInteger(kSection, "number", SpinEdit1->Value());
+    std::string number = std::to_string(SpinEdit1->Value());
+    if (saved.ReadString("number", "") != number)
+        ini.WriteString(kSection, "number", number);
 }
 
 void TCalcForm::savesetting()

@@ -13,7 +13,8 @@ namespace {
 bool EditCountsCharacters()
 {
     static const bool counts = [] {
-        HWND probe = CreateWindowExA(0, "EDIT", "", ES_MULTILINE, 0, 0, 10, 10, nullptr, nullptr,
+        // Message-only: a scratch window needs no place on the desktop.
+        HWND probe = CreateWindowExA(0, "EDIT", "", ES_MULTILINE, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
                                      Application.Instance(), nullptr);
         if (!probe)
             return false;
@@ -53,9 +54,12 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 int TCustomEdit::BytesFromUnits(std::string_view text, int units)
 {
-    if (!EditCountsCharacters() || units <= 0)
-        return std::max(units, 0);
+    if (units <= 0)
+        return 0;
+    // Single-byte text counts the same either way: no need to ask the control.
     size_t i = AsciiPrefix(text, static_cast<size_t>(units));
+    if (i == static_cast<size_t>(units) || !EditCountsCharacters())
+        return units;
     for (int n = static_cast<int>(i); n < units && i < text.size(); ++n)
         i += (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;
     return static_cast<int>(i);
@@ -63,10 +67,12 @@ int TCustomEdit::BytesFromUnits(std::string_view text, int units)
 
 int TCustomEdit::UnitsFromBytes(std::string_view text, int bytes)
 {
-    if (!EditCountsCharacters())
-        return bytes;
     size_t limit = std::min(static_cast<size_t>(std::max(bytes, 0)), text.size());
     size_t i = AsciiPrefix(text, limit);
+    if (i == limit && limit == static_cast<size_t>(bytes))
+        return bytes;
+    if (!EditCountsCharacters())
+        return bytes;
     int units = static_cast<int>(i);
     for (; i < limit; ++units)
         i += (IsLeadByte(text[i]) && i + 1 < text.size()) ? 2 : 1;

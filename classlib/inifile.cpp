@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const
@@ -71,4 +72,47 @@ void TIniFile::WriteBool(const std::string& section, const std::string& ident, b
 void TIniFile::WriteColor(const std::string& section, const std::string& ident, TColor value)
 {
     WriteString(section, ident, ColorToString(value));
+}
+
+TIniSection::TIniSection(const TIniFile& file, const std::string& section)
+{
+    // Lines "key=value", each ended by a zero byte; a list that fills the
+    // buffer may have been cut.
+    std::vector<char> lines(4096);
+    DWORD n = 0;
+    while ((n = GetPrivateProfileSectionA(section.c_str(), lines.data(), static_cast<DWORD>(lines.size()),
+                                          file.FileName().c_str())) + 2 >= lines.size())
+        lines.resize(lines.size() * 4);
+    for (const char* line = lines.data(); *line; line += std::strlen(line) + 1) {
+        std::string_view text(line);
+        size_t equals = text.find('=');
+        if (equals == std::string_view::npos) {
+            entries_.emplace_back(std::string(text), std::nullopt);
+            continue;
+        }
+        std::string_view value = text.substr(equals + 1);
+        // The key-by-key read drops one pair of quotes around a value.
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        entries_.emplace_back(std::string(text.substr(0, equals)), std::string(value));
+    }
+}
+
+std::string TIniSection::ReadString(const std::string& ident, const std::string& def) const
+{
+    for (const auto& [key, value] : entries_)
+        if (_stricmp(key.c_str(), ident.c_str()) == 0)
+            return value ? *value : def;
+    return def;
+}
+
+int TIniSection::ReadInteger(const std::string& ident, int def) const
+{
+    int value = def;
+    return TryStrToInt(ReadString(ident, ""), value) ? value : def;
+}
+
+bool TIniSection::ReadBool(const std::string& ident, bool def) const
+{
+    return ReadInteger(ident, def ? 1 : 0) != 0;
 }

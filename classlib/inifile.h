@@ -2,8 +2,10 @@
 // functions, so a missing file or key simply gives the default.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "classlib/colors.h"
 #include "classlib/exceptions.h"
@@ -37,4 +39,20 @@ public:
 
 private:
     std::string fileName_;
+};
+
+// One section of an initialization file read whole by one profile call,
+// then its keys looked up as the key-by-key reads would find them: a start
+// that reads many keys passes over the file once, not once per key.
+class TIniSection {
+public:
+    TIniSection(const TIniFile& file, const std::string& section);
+
+    std::string ReadString(const std::string& ident, const std::string& def) const;
+    int ReadInteger(const std::string& ident, int def) const;
+    bool ReadBool(const std::string& ident, bool def) const;
+
+private:
+    // The first line of a key counts; a line without "=" has no value.
+    std::vector<std::pair<std::string, std::optional<std::string>>> entries_;
 };

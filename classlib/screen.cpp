@@ -43,8 +43,14 @@ HCURSOR TScreen::Cursors(TCursor id) const
 {
     if (id == crNone)
         return nullptr;
-    if (auto it = registered_.find(id); it != registered_.end())
-        return it->second;
+    if (auto it = registered_.find(id); it != registered_.end()) {
+        TRegistered& r = it->second;
+        if (r.resource) {
+            r.cursor = LoadCursorA(r.instance, r.resource);
+            r.resource = nullptr;
+        }
+        return r.cursor;
+    }
     for (const auto& c : kSystemCursors)
         if (c.id == id)
             return LoadCursorA(nullptr, c.resource);

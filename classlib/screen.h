@@ -21,13 +21,24 @@ public:
     // The cursor of an id: a system cursor for the negative ids, else one
     // the program registered; the arrow for an unknown id.
     HCURSOR Cursors(TCursor id) const;
-    void SetCursors(TCursor id, HCURSOR cursor) { registered_[id] = cursor; }
+    void SetCursors(TCursor id, HCURSOR cursor) { registered_[id] = {cursor, nullptr, nullptr}; }
+    // Registers a cursor resource, loaded when first asked for: most of a
+    // library's cursors are never shown in a run.
+    void SetCursorResource(TCursor id, HINSTANCE instance, const char* resource)
+    {
+        registered_[id] = {nullptr, instance, resource};
+    }
     TForm* ActiveForm() const { return activeForm_; }
     void SetActiveForm(TForm* form) { activeForm_ = form; }
 
 private:
     TCursor cursor_ = crDefault;
-    std::map<TCursor, HCURSOR> registered_;
+    struct TRegistered {
+        HCURSOR cursor;
+        HINSTANCE instance; // with resource: still to be loaded
+        const char* resource;
+    };
+    mutable std::map<TCursor, TRegistered> registered_;
     TForm* activeForm_ = nullptr;
 };
 

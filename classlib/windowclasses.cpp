@@ -30,9 +30,13 @@ void RegisterWindowClass(const TCreateParams& params, WNDPROC proc)
     wc.hInstance = instance;
     // Loaded once: each load of the icon builds its bitmaps anew.
     static HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    static HICON icon = LoadIconA(instance, "MAINICON");
     wc.hCursor = arrow;
-    wc.hIcon = icon;
+    // Only windows of their own show an icon; a class icon also makes the
+    // system build a small copy at each registration.
+    if (!(params.style & WS_CHILD)) {
+        static HICON icon = LoadIconA(instance, "MAINICON");
+        wc.hIcon = icon;
+    }
     wc.lpszClassName = params.className;
     if (!RegisterClassA(&wc)) {
         known.erase(params.className);

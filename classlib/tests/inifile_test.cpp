@@ -153,3 +153,33 @@ TEST_F(IniFile, RefusedWriteNamesTheFile)
     held = UniqueFile(INVALID_HANDLE_VALUE);
     EXPECT_EQ(TIniFile(name_).ReadInteger("calcform", "iTop", 0), 7);
 }
+
+TEST_F(IniFile, SectionReadWholeFindsWhatKeyByKeyReadsFind)
+{
+    // Hand-written lines: spaces, quotes, repeats, case, a line without "=",
+    // the same keys in another section.
+    Put("[other]\r\na=wrong\r\n[s]\r\n  a = 1 \r\nb=\"quoted\"\r\nc='single'\r\nd=\"half\r\ne=\r\n"
+        "F=Upper\r\na=second\r\nnovalue\r\ng==x=\r\nh=\"\"\r\n[later]\r\nb=wrong\r\n");
+    TIniFile ini(name_);
+    TIniSection section(ini, "s");
+    for (const char* key : {"a", "A", "b", "c", "d", "e", "f", "novalue", "g", "h", "missing", "other"})
+        EXPECT_EQ(section.ReadString(key, "def"), ini.ReadString("s", key, "def")) << key;
+    EXPECT_EQ(section.ReadInteger("a", 0), 1);
+    EXPECT_TRUE(section.ReadBool("a", false));
+    EXPECT_EQ(section.ReadInteger("b", 7), 7);
+
+    TIniSection missing(ini, "nosuch");
+    EXPECT_EQ(missing.ReadString("a", "def"), "def");
+    EXPECT_EQ(TIniSection(TIniFile(folder_ + "absent.ini"), "s").ReadInteger("a", 3), 3);
+}
+
+TEST_F(IniFile, LongSectionIsReadWhole)
+{
+    std::string text = "[s]\r\n";
+    for (int i = 0; i < 800; ++i)
+        text += "key" + std::to_string(i) + "=" + std::to_string(i * 7) + "\r\n";
+    Put(text);
+    TIniSection section(TIniFile(name_), "s");
+    EXPECT_EQ(section.ReadInteger("key0", -1), 0);
+    EXPECT_EQ(section.ReadInteger("key799", -1), 799 * 7);
+}

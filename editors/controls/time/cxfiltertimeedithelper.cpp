@@ -9,12 +9,14 @@
 
 namespace {
 
-// The unit's one listener, alive between its start and its end.
+// The unit's one listener, alive from the first time editor to the unit's end.
 std::unique_ptr<TcxTimeEditFormatListener>& Listener()
 {
     static std::unique_ptr<TcxTimeEditFormatListener> listener;
     return listener;
 }
+
+bool unitStarted = false;
 
 } // namespace
 
@@ -35,7 +37,7 @@ void TcxFilterTimeEditHelper::InitFilterEdit(TcxCustomEdit& edit, const TcxCusto
 
 void cxTimeEditInitialize()
 {
-    Listener() = std::make_unique<TcxTimeEditFormatListener>();
+    unitStarted = true;
     EditPropertiesRegistry().Register(&cxTimeEditPropertiesClass, "TimeEdit|Represents an editor displaying time values");
     FilterEditsControllerInstance().Register(&cxTimeEditPropertiesClass, &TcxFilterTimeEditHelper::Instance);
     RegisterComponentClass(cxTimeEditClass.Name, cxTimeEditClass.Factory);
@@ -43,6 +45,10 @@ void cxTimeEditInitialize()
 
 TcxTimeEditFormatListener* cxTimeEditFormatListener()
 {
+    // Made with the first time editor, so a program that shows none does not
+    // start the format controller it listens to.
+    if (!Listener() && unitStarted)
+        Listener() = std::make_unique<TcxTimeEditFormatListener>();
     return Listener().get();
 }
 
@@ -51,4 +57,5 @@ void cxTimeEditFinalize()
 {
     FilterEditsControllerInstance().Unregister(&cxTimeEditPropertiesClass, &TcxFilterTimeEditHelper::Instance);
     Listener().reset();
+    unitStarted = false;
 }

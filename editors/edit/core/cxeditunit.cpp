@@ -23,7 +23,7 @@ void cxEditInitialize()
         ++usageCount;
         return;
     }
-    Screen.SetCursors(crcxEditMouseWheel, LoadCursorA(GetModuleHandleA(nullptr), "CXEDIT_MOUSEWHEEL"));
+    Screen.SetCursorResource(crcxEditMouseWheel, GetModuleHandleA(nullptr), "CXEDIT_MOUSEWHEEL");
     defaultController = std::make_unique<TcxEditStyleController>();
     cxRegisterDefaultStyleController(defaultController.get());
     cxCreateEditPropertiesList();

@@ -27,8 +27,12 @@ const TLibraryCursor kCursors[] = {
 void cxControlsInitialize()
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    for (const TLibraryCursor& c : kCursors)
-        Screen.SetCursors(c.Id, c.Resource ? LoadCursorA(instance, c.Resource) : LoadCursorA(nullptr, IDC_HAND));
+    for (const TLibraryCursor& c : kCursors) {
+        if (c.Resource)
+            Screen.SetCursorResource(c.Id, instance, c.Resource);
+        else
+            Screen.SetCursorResource(c.Id, nullptr, IDC_HAND);
+    }
 }
 
 void cxControlsFinalize()

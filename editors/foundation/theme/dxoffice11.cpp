@@ -42,11 +42,35 @@ TRGB ResolveColor(TColor color)
     return ColorToRGB(color);
 }
 
+// The screen's device context held for one fill of the palette or one
+// recolouring, which ask for dozens of colours.
+HDC fillScreen = nullptr;
+
+class TScreenForFill {
+public:
+    TScreenForFill() : owner_(!fillScreen)
+    {
+        if (owner_)
+            fillScreen = GetDC(nullptr);
+    }
+    ~TScreenForFill()
+    {
+        if (owner_ && fillScreen)
+            ReleaseDC(nullptr, fillScreen);
+        if (owner_)
+            fillScreen = nullptr;
+    }
+    TScreenForFill(const TScreenForFill&) = delete;
+    TScreenForFill& operator=(const TScreenForFill&) = delete;
+
+private:
+    bool owner_;
+};
+
 TRGB NearestScreenColor(TRGB rgb)
 {
-    HDC screen = GetDC(nullptr);
-    COLORREF nearest = GetNearestColor(screen, rgb);
-    ReleaseDC(nullptr, screen);
+    TScreenForFill screen;
+    COLORREF nearest = fillScreen ? GetNearestColor(fillScreen, rgb) : CLR_INVALID;
     return nearest == CLR_INVALID ? rgb : nearest;
 }
 
@@ -88,6 +112,7 @@ void RecolorSubmenuExpand(TBitmap& bitmap, const TdxOffice11Palette& palette)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             pixels[static_cast<std::size_t>(y) * w + x] = static_cast<TRGB>(bitmap.Canvas().Pixels(x, y));
+    TScreenForFill screen;
     dxRecolorSubmenuExpand(pixels, palette.Entries[0], palette.Entries[1], NearestScreenColor);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -154,6 +179,7 @@ void Office11ColorsFill()
     TColorSet& set = Set();
     set.Scheme = Office11DetectScheme();
     set.SchemeThemed = ThemesUsable() && set.Scheme != 0;
+    TScreenForFill screen;
     set.Palette = dxOffice11FillPalette(set.Scheme, kSystemColors);
 }
 

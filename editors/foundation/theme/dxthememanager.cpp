@@ -54,6 +54,24 @@ bool OnReceiverMessage(TMessage& m)
     return true;
 }
 
+// The window that hears of theme changes, made once theme data is kept or a
+// notificator listens: before that a change has nothing to refresh, and the
+// styles' state is asked of the system instead.
+void EnsureReceiver()
+{
+    if (!manager || manager->Receiver || !dxUxTheme::ThemeLibraryPresent())
+        return;
+    manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
+    manager->Receiver = std::make_unique<TMessageWindow>(OnReceiverMessage);
+}
+
+// Without a receiver the cached state may be stale: read it afresh.
+void RefreshWithoutReceiver()
+{
+    if (manager && !manager->Receiver && dxUxTheme::ThemeLibraryPresent())
+        manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
+}
+
 } // namespace
 
 void dxThemeManagerInitialize()
@@ -63,7 +81,6 @@ void dxThemeManagerInitialize()
     if (!dxUxTheme::ThemeLibraryPresent())
         return;
     manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
-    manager->Receiver = std::make_unique<TMessageWindow>(OnReceiverMessage);
 }
 
 void dxThemeManagerFinalize()
@@ -78,6 +95,7 @@ void dxThemeManagerFinalize()
 
 TdxTheme OpenTheme(int classIndex, const char16_t* name)
 {
+    EnsureReceiver();
     return manager ? manager->Cache.OpenTheme(classIndex, name) : 0;
 }
 
@@ -94,28 +112,34 @@ void ReleaseAllThemes()
 
 bool ThemesUsable(TdxThemeClassSet classes)
 {
+    RefreshWithoutReceiver();
     return manager && manager->Cache.ThemesUsable(classes);
 }
 
 bool ThemeClassUsable(int classIndex)
 {
+    RefreshWithoutReceiver();
     return manager && manager->Cache.ThemeClassUsable(classIndex);
 }
 
 bool VisualStylesOn()
 {
+    RefreshWithoutReceiver();
     return manager && manager->Cache.VisualStylesOn();
 }
 
 void* dxThemeChangedReceiverHandle()
 {
+    EnsureReceiver();
     return manager && manager->Receiver ? manager->Receiver->Handle() : nullptr;
 }
 
 TdxThemeChangedNotificator::TdxThemeChangedNotificator()
 {
-    if (manager && dxUxTheme::ThemeLibraryPresent())
+    if (manager && dxUxTheme::ThemeLibraryPresent()) {
+        EnsureReceiver();
         manager->Notificators.Add(this);
+    }
 }
 
 TdxThemeChangedNotificator::~TdxThemeChangedNotificator()
