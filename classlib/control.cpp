@@ -117,6 +117,19 @@ void PrintWindowTree(HWND hwnd, HDC dc, POINT at)
         PrintWindowTree(child, dc, origin);
     }
 }
+// Whether the window stands there already, in its parent's client
+// coordinates (the screen's for a top-level window): a move that changes
+// nothing still costs a round of the window system, and a form realigning
+// on its first show moves every aligned child.
+bool WindowAt(HWND hwnd, int left, int top, int width, int height)
+{
+    RECT r;
+    if (!GetWindowRect(hwnd, &r))
+        return false;
+    if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height;
+}
 } // namespace
 
 const TEnumName<TAlignment> AlignmentNames[3] = {{"taLeftJustify", TAlignment::taLeftJustify},
@@ -326,8 +339,9 @@ void TControl::CreateHandle()
     if (handle_ || !parent_ || !parent_->HandleAllocated() || (lateWindow_ && !visible_))
         return;
     TCreateParams params = CreateParams();
+    params.style |= WS_CHILD | WS_CLIPSIBLINGS;
     RegisterWindowClass(params, StdWndProc);
-    DWORD style = params.style | WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD style = params.style;
     if (visible_)
         style |= WS_VISIBLE;
     if (!enabled_)
@@ -424,7 +438,7 @@ void TControl::SetBounds(int left, int top, int width, int height)
     const bool resized = width != width_ || height != height_;
     left_ = left, top_ = top, width_ = width, height_ = height;
     const TLiveness alive = Liveness();
-    if (handle_)
+    if (handle_ && !WindowAt(handle_, left, top, width, height))
         MoveWindow(handle_, left, top, width, height, TRUE);
     const RECT now = BoundsRect();
     if (windowless_ && !EqualRect(&old, &now)) {
