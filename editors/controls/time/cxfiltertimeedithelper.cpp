@@ -9,14 +9,12 @@
 
 namespace {
 
-// The unit's one listener, alive from the first time editor to the unit's end.
+// The unit's one listener, alive between its start and its end.
 std::unique_ptr<TcxTimeEditFormatListener>& Listener()
 {
     static std::unique_ptr<TcxTimeEditFormatListener> listener;
     return listener;
 }
-
-bool unitStarted = false;
 
 } // namespace
 
@@ -37,7 +35,7 @@ void TcxFilterTimeEditHelper::InitFilterEdit(TcxCustomEdit& edit, const TcxCusto
 
 void cxTimeEditInitialize()
 {
-    unitStarted = true;
+    Listener() = std::make_unique<TcxTimeEditFormatListener>();
     EditPropertiesRegistry().Register(&cxTimeEditPropertiesClass, "TimeEdit|Represents an editor displaying time values");
     FilterEditsControllerInstance().Register(&cxTimeEditPropertiesClass, &TcxFilterTimeEditHelper::Instance);
     RegisterComponentClass(cxTimeEditClass.Name, cxTimeEditClass.Factory);
@@ -45,10 +43,6 @@ void cxTimeEditInitialize()
 
 TcxTimeEditFormatListener* cxTimeEditFormatListener()
 {
-    // Made with the first time editor, so a program that shows none does not
-    // start the format controller it listens to.
-    if (!Listener() && unitStarted)
-        Listener() = std::make_unique<TcxTimeEditFormatListener>();
     return Listener().get();
 }
 
@@ -57,5 +51,4 @@ void cxTimeEditFinalize()
 {
     FilterEditsControllerInstance().Unregister(&cxTimeEditPropertiesClass, &TcxFilterTimeEditHelper::Instance);
     Listener().reset();
-    unitStarted = false;
 }

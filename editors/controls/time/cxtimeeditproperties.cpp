@@ -3,7 +3,6 @@
 #include "classlib/exceptions.h"
 #include "classlib/localclock.h"
 #include "classlib/propertytable.h"
-#include "editors/controls/time/cxfiltertimeedithelper.h"
 #include "editors/controls/time/cxtimeedit.h"
 #include "editors/controls/time/cxtimeeditmaskmode.h"
 #include "editors/edit/variants/cxvariants.h"
@@ -26,8 +25,6 @@ std::unique_ptr<TcxMaskEditCustomMode> MakeTimeMode(TcxMaskEditPort* port, const
 
 TcxCustomTimeEditProperties::TcxCustomTimeEditProperties(TPersistent* owner) : TcxCustomSpinEditProperties(owner)
 {
-    // The masks follow the regional settings from the first time editor on.
-    cxTimeEditFormatListener();
     Updating([&] {
         SetValueType(vtFloat);
         ApplyTimeEditMask();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/exceptions.h"
 #include "classlib/messagewindow.h"
 #include "editors/foundation/core/cxlistenerlist.h"
 #include "editors/foundation/theme/dxuxtheme.h"
@@ -62,7 +63,12 @@ void EnsureReceiver()
     if (!manager || manager->Receiver || !dxUxTheme::ThemeLibraryPresent())
         return;
     manager->Cache.SetVisualStylesOn(dxUxTheme::IsThemeActive());
-    manager->Receiver = std::make_unique<TMessageWindow>(OnReceiverMessage);
+    // Made from a theme user's constructor: a window the system refuses
+    // leaves themes drawn as they are now, without news of changes.
+    try {
+        manager->Receiver = std::make_unique<TMessageWindow>(OnReceiverMessage);
+    } catch (const Exception&) {
+    }
 }
 
 // Without a receiver the cached state may be stale: read it afresh.
