@@ -8,6 +8,7 @@
 #include "calculator/delayms_win.h"
 
 TCalcForm* CalcForm = nullptr;
+std::function<void()> BeforeOtherWindows;
 
 TCalcForm::TCalcForm(std::string folder, const TClock& clock)
     : TCalcSpeech(std::make_unique<TResourceClipPlayer>(), std::make_unique<TMessagePumpClock>()),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -192,6 +193,9 @@ constexpr UINT WM_CALCREAD = WM_APP + 1;
 constexpr UINT WM_CALCTRAY = WM_APP + 2;
 
 extern TCalcForm* CalcForm;
+// Run before the calculator first makes one of its other windows (about,
+// help, tools): the program starts the libraries those windows need there.
+extern std::function<void()> BeforeOtherWindows;
 // The weekday name, fixed at start-up.
 extern std::string weekname;
 // The name of a weekday, 0 = Sunday as Windows counts.

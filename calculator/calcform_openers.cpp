@@ -18,8 +18,11 @@ namespace {
 template <class T, class... A>
 T& Created(T*& window, A&&... args)
 {
-    if (!window)
+    if (!window) {
+        if (BeforeOtherWindows)
+            BeforeOtherWindows();
         window = &Application.CreateForm<T>(std::forward<A>(args)...);
+    }
     return *window;
 }
 } // namespace

@@ -24,6 +24,7 @@ void MakeKept(T*& form, int& exitCode)
     if (form)
         return;
     try {
+        BeforeOtherWindows();
         form = &Application.CreateForm<T>();
     } catch (...) {
         Application.HandleException();
@@ -35,16 +36,25 @@ void MakeKept(T*& form, int& exitCode)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    // The editor library's units start before the first form and end after the last.
+    // The editor library serves the other windows only: its units start
+    // once the calculator takes keys, before the first of those windows is
+    // made, and end after the last form.
     std::unique_ptr<TUnitsStarted> units;
     std::unique_ptr<TUnitsStarted> editUnits;
     std::unique_ptr<TUnitsStarted> controlsUnits;
+    BeforeOtherWindows = [&] {
+        // The modules start in order, the foundation's first; one that
+        // failed is tried again by the next window.
+        if (!units)
+            units = std::make_unique<TUnitsStarted>(cxFoundationUnits());
+        if (!editUnits)
+            editUnits = std::make_unique<TUnitsStarted>(cxEditUnits());
+        if (!controlsUnits)
+            controlsUnits = std::make_unique<TUnitsStarted>(cxControlsUnits());
+    };
     try {
-        // The modules start in order, the class library's first, before any form.
+        // The class library's module starts first, before any form.
         Application.Initialize();
-        units = std::make_unique<TUnitsStarted>(cxFoundationUnits());
-        editUnits = std::make_unique<TUnitsStarted>(cxEditUnits());
-        controlsUnits = std::make_unique<TUnitsStarted>(cxControlsUnits());
         RegisterAccessoryClasses();
         RegisterCalculatorClasses();
         RegisterGifImage();
@@ -63,13 +73,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // about or help it reports the failure and ends the normal way.
     int exitCode = 0;
     Application.RunWhenIdle([] {
-        if (!f_tools)
+        if (!f_tools) {
+            BeforeOtherWindows();
             f_tools = &Application.CreateForm<Tf_tools>(CalcForm->folder());
+        }
     });
     Application.RunWhenIdle([&] { MakeKept(f_about, exitCode); });
     Application.RunWhenIdle([&] { MakeKept(f_calchelp, exitCode); });
     Application.Run();
     Application.DestroyForms();
+    BeforeOtherWindows = nullptr;
     UnregisterPNGObject();
     controlsUnits.reset();
     editUnits.reset();
