@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "classlib/application.h"
 #include "classlib/clipboard.h"
@@ -196,3 +198,39 @@ TEST_F(Edits, ClipboardTellsWhichFormatsItHolds)
 }
 
 } // namespace
+
+// Byte positions of the text against the control's own units, on single-byte
+// text (which needs no look at how the control counts) and on mixed text,
+// with both ends of a selection on different lines of a memo.
+TEST_F(Edits, BytePositionsRoundTripThroughTheControlsUnits)
+{
+    struct Row {
+        const char* text;
+        std::vector<int> boundaries; // byte positions between characters
+    } rows[] = {
+        {"", {0}},
+        {"12+3=15", {0, 1, 4, 7}},
+        {"中文", {0, 2, 4}},
+        {"a中b文c", {0, 1, 3, 4, 6, 7}},
+    };
+    for (const auto& r : rows) {
+        const std::string_view text = r.text;
+        for (int b : r.boundaries)
+            EXPECT_EQ(TCustomEdit::BytesFromUnits(text, TCustomEdit::UnitsFromBytes(text, b)), b) << r.text << " " << b;
+        EXPECT_EQ(TCustomEdit::BytesFromUnits(text, -2), 0) << r.text;
+    }
+    for (int b : {0, 3, 7})
+        EXPECT_EQ(TCustomEdit::UnitsFromBytes("12+3=15", b), b) << "single-byte text counts bytes";
+
+    const std::string tape = "12+3=15\r\n中文+1\r\nab";
+    memo().SetText(tape);
+    struct Sel {
+        int start, end;
+        const char* selected;
+    } sels[] = {{9, 13, "中文"}, {4, 13, "=15\r\n中文"}, {13, 21, "+1\r\nab"}, {0, 2, "12"}};
+    for (const auto& s : sels) {
+        memo().SetSel(tape, s.start, s.end);
+        EXPECT_EQ(memo().SelText(), s.selected) << s.start << ".." << s.end;
+        EXPECT_EQ(memo().SelStart(tape), s.start) << s.start << ".." << s.end;
+    }
+}
