@@ -1,6 +1,7 @@
 // The same bytes through giflib and through us: wherever giflib reads the
 // file and our frame is not corrupted, the pixels are equal.
 #include <cstdlib>
+#include <optional>
 
 #include "classlib/exceptions.h"
 #include "images/gifdib.h"
@@ -12,7 +13,10 @@ constexpr std::int64_t kMaxFuzzPixels = 1 << 22;
 
 // giflib keeps every frame it reads at full size, whatever we make of the
 // bytes: walk the blocks as it does and add up what its frames would take.
-std::int64_t GiflibFramePixels(const std::string& bytes)
+// An extension whose fixed header does not give its standard size is cut
+// differently by the two readers (we take the fixed bytes, giflib follows the
+// size byte), so their frames are not comparable: none is returned then.
+std::optional<std::int64_t> GiflibFramePixels(const std::string& bytes)
 {
     auto byte = [&](std::size_t at) { return at < bytes.size() ? static_cast<std::uint8_t>(bytes[at]) : 0; };
     auto word = [&](std::size_t at) { return byte(at) | byte(at + 1) << 8; };
@@ -28,6 +32,13 @@ std::int64_t GiflibFramePixels(const std::string& bytes)
     while (at < bytes.size()) {
         std::uint8_t kind = byte(at);
         if (kind == 0x21) {
+            std::uint8_t label = byte(at + 1), size = byte(at + 2);
+            bool standard = label == 0xF9 ? size == 4 && byte(at + 7) == 0
+                          : label == 0x01 ? size == 12
+                          : label == 0xFF ? size == 11
+                          : true;
+            if (!standard)
+                return std::nullopt;
             at = skipBlocks(at + 2);
         } else if (kind == 0x2C) {
             total += std::int64_t{word(at + 5)} * word(at + 7);
@@ -53,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const Exception&) {
         return 0;
     }
-    if (GiflibFramePixels(bytes) > kMaxFuzzPixels)
+    std::optional<std::int64_t> pixels = GiflibFramePixels(bytes);
+    if (!pixels || *pixels > kMaxFuzzPixels)
         return 0;
     if (std::int64_t{ours.screenWidth} * ours.screenHeight > kMaxFuzzPixels)
         return 0;
