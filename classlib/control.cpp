@@ -446,7 +446,7 @@ void TControl::SetBounds(int left, int top, int width, int height)
         Invalidate();
         RegisterHint();
         // What a window hears when its size changes.
-        if (resized && parent_ && parent_->handle_)
+        if (resized && parent_ && parent_->DrawingWindow())
             Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
     }
     if (alive && parent_ && align_ != TAlign::alNone)
@@ -580,8 +580,13 @@ void TControl::Invalidate()
 
 void TControl::InvalidateInParent(const RECT& rect) const
 {
-    if (parent_ && parent_->handle_)
-        InvalidateRect(parent_->handle_, &rect, TRUE);
+    POINT at{0, 0};
+    HWND window = parent_ ? parent_->DrawingWindow(&at) : nullptr;
+    if (!window)
+        return;
+    RECT r = rect;
+    OffsetRect(&r, at.x, at.y);
+    InvalidateRect(window, &r, TRUE);
 }
 
 void TControl::Update()
@@ -626,6 +631,17 @@ POINT TControl::ClientOrigin() const
         p.x += left_, p.y += top_;
     }
     return p;
+}
+
+HWND TControl::DrawingWindow(POINT* at) const
+{
+    POINT offset{0, 0};
+    const TControl* c = this;
+    for (; c && c->windowless_; c = c->parent_)
+        offset.x += c->left_, offset.y += c->top_;
+    if (at)
+        *at = offset;
+    return c ? c->handle_ : nullptr;
 }
 
 HBRUSH TControl::BackgroundBrush() const
@@ -705,16 +721,20 @@ void TControl::RegisterHint()
 {
     IFormHost* host = FormHost();
     HWND tips = host ? host->HintWindow() : nullptr;
-    if (windowless_ && tips && parent_ && parent_->handle_ && !hint_.empty()) {
-        // A rectangle of the parent's window, whose mouse the tooltip sees.
+    POINT at{0, 0};
+    HWND window = windowless_ && parent_ ? parent_->DrawingWindow(&at) : nullptr;
+    if (window && tips && !hint_.empty()) {
+        // A rectangle of the window it is drawn in, whose mouse the tooltip sees.
         RemoveHintTool();
-        if (!visible_)
-            return;
+        for (const TControl* c = this; c && c->windowless_; c = c->parent_)
+            if (!c->visible_)
+                return;
         TTTOOLINFOA ti{};
         ti.cbSize = TTTOOLINFOA_V2_SIZE;
-        ti.hwnd = parent_->handle_;
+        ti.hwnd = window;
         ti.uId = reinterpret_cast<UINT_PTR>(this);
         ti.rect = BoundsRect();
+        OffsetRect(&ti.rect, at.x, at.y);
         ti.lpszText = const_cast<char*>(hint_.c_str());
         SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
         return;
@@ -735,11 +755,12 @@ void TControl::RemoveHintTool()
 {
     IFormHost* host = FormHost();
     HWND tips = host ? host->HintWindow() : nullptr;
-    if (!windowless_ || hint_.empty() || !tips || !parent_ || !parent_->handle_)
+    HWND window = windowless_ && parent_ ? parent_->DrawingWindow() : nullptr;
+    if (!window || hint_.empty() || !tips)
         return;
     TTTOOLINFOA ti{};
     ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = parent_->handle_;
+    ti.hwnd = window;
     ti.uId = reinterpret_cast<UINT_PTR>(this);
     SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
@@ -953,10 +974,23 @@ void TControl::VisibleChanged()
         ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
     if (!windowless_)
         return;
-    if (!visible_)
+    auto* container = dynamic_cast<TWinControl*>(this);
+    if (!visible_) {
         LeaveParentMouseState();
+        // Nothing inside stays hot or holds the mouse while unseen.
+        if (container) {
+            const TLiveness alive = Liveness();
+            container->TrackMouseControl(nullptr);
+            if (!alive)
+                return;
+            container->SetCaptureControl(nullptr);
+        }
+    }
     InvalidateInParent(BoundsRect());
     RegisterHint();
+    // The tools of what is drawn inside come and go with it.
+    if (container)
+        container->RegisterHints();
 }
 
 void TControl::ColorChanged()
@@ -1364,13 +1398,18 @@ void TWinControl::InsertControl(TControl* control)
 {
     controls_.push_back(control);
     tabList_.push_back(control);
+    auto* inner = dynamic_cast<TWinControl*>(control);
+    if (windowless_ && !control->windowless_ && !(inner && inner->CanDrawInParent() && inner->HoldsNoWindow()))
+        MakeWindowed();
 }
 
 void TWinControl::RemoveControl(TControl* control)
 {
     if (control->windowless_) {
-        // Nothing of this window may point at it any more.
+        // Nothing of this window may point at it, or at what is drawn inside it.
         control->RemoveHintTool();
+        if (auto* inner = dynamic_cast<TWinControl*>(control); inner && inner->windowless_)
+            inner->RemoveInnerHintTools();
         if (mouseControl_ == control)
             mouseControl_ = nullptr;
         if (captureControl_ == control) {
@@ -1403,10 +1442,53 @@ void TWinControl::Loaded()
 
 void TWinControl::CreateHandle()
 {
+    // A container with nothing windowed inside is drawn in its parent: a
+    // window fewer to make, show and paint.
+    if (!handle_ && !windowless_ && CanDrawInParent() && parent_ && parent_->DrawingWindow() && HoldsNoWindow())
+        windowless_ = true;
     TControl::CreateHandle();
-    if (!HandleAllocated())
+    if (!HandleAllocated() && !(windowless_ && DrawingWindow()))
         return;
     CreateChildHandles();
+}
+
+void TWinControl::RemoveInnerHintTools()
+{
+    for (TControl* c : controls_) {
+        c->RemoveHintTool();
+        if (auto* inner = dynamic_cast<TWinControl*>(c); inner && inner->windowless_)
+            inner->RemoveInnerHintTools();
+    }
+}
+
+bool TWinControl::HoldsNoWindow() const
+{
+    if (lateWindow_)
+        return false;
+    return std::all_of(controls_.begin(), controls_.end(), [](const TControl* c) {
+        if (c->windowless_)
+            return true;
+        auto* w = dynamic_cast<const TWinControl*>(c);
+        return w && !w->handle_ && w->CanDrawInParent() && w->HoldsNoWindow();
+    });
+}
+
+void TWinControl::MakeWindowed()
+{
+    if (!windowless_)
+        return;
+    if (parent_ && parent_->windowless_)
+        parent_->MakeWindowed();
+    // What the window it was drawn in held for it and for what is inside it goes.
+    LeaveParentMouseState();
+    SetCaptureControl(nullptr);
+    TrackMouseControl(nullptr);
+    RemoveHintTool();
+    RemoveInnerHintTools();
+    windowless_ = false;
+    TControl::CreateHandle();
+    if (HandleAllocated())
+        CreateChildHandles();
 }
 
 void TWinControl::CreateChildHandles()
@@ -1422,11 +1504,12 @@ void TWinControl::CreateChildHandles()
 
 void TWinControl::Realign(TControl* control)
 {
-    if (!HandleAllocated() || aligning_)
+    if ((!HandleAllocated() && !windowless_) || aligning_)
         return;
     TFlagScope aligning(Liveness(), aligning_);
-    RECT r;
-    GetClientRect(Handle(), &r);
+    RECT r{0, 0, width_, height_};
+    if (handle_)
+        GetClientRect(handle_, &r);
     AdjustClientRect(r);
     AlignControls(control, r);
 }
@@ -1549,7 +1632,9 @@ void TWinControl::WMSize(TMessage& m)
 {
     const TLiveness alive = Liveness();
     TControl::WMSize(m);
-    if (alive)
+    // A minimised window keeps its layout for its return: laid out in no
+    // room, its children would all lie nowhere meanwhile.
+    if (alive && m.WParam != SIZE_MINIMIZED)
         Realign();
 }
 

@@ -86,6 +86,10 @@ public:
     // Where the client area's top-left lies on the screen; a windowless
     // control's client area is its rectangle in its parent.
     POINT ClientOrigin() const;
+    // The window the control is drawn in: its own, or for a windowless one
+    // the nearest window around it; at, when asked, is where the control's
+    // client area starts in that window's. Null while there is none.
+    HWND DrawingWindow(POINT* at = nullptr) const;
     // A new size is asked of CanResize first, and kept within Constraints.
     virtual void SetBounds(int left, int top, int width, int height);
     // Changing one applies it to the size at once.
@@ -331,7 +335,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool lateWindow_ = false;
-    const bool windowless_ = false;
+    bool windowless_ = false;
     bool tabStop_ = false;
     int loadedTabOrder_ = -1;
     bool mouseInside_ = false;
@@ -406,6 +410,9 @@ protected:
     // programs outside about them (see windowlessquery.h).
     void WndProc(TMessage& message) override;
     void AnswerWindowlessQuery(TMessage& message);
+    // Tells asker of the windowless children, and of what is drawn inside
+    // those that are containers; false once asker takes no more.
+    bool TellWindowless(HWND asker, LRESULT& told);
     void WMSize(TMessage& message);
     void WMEraseBkgnd(TMessage& message);
     // A notification about a child goes back to the child as CN_BASE + msg.
@@ -415,6 +422,10 @@ protected:
     void CMBroadcastToChildren(TMessage& message);
     // The part of the client area the aligned children share.
     virtual void AdjustClientRect(RECT& rect);
+    // A container that may do without a window of its own while nothing
+    // inside it has one: it is then drawn in its parent like a graphic
+    // control, and made a window again when a windowed child comes in.
+    virtual bool CanDrawInParent() const { return false; }
     // Places the aligned children inside rect, shrinking it by each edge one.
     virtual void AlignControls(TControl* control, RECT& rect);
     // Saves what only the window holds, then destroys it.
@@ -434,6 +445,15 @@ private:
     // FindNextControl, leaving out what lies inside current when asked.
     TControl* FindNext(const TControl* current, bool forward, bool checkTabStop, bool skipInside) const;
     bool HasWindowlessChildren() const;
+    // Nothing inside needs a window, so this need not have one either.
+    bool HoldsNoWindow() const;
+    // A container drawn in its parent makes its own window after all.
+    void MakeWindowed();
+    // The hint tools of what is drawn inside this, in the window it is drawn in.
+    void RemoveInnerHintTools();
+    // Whether the windowless control under the mouse at p of this client
+    // area, the innermost one where containers are drawn here, has a hint.
+    bool HintedAt(POINT p) const;
     // A mouse message for a windowless child: the capture holder's, or the
     // one's under the mouse. True when a child took it.
     bool RouteMouse(TMessage& message);

@@ -5,12 +5,12 @@
 HDC TControlCanvas::CreateHandle()
 {
     if (control_.Windowless()) {
-        // The parent's window, with the origin and clipping of the control's rectangle.
-        TWinControl* parent = control_.Parent();
-        window_ = parent && parent->HandleAllocated() ? parent->Handle() : nullptr;
+        // The window it is drawn in, with the origin and clipping of the control's rectangle.
+        POINT at{0, 0};
+        window_ = control_.DrawingWindow(&at);
         HDC dc = window_ ? GetDCEx(window_, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS) : nullptr;
         if (dc) {
-            SetViewportOrgEx(dc, control_.Left(), control_.Top(), nullptr);
+            SetViewportOrgEx(dc, at.x, at.y, nullptr);
             IntersectClipRect(dc, 0, 0, control_.Width(), control_.Height());
         }
         return dc;

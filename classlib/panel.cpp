@@ -10,6 +10,14 @@ TCreateParams TCustomPanel::CreateParams() const
     return params;
 }
 
+const TPropertyTable& TCustomPanel::Properties() const
+{
+    static const TPropertyTable table = TPropertyTable::Of<TCustomPanel>(TCustomControl::Properties(), {
+        {"DrawInParent", [](TCustomPanel& p, const TPropertyValue& v) { p.drawInParent_ = v.Bool(); }},
+    });
+    return table;
+}
+
 const TPropertyTable& TPanel::Properties() const
 {
     static const TEnumName<TBevelCut> cuts[] = {

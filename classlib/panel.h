@@ -10,8 +10,17 @@ class TCustomPanel : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
 
+    // Set before the window is made (DrawInParent in form text): while
+    // nothing inside has a window, the panel is drawn in its parent's.
+    void SetDrawInParent(bool value) { drawInParent_ = value; }
+
 protected:
     TCreateParams CreateParams() const override;
+    const TPropertyTable& Properties() const override;
+    bool CanDrawInParent() const override { return drawInParent_; }
+
+private:
+    bool drawInParent_ = false;
 };
 
 class TPanel : public TCustomPanel {

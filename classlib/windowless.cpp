@@ -45,10 +45,21 @@ void TWinControl::AnswerWindowlessQuery(TMessage& m)
 {
     const auto asker = reinterpret_cast<HWND>(m.WParam);
     LRESULT told = 0;
+    TellWindowless(asker, told);
+    m.Result = told;
+}
+
+bool TWinControl::TellWindowless(HWND asker, LRESULT& told)
+{
+    POINT at{0, 0};
+    HWND window = DrawingWindow(&at);
+    bool going = true;
     ForEachChild([&](TControl& c) {
         if (!c.windowless_)
             return false;
+        // In the client area of the window asked, with what is drawn inside it after it.
         TWindowlessRecord record{c.BoundsRect(), c.visible_, {}};
+        OffsetRect(&record.bounds, at.x, at.y);
         const std::string name = c.ClassName();
         name.copy(record.className, sizeof record.className - 1);
         std::string data(reinterpret_cast<const char*>(&record), sizeof record);
@@ -57,13 +68,15 @@ void TWinControl::AnswerWindowlessQuery(TMessage& m)
         // Any program may ask, or post the question and not wait: one that
         // does not take a record must not hang this window.
         DWORD_PTR taken = 0;
-        if (!SendMessageTimeoutA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&copy),
+        if (!SendMessageTimeoutA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(&copy),
                                  SMTO_ABORTIFHUNG, kWindowlessRecordWaitMs, &taken))
-            return true;
+            return !(going = false);
         ++told;
-        return false;
+        if (auto* inner = dynamic_cast<TWinControl*>(&c))
+            going = inner->TellWindowless(asker, told);
+        return !going;
     });
-    m.Result = told;
+    return going;
 }
 
 void TWinControl::WndProc(TMessage& m)
@@ -87,7 +100,22 @@ void TWinControl::WndProc(TMessage& m)
         if (!alive)
             return;
         break;
+    case CM_MOUSELEAVE:
+        // Drawn in its parent, this hears of the mouse from the parent only.
+        if (windowless_) {
+            TrackMouseControl(nullptr);
+            if (!alive)
+                return;
+        }
+        break;
     case WM_PAINT:
+        // Drawn in its parent, which erases only its own background.
+        if (windowless_ && m.WParam) {
+            Perform(WM_ERASEBKGND, m.WParam, 0);
+            if (!alive)
+                return;
+        }
+        [[fallthrough]];
     case WM_PRINTCLIENT:
         if (HasWindowlessChildren()) {
             PaintWithControls(m);
@@ -101,9 +129,10 @@ void TWinControl::WndProc(TMessage& m)
     case WM_CONTEXTMENU: {
         POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
         // From the keyboard the menu is the focused window's.
-        if (!handle_ || (p.x == -1 && p.y == -1) || !HasWindowlessChildren())
+        if ((p.x == -1 && p.y == -1) || !HasWindowlessChildren())
             break;
-        ScreenToClient(handle_, &p);
+        const POINT origin = ClientOrigin();
+        p.x -= origin.x, p.y -= origin.y;
         if (TControl* child = ControlAtPos(p)) {
             TMessage routed = m;
             child->Deliver(routed);
@@ -141,7 +170,9 @@ bool TWinControl::RouteMouse(TMessage& m)
     TControl* target = captureControl_ ? captureControl_ : ControlAtPos(p);
     if (!target)
         return false;
-    RelayToTooltip(m, !target->hint_.empty());
+    // The tooltip watches the window; a container drawn here routes on only.
+    if (handle_)
+        RelayToTooltip(m, HintedAt(p));
     TMessage routed{m.Msg, m.WParam, MAKELPARAM(p.x - target->left_, p.y - target->top_), 0};
     if (IsDoubleClick(m.Msg) && !(target->CreateParams().classStyle & CS_DBLCLKS))
         routed.Msg = SingleClickOf(m.Msg);
@@ -173,8 +204,32 @@ void TWinControl::TrackMouseControl(TControl* over)
     over->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(over));
 }
 
+bool TWinControl::HintedAt(POINT p) const
+{
+    const TControl* target = captureControl_ ? captureControl_ : ControlAtPos(p);
+    if (!target)
+        return false;
+    auto* inner = dynamic_cast<const TWinControl*>(target);
+    if (inner && inner->windowless_ && target->hint_.empty())
+        return inner->HintedAt({p.x - target->left_, p.y - target->top_});
+    return !target->hint_.empty();
+}
+
 void TWinControl::SetCaptureControl(TControl* control)
 {
+    if (windowless_) {
+        // Drawn in its parent: the parent's window holds the mouse, for this.
+        if (control) {
+            captureControl_ = control;
+            SetMouseCapture(true);
+        } else {
+            // The holder hears of the release through WM_CAPTURECHANGED.
+            if (MouseCapture())
+                SetMouseCapture(false);
+            captureControl_ = nullptr;
+        }
+        return;
+    }
     if (control) {
         if (!handle_)
             return;
@@ -190,11 +245,12 @@ void TWinControl::SetCaptureControl(TControl* control)
 
 bool TWinControl::SetCursorOfControl(TMessage& m)
 {
-    if (LOWORD(m.LParam) != HTCLIENT || reinterpret_cast<HWND>(m.WParam) != handle_)
+    if (LOWORD(m.LParam) != HTCLIENT || reinterpret_cast<HWND>(m.WParam) != DrawingWindow())
         return false;
     POINT p{0, 0};
     GetCursorPos(&p);
-    ScreenToClient(handle_, &p);
+    const POINT origin = ClientOrigin();
+    p.x -= origin.x, p.y -= origin.y;
     TControl* child = captureControl_ ? captureControl_ : ControlAtPos(p);
     if (!child)
         return false;

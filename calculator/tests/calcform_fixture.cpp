@@ -127,10 +127,11 @@ void ClickButton(TCalcForm& form, const std::string& button)
         return;
     }
     // A press and release in its middle, through the window it is drawn in.
-    const LPARAM middle = MAKELPARAM(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2);
-    HWND parent = control.Parent()->Handle();
-    SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-    SendMessageA(parent, WM_LBUTTONUP, 0, middle);
+    POINT at{0, 0};
+    HWND window = control.DrawingWindow(&at);
+    const LPARAM middle = MAKELPARAM(at.x + control.Width() / 2, at.y + control.Height() / 2);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(window, WM_LBUTTONUP, 0, middle);
 }
 
 void CalcFormTest::Key(WORD vk, char ch)
