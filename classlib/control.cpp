@@ -768,8 +768,9 @@ void TControl::RemoveHintTool()
 void TControl::RelayToTooltip(const TMessage& m, bool hinted)
 {
     // Controls without a hint relay too: the tooltip then sees the mouse
-    // leave a control that has one, and takes its hint away.
-    IFormHost* host = FormHost();
+    // leave a control that has one, and takes its hint away. A form relays
+    // for the windowless controls drawn in its own window.
+    auto* host = dynamic_cast<IFormHost*>(TopParent());
     HWND tips = !host ? nullptr : !hinted ? host->HintWindow() : host->NeedHintWindow();
     if (!tips)
         return;

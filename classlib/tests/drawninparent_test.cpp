@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@ namespace {
 const char* const kNestForm = R"(NestForm: TForm
   ClientWidth = 300
   ClientHeight = 200
+  ShowHint = true
   Bar: TPanel
     DrawInParent = true
     Left = 10
@@ -49,6 +53,7 @@ const char* const kNestForm = R"(NestForm: TForm
         Height = 30
         Caption = 7
         Flat = false
+        Hint = seven
   Plain: TPanel
     Left = 220
     Top = 20
@@ -148,6 +153,35 @@ TEST_F(DrawnInParent, TheFormTellsOfWhatIsDrawnInsideAtItsPlaceInTheForm)
     }
     EXPECT_EQ(told, (std::vector<std::string>{"TPanel 10,20", "TSpeedButton 15,25", "TGroupBox 70,30",
                                               "TSpeedButton 80,60"}));
+}
+
+// The tooltip sees the mouse of the form's window: the hint of a button
+// inside is a rectangle of that window, there while its group box is shown.
+TEST_F(DrawnInParent, AHintInsideIsARectangleOfTheFormsWindow)
+{
+    auto toolRect = [&]() -> std::optional<RECT> {
+        HWND tips = form->HintWindow();
+        TTTOOLINFOA ti{};
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;
+        ti.hwnd = form->Handle();
+        ti.uId = reinterpret_cast<UINT_PTR>(&form->Component<TControl>("Seven"));
+        if (!tips || !SendMessageA(tips, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti)))
+            return std::nullopt;
+        return ti.rect;
+    };
+    const TControl& seven = form->Component<TControl>("Seven");
+    POINT at{0, 0};
+    seven.DrawingWindow(&at);
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x + 5, at.y + 5));
+    const std::optional<RECT> rect = toolRect();
+    ASSERT_TRUE(rect) << "moving onto a hinted button makes the hint window";
+    const RECT expected{at.x, at.y, at.x + seven.Width(), at.y + seven.Height()};
+    EXPECT_TRUE(EqualRect(&*rect, &expected)) << rect->left << "," << rect->top;
+
+    form->Component<TGroupBox>("Keys").SetVisible(false);
+    EXPECT_FALSE(toolRect()) << "no hint over a hidden group box";
+    form->Component<TGroupBox>("Keys").SetVisible(true);
+    EXPECT_TRUE(toolRect());
 }
 
 TEST_F(DrawnInParent, AWindowedChildGivesTheContainersAWindowAndTheirButtonsStillClick)
