@@ -98,3 +98,29 @@ TEST(Layout, TabOrderLeavesTheAlignedPlacesAndTheWindowOrderAlone)
 }
 
 } // namespace
+
+// Minimised, a form's client area is empty: its children keep their places
+// for its return instead of shrinking to nothing.
+TEST(Layout, AMinimisedFormKeepsItsLayout)
+{
+    Application.Initialize();
+    TForm form;
+    form.SetBounds(50, 50, 300, 200);
+    form.CreateHandle();
+    TPanel fill;
+    fill.SetParent(&form);
+    fill.SetAlign(TAlign::alClient);
+    const RECT laidOut = fill.BoundsRect();
+    ASSERT_GT(laidOut.right, 100);
+    auto keptPlace = [&] {
+        const RECT now = fill.BoundsRect();
+        return EqualRect(&laidOut, &now) != FALSE;
+    };
+    // Neither shows it in front: the desktop stays the other tests'.
+    ShowWindow(form.Handle(), SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(form.Handle()));
+    EXPECT_TRUE(keptPlace()) << fill.Width() << "x" << fill.Height();
+    ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
+    EXPECT_FALSE(IsIconic(form.Handle()));
+    EXPECT_TRUE(keptPlace()) << fill.Width() << "x" << fill.Height();
+}
