@@ -985,6 +985,8 @@ void TControl::VisibleChanged()
             if (!alive)
                 return;
             container->SetCaptureControl(nullptr);
+            if (!alive)
+                return;
         }
     }
     InvalidateInParent(BoundsRect());
@@ -1480,10 +1482,16 @@ void TWinControl::MakeWindowed()
         return;
     if (parent_ && parent_->windowless_)
         parent_->MakeWindowed();
-    // What the window it was drawn in held for it and for what is inside it goes.
+    // What the window it was drawn in held for it and for what is inside it
+    // goes; the leaving and release handlers may free it.
+    const TLiveness alive = Liveness();
     LeaveParentMouseState();
     SetCaptureControl(nullptr);
+    if (!alive)
+        return;
     TrackMouseControl(nullptr);
+    if (!alive)
+        return;
     RemoveHintTool();
     RemoveInnerHintTools();
     windowless_ = false;

@@ -68,10 +68,14 @@ bool TWinControl::TellWindowless(HWND asker, LRESULT& told)
         // Any program may ask, or post the question and not wait: one that
         // does not take a record must not hang this window.
         DWORD_PTR taken = 0;
+        // Messages sent to this thread meanwhile may free the control.
+        const TLiveness lives = c.Liveness();
         if (!SendMessageTimeoutA(asker, WM_COPYDATA, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(&copy),
                                  SMTO_ABORTIFHUNG, kWindowlessRecordWaitMs, &taken))
             return !(going = false);
         ++told;
+        if (!lives)
+            return false;
         if (auto* inner = dynamic_cast<TWinControl*>(&c))
             going = inner->TellWindowless(asker, told);
         return !going;
@@ -223,10 +227,13 @@ void TWinControl::SetCaptureControl(TControl* control)
             captureControl_ = control;
             SetMouseCapture(true);
         } else {
-            // The holder hears of the release through WM_CAPTURECHANGED.
+            // The holder hears of the release through WM_CAPTURECHANGED,
+            // whose handler may free this.
+            const TLiveness alive = Liveness();
             if (MouseCapture())
                 SetMouseCapture(false);
-            captureControl_ = nullptr;
+            if (alive)
+                captureControl_ = nullptr;
         }
         return;
     }

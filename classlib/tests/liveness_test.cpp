@@ -22,6 +22,7 @@
 #include "classlib/exceptions.h"
 #include "classlib/form.h"
 #include "classlib/pagecontrol.h"
+#include "classlib/panel.h"
 #include "classlib/speedbutton.h"
 #include "classlib/tests/dialogwatcher.h"
 #include "classlib/tests/freedmemory.h"
@@ -200,6 +201,23 @@ TControl& MakePages(Scene& s)
     return pages;
 }
 
+// A panel drawn in the form's window, with a speed button drawn in it that
+// goes with the panel.
+TControl& MakeButtonPanel(Scene& s)
+{
+    auto& panel = s.form->Adopt(std::make_unique<TPanel>());
+    panel.SetDrawInParent(true);
+    auto& button = panel.Adopt(std::make_unique<TSpeedButton>());
+    button.SetBounds(5, 5, 60, 30);
+    button.SetParent(&panel);
+    return panel;
+}
+
+TControl& InnerButton(Scene& s)
+{
+    return *static_cast<TWinControl&>(*s.sender).Controls().front();
+}
+
 // A click on the tab of the page not shown.
 void ClickOtherTab(Scene& s)
 {
@@ -253,6 +271,10 @@ const Kind kKinds[] = {
      [](Scene& s, const auto& hook) { s.sender->OnMouseDown = Handler(hook); }, [](Scene& s) { Click(*s.sender); }},
     {"SpeedButtonMouseUp", Make<TSpeedButton>(),
      [](Scene& s, const auto& hook) { s.sender->OnMouseUp = Handler(hook); }, [](Scene& s) { Click(*s.sender); }},
+    // Through the form's window and the panel drawn in it.
+    {"NestedSpeedButtonMouseUp", MakeButtonPanel,
+     [](Scene& s, const auto& hook) { InnerButton(s).OnMouseUp = Handler(hook); },
+     [](Scene& s) { Click(InnerButton(s)); }},
     {"ButtonClick", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
      [](Scene& s) { Click(*s.sender); }},
     {"ButtonEnter", Make<TButton>(), [](Scene& s, const auto& hook) { s.sender->OnClick = Handler(hook); },
