@@ -7,7 +7,7 @@ namespace {
 constexpr char kMessageWindowClass[] = "VostrelMessageWindow";
 }
 
-TMessageWindow::TMessageWindow(THandler handler) : handler_(std::move(handler))
+TMessageWindow::TMessageWindow(THandler handler, TReach reach) : handler_(std::move(handler))
 {
     static const ATOM registered = [] {
         WNDCLASSA wc{};
@@ -18,7 +18,8 @@ TMessageWindow::TMessageWindow(THandler handler) : handler_(std::move(handler))
     }();
     (void)registered;
     // WS_POPUP without WS_VISIBLE: top-level, never shown, not in the task bar.
-    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    HWND parent = reach == TReach::OwnMessagesOnly ? HWND_MESSAGE : nullptr;
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, parent, nullptr,
                               GetModuleHandleA(nullptr), this);
     if (!handle_)
         RaiseLastOSError("CreateWindow message window");

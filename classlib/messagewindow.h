@@ -1,6 +1,8 @@
-// A hidden top-level window whose messages go to a handler run under the
-// exception guard: for timers and for the system's broadcasts (colours,
-// settings, themes), which reach top-level windows but not message-only ones.
+// A hidden window whose messages go to a handler run under the exception
+// guard: a top-level one for the system's broadcasts (colours, settings,
+// themes), which reach top-level windows but not message-only ones; a
+// message-only one, cheaper to make, for what is sent or posted to it alone
+// (timer ticks).
 #pragma once
 
 #include <windows.h>
@@ -15,7 +17,9 @@ public:
     // returned); the others go to DefWindowProc.
     using THandler = std::function<bool(TMessage&)>;
 
-    explicit TMessageWindow(THandler handler);
+    enum class TReach { Broadcasts, OwnMessagesOnly };
+
+    explicit TMessageWindow(THandler handler, TReach reach = TReach::Broadcasts);
     ~TMessageWindow();
     TMessageWindow(const TMessageWindow&) = delete;
     TMessageWindow& operator=(const TMessageWindow&) = delete;

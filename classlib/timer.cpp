@@ -23,7 +23,7 @@ HWND TimerWindow()
         if (auto it = Timers().find(m.WParam); it != Timers().end())
             it->second->Tick();
         return true;
-    });
+    }, TMessageWindow::TReach::OwnMessagesOnly);
     return window->Handle();
 }
 
