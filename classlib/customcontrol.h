@@ -133,7 +133,9 @@ public:
 // ClientOrigin() and Width()/Height() are its place on the screen, where real
 // input (ClickInput(const TControl&) in classlib/tests/realinput.h) reaches
 // it, and its Text() is its caption. Messages the parent would pass it can
-// be sent with Perform, or to the parent's window at the control's place.
+// be sent with Perform, or to the window it is drawn in (DrawingWindow, the
+// parent's or, for a parent drawn in its own parent, the nearest window
+// around) at the control's place there.
 class TGraphicControl : public TPaintedControl<TControl> {
 public:
     explicit TGraphicControl(TComponent* owner = nullptr) : TPaintedControl<TControl>(owner, true) {}
