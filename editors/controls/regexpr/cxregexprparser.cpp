@@ -137,7 +137,10 @@ std::unique_ptr<TcxRegExprParserItem> TcxRegExprParser::Reference(const TcxLexem
         Error(cxSRegExprTooBigReferenceNumber, lexem);
         return nullptr;
     }
-    const TcxRegExprParserBlockItem& block = *blocks_[index];
+    TcxRegExprParserBlockItem& block = *blocks_[index];
+    // A group still open (the reference stands inside it) was last sized
+    // empty: weigh what the copy takes now, earlier copies of it included.
+    block.Update();
     if (!Afford(block.StateCount(), block.Depth(), lexem))
         return nullptr;
     return Clone(block);

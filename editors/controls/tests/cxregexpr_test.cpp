@@ -123,6 +123,10 @@ TEST(RegExpr, HostileSizesAreTooComplex)
         {"a+" + Repeated("?", 2000), false},
         {"(x)(\\1\\1)(\\2\\2)(\\3\\3)(\\4\\4)(\\5\\5)(\\6\\6)(\\7\\7)(\\8\\8)(\\9\\9)" + Repeated("\\9", 400), false},
         {"((x{99}){99}){99}", false},
+        // A reference inside its own group copies all the group holds so
+        // far, earlier copies included: each one doubles it.
+        {"(ab" + Repeated("\\1", 10) + ")", true},
+        {"(ab" + Repeated("\\1", 16) + ")", false},
         // Successor lists: every a? leads to each later one.
         {Repeated("a?", 1500) + "b", false},
         {Repeated("a?", 500) + "b", true},
