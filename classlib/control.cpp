@@ -1401,8 +1401,7 @@ void TWinControl::InsertControl(TControl* control)
 {
     controls_.push_back(control);
     tabList_.push_back(control);
-    auto* inner = dynamic_cast<TWinControl*>(control);
-    if (windowless_ && !control->windowless_ && !(inner && inner->CanDrawInParent() && inner->HoldsNoWindow()))
+    if (windowless_ && !NeedsNoWindow(*control))
         MakeWindowed();
 }
 
@@ -1464,16 +1463,18 @@ void TWinControl::RemoveInnerHintTools()
     }
 }
 
+bool TWinControl::NeedsNoWindow(const TControl& control)
+{
+    if (control.windowless_)
+        return true;
+    auto* w = dynamic_cast<const TWinControl*>(&control);
+    return w && !w->handle_ && w->CanDrawInParent() && w->HoldsNoWindow();
+}
+
 bool TWinControl::HoldsNoWindow() const
 {
-    if (lateWindow_)
-        return false;
-    return std::all_of(controls_.begin(), controls_.end(), [](const TControl* c) {
-        if (c->windowless_)
-            return true;
-        auto* w = dynamic_cast<const TWinControl*>(c);
-        return w && !w->handle_ && w->CanDrawInParent() && w->HoldsNoWindow();
-    });
+    return !lateWindow_ &&
+           std::all_of(controls_.begin(), controls_.end(), [](const TControl* c) { return NeedsNoWindow(*c); });
 }
 
 void TWinControl::MakeWindowed()

@@ -447,6 +447,8 @@ private:
     bool HasWindowlessChildren() const;
     // Nothing inside needs a window, so this need not have one either.
     bool HoldsNoWindow() const;
+    // Windowless, or a container that may be drawn in its parent and holds no window.
+    static bool NeedsNoWindow(const TControl& control);
     // A container drawn in its parent makes its own window after all.
     void MakeWindowed();
     // The hint tools of what is drawn inside this, in the window it is drawn in.
