@@ -599,8 +599,33 @@ void TControl::Update()
 
 void TControl::Repaint()
 {
+    if (windowless_ && DrawNow())
+        return;
     Invalidate();
     Update();
+}
+
+bool TControl::DrawNow()
+{
+    // Not again from inside the paint it runs: a paint that repaints what
+    // it paints is left to the window's own painting.
+    static bool drawing = false;
+    POINT at{0, 0};
+    HWND window = DrawingWindow(&at);
+    TControl* painter = window ? FromHandle(window) : nullptr;
+    if (drawing || !painter || !Showing() || !IsWindowVisible(window))
+        return false;
+    // Under Wine an invalidation is a call to the server, and the window's
+    // later paint several; the window's DC is kept in the process.
+    WindowDCScope scope(window, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+    if (!scope.DC())
+        return false;
+    IntersectClipRect(scope.DC(), at.x, at.y, at.x + width_, at.y + height_);
+    drawing = true;
+    // A paint handler that raises is reported as one run from WM_PAINT.
+    Guarded([&] { return PrintClient(*painter, scope.DC()), true; }, false);
+    drawing = false;
+    return true;
 }
 
 void TControl::PaintWindow(HDC dc)
@@ -1003,7 +1028,8 @@ void TControl::ColorChanged()
 
 void TControl::TextChanged()
 {
-    // A window draws its new text itself.
+    // A window draws its new text itself; a control without one is drawn
+    // by its window's next paint, not inside the key that changed it.
     if (windowless_)
         Invalidate();
 }

@@ -157,6 +157,9 @@ public:
     void BringToFront();
 
     // Marks the window for painting; Update paints what is marked now.
+    // Repaint paints at once: a control without a window is drawn with what
+    // lies under and over it, clipped to its place, through the window it
+    // is drawn in.
     virtual void Invalidate();
     virtual void Update();
     virtual void Repaint();
@@ -310,6 +313,9 @@ private:
     bool NoteMouseInside();
     // The rectangle of a windowless control in its parent, repainted.
     void InvalidateInParent(const RECT& rect) const;
+    // A windowless control drawn at once, as its window's next paint would
+    // draw it; false when it is not on screen.
+    bool DrawNow();
     // A windowless control hidden, moved away or freed lets go of the
     // parent's capture and hot state.
     void LeaveParentMouseState();

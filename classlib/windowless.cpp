@@ -276,8 +276,10 @@ void TWinControl::PaintWithControls(TMessage& m)
     auto dc = reinterpret_cast<HDC>(m.WParam);
     if (m.Msg == WM_PRINTCLIENT || dc) {
         TControl::WndProc(m);
+        // Only what the DC's clipping leaves to draw is painted.
+        RECT area{};
         if (alive && (m.Msg == WM_PAINT || (m.LParam & PRF_CLIENT)))
-            PaintControls(dc, nullptr, paintBefore_);
+            PaintControls(dc, GetClipBox(dc, &area) == ERROR ? nullptr : &area, paintBefore_);
         return;
     }
     // This window's own painting validates the update region: kept for the children.

@@ -139,6 +139,19 @@ protected:
     }
 };
 
+// Fills itself with a colour changed without telling its window.
+class TSwatch : public TGraphicControl {
+public:
+    TColor fill = clRed;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(fill);
+        Canvas().FillRect(RECT{0, 0, Width(), Height()});
+    }
+};
+
 class PaintForm : public TForm {
 public:
     PaintForm() { LoadFromText(kPaintForm); }
@@ -384,6 +397,67 @@ TEST_F(Painting, AWindowlessControlPaintsInItsParentAndInvalidatesOnlyItsRectang
         delete &square;
         RECT dirty{};
         EXPECT_TRUE(GetUpdateRect(window, &dirty, FALSE)) << kind << ": freed, its place is repainted";
+        UpdateWindow(window);
+    }
+}
+
+TEST_F(Painting, RepaintDrawsAWindowlessControlAtOnceAsItsWindowWouldPaintIt)
+{
+    const auto pixels = [](HWND window, const RECT& r) {
+        std::vector<COLORREF> seen;
+        HDC dc = GetDC(window);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                seen.push_back(GetPixel(dc, x, y));
+        ReleaseDC(window, dc);
+        return seen;
+    };
+    struct Parent {
+        TWinControl* control;
+        POINT at;
+    };
+    const Parent parents[] = {{form.get(), {200, 60}}, {&form->Component<TPanel>("Panel"), {55, 10}}};
+    for (const Parent& p : parents) {
+        const char* kind = p.control == form.get() ? "form" : "panel";
+        HWND window = p.control->Handle();
+        auto& swatch = form->Adopt(std::make_unique<TSwatch>());
+        swatch.SetBounds(p.at.x, p.at.y, 40, 20);
+        swatch.SetParent(p.control);
+        // Above the swatch, so drawn over it, and reaching past it.
+        auto& over = form->Adopt(std::make_unique<TGraphicSquare>());
+        over.SetBounds(p.at.x + 30, p.at.y, 20, 20);
+        over.SetParent(p.control);
+        const RECT place{p.at.x, p.at.y, p.at.x + 50, p.at.y + 20};
+        UpdateWindow(window);
+        const auto before = pixels(window, place);
+
+        // The swatch alone is drawn: what else waits for the window's paint still waits.
+        RECT elsewhere{0, 0, 4, 4};
+        InvalidateRect(window, &elsewhere, TRUE);
+        swatch.fill = clBlue;
+        swatch.Repaint();
+        RECT dirty{};
+        EXPECT_TRUE(GetUpdateRect(window, &dirty, FALSE) && EqualRect(&dirty, &elsewhere)) << kind;
+        HDC dc = GetDC(window);
+        EXPECT_EQ(GetPixel(dc, p.at.x + 5, p.at.y + 5), ColorToRGB(clBlue)) << kind;
+        EXPECT_EQ(GetPixel(dc, p.at.x + 35, p.at.y + 5), ColorToRGB(clRed)) << kind << ": the square stays on top";
+        ReleaseDC(window, dc);
+        const auto now = pixels(window, place);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_TRUE(pixels(window, place) == now) << kind << ": as the window's own paint draws it";
+
+        // Hidden, it is not drawn; shown again, its window paints it.
+        swatch.SetVisible(false);
+        UpdateWindow(window);
+        const auto hidden = pixels(window, place);
+        swatch.fill = clRed;
+        swatch.Repaint();
+        EXPECT_TRUE(pixels(window, place) == hidden) << kind << ": not drawn while hidden";
+        swatch.SetVisible(true);
+        UpdateWindow(window);
+        EXPECT_TRUE(pixels(window, place) == before) << kind << ": back to its first colour";
+        delete &over;
+        delete &swatch;
         UpdateWindow(window);
     }
 }

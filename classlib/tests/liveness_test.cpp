@@ -98,6 +98,19 @@ protected:
     }
 };
 
+// A control without a window whose painting runs user code.
+class TGraphicProbe : public TGraphicControl {
+public:
+    std::function<void()> OnPaint;
+
+protected:
+    void Paint() override
+    {
+        if (OnPaint)
+            OnPaint();
+    }
+};
+
 enum class Victim { Itself, ItsForm, NextSibling, Nothing };
 
 struct Scene;
@@ -289,6 +302,10 @@ const Kind kKinds[] = {
      [](Scene& s) { FocusAndType(s, VK_TAB); }},
     {"Paint", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnPaint = [&hook] { hook(); }; },
      [](Scene& s) { RedrawWindow(s.sender->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
+    // Drawn at once, inside the call.
+    {"WindowlessRepaint", Make<TGraphicProbe>(),
+     [](Scene& s, const auto& hook) { static_cast<TGraphicProbe&>(*s.sender).OnPaint = [&hook] { hook(); }; },
+     [](Scene& s) { s.sender->Repaint(); }},
     {"DialogKeyBroadcast", Make<TProbe>(), [](Scene& s, const auto& hook) { ProbeOf(s).OnDialogKey = [&hook] { hook(); }; },
      [](Scene& s) {
          s.edit->SetFocus();
