@@ -202,6 +202,17 @@ protected:
         square.SetParent(form.get());
         return square;
     }
+    // The two kinds of window a windowless control is drawn in, each with
+    // a free place for one.
+    struct Host {
+        const char* kind;
+        TWinControl* control;
+        POINT at;
+    };
+    static std::vector<Host> Hosts(POINT onForm, POINT onPanel)
+    {
+        return {{"form", form.get(), onForm}, {"panel", &form->Component<TPanel>("Panel"), onPanel}};
+    }
     static std::unique_ptr<PaintForm> form;
 };
 
@@ -356,13 +367,8 @@ TEST_F(Painting, GraphicControlNeverTakesTheFocus)
 // change of one marks only its rectangle (old and new) for painting.
 TEST_F(Painting, AWindowlessControlPaintsInItsParentAndInvalidatesOnlyItsRectangle)
 {
-    struct Parent {
-        TWinControl* control;
-        POINT at;
-    };
-    const Parent parents[] = {{form.get(), {240, 10}}, {&form->Component<TPanel>("Panel"), {60, 10}}};
-    for (const Parent& p : parents) {
-        const char* kind = p.control == form.get() ? "form" : "panel";
+    for (const Host& p : Hosts({240, 10}, {60, 10})) {
+        const char* kind = p.kind;
         HWND window = p.control->Handle();
         auto& square = form->Adopt(std::make_unique<TGraphicSquare>());
         square.SetBounds(p.at.x, p.at.y, 20, 20);
@@ -412,13 +418,8 @@ TEST_F(Painting, RepaintDrawsAWindowlessControlAtOnceAsItsWindowWouldPaintIt)
         ReleaseDC(window, dc);
         return seen;
     };
-    struct Parent {
-        TWinControl* control;
-        POINT at;
-    };
-    const Parent parents[] = {{form.get(), {200, 60}}, {&form->Component<TPanel>("Panel"), {55, 10}}};
-    for (const Parent& p : parents) {
-        const char* kind = p.control == form.get() ? "form" : "panel";
+    for (const Host& p : Hosts({200, 60}, {55, 10})) {
+        const char* kind = p.kind;
         HWND window = p.control->Handle();
         auto& swatch = form->Adopt(std::make_unique<TSwatch>());
         swatch.SetBounds(p.at.x, p.at.y, 40, 20);
