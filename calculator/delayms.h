@@ -5,7 +5,8 @@
 #include <cstdint>
 
 // Where a pause gets its time and its messages from: the real one reads the
-// system's tick count and pumps the thread's message queue, tests use fakes.
+// system's millisecond counter and pumps the thread's message queue, tests
+// use fakes.
 class IPauseClock {
 public:
     virtual ~IPauseClock() = default;
@@ -17,10 +18,19 @@ public:
     // Sleeps until a message arrives or ms milliseconds pass, so a pause does
     // not keep a processor busy; a clock that cannot sleep returns at once.
     virtual void waitForMessages(std::uint32_t ms) { (void)ms; }
+    // Sleeps ms milliseconds whatever arrives; a clock that cannot sleep
+    // returns at once.
+    virtual void sleep(std::uint32_t ms) { (void)ms; }
 };
 
+// The last milliseconds of a pause, in which no message is handled: one that
+// takes long (a repaint of the whole window takes 4-10 ms) begun just before
+// the end would push the next clip back by its own length. Messages that
+// come then wait at most this long.
+constexpr std::uint32_t kPauseQuietEnd = 5;
+
 // Processes messages until at least ms milliseconds have passed on the clock,
-// and at least once even for ms <= 0.
+// and at least once even for ms <= 0; none in the pause's quiet end.
 void delayms(int ms, IPauseClock& clock);
 // The same pause counted from start, an earlier tick count: it ends at
 // start + ms however long handlers ran or the caller took before it began.

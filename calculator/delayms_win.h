@@ -1,4 +1,5 @@
-// The pause on Windows: the system tick count and the thread's message queue.
+// The pause on Windows: the performance counter, in milliseconds, and the
+// thread's message queue.
 #pragma once
 
 #include "calculator/delayms.h"
@@ -8,6 +9,7 @@ public:
     std::uint32_t tickCount() override;
     void processMessages(std::uint32_t deadline) override;
     void waitForMessages(std::uint32_t ms) override;
+    void sleep(std::uint32_t ms) override;
 };
 
 // delayms on the calling thread's own message queue.

@@ -51,10 +51,10 @@ public:
     void RunWhenIdle(std::function<void()> task) { idleTasks_.push_back(std::move(task)); }
     // Handles every waiting message, then returns.
     void ProcessMessages();
-    // The same, but once the tick count has reached deadline it handles only
-    // messages queued before the call: timers and paints that keep coming
-    // cannot hold the caller past its deadline.
-    void ProcessMessages(DWORD deadline);
+    // The same, but once pastDeadline answers true it handles only messages
+    // queued before the call: timers and paints that keep coming cannot hold
+    // the caller past its deadline.
+    void ProcessMessages(const std::function<bool()>& pastDeadline);
     // Takes one message (waiting for one when asked) and handles it: keys
     // are offered to their control first (CN_KEYDOWN ...), and one it
     // answers goes no further. A quit request is not handled: the caller

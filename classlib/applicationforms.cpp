@@ -122,12 +122,11 @@ void TApplication::ProcessMessages()
     ProcessWaiting(nullptr);
 }
 
-void TApplication::ProcessMessages(DWORD deadline)
+void TApplication::ProcessMessages(const std::function<bool()>& pastDeadline)
 {
-    // Differences, so a wrap of the tick count changes nothing.
-    auto after = [](DWORD a, DWORD b) { return static_cast<LONG>(a - b) > 0; };
+    // A difference, so a wrap of the tick count changes nothing.
     const DWORD began = GetTickCount();
-    ProcessWaiting([&](const MSG& next) { return !after(deadline, GetTickCount()) && after(next.time, began); });
+    ProcessWaiting([&](const MSG& next) { return pastDeadline() && static_cast<LONG>(next.time - began) > 0; });
 }
 
 void TApplication::ProcessWaiting(const std::function<bool(const MSG& next)>& stop)

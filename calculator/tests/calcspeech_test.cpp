@@ -206,7 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
     Pace, PaceGridTest,
     testing::Values(GridCase{"SlowPlayer", 45, 0, 0}, GridCase{"SlowHandlerInAPause", 0, 700, 100},
                     GridCase{"SlowHandlerInTheFirstPause", 0, 100, 150},
-                    GridCase{"SlowPlayerAndHandler", 45, 650, 150}),
+                    GridCase{"SlowPlayerAndHandler", 45, 650, 150},
+                    // Would end 3 ticks after the next clip's time.
+                    GridCase{"SlowHandlerAtAPauseEnd", 0, 557, 6}),
     [](const testing::TestParamInfo<GridCase>& info) { return info.param.name; });
 
 } // namespace

@@ -1,5 +1,6 @@
-// A pause clock for tests: time moves only when messages are processed,
-// by a fixed step, and a test may run its own "message handler" there.
+// A pause clock for tests: time moves only when messages are processed, by
+// a fixed step, and when it sleeps; a test may run its own "message handler"
+// where messages are processed.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,15 @@ public:
         }
     }
 
+    void sleep(std::uint32_t ms) override
+    {
+        now += ms;
+        slept += ms;
+    }
+
     std::uint32_t now;
     std::uint32_t step;
     int pumps = 0;
+    std::uint32_t slept = 0;
     std::function<void()> onMessages;
 };
