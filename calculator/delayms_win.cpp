@@ -6,16 +6,39 @@
 #include <cstdint>
 
 #include "classlib/application.h"
+#include "classlib/lateproc.h"
 
 namespace {
 
 // Windows times waits in its timer's ticks, 15.6 ms unless asked for finer
-// ones; a pause is asked to end within a millisecond or two.
-struct FineTimer {
-    FineTimer() { timeBeginPeriod(1); }
-    ~FineTimer() { timeEndPeriod(1); }
+// ones; a pause is asked to end within a millisecond or two. winmm is loaded
+// with the first pause, as with the first clip, not at every start.
+class FineTimer {
+public:
+    FineTimer()
+    {
+        if (periods().begin)
+            periods().begin(1);
+    }
+    ~FineTimer()
+    {
+        if (periods().end)
+            periods().end(1);
+    }
     FineTimer(const FineTimer&) = delete;
     FineTimer& operator=(const FineTimer&) = delete;
+
+private:
+    using Period = MMRESULT(WINAPI*)(UINT);
+    struct Periods {
+        Period begin, end;
+    };
+    static const Periods& periods()
+    {
+        static const Periods found{LateProc<Period>("winmm.dll", "timeBeginPeriod"),
+                                   LateProc<Period>("winmm.dll", "timeEndPeriod")};
+        return found;
+    }
 };
 
 } // namespace
