@@ -24,7 +24,7 @@ public:
 };
 
 // The last milliseconds of a pause, in which no message is handled: one that
-// takes long (a repaint of the whole window takes 4-10 ms) begun just before
+// takes long (a repaint of the whole window takes 3-10 ms) begun just before
 // the end would push the next clip back by its own length. Messages that
 // come then wait at most this long.
 constexpr std::uint32_t kPauseQuietEnd = 5;

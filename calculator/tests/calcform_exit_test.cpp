@@ -164,6 +164,31 @@ TEST_F(CalcShellTest, TwoWaysOutMeetingRunTheSequenceOnce)
     EXPECT_FALSE(TrayIconPresent(window));
 }
 
+// A close request met inside a pause of a reading: the way out runs there,
+// the reading ends at that pause and the quit is handed on to the loop.
+TEST_F(CalcShellTest, AWayOutDuringAReadingEndsItAndReachesTheLoop)
+{
+    std::string folder = FreshFolder("readingout");
+    auto form = Start(folder);
+    form->Show();
+    form->CheckBox2->SetChecked(true);
+    form->CheckBox5->SetChecked(false);
+    NotingPlayer& noted = NoteClips(*form);
+    form->Memo1->SetText("123456789*9");
+    HWND memo = form->Memo1->Handle();
+    SendMessageA(memo, EM_SETSEL, 11, 11);
+    SendMessageA(memo, WM_KEYDOWN, VK_RETURN, 1);
+    SendMessageA(memo, WM_CHAR, '\r', 1);
+    // Behind the reading the Enter queued, so handled in its first pause.
+    PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    Application.ProcessMessages();
+    EXPECT_TRUE(TakeQuit());
+    EXPECT_FALSE(form->speaking());
+    EXPECT_EQ(noted.played, std::vector<std::string>{"eqr_wav"}) << "no clip after the way out";
+    EXPECT_EQ(ReadBytes(folder + "temp.txt"), "123456789*9=1111111101\r\n");
+    form.reset();
+}
+
 TEST_F(CalcShellTest, ASettingsWriteThatFailsIsShownOnceAndTheRestOfTheWayOutRuns)
 {
     // What refuses a write under Wine, where root writes read-only files too.
